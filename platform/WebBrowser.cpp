@@ -1,0 +1,13 @@
+#include "WebBrowser.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace horavela {
+
+void openWebAddress(const QString& address)
+{
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+} // namespace horavela

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Horavela needs to build, run and test, when any is missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++
+    qt6-base-dev qt6-qpa-plugins libqt6svg6
+    libgtest-dev libbenchmark-dev
+    fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
+    echo "Run this script as root, or install them with apt-get as root." >&2
+    exit 1
+fi
+"${as_root[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

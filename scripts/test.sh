@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Horavela and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
