@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace horavela {
 
 // Each hands one fixed "http://" address to the default browser, does not
@@ -25,5 +27,9 @@ void EndProgram();
 // True from the moment EndProgram starts: unload handlers use it to tell a
 // shutdown sweep from a user closing their window.
 bool IsProgramEnding();
+
+// Tests replace the last step of EndProgram (ending the process) with their
+// own, and re-arm it so that a later EndProgram runs again.
+void SetProgramEndForTesting(std::function<void()> endProcess);
 
 } // namespace horavela
