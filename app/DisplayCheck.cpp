@@ -1,0 +1,30 @@
+#include "DisplayCheck.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace horavela {
+
+namespace {
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+} // namespace
+
+bool CheckDisplayAvailable() {
+#if defined(__linux__) || defined(__FreeBSD__)
+    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"))
+        return true;
+    std::fputs("Horavela needs a graphical desktop, but no display was found: neither DISPLAY "
+               "nor WAYLAND_DISPLAY is set (nor QT_QPA_PLATFORM).\n",
+               stderr);
+    return false;
+#else
+    return true;
+#endif
+}
+
+} // namespace horavela

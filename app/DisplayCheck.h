@@ -1,0 +1,10 @@
+// Tells, before any window is made, whether there is a desktop to show it on.
+#pragma once
+
+namespace horavela {
+
+// True when a display server is named or Qt is told which platform to use.
+// Otherwise writes what is missing to standard error and returns false.
+bool CheckDisplayAvailable();
+
+} // namespace horavela

@@ -1,0 +1,45 @@
+#include "SingleInstance.h"
+
+#include "InstanceLock.h"
+#include "MessageBox.h"
+#include "modHelp.h"
+
+#include <memory>
+
+namespace horavela {
+
+namespace {
+
+// Held for the whole run; its destructor releases the lock should the
+// program end some other way than through EndProgram.
+std::unique_ptr<InstanceLock> heldLock;
+
+} // namespace
+
+void CheckSingleInstance() {
+    CheckSingleInstance(InstanceLock::perUserFilePath());
+}
+
+void CheckSingleInstance(const QString& lockFilePath) {
+    auto lock = std::make_unique<InstanceLock>(lockFilePath);
+    switch (lock->tryAcquire()) {
+    case LockOutcome::Acquired:
+        heldLock = std::move(lock);
+        return;
+    case LockOutcome::Unavailable:
+        // Without a lock we cannot tell; refusing would lock the user out for good.
+        return;
+    case LockOutcome::HeldElsewhere:
+        break;
+    }
+    showMessage(nullptr, QStringLiteral("Application is already running"),
+                MessageIcon::Information);
+    EndProgram();
+}
+
+void ReleaseSingleInstance() {
+    if (heldLock)
+        heldLock->release();
+}
+
+} // namespace horavela

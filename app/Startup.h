@@ -1,0 +1,15 @@
+// The program's start-up steps, shared by the program and its start-up benchmark.
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace horavela {
+
+// Runs the single-instance check (which ends the program when another copy
+// runs), loads the main window through loadMainWindow, chooses its banner and
+// shows it. Returns the shown main window, which the shutdown deletes.
+QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow);
+
+} // namespace horavela

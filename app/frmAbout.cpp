@@ -1,0 +1,78 @@
+#include "frmAbout.h"
+
+#include "ProgramIcon.h"
+#include "modHelp.h"
+#include "ui_frmAbout.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+namespace horavela {
+
+namespace {
+
+// Designer files hold whole point sizes only; these keep the fractional ones.
+constexpr double TextPoints = 8.25;
+constexpr double LargePoints = 9.75;
+
+void setPoints(QWidget* widget, double points) {
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::frmAbout>()) {
+    QFont font = this->font();
+    font.setPointSizeF(TextPoints);
+    setFont(font);
+    ui_->setupUi(this);
+    setPoints(ui_->Label2, LargePoints);
+    setPoints(ui_->lblHomePage, LargePoints);
+    setFixedSize(size());
+
+    const QIcon icon = programIcon();
+    setWindowIcon(icon);
+    ui_->picIcon->setPixmap(icon.pixmap(ui_->picIcon->size()));
+    ui_->lblHomePage->setText(QStringLiteral("Click here to visit ") + MainSiteAddress());
+    ui_->cmdOK->setFocus();
+
+    connect(ui_->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(ui_->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(ui_->lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::lblHomePage_Click() {
+    OpenHomePage();
+}
+
+// The About window offers the fully branded edition, so its link goes there.
+void frmAbout::lblCobrand_Click() {
+    OpenFullBrandPage();
+}
+
+void ShowAboutWindow(QWidget* owner) {
+    // On the heap behind a guard: a shutdown may delete it while it is open.
+    QPointer<frmAbout> about = new frmAbout(owner);
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect placed = about->geometry();
+        placed.moveCenter(screen->availableGeometry().center());
+        about->move(placed.topLeft());
+    }
+    about->exec();
+    delete about.data();
+}
+
+} // namespace horavela
