@@ -1,0 +1,39 @@
+// Which eighth of the stretch is Rahu Kaal on each weekday, and the verdict for the chosen moment.
+#pragma once
+
+#include "CalculationState.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace horavela {
+
+inline constexpr std::string_view inRahukalText = "The Chosen Time Period is in Rahu Kaal";
+inline constexpr std::string_view notInRahukalText = "The Chosen Time Period is not in Rahu Kaal";
+
+// One weekday's Rahu Kaal: its eighth, and the period shown as offsets from the start of the
+// stretch of startParts x PartLength and endParts x PartLength + endSeconds.
+struct RahukalPartRow {
+    std::int16_t eighth;
+    std::int16_t startParts;
+    std::int16_t endParts;
+    std::int16_t endSeconds;
+};
+
+// Indexed by DayOfWeek - 1 (Sunday first). Sunday's period runs to the very end of its eighth.
+inline constexpr std::array<RahukalPartRow, 7> RahukalPart{{
+    {7, 7, 8, 0},  // Sunday
+    {1, 1, 2, -1}, // Monday
+    {6, 6, 7, -1}, // Tuesday
+    {4, 4, 5, -1}, // Wednesday
+    {5, 5, 6, -1}, // Thursday
+    {3, 3, 4, -1}, // Friday
+    {2, 2, 3, -1}, // Saturday
+}};
+
+// Writes the verdict from the flag of the weekday's eighth. A DayOfWeek outside 1 to 7 leaves
+// RahukalResult empty: there is no verdict without a weekday.
+void SetRahukalResult(CalculationState& state);
+
+} // namespace horavela

@@ -1,0 +1,30 @@
+// Sunrise and sunset of one date at one place, in the zone the user typed, to the minute.
+#pragma once
+
+#include "CalculationState.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace horavela {
+
+enum class SunResult {
+    Ok,
+    BadInput,  // a zone text is not a plain decimal number, or the date does not exist
+    NoSunrise, // the sun stays above or below the horizon all day
+    NoSunset,  // the sunrise was found and stored, the sunset was not
+};
+
+// Writes the sunrise into SunTimes[0] and then the sunset into SunTimes[1], each on the given
+// date. On BadInput neither entry changes; on NoSunrise neither entry changes; on NoSunset the
+// sunrise of this run stays stored and the sunset entry keeps its earlier value.
+// Day and year are whole numbers, zone hours and minutes plain decimal numbers ("-5", "5.5");
+// blanks around each text are ignored. Zone hours count west of Greenwich as positive, the sign
+// of the minutes is ignored.
+SunResult ComputeSunRiseSunSet(CalculationState& state, int month, std::string_view day,
+                               std::string_view year, std::int16_t LatDegrees,
+                               std::int16_t LatMinutes, bool IsSouth, std::int16_t LonDegrees,
+                               std::int16_t LonMinutes, bool IsEast, std::string_view zoneHours,
+                               std::string_view zoneMinutes);
+
+} // namespace horavela

@@ -1,0 +1,34 @@
+// Building date-times by their parts and printing them in failure messages.
+#pragma once
+
+#include "CalculationState.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+namespace horavela {
+
+inline DateTime at(int year, unsigned month, unsigned day, int hour = 0, int minute = 0,
+                   int second = 0) {
+    using namespace std::chrono;
+    return local_days{std::chrono::year{year} / month / day} + hours{hour} + minutes{minute} +
+           seconds{second};
+}
+
+inline std::string text(const std::optional<DateTime>& time) {
+    if (!time) {
+        return "unset";
+    }
+    using namespace std::chrono;
+    const auto day = floor<days>(*time);
+    const year_month_day date{day};
+    const hh_mm_ss clock{*time - day};
+    return std::to_string(static_cast<int>(date.year())) + "-" +
+           std::to_string(static_cast<unsigned>(date.month())) + "-" +
+           std::to_string(static_cast<unsigned>(date.day())) + " " +
+           std::to_string(clock.hours().count()) + ":" + std::to_string(clock.minutes().count()) +
+           ":" + std::to_string(clock.seconds().count());
+}
+
+} // namespace horavela

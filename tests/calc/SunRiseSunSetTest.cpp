@@ -1,0 +1,218 @@
+#include "CalcTestSupport.h"
+#include "modSunRiseSunSet.h"
+
+#include <array>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+
+namespace horavela {
+namespace {
+
+struct Place {
+    std::int16_t latDegrees, latMinutes;
+    bool isSouth;
+    std::int16_t lonDegrees, lonMinutes;
+    bool isEast;
+};
+
+constexpr Place greenwichEquator{0, 0, false, 0, 0, true};
+constexpr Place delhi{28, 36, false, 77, 12, true};
+
+SunResult run(CalculationState& state, int month, std::string_view day, std::string_view year,
+              const Place& place, std::string_view zoneHours, std::string_view zoneMinutes) {
+    return ComputeSunRiseSunSet(state, month, day, year, place.latDegrees, place.latMinutes,
+                                place.isSouth, place.lonDegrees, place.lonMinutes, place.isEast,
+                                zoneHours, zoneMinutes);
+}
+
+// A state whose sun times are left over from an earlier run, to see what a failure keeps.
+CalculationState stateWithEarlierTimes() {
+    CalculationState state;
+    state.SunTimes = {at(2000, 1, 1, 7, 7), at(2000, 1, 1, 17, 17)};
+    return state;
+}
+
+TEST(SunRiseSunSet, KnownPlacesAndDatesGiveTheirTimesToTheMinute) {
+    struct Case {
+        const char* what;
+        unsigned month, day;
+        Place place;
+        const char *zoneHours, *zoneMinutes;
+        int riseHour, riseMinute, setHour, setMinute;
+    };
+    const Case cases[] = {
+        {"equator at Greenwich, equinox", 3, 20, greenwichEquator, "0", "0", 6, 4, 18, 11},
+        {"Delhi, minutes -30", 3, 20, delhi, "-5", "-30", 6, 26, 18, 32},
+        {"Delhi, minutes 30", 3, 20, delhi, "-5", "30", 6, 26, 18, 32},
+        {"Delhi, decimal hours", 3, 20, delhi, "-5.5", "0", 6, 26, 18, 32},
+        {"sunrise minute rounds to 60", 1, 2, greenwichEquator, "0", "0", 6, 0, 18, 7},
+        {"half hour behind, minutes 30", 3, 20, greenwichEquator, "0", "30", 5, 34, 17, 41},
+        {"half hour behind, minutes -30", 3, 20, greenwichEquator, "0", "-30", 5, 34, 17, 41},
+        {"zone wraps past midnight", 3, 20, greenwichEquator, "11", "0", 19, 4, 7, 11},
+        {"blanks around zone texts", 3, 20, greenwichEquator, " 0 ", "\t0", 6, 4, 18, 11},
+    };
+    for (const Case& c : cases) {
+        CalculationState state;
+        ASSERT_EQ(run(state, static_cast<int>(c.month), std::to_string(c.day), "2024", c.place,
+                      c.zoneHours, c.zoneMinutes),
+                  SunResult::Ok)
+            << c.what;
+        EXPECT_EQ(state.SunTimes[0], at(2024, c.month, c.day, c.riseHour, c.riseMinute))
+            << c.what << ": sunrise was " << text(state.SunTimes[0]);
+        EXPECT_EQ(state.SunTimes[1], at(2024, c.month, c.day, c.setHour, c.setMinute))
+            << c.what << ": sunset was " << text(state.SunTimes[1]);
+    }
+}
+
+TEST(SunRiseSunSet, EquivalentInputsGiveSameTimes) {
+    struct Case {
+        const char* what;
+        Place placeA;
+        const char *hoursA, *minutesA;
+        Place placeB;
+        const char *hoursB, *minutesB;
+    };
+    const Case cases[] = {
+        {"thirteen hours ahead is eleven behind", delhi, "-13", "0", delhi, "11", "0"},
+        {"South flag negates the latitude",
+         {12, 30, true, 74, 0, false},
+         "5",
+         "0",
+         {-12, -30, false, 74, 0, false},
+         "5",
+         "0"},
+        {"West flag negates the longitude",
+         {12, 30, false, 74, 0, false},
+         "5",
+         "0",
+         {12, 30, false, -74, 0, true},
+         "5",
+         "0"},
+    };
+    for (const Case& c : cases) {
+        CalculationState a;
+        CalculationState b;
+        ASSERT_EQ(run(a, 6, "21", "2024", c.placeA, c.hoursA, c.minutesA), SunResult::Ok) << c.what;
+        ASSERT_EQ(run(b, 6, "21", "2024", c.placeB, c.hoursB, c.minutesB), SunResult::Ok) << c.what;
+        EXPECT_EQ(a.SunTimes, b.SunTimes)
+            << c.what << ": " << text(a.SunTimes[0]) << " / " << text(a.SunTimes[1]) << " against "
+            << text(b.SunTimes[0]) << " / " << text(b.SunTimes[1]);
+    }
+    CalculationState north;
+    CalculationState south;
+    run(north, 6, "21", "2024", {12, 30, false, 74, 0, false}, "5", "0");
+    run(south, 6, "21", "2024", {12, 30, true, 74, 0, false}, "5", "0");
+    EXPECT_NE(north.SunTimes[0], south.SunTimes[0]) << "the South flag changed nothing";
+}
+
+TEST(SunRiseSunSet, TextsThatAreNotPlainNumbersOrRealDatesAreBadInputAndChangeNothing) {
+    struct Case {
+        int month;
+        const char *day, *year, *zoneHours, *zoneMinutes;
+    };
+    const std::string tooLargeForDouble = std::string(400, '9');
+    const Case cases[] = {
+        // A plus sign is refused: the fields count west as positive, "+5" most likely means east.
+        {3, "20", "2024", "+5", "0"},
+        {3, "20", "2024", ".5", "0"},
+        {3, "20", "2024", "5.", "0"},
+        {3, "20", "2024", "", "0"},
+        {3, "20", "2024", "5", " "},
+        {3, "20", "2024", "-", "0"},
+        {3, "20", "2024", "5-", "0"},
+        {3, "20", "2024", "--5", "0"},
+        {3, "20", "2024", "1e3", "0"},
+        {3, "20", "2024", "nan", "0"},
+        {3, "20", "2024", "inf", "0"},
+        {3, "20", "2024", "5 5", "0"},
+        {3, "20", "2024", "0x1", "0"},
+        {3, "20", "2024", "five", "0"},
+        {3, "20", "2024", "0", tooLargeForDouble.c_str()},
+        {2, "29", "2023", "0", "0"},
+        {4, "31", "2024", "0", "0"},
+        {0, "1", "2024", "0", "0"},
+        {13, "1", "2024", "0", "0"},
+        {3, "0", "2024", "0", "0"},
+        {3, "300", "2024", "0", "0"},
+        {3, "20.0", "2024", "0", "0"},
+        {3, "+20", "2024", "0", "0"},
+        {3, "", "2024", "0", "0"},
+        {3, "20", "2O24", "0", "0"},
+        {3, "20", "40000", "0", "0"},
+        {3, "20", "99999999999", "0", "0"},
+    };
+    for (const Case& c : cases) {
+        CalculationState state = stateWithEarlierTimes();
+        const auto before = state.SunTimes;
+        EXPECT_EQ(run(state, c.month, c.day, c.year, greenwichEquator, c.zoneHours, c.zoneMinutes),
+                  SunResult::BadInput)
+            << "month " << c.month << ", day '" << c.day << "', year '" << c.year << "', zone '"
+            << c.zoneHours << "' '" << c.zoneMinutes << "' was accepted";
+        EXPECT_EQ(state.SunTimes, before) << "a refused input changed the sun times";
+    }
+}
+
+TEST(SunRiseSunSet, LeapDayBlanksAndNegativeZeroAreAccepted) {
+    CalculationState state;
+    EXPECT_EQ(run(state, 2, " 29 ", " 2024\t", greenwichEquator, "-0", "00"), SunResult::Ok);
+    EXPECT_EQ(std::chrono::floor<std::chrono::hours>(state.SunTimes[0].value_or(DateTime{}) -
+                                                     at(2024, 2, 29)),
+              std::chrono::hours{6})
+        << "sunrise " << text(state.SunTimes[0]) << " is not in the sixth hour of 29 February";
+}
+
+TEST(SunRiseSunSet, PolarDayWithoutSunriseKeepsBothEarlierEntries) {
+    CalculationState state = stateWithEarlierTimes();
+    const auto before = state.SunTimes;
+    EXPECT_EQ(run(state, 6, "21", "2024", {69, 39, false, 18, 57, true}, "-1", "0"),
+              SunResult::NoSunrise);
+    EXPECT_EQ(state.SunTimes, before)
+        << "sunrise now " << text(state.SunTimes[0]) << ", sunset " << text(state.SunTimes[1]);
+}
+
+TEST(SunRiseSunSet, MissingSunsetKeepsThisRunsSunriseAndTheEarlierSunset) {
+    CalculationState state = stateWithEarlierTimes();
+    EXPECT_EQ(run(state, 6, "20", "2024", {65, 44, false, 90, 0, true}, "0", "0"),
+              SunResult::NoSunset);
+    ASSERT_TRUE(state.SunTimes[0].has_value());
+    EXPECT_EQ(std::chrono::floor<std::chrono::days>(*state.SunTimes[0]), at(2024, 6, 20))
+        << "sunrise of this run not stored: " << text(state.SunTimes[0]);
+    EXPECT_EQ(state.SunTimes[1], at(2000, 1, 1, 17, 17)) << "sunset entry was overwritten";
+}
+
+TEST(SunRiseSunSet, ExtremeCoordinatesAndZonesNeitherHangNorLeaveTheDate) {
+    constexpr std::int16_t extremes[] = {std::numeric_limits<std::int16_t>::min(), -1, 0, 90, 180,
+                                         std::numeric_limits<std::int16_t>::max()};
+    const std::string hugeZone = "1" + std::string(300, '0');
+    const std::string zones[] = {"99999999999999999", "-99999999999999999", hugeZone,
+                                 "-" + hugeZone};
+    int computed = 0;
+    for (const std::string& zone : zones) {
+        for (auto latDegrees : extremes) {
+            for (auto latMinutes : extremes) {
+                for (auto lonDegrees : extremes) {
+                    for (auto lonMinutes : extremes) {
+                        CalculationState state;
+                        const Place place{latDegrees, latMinutes, true,
+                                          lonDegrees, lonMinutes, false};
+                        if (run(state, 12, "31", "32767", place, zone, zone) != SunResult::Ok) {
+                            continue;
+                        }
+                        ++computed;
+                        for (const auto& time : state.SunTimes) {
+                            ASSERT_EQ(std::chrono::floor<std::chrono::days>(time.value()),
+                                      at(32767, 12, 31))
+                                << "time " << text(time) << " for zone " << zone.substr(0, 20);
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(computed, 0) << "no extreme input produced sun times to check";
+}
+
+} // namespace
+} // namespace horavela
