@@ -1,0 +1,46 @@
+// The rules behind the main window's input checks: which typed character codes
+// each kind of box lets through, how the degree and minute boxes are read as
+// numbers, and which days a month has.
+#pragma once
+
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+
+namespace horavela {
+
+// Key codes as the key filters see them: typed characters by their 16-bit
+// code, plus these keys and the control codes of Ctrl+letter.
+inline constexpr std::int16_t BackspaceCode = 8;
+inline constexpr std::int16_t EnterCode = 13;
+inline constexpr std::int16_t EscapeCode = 27;
+
+// Degree and minute boxes, and the zone minutes: digits and Backspace.
+bool isNumberBoxCode(std::int16_t code);
+// Zone hours: as a number box, and "-" anywhere.
+bool isZoneHourBoxCode(std::int16_t code);
+// Name: letters, space, Enter and Backspace.
+bool isNameBoxCode(std::int16_t code);
+// Small letters become capitals; every other code stays as it is.
+std::int16_t toCapital(std::int16_t code);
+
+// A number here is an optional sign, then digits with at most one decimal
+// point ("7", "+3", "-5", "1.5", ".5", "2."); no exponent, no separators,
+// always "." whatever the locale. Magnitudes saturate far above any limit, so
+// no text can overflow. Blanks around the text are ignored by both readings.
+//
+// The number at the start of the text ("12abc" gives 12), 0 when there is none.
+double leadingNumber(QStringView text);
+// The number when the whole text is one ("5x" gives nothing).
+std::optional<double> wholeNumber(QStringView text);
+
+// Degree boxes: not blank, and the leading number from 0 to highest.
+bool degreesWithin(QStringView text, int highest);
+// Minute boxes: a whole number from 0 to 59.
+bool minutesWithin(QStringView text);
+
+// Positions count from 0 (January, the 1st). Every year divisible by 4 is a
+// leap year, which holds for all years the year list offers.
+bool dayFitsMonth(int monthIndex, int dayIndex, int year);
+
+} // namespace horavela

@@ -1,0 +1,243 @@
+#include "frmMain.h"
+
+#include "InputChecks.h"
+#include "KeyPressFilter.h"
+#include "MessageBox.h"
+#include "frmAbout.h"
+#include "modHelp.h"
+#include "ui_frmMain.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QScreen>
+#include <QStringList>
+
+namespace horavela {
+
+namespace {
+
+constexpr int ClientWidth = 504;
+constexpr int ClientHeight = 465;
+// Designer files hold whole point sizes only; these keep the fractional ones.
+constexpr double TextPoints = 8.25;
+constexpr double TZHelpPoints = 11.25;
+
+void setPoints(QWidget* widget, double points) {
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+QStringList numbers(int first, int last) {
+    QStringList texts;
+    texts.reserve(last - first + 1);
+    for (int n = first; n <= last; ++n)
+        texts.append(QString::number(n));
+    return texts;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::frmMain>()) {
+    ui_->setupUi(this);
+    applyLook();
+    connectControls();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::applyLook() {
+    setPoints(ui_->centralwidget, TextPoints);
+    setPoints(ui_->lblTZHelp, TZHelpPoints);
+    // The menu bar's height depends on the platform, so the window takes its
+    // fixed size from the client area below it.
+    ui_->centralwidget->setFixedSize(ClientWidth, ClientHeight);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    move(screen()->availableGeometry().center() - rect().center());
+    ui_->txtName->setFocus();
+}
+
+void frmMain::connectControls() {
+    connect(ui_->cmdRashi, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
+    connect(ui_->mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
+    connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui_->mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
+    connect(ui_->mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
+    connect(ui_->mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
+    connect(ui_->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(ui_->mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
+    connect(ui_->mkmoney, &QAction::triggered, this, &frmMain::mkmoney_Click);
+    connect(ui_->Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
+    connect(ui_->lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+    connect(ui_->lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+
+    // Only the selected option of a pair is a tab stop; the arrow keys move within the pair.
+    for (QRadioButton* option : {ui_->optLat_0, ui_->optLat_1, ui_->optLong_0, ui_->optLong_1}) {
+        connect(option, &QRadioButton::toggled, option, [option](bool selected) {
+            option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+    }
+
+    installKeyPressFilter(ui_->txtLatD, [this](std::int16_t& k) { txtLatD_KeyPress(k); });
+    installKeyPressFilter(ui_->txtLatM, [this](std::int16_t& k) { txtLatM_KeyPress(k); });
+    installKeyPressFilter(ui_->txtLonD, [this](std::int16_t& k) { txtLonD_KeyPress(k); });
+    installKeyPressFilter(ui_->txtLonM, [this](std::int16_t& k) { txtLonM_KeyPress(k); });
+    installKeyPressFilter(ui_->txtZoneHour, [this](std::int16_t& k) { txtZoneHour_KeyPress(k); });
+    installKeyPressFilter(ui_->txtZoneMinute,
+                          [this](std::int16_t& k) { txtZoneMinute_KeyPress(k); });
+    installKeyPressFilter(ui_->txtName, [this](std::int16_t& k) { txtName_KeyPress(k); });
+}
+
+void frmMain::Form_Load() {
+    ui_->cboMonth->addItems(
+        {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+         QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
+         QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
+         QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")});
+    ui_->cboDate->addItems(numbers(1, 31));
+    ui_->cboYear->addItems(numbers(1901, 2050));
+    ui_->cboHour->addItems(numbers(0, 23));
+    ui_->cboMinute->addItems(numbers(0, 59));
+    ui_->cboSecond->addItems(numbers(0, 59));
+    for (QComboBox* list :
+         {ui_->cboMonth, ui_->cboDate, ui_->cboYear, ui_->cboHour, ui_->cboMinute, ui_->cboSecond})
+        list->setCurrentIndex(0);
+}
+
+// Closing this window ends the program, unless the program is already ending
+// and is closing it as part of that.
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+// EndProgram deletes this window: nothing may touch it afterwards.
+void frmMain::Form_Unload() {
+    if (!IsProgramEnding())
+        EndProgram();
+}
+
+void frmMain::cmdRashi_Click() {
+    ValidateInput();
+}
+
+bool frmMain::ValidateInput() {
+    if (ui_->txtName->text().trimmed().isEmpty())
+        return refuseInput(ui_->txtName, QStringLiteral("Please Enter Name"));
+    if (!degreesWithin(ui_->txtLonD->text(), 179))
+        return refuseInput(
+            ui_->txtLonD,
+            QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude"));
+    if (!minutesWithin(ui_->txtLonM->text()))
+        return refuseInput(
+            ui_->txtLonM,
+            QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Longitude"));
+    if (!degreesWithin(ui_->txtLatD->text(), 89))
+        return refuseInput(
+            ui_->txtLatD,
+            QStringLiteral("Please Enter Value Between 0 And 89 in the Degree of Latitude"));
+    if (!minutesWithin(ui_->txtLatM->text()))
+        return refuseInput(
+            ui_->txtLatM,
+            QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude"));
+    if (!dayFitsMonth(ui_->cboMonth->currentIndex(), ui_->cboDate->currentIndex(),
+                      ui_->cboYear->currentText().toInt())) {
+        showMessage(this, QStringLiteral("Please Enter Correct Date Of Work"),
+                    MessageIcon::Information);
+        return false;
+    }
+    return true;
+}
+
+bool frmMain::refuseInput(QWidget* box, const QString& message) {
+    showMessage(this, message, MessageIcon::Critical);
+    box->setFocus();
+    return false;
+}
+
+void frmMain::refuseUnlessNumber(std::int16_t& KeyAscii, bool passes) {
+    if (passes)
+        return;
+    showMessage(this, QStringLiteral("Only Numbers Are Accepted"), MessageIcon::Critical);
+    KeyAscii = 0;
+}
+
+void frmMain::txtLatD_KeyPress(std::int16_t& KeyAscii) {
+    refuseUnlessNumber(KeyAscii, isNumberBoxCode(KeyAscii));
+}
+
+void frmMain::txtLatM_KeyPress(std::int16_t& KeyAscii) {
+    refuseUnlessNumber(KeyAscii, isNumberBoxCode(KeyAscii));
+}
+
+void frmMain::txtLonD_KeyPress(std::int16_t& KeyAscii) {
+    refuseUnlessNumber(KeyAscii, isNumberBoxCode(KeyAscii));
+}
+
+void frmMain::txtLonM_KeyPress(std::int16_t& KeyAscii) {
+    refuseUnlessNumber(KeyAscii, isNumberBoxCode(KeyAscii));
+}
+
+void frmMain::txtZoneHour_KeyPress(std::int16_t& KeyAscii) {
+    refuseUnlessNumber(KeyAscii, isZoneHourBoxCode(KeyAscii));
+}
+
+void frmMain::txtZoneMinute_KeyPress(std::int16_t& KeyAscii) {
+    refuseUnlessNumber(KeyAscii, isNumberBoxCode(KeyAscii));
+}
+
+void frmMain::txtName_KeyPress(std::int16_t& KeyAscii) {
+    if (!isNameBoxCode(KeyAscii)) {
+        showMessage(this, QStringLiteral("Please Enter only Letters"), MessageIcon::Information);
+        KeyAscii = 0;
+    }
+    KeyAscii = toCapital(KeyAscii);
+}
+
+void frmMain::Label61_Click() {
+    OpenHomePage();
+}
+
+void frmMain::lblFullBrand_Click() {
+    OpenFullBrandPage();
+}
+
+void frmMain::lblCobrand_Click() {
+    OpenCoBrandPage();
+}
+
+void frmMain::mnuExit_Click() {
+    close();
+}
+
+void frmMain::mnuOnline_Click() {
+    OpenOnlineHelp();
+}
+
+void frmMain::mnuVisit_Click() {
+    OpenHomePage();
+}
+
+void frmMain::mnuUpdate_Click() {
+    OpenDownloadPage();
+}
+
+void frmMain::mnuAbout_Click() {
+    ShowAboutWindow(this);
+}
+
+void frmMain::mnuDonate_Click() {
+    OpenDonatePage();
+}
+
+// The entry stays switched off; this is what it would do.
+void frmMain::mkmoney_Click() {
+    OpenFullBrandPage();
+}
+
+} // namespace horavela

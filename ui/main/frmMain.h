@@ -1,0 +1,62 @@
+// The main window: the input form for one check, with its key filters, the
+// checks run before a calculation, and its menus and web links.
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+#include <memory>
+
+namespace Ui {
+class frmMain;
+}
+
+namespace horavela {
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the window, fixed in size and centred on the screen, and runs Form_Load.
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void cmdRashi_Click();
+    // True when every input check passed; otherwise the user has been told what is wrong.
+    bool ValidateInput();
+
+    void Label61_Click();
+    void lblFullBrand_Click();
+    void lblCobrand_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mkmoney_Click();
+
+private:
+    void Form_Load();
+    void Form_Unload();
+
+    void txtLatD_KeyPress(std::int16_t& KeyAscii);
+    void txtLatM_KeyPress(std::int16_t& KeyAscii);
+    void txtLonD_KeyPress(std::int16_t& KeyAscii);
+    void txtLonM_KeyPress(std::int16_t& KeyAscii);
+    void txtZoneHour_KeyPress(std::int16_t& KeyAscii);
+    void txtZoneMinute_KeyPress(std::int16_t& KeyAscii);
+    void txtName_KeyPress(std::int16_t& KeyAscii);
+
+    void applyLook();
+    void connectControls();
+    void refuseUnlessNumber(std::int16_t& KeyAscii, bool passes);
+    bool refuseInput(QWidget* box, const QString& message);
+
+    std::unique_ptr<Ui::frmMain> ui_;
+};
+
+} // namespace horavela
