@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 namespace horavela {
 
@@ -31,6 +32,9 @@ frmAbout::frmAbout(QWidget* parent)
     QFont font = this->font();
     font.setPointSizeF(TextPoints);
     setFont(font);
+    QPalette blackText = palette();
+    blackText.setColor(QPalette::WindowText, Qt::black);
+    setPalette(blackText);
     ui_->setupUi(this);
     setPoints(ui_->Label2, LargePoints);
     setPoints(ui_->lblHomePage, LargePoints);
@@ -67,9 +71,13 @@ void ShowAboutWindow(QWidget* owner) {
     QPointer<frmAbout> about = new frmAbout(owner);
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen) {
-        QRect placed = about->geometry();
-        placed.moveCenter(screen->availableGeometry().center());
-        about->move(placed.topLeft());
+        // The frame counts too, where the platform knows it before the window shows.
+        about->winId();
+        const QWindow* window = about->windowHandle();
+        const QMargins frame = window ? window->frameMargins() : QMargins();
+        QRect outer(QPoint(), about->size().grownBy(frame));
+        outer.moveCenter(screen->availableGeometry().center());
+        about->move(outer.topLeft());
     }
     about->exec();
     delete about.data();

@@ -65,8 +65,10 @@ void EndProgram() {
         return;
     ending = true;
 
-    // Deleting a window deletes the windows it owns, so each one is looked at
-    // through a guard that notices it has gone already.
+    // Each window is closed, which runs its unload handler, and then deleted.
+    // The deletion is deferred: a window whose own handler started the
+    // shutdown is still running that handler. The process ends before the
+    // deletions come due; a guard skips windows an unload handler deleted.
     QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets())
         windows.append(window);
@@ -76,7 +78,7 @@ void EndProgram() {
         try {
             window->close();
             if (!window.isNull())
-                delete window.data();
+                window->deleteLater();
         } catch (...) {
         }
     }

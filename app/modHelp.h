@@ -20,9 +20,9 @@ QString MainSiteAddress();
 
 // Unloads every loaded window, hidden ones too, ignoring failures, then ends
 // the program without handling any further event. Unloading closes each
-// top-level window and deletes it, so windows must live on the heap. A second
-// call while a shutdown is under way does nothing, so unload handlers may call
-// it freely.
+// top-level window (its close event is its unload handler) and schedules its
+// deletion, so windows must live on the heap. A second call while a shutdown
+// is under way does nothing, so unload handlers may call it freely.
 void EndProgram();
 
 // True from the moment EndProgram starts: unload handlers use it to tell a

@@ -1,0 +1,231 @@
+// The About window: its layout, its ways of closing and its two links.
+#include "UrlRecorder.h"
+#include "frmAbout.h"
+#include "modHelp.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+
+namespace horavela {
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+QRect fromTwips(int left, int top, int width, int height) {
+    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+            height / TwipsPerPixel};
+}
+
+QString describe(const QRect& r) {
+    return QStringLiteral("(%1, %2, %3 x %4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// Runs `inspect` on the About window once it is up, then shows it from an
+// owner window and waits for ShowAboutWindow to return. A watchdog closes
+// the window if the test's own way of closing it failed, so a fault shows as
+// a failed check instead of a hung test.
+bool showAboutAndInspect(const std::function<void(QDialog&)>& inspect) {
+    QWidget owner;
+    owner.show();
+    bool inspected = false;
+    bool watchdogFired = false;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!about)
+            return;
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        inspected = true;
+        inspect(*about);
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        watchdogFired = true;
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    watchdog.start(5000);
+    ShowAboutWindow(&owner);
+    return inspected && !watchdogFired;
+}
+
+} // namespace
+
+class AboutWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyControlSitsAtItsPlace();
+    void textsNameTheProgramItsSiteAndItsAuthors();
+    void showsModalCentredWithTheProgramIcon();
+    void eachWayOfClosingClosesIt_data();
+    void eachWayOfClosingClosesIt();
+    void linksOpenTheirPagesAndLeaveTheWindowOpen();
+};
+
+void AboutWindowTest::everyControlSitsAtItsPlace() {
+    frmAbout about;
+    QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
+    QVERIFY2(about.size() == QSize(401, 273),
+             qPrintable(QStringLiteral("client area is %1 x %2, expected 401 x 273")
+                            .arg(about.width())
+                            .arg(about.height())));
+    QVERIFY2(about.minimumSize() == about.maximumSize(), "the About window can be resized");
+
+    const struct {
+        const char* name;
+        QRect place;
+        double points;
+        bool bold;
+        bool underline;
+    } table[] = {
+        {"picIcon", fromTwips(150, 150, 510, 510), 8.25, false, false},
+        {"Label2", fromTwips(780, 285, 2130, 240), 9.75, true, false},
+        {"Label1", fromTwips(120, 840, 5835, 975), 8.25, false, false},
+        {"lblHomePage", fromTwips(1320, 2040, 4650, 195), 9.75, true, true},
+        {"Label3", fromTwips(120, 2520, 5685, 675), 8.25, true, false},
+        {"lblCobrand", fromTwips(3360, 3240, 2610, 195), 8.25, true, true},
+        {"cmdOK", fromTwips(4680, 3600, 1260, 345), 8.25, true, false},
+    };
+    for (const auto& row : table) {
+        auto* control = about.findChild<QWidget*>(QLatin1String(row.name));
+        QVERIFY2(control, qPrintable(QStringLiteral("no control named %1").arg(row.name)));
+        QVERIFY2(
+            control->geometry() == row.place,
+            qPrintable(QStringLiteral("%1 at %2, expected %3")
+                           .arg(row.name, describe(control->geometry()), describe(row.place))));
+        const QFont font = control->font();
+        QVERIFY2(font.pointSizeF() == row.points && font.bold() == row.bold &&
+                     font.underline() == row.underline,
+                 qPrintable(QStringLiteral("%1 has font %2").arg(row.name, font.toString())));
+    }
+
+    auto* line = about.findChild<QFrame*>(QStringLiteral("Line2"));
+    QVERIFY2(line && line->frameShape() == QFrame::HLine, "Line2 is not a horizontal line");
+    QVERIFY2(line->y() == 3480 / TwipsPerPixel && line->x() == 0 && line->width() >= about.width(),
+             qPrintable(QStringLiteral("Line2 at %1 does not cross the window at height 232")
+                            .arg(describe(line->geometry()))));
+
+    auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    QVERIFY2(ok->isDefault(), "cmdOK is not the default button");
+    QCOMPARE(ok->text(), QStringLiteral("&OK"));
+}
+
+void AboutWindowTest::textsNameTheProgramItsSiteAndItsAuthors() {
+    frmAbout about;
+    const auto text = [&](const char* name) {
+        return about.findChild<QLabel*>(QLatin1String(name))->text();
+    };
+    QCOMPARE(about.windowTitle(), QStringLiteral("Horavela v1.15"));
+    QCOMPARE(text("Label2"), QStringLiteral("Horavela v1.15"));
+    QCOMPARE(text("lblHomePage"), QStringLiteral("Click here to visit ") + MainSiteAddress());
+    QCOMPARE(text("lblCobrand"), QStringLiteral("Click here for more details"));
+    QVERIFY2(text("Label1").startsWith(QStringLiteral(
+                 "Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a "
+                 "day when favorable tasks are not performed. It is preferable to do all important "
+                 "and good tasks in the time before or after the Rahu Kaal. ")),
+             "the description is not the program's");
+    QVERIFY2(text("Label1").contains(QStringLiteral("the Horavela authors")),
+             "the rights sentence does not name the Horavela authors");
+    QCOMPARE(text("Label3"), QStringLiteral("Home Business Opportunity. Start your own Internet "
+                                            "business and make money online. Get this software "
+                                            "fully branded for your website."));
+}
+
+void AboutWindowTest::showsModalCentredWithTheProgramIcon() {
+    bool modal = false;
+    bool focusOnOk = false;
+    bool hasIcon = false;
+    bool showsIcon = false;
+    QPoint centre;
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    const bool closed = showAboutAndInspect([&](QDialog& about) {
+        modal = about.isModal();
+        focusOnOk =
+            about.focusWidget() && about.focusWidget()->objectName() == QStringLiteral("cmdOK");
+        hasIcon = !about.windowIcon().isNull();
+        const QPixmap icon = about.findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap();
+        showsIcon = !icon.isNull();
+        centre = about.frameGeometry().center();
+        about.close();
+    });
+    QVERIFY2(closed, "the About window did not come up, or did not close");
+    QVERIFY2(modal, "the About window is not modal");
+    QVERIFY2(focusOnOk, "cmdOK is not first in the tab order");
+    QVERIFY2(hasIcon && showsIcon, "the program icon is missing from the About window");
+    QVERIFY2((centre - screenCentre).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("centred at (%1, %2), the screen's centre is (%3, %4)")
+                            .arg(centre.x())
+                            .arg(centre.y())
+                            .arg(screenCentre.x())
+                            .arg(screenCentre.y())));
+}
+
+void AboutWindowTest::eachWayOfClosingClosesIt_data() {
+    QTest::addColumn<int>("way");
+    QTest::newRow("Enter") << 0;
+    QTest::newRow("Esc") << 1;
+    QTest::newRow("OK button") << 2;
+    QTest::newRow("close box") << 3;
+}
+
+void AboutWindowTest::eachWayOfClosingClosesIt() {
+    QFETCH(int, way);
+    UrlRecorder browser;
+    const bool closed = showAboutAndInspect([&](QDialog& about) {
+        auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        switch (way) {
+        case 0:
+            QTest::keyClick(&about, Qt::Key_Return);
+            break;
+        case 1:
+            QTest::keyClick(&about, Qt::Key_Escape);
+            break;
+        case 2:
+            QTest::mouseClick(ok, Qt::LeftButton);
+            break;
+        case 3:
+            about.windowHandle()->close();
+            break;
+        }
+    });
+    QVERIFY2(closed, "the About window stayed open");
+    QVERIFY2(browser.opened.isEmpty(), "closing the About window opened a web page");
+}
+
+void AboutWindowTest::linksOpenTheirPagesAndLeaveTheWindowOpen() {
+    UrlRecorder browser;
+    QStringList afterHomePage;
+    bool openAfterHomePage = false;
+    bool openAfterCobrand = false;
+    const bool closed = showAboutAndInspect([&](QDialog& about) {
+        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblHomePage")), Qt::LeftButton);
+        afterHomePage = browser.opened;
+        openAfterHomePage = about.isVisible();
+        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblCobrand")), Qt::LeftButton);
+        openAfterCobrand = about.isVisible();
+        about.close();
+    });
+    QVERIFY(closed);
+    QCOMPARE(afterHomePage, QStringList{MainSiteAddress()});
+    QVERIFY2(openAfterHomePage, "clicking lblHomePage closed the About window");
+    QVERIFY2(openAfterCobrand, "clicking lblCobrand closed the About window");
+    const QString fullBrandPage =
+        QStringLiteral("http://") + QLatin1String(EXPECTED_HELP_SITE_HOST "/fully-branded.html");
+    QVERIFY2(browser.opened.size() == 2 && browser.opened.at(1) == fullBrandPage,
+             qPrintable(QStringLiteral("lblCobrand opened [%1], expected the fully-branded page")
+                            .arg(browser.opened.mid(1).join(QStringLiteral(", ")))));
+}
+
+} // namespace horavela
+
+QTEST_MAIN(horavela::AboutWindowTest)
+#include "AboutWindowTest.moc"
