@@ -6,4 +6,10 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake --preset default
 cmake --build --preset default --target horavela
-echo "Horavela is built, but it has no window yet: only the calculation exists so far."
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
+    echo "Horavela is built (build/app/horavela) but cannot start here: it needs a graphical desktop," >&2
+    echo "and no display was found (neither DISPLAY nor WAYLAND_DISPLAY is set, nor QT_QPA_PLATFORM)." >&2
+    echo "Run scripts/start.sh from a desktop session, or set DISPLAY to a running X server." >&2
+    exit 1
+fi
+exec build/app/horavela
