@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "BrandBanner.h"
+#include "InstanceLock.h"
 #include "SingleInstance.h"
 
 #include <QWidget>
@@ -8,7 +9,12 @@
 namespace horavela {
 
 QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow) {
-    CheckSingleInstance();
+    return StartProgram(loadMainWindow, InstanceLock::perUserFilePath());
+}
+
+QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow,
+                      const QString& lockFilePath) {
+    CheckSingleInstance(lockFilePath);
     QWidget* mainWindow = loadMainWindow();
     ChooseBrandBanner(*mainWindow);
     mainWindow->show();

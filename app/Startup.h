@@ -1,6 +1,7 @@
 // The program's start-up steps, shared by the program and its start-up benchmark.
 #pragma once
 
+#include <QString>
 #include <functional>
 
 class QWidget;
@@ -11,5 +12,9 @@ namespace horavela {
 // runs), loads the main window through loadMainWindow, chooses its banner and
 // shows it. Returns the shown main window, which the shutdown deletes.
 QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow);
+
+// The same with a lock file of the caller's choosing, for measurements that
+// must not meet a real running copy.
+QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow, const QString& lockFilePath);
 
 } // namespace horavela
