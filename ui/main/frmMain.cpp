@@ -76,13 +76,6 @@ void frmMain::connectControls() {
     connect(ui_->lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
     connect(ui_->lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
 
-    // Only the selected option of a pair is a tab stop; the arrow keys move within the pair.
-    for (QRadioButton* option : {ui_->optLat_0, ui_->optLat_1, ui_->optLong_0, ui_->optLong_1}) {
-        connect(option, &QRadioButton::toggled, option, [option](bool selected) {
-            option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
-        });
-    }
-
     installKeyPressFilter(ui_->txtLatD, [this](std::int16_t& k) { txtLatD_KeyPress(k); });
     installKeyPressFilter(ui_->txtLatM, [this](std::int16_t& k) { txtLatM_KeyPress(k); });
     installKeyPressFilter(ui_->txtLonD, [this](std::int16_t& k) { txtLonD_KeyPress(k); });

@@ -1,0 +1,208 @@
+// The rules behind the main window's checks, without the window: key codes,
+// number readings and the days of each month.
+#include "InputChecks.h"
+
+#include "KeyPressFilter.h"
+
+#include <QKeyEvent>
+#include <QTest>
+#include <chrono>
+#include <cstdint>
+#include <limits>
+
+using namespace horavela;
+
+class InputChecksTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keyRulesPassOnlyTheirCodes();
+    void smallLettersAloneBecomeCapitals();
+    void keysGiveTheirCharacterCodes_data();
+    void keysGiveTheirCharacterCodes();
+    void leadingNumberReadsTheStartOfTheText_data();
+    void leadingNumberReadsTheStartOfTheText();
+    void wholeNumberNeedsTheWholeText_data();
+    void wholeNumberNeedsTheWholeText();
+    void dayFitsMonthAgreesWithTheCalendar();
+};
+
+namespace {
+
+bool isDigitCode(int code) {
+    return code >= '0' && code <= '9';
+}
+
+bool isLetterCode(int code) {
+    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+}
+
+} // namespace
+
+// Every 16-bit code, so a code let through by mistake cannot hide.
+void InputChecksTest::keyRulesPassOnlyTheirCodes() {
+    for (int code = std::numeric_limits<std::int16_t>::min();
+         code <= std::numeric_limits<std::int16_t>::max(); ++code) {
+        const auto key = static_cast<std::int16_t>(code);
+        const bool number = isDigitCode(code) || code == 8;
+        const bool name = isLetterCode(code) || code == ' ' || code == 13 || code == 8;
+        QVERIFY2(isNumberBoxCode(key) == number,
+                 qPrintable(QStringLiteral("number boxes misjudge code %1").arg(code)));
+        QVERIFY2(isZoneHourBoxCode(key) == (number || code == '-'),
+                 qPrintable(QStringLiteral("the zone hour box misjudges code %1").arg(code)));
+        QVERIFY2(isNameBoxCode(key) == name,
+                 qPrintable(QStringLiteral("the name box misjudges code %1").arg(code)));
+    }
+}
+
+void InputChecksTest::smallLettersAloneBecomeCapitals() {
+    for (int code = std::numeric_limits<std::int16_t>::min();
+         code <= std::numeric_limits<std::int16_t>::max(); ++code) {
+        const int expected = code >= 'a' && code <= 'z' ? code - 32 : code;
+        QVERIFY2(toCapital(static_cast<std::int16_t>(code)) == expected,
+                 qPrintable(QStringLiteral("code %1 should become %2").arg(code).arg(expected)));
+    }
+}
+
+void InputChecksTest::keysGiveTheirCharacterCodes_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code"); // -1: not a character
+
+    const int none = Qt::NoModifier;
+    const int shift = Qt::ShiftModifier;
+    const int ctrl = Qt::ControlModifier;
+    QTest::newRow("a") << int(Qt::Key_A) << none << "a" << 97;
+    QTest::newRow("Shift+A") << int(Qt::Key_A) << shift << "A" << 65;
+    QTest::newRow("5") << int(Qt::Key_5) << none << "5" << 53;
+    QTest::newRow("minus") << int(Qt::Key_Minus) << none << "-" << 45;
+    QTest::newRow("space") << int(Qt::Key_Space) << none << " " << 32;
+    QTest::newRow("e acute") << int(Qt::Key_Eacute) << none << QStringLiteral("\u00e9") << 0xe9;
+    QTest::newRow("AltGr+Q types @")
+        << int(Qt::Key_Q) << int(Qt::ControlModifier | Qt::AltModifier) << "@" << 64;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << 8;
+    QTest::newRow("Return") << int(Qt::Key_Return) << none << "\r" << 13;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << 13;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << none << "\x1b" << 27;
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << "\x01" << 1;
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << ctrl << "\x03" << 3;
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << ctrl << "\x16" << 22;
+    QTest::newRow("Ctrl+V without text") << int(Qt::Key_V) << ctrl << "" << 22;
+    QTest::newRow("Ctrl+X") << int(Qt::Key_X) << ctrl << "\x18" << 24;
+    QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << ctrl << "\x1a" << 26;
+    QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                  << "\x1a" << 26;
+    QTest::newRow("Shift+Insert pastes") << int(Qt::Key_Insert) << shift << "" << 22;
+    QTest::newRow("Shift+Delete cuts") << int(Qt::Key_Delete) << shift << "" << 24;
+    QTest::newRow("Ctrl+Insert copies") << int(Qt::Key_Insert) << ctrl << "" << 3;
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << none << "\t" << -1;
+    QTest::newRow("Backtab") << int(Qt::Key_Backtab) << shift << "" << -1;
+    QTest::newRow("Left") << int(Qt::Key_Left) << none << "" << -1;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "\x7f" << -1;
+    QTest::newRow("Home") << int(Qt::Key_Home) << none << "" << -1;
+    QTest::newRow("F1") << int(Qt::Key_F1) << none << "" << -1;
+    QTest::newRow("Shift alone") << int(Qt::Key_Shift) << shift << "" << -1;
+    QTest::newRow("Ctrl+Left") << int(Qt::Key_Left) << ctrl << "" << -1;
+}
+
+void InputChecksTest::keysGiveTheirCharacterCodes() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, code);
+
+    const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+    const std::optional<std::int16_t> typed = characterCode(event);
+    if (code < 0) {
+        QVERIFY2(!typed, qPrintable(QStringLiteral("a key that types no character gave code %1")
+                                        .arg(typed.value_or(0))));
+    } else {
+        QVERIFY2(typed, "a character key gave no code");
+        QCOMPARE(int(*typed), code);
+    }
+}
+
+void InputChecksTest::leadingNumberReadsTheStartOfTheText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("number");
+
+    QTest::newRow("whole") << "179" << 179.0;
+    QTest::newRow("blanks around") << " 7 " << 7.0;
+    QTest::newRow("letters after") << "12abc" << 12.0;
+    QTest::newRow("letters only") << "abc" << 0.0;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("negative") << "-5" << -5.0;
+    QTest::newRow("plus sign") << "+3" << 3.0;
+    QTest::newRow("fraction") << "1.5" << 1.5;
+    QTest::newRow("fraction alone") << ".5" << 0.5;
+    QTest::newRow("point at the end") << "2." << 2.0;
+    QTest::newRow("exponent is not read") << "1e1" << 1.0;
+    QTest::newRow("sign alone") << "-" << 0.0;
+    QTest::newRow("point alone") << "." << 0.0;
+    QTest::newRow("blank after sign") << "- 5" << 0.0;
+    QTest::newRow("comma ends the number") << "1,5" << 1.0;
+    QTest::newRow("second point ends it") << "1.2.3" << 1.2;
+    QTest::newRow("non-ASCII digits") << QStringLiteral("\u0661\u0662") << 0.0;
+    QTest::newRow("400 digits saturate") << QString(400, u'9') << 1e9;
+    QTest::newRow("400 negative digits") << u'-' + QString(400, u'9') << -1e9;
+    QTest::newRow("400 fraction digits") << "0." + QString(400, u'1') << 0.1111111111111111;
+}
+
+void InputChecksTest::leadingNumberReadsTheStartOfTheText() {
+    QFETCH(QString, text);
+    QFETCH(double, number);
+    QCOMPARE(leadingNumber(text), number);
+}
+
+void InputChecksTest::wholeNumberNeedsTheWholeText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addColumn<double>("number");
+
+    QTest::newRow("whole") << "59" << true << 59.0;
+    QTest::newRow("blanks around") << " 7 " << true << 7.0;
+    QTest::newRow("plus sign") << "+3" << true << 3.0;
+    QTest::newRow("negative") << "-1" << true << -1.0;
+    QTest::newRow("fraction") << "1.5" << true << 1.5;
+    QTest::newRow("point at the end") << "2." << true << 2.0;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("blanks only") << "   " << false << 0.0;
+    QTest::newRow("letter after") << "5x" << false << 0.0;
+    QTest::newRow("letters only") << "abc" << false << 0.0;
+    QTest::newRow("exponent") << "1e1" << false << 0.0;
+    QTest::newRow("inner blank") << "1 2" << false << 0.0;
+    QTest::newRow("sign alone") << "-" << false << 0.0;
+    QTest::newRow("400 digits") << QString(400, u'9') << true << 1e9;
+}
+
+void InputChecksTest::wholeNumberNeedsTheWholeText() {
+    QFETCH(QString, text);
+    QFETCH(bool, isNumber);
+    QFETCH(double, number);
+
+    const std::optional<double> read = wholeNumber(text);
+    QVERIFY2(read.has_value() == isNumber,
+             isNumber ? "a number was not read as one" : "a text that is no number was read");
+    if (isNumber)
+        QCOMPARE(*read, number);
+}
+
+// Every day the lists offer, against the calendar: the rule must refuse
+// exactly the days that do not exist.
+void InputChecksTest::dayFitsMonthAgreesWithTheCalendar() {
+    using namespace std::chrono;
+    for (int y = 1901; y <= 2050; ++y) {
+        for (unsigned m = 1; m <= 12; ++m) {
+            for (unsigned d = 1; d <= 31; ++d) {
+                const bool exists = year_month_day(year(y), month(m), day(d)).ok();
+                QVERIFY2(
+                    dayFitsMonth(int(m) - 1, int(d) - 1, y) == exists,
+                    qPrintable(QStringLiteral("%1-%2-%3 is judged wrongly").arg(y).arg(m).arg(d)));
+            }
+        }
+    }
+}
+
+QTEST_MAIN(InputChecksTest)
+#include "InputChecksTest.moc"

@@ -1,0 +1,878 @@
+// The main window as the user meets it: defaults, lists, tab order, key
+// filters, the input checks, and where its menus and links lead.
+#include "frmMain.h"
+
+#include "modHelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using namespace horavela;
+
+namespace {
+
+int programEnds = 0;
+
+// Answers every modal window that opens while it lives: records what it
+// was and closes it, as a user pressing OK would.
+class ModalAnswerer : public QObject {
+public:
+    ModalAnswerer() {
+        connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::answer);
+        timer_.start(10);
+    }
+
+    QStringList texts;
+    QList<QMessageBox::Icon> icons;
+    QStringList windows;
+
+private:
+    void answer() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        windows.append(modal->objectName());
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            texts.append(box->text());
+            icons.append(box->icon());
+            box->button(QMessageBox::Ok)->click();
+        } else {
+            modal->close();
+        }
+    }
+
+    QTimer timer_;
+};
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QStringList urls;
+
+public slots:
+    void open(const QUrl& url) { urls.append(url.toString()); }
+};
+
+QString message(QMessageBox::Icon icon) {
+    return icon == QMessageBox::Critical ? QStringLiteral("critical")
+                                         : QStringLiteral("information");
+}
+
+} // namespace
+
+class frmMainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void opensWithDefaultsAndFocusInName();
+    void clientAreaIsFixedBelowTheMenuBar();
+    void listsHoldTheirItemsInOrder_data();
+    void listsHoldTheirItemsInOrder();
+    void boxesHaveTheirLengthLimits_data();
+    void boxesHaveTheirLengthLimits();
+    void captionsReadAsWritten_data();
+    void captionsReadAsWritten();
+    void fullBrandBannerLiesOnCoBrandBanner();
+    void menuBarHoldsItsEntriesInOrder();
+    void lookFollowsTheColourScheme();
+    void tabVisitsThePlacesInOrder_data();
+    void tabVisitsThePlacesInOrder();
+    void arrowKeysMoveTheSelectionWithinAPair();
+    void keyFiltersPassOrRefuseTypedKeys_data();
+    void keyFiltersPassOrRefuseTypedKeys();
+    void contextMenuPasteBypassesTheFilter();
+    void validateInputReportsTheFirstFault_data();
+    void validateInputReportsTheFirstFault();
+    void buttonAndMenuRunTheInputChecks_data();
+    void buttonAndMenuRunTheInputChecks();
+    void enterAndEscapeStartNoCommand();
+    void linksAndMenuEntriesOpenTheirAddresses_data();
+    void linksAndMenuEntriesOpenTheirAddresses();
+    void aboutEntryShowsTheAboutWindowModally();
+    void closeBoxAndExitEndTheProgram_data();
+    void closeBoxAndExitEndTheProgram();
+
+private:
+    template <typename T> T* control(const char* name) const {
+        T* found = window_->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("the main window has no %s named %s", T::staticMetaObject.className(), name);
+        return found;
+    }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
+    void fillValidInput();
+
+    QPointer<frmMain> window_;
+    UrlRecorder pages_;
+};
+
+void frmMainTest::initTestCase() {
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &pages_, "open");
+}
+
+void frmMainTest::cleanupTestCase() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}
+
+// Closing the window ends the program through EndProgram, which deletes the
+// window; the test keeps the process alive and counts the ends instead.
+void frmMainTest::init() {
+    programEnds = 0;
+    pages_.urls.clear();
+    SetProgramEndForTesting([] { ++programEnds; });
+    window_ = new frmMain;
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+}
+
+void frmMainTest::cleanup() {
+    delete window_.data();
+}
+
+void frmMainTest::opensWithDefaultsAndFocusInName() {
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Horavela v1.15"));
+    for (const char* name : {"txtName", "txtZoneHour", "txtZoneMinute", "txtLatD", "txtLatM",
+                             "txtLonD", "txtLonM", "txtMCity", "txtMState", "txtMCountry"})
+        QVERIFY2(box(name)->text().isEmpty(), name);
+    QVERIFY2(control<QRadioButton>("optLat_0")->isChecked(), "North is not selected");
+    QVERIFY2(control<QRadioButton>("optLong_0")->isChecked(), "East is not selected");
+    QVERIFY(!control<QRadioButton>("optLat_1")->isChecked());
+    QVERIFY(!control<QRadioButton>("optLong_1")->isChecked());
+    const QStringList shown = {"January", "1", "1901", "0", "0", "0"};
+    const char* lists[] = {"cboMonth", "cboDate", "cboYear", "cboHour", "cboMinute", "cboSecond"};
+    for (int i = 0; i < shown.size(); ++i) {
+        QCOMPARE(control<QComboBox>(lists[i])->currentIndex(), 0);
+        QCOMPARE(control<QComboBox>(lists[i])->currentText(), shown[i]);
+    }
+    QCOMPARE(QApplication::focusWidget(), box("txtName"));
+}
+
+void frmMainTest::clientAreaIsFixedBelowTheMenuBar() {
+    QCOMPARE(window_->centralWidget()->size(), QSize(504, 465));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QCOMPARE(window_->height(), window_->menuBar()->height() + 465);
+    QCOMPARE(window_->centralWidget()->y(), window_->menuBar()->height());
+    const Qt::WindowFlags flags = window_->windowFlags();
+    QVERIFY2(!flags.testFlag(Qt::WindowMinimizeButtonHint), "the window offers minimizing");
+    QVERIFY2(!flags.testFlag(Qt::WindowMaximizeButtonHint), "the window offers maximizing");
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+}
+
+void frmMainTest::listsHoldTheirItemsInOrder_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("items");
+
+    const auto numbers = [](int first, int last) {
+        QStringList texts;
+        for (int n = first; n <= last; ++n)
+            texts.append(QString::number(n));
+        return texts;
+    };
+    QTest::newRow("months") << "cboMonth"
+                            << QStringList{"January",   "February", "March",    "April",
+                                           "May",       "June",     "July",     "August",
+                                           "September", "October",  "November", "December"};
+    QTest::newRow("days") << "cboDate" << numbers(1, 31);
+    QTest::newRow("years") << "cboYear" << numbers(1901, 2050);
+    QTest::newRow("hours") << "cboHour" << numbers(0, 23);
+    QTest::newRow("minutes") << "cboMinute" << numbers(0, 59);
+    QTest::newRow("seconds") << "cboSecond" << numbers(0, 59);
+}
+
+void frmMainTest::listsHoldTheirItemsInOrder() {
+    QFETCH(QString, list);
+    QFETCH(QStringList, items);
+
+    auto* combo = control<QComboBox>(qPrintable(list));
+    QVERIFY2(!combo->isEditable(), "the list takes typing");
+    QStringList held;
+    for (int i = 0; i < combo->count(); ++i)
+        held.append(combo->itemText(i));
+    QCOMPARE(held, items);
+}
+
+void frmMainTest::boxesHaveTheirLengthLimits_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("limit");
+
+    const int none = QLineEdit().maxLength();
+    QTest::newRow("name") << "txtName" << none;
+    QTest::newRow("zone hours") << "txtZoneHour" << 3;
+    QTest::newRow("zone minutes") << "txtZoneMinute" << 3;
+    QTest::newRow("latitude degrees") << "txtLatD" << 2;
+    QTest::newRow("latitude minutes") << "txtLatM" << 2;
+    QTest::newRow("longitude degrees") << "txtLonD" << 3;
+    QTest::newRow("longitude minutes") << "txtLonM" << 2;
+    QTest::newRow("city") << "txtMCity" << none;
+    QTest::newRow("state") << "txtMState" << none;
+    QTest::newRow("country") << "txtMCountry" << none;
+}
+
+void frmMainTest::boxesHaveTheirLengthLimits() {
+    QFETCH(QString, name);
+    QFETCH(int, limit);
+    QCOMPARE(box(qPrintable(name))->maxLength(), limit);
+}
+
+void frmMainTest::captionsReadAsWritten_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("description")
+        << "Label4"
+        << "Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a day "
+           "when favorable tasks are not performed. Do all important and good tasks in the time "
+           "before or after the Rahu Kaal.";
+    QTest::newRow("full brand")
+        << "lblFullBrand"
+        << "Home Business Opportunity. Start your own Internet business and make money online. "
+           "Get this software fully branded for your website. Click here for more details.";
+    QTest::newRow("co-brand")
+        << "lblCobrand"
+        << "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+           "your site's name &  link here. See \"Help\" for details.    Click Here for more info "
+           "on co-branding.";
+    QTest::newRow("name") << "lblEnterName"
+                          << "Enter Your Name";
+    QTest::newRow("date") << "lblEnterDate"
+                          << "Enter Date";
+    QTest::newRow("time") << "lblEnterTime"
+                          << "Enter Time";
+    QTest::newRow("zone") << "fraZone"
+                          << "Enter Your Time Zone";
+    QTest::newRow("latitude") << "Frame3"
+                              << "Enter Latitude";
+    QTest::newRow("longitude") << "Frame4"
+                               << "Enter Longitude";
+    QTest::newRow("zone hours") << "lblZoneHour"
+                                << "Hour";
+    QTest::newRow("zone minutes") << "lblZoneMinute"
+                                  << "Min";
+    QTest::newRow("zone help") << "lblTZHelp"
+                               << "TZ Help";
+    QTest::newRow("north") << "optLat_0"
+                           << "North";
+    QTest::newRow("south") << "optLat_1"
+                           << "South";
+    QTest::newRow("east") << "optLong_0"
+                          << "East";
+    QTest::newRow("west") << "optLong_1"
+                          << "West";
+    QTest::newRow("city") << "lblEnterCity"
+                          << "Enter Your City Name";
+    QTest::newRow("state") << "lblEnterState"
+                           << "Enter Your State Name";
+    QTest::newRow("country") << "lblEnterCountry"
+                             << "Enter Your Country Name";
+    QTest::newRow("search") << "cmdBrowser"
+                            << "Click Here To Find Latitude && Longitude";
+    QTest::newRow("check") << "cmdRashi"
+                           << "Is the Chosen Period in Rahul Kaal?";
+}
+
+void frmMainTest::captionsReadAsWritten() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+
+    QWidget* widget = control<QWidget>(qPrintable(name));
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        QCOMPARE(label->text(), caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        QCOMPARE(button->text(), caption);
+    else
+        QCOMPARE(qobject_cast<QGroupBox*>(widget)->title(), caption);
+}
+
+void frmMainTest::fullBrandBannerLiesOnCoBrandBanner() {
+    auto* fullBrand = control<QLabel>("lblFullBrand");
+    auto* coBrand = control<QLabel>("lblCobrand");
+    QCOMPARE(fullBrand->geometry(), coBrand->geometry());
+    QCOMPARE(fullBrand->parent(), coBrand->parent());
+    const QObjectList stack = fullBrand->parent()->children();
+    QVERIFY2(stack.indexOf(fullBrand) > stack.indexOf(coBrand),
+             "lblCobrand lies in front of lblFullBrand");
+    QVERIFY(fullBrand->isVisible());
+    QVERIFY(coBrand->isVisible());
+}
+
+void frmMainTest::menuBarHoldsItsEntriesInOrder() {
+    const auto texts = [](const QList<QAction*>& actions) {
+        QStringList result;
+        for (const QAction* action : actions)
+            result.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        return result;
+    };
+    QCOMPARE(texts(window_->menuBar()->actions()),
+             (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+    QCOMPARE(texts(control<QMenu>("mnuFile")->actions()),
+             (QStringList{"Is the Chosen Period in Rahul Kaal?", "E&xit"}));
+    QCOMPARE(texts(control<QMenu>("mnuHelp")->actions()),
+             (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
+                          "-", "&About Software"}));
+    QStringList names;
+    for (QAction* action : control<QMenu>("mnuFile")->actions() +
+                               control<QMenu>("mnuHelp")->actions() + window_->menuBar()->actions())
+        if (!action->isSeparator() && !action->menu())
+            names.append(action->objectName());
+    QCOMPARE(names, (QStringList{"mnuNext", "mnuExit", "mnuOnline", "mnuVisit", "mnuUpdate",
+                                 "mnuAbout", "mnuDonate", "mkmoney"}));
+
+    auto* donate = window_->findChild<QAction*>(QStringLiteral("mnuDonate"));
+    QVERIFY2(!donate->menu(), "Donate opens a drop-down");
+    auto* makeMoney = window_->findChild<QAction*>(QStringLiteral("mkmoney"));
+    QVERIFY2(!makeMoney->isEnabled(), "Make Money Online can be chosen");
+    QVERIFY2(makeMoney->isVisible(), "Make Money Online is not shown greyed out");
+}
+
+void frmMainTest::lookFollowsTheColourScheme() {
+    const QColor dark(64, 64, 64);
+    const QColor light(224, 224, 224);
+    const QColor mid(128, 128, 128);
+    QCOMPARE(control<QWidget>("Frame6")->palette().color(QPalette::Window), dark);
+    QCOMPARE(control<QLabel>("lblEnterName")->palette().color(QPalette::WindowText), light);
+    QCOMPARE(control<QWidget>("Frame7")->palette().color(QPalette::Window), mid);
+    QCOMPARE(control<QLabel>("lblEnterCity")->palette().color(QPalette::WindowText), Qt::black);
+    for (const char* name : {"txtName", "txtZoneHour", "txtLatD", "txtLonM", "txtMCountry"}) {
+        QCOMPARE(box(name)->palette().color(QPalette::Base), dark);
+        QCOMPARE(box(name)->palette().color(QPalette::Text), light);
+    }
+    QCOMPARE(control<QComboBox>("cboYear")->palette().color(QPalette::Button), dark);
+    QCOMPARE(control<QComboBox>("cboYear")->palette().color(QPalette::ButtonText), light);
+    for (const char* name : {"cmdBrowser", "cmdRashi"}) {
+        QCOMPARE(control<QPushButton>(name)->palette().color(QPalette::Button), mid);
+        QVERIFY2(control<QPushButton>(name)->font().bold(), name);
+        QVERIFY2(!control<QPushButton>(name)->autoDefault(), name);
+    }
+
+    QCOMPARE(box("txtName")->font().pointSizeF(), 8.25);
+    QCOMPARE(box("txtName")->font().family(), QStringLiteral("Verdana"));
+    QVERIFY(box("txtZoneHour")->font().bold());
+    QVERIFY(box("txtZoneMinute")->font().bold());
+    QCOMPARE(control<QLabel>("lblTZHelp")->font().pointSizeF(), 11.25);
+    QVERIFY(control<QLabel>("lblTZHelp")->font().bold());
+    for (const char* name :
+         {"lblEnterName", "lblEnterDate", "lblEnterTime", "lblEnterCity", "lblEnterState",
+          "lblEnterCountry", "Label61", "lblFullBrand", "lblCobrand"})
+        QVERIFY2(control<QLabel>(name)->font().underline(), name);
+    for (const char* name : {"Label61", "lblTZHelp", "lblFullBrand", "lblCobrand"})
+        QVERIFY2(control<QLabel>(name)->cursor().shape() == Qt::PointingHandCursor, name);
+}
+
+void frmMainTest::tabVisitsThePlacesInOrder_data() {
+    QTest::addColumn<bool>("south");
+    QTest::addColumn<bool>("west");
+    QTest::addColumn<QStringList>("places");
+
+    const QStringList first = {"txtName",       "cboMonth",  "cboDate",   "cboYear",
+                               "cboHour",       "cboMinute", "cboSecond", "txtZoneHour",
+                               "txtZoneMinute", "txtLatD",   "txtLatM"};
+    const QStringList last = {"txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "cmdRashi"};
+    QTest::newRow("North and East")
+        << false << false
+        << first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last;
+    QTest::newRow("South and East")
+        << true << false
+        << first + QStringList{"txtLonD", "txtLonM", "optLong_0"} + last + QStringList{"optLat_1"};
+    QTest::newRow("North and West")
+        << false << true
+        << first + QStringList{"optLat_0", "txtLonD", "txtLonM"} + last + QStringList{"optLong_1"};
+    QTest::newRow("South and West")
+        << true << true
+        << first + QStringList{"txtLonD", "txtLonM"} + last + QStringList{"optLong_1", "optLat_1"};
+}
+
+// Tab runs once through the places and comes back to the name.
+void frmMainTest::tabVisitsThePlacesInOrder() {
+    QFETCH(bool, south);
+    QFETCH(bool, west);
+    QFETCH(QStringList, places);
+
+    if (south)
+        QTest::mouseClick(control<QRadioButton>("optLat_1"), Qt::LeftButton);
+    if (west)
+        QTest::mouseClick(control<QRadioButton>("optLong_1"), Qt::LeftButton);
+    box("txtName")->setFocus();
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < places.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, places + QStringList{"txtName"});
+}
+
+void frmMainTest::arrowKeysMoveTheSelectionWithinAPair() {
+    for (const auto& [upper, lower] :
+         {std::pair{"optLat_0", "optLat_1"}, std::pair{"optLong_0", "optLong_1"}}) {
+        auto* first = control<QRadioButton>(upper);
+        auto* second = control<QRadioButton>(lower);
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Down);
+        QVERIFY2(second->isChecked() && !first->isChecked(),
+                 "Down did not select the lower option");
+        QCOMPARE(QApplication::focusWidget(), second);
+        QTest::keyClick(second, Qt::Key_Up);
+        QVERIFY2(first->isChecked() && !second->isChecked(), "Up did not select the upper option");
+        QCOMPARE(QApplication::focusWidget(), first);
+    }
+}
+
+void frmMainTest::keyFiltersPassOrRefuseTypedKeys_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("message"); // empty: no message
+
+    const QString numbers = QStringLiteral("Only Numbers Are Accepted");
+    const QString letters = QStringLiteral("Please Enter only Letters");
+    const int none = Qt::NoModifier;
+    const int ctrl = Qt::ControlModifier;
+    const int shift = Qt::ShiftModifier;
+    const int end = -1;
+
+    for (const char* name : {"txtLatD", "txtLatM", "txtLonD", "txtLonM", "txtZoneMinute"}) {
+        const auto row = [name](const char* what) {
+            return &QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(name, what)));
+        };
+        *row("digit") << name << "" << end << int(Qt::Key_7) << none << "7"
+                      << "7"
+                      << "";
+        *row("letter") << name << "1" << end << int(Qt::Key_A) << none << "a"
+                       << "1" << numbers;
+        *row("point") << name << "1" << end << int(Qt::Key_Period) << none << "."
+                      << "1" << numbers;
+        *row("minus") << name << "1" << end << int(Qt::Key_Minus) << none << "-"
+                      << "1" << numbers;
+        *row("space") << name << "1" << end << int(Qt::Key_Space) << none << " "
+                      << "1" << numbers;
+        *row("Enter") << name << "1" << end << int(Qt::Key_Return) << none << "\r"
+                      << "1" << numbers;
+        *row("Escape") << name << "1" << end << int(Qt::Key_Escape) << none << "\x1b"
+                       << "1" << numbers;
+        *row("Backspace") << name << "12" << end << int(Qt::Key_Backspace) << none << "\b"
+                          << "1"
+                          << "";
+        *row("Ctrl+V") << name << "" << end << int(Qt::Key_V) << ctrl << "\x16"
+                       << "" << numbers;
+    }
+    QTest::newRow("full latitude degrees refuse silently")
+        << "txtLatD"
+        << "89" << end << int(Qt::Key_1) << none << "1"
+        << "89"
+        << "";
+    QTest::newRow("full longitude degrees refuse silently")
+        << "txtLonD"
+        << "179" << end << int(Qt::Key_1) << none << "1"
+        << "179"
+        << "";
+    QTest::newRow("Delete is no character") << "txtLatD"
+                                            << "12" << 0 << int(Qt::Key_Delete) << none << "\x7f"
+                                            << "2"
+                                            << "";
+    QTest::newRow("Left is no character") << "txtLatD"
+                                          << "12" << end << int(Qt::Key_Left) << none << ""
+                                          << "12"
+                                          << "";
+    QTest::newRow("Shift+Insert pastes nothing") << "txtLonD"
+                                                 << "" << end << int(Qt::Key_Insert) << shift << ""
+                                                 << "" << numbers;
+    QTest::newRow("Ctrl+C") << "txtLonD"
+                            << "1" << end << int(Qt::Key_C) << ctrl << "\x03"
+                            << "1" << numbers;
+    QTest::newRow("Ctrl+X") << "txtLonD"
+                            << "1" << end << int(Qt::Key_X) << ctrl << "\x18"
+                            << "1" << numbers;
+    QTest::newRow("Ctrl+Z") << "txtLonD"
+                            << "1" << end << int(Qt::Key_Z) << ctrl << "\x1a"
+                            << "1" << numbers;
+    QTest::newRow("Ctrl+A") << "txtLonD"
+                            << "1" << end << int(Qt::Key_A) << ctrl << "\x01"
+                            << "1" << numbers;
+
+    QTest::newRow("zone hours take minus") << "txtZoneHour"
+                                           << "5" << end << int(Qt::Key_Minus) << none << "-"
+                                           << "5-"
+                                           << "";
+    QTest::newRow("zone hours take minus anywhere") << "txtZoneHour"
+                                                    << "5" << 0 << int(Qt::Key_Minus) << none << "-"
+                                                    << "-5"
+                                                    << "";
+    QTest::newRow("zone hours take digits") << "txtZoneHour"
+                                            << "-1" << end << int(Qt::Key_2) << none << "2"
+                                            << "-12"
+                                            << "";
+    QTest::newRow("full zone hours refuse silently")
+        << "txtZoneHour"
+        << "-12" << end << int(Qt::Key_3) << none << "3"
+        << "-12"
+        << "";
+    QTest::newRow("zone hours refuse letters") << "txtZoneHour"
+                                               << "" << end << int(Qt::Key_X) << none << "x"
+                                               << "" << numbers;
+    QTest::newRow("zone hours refuse Ctrl+V") << "txtZoneHour"
+                                              << "" << end << int(Qt::Key_V) << ctrl << "\x16"
+                                              << "" << numbers;
+
+    QTest::newRow("name capitalises small letters") << "txtName"
+                                                    << "R" << end << int(Qt::Key_A) << none << "a"
+                                                    << "RA"
+                                                    << "";
+    QTest::newRow("name capitalises at the cursor") << "txtName"
+                                                    << "BC" << 1 << int(Qt::Key_A) << none << "a"
+                                                    << "BAC"
+                                                    << "";
+    QTest::newRow("name keeps capitals") << "txtName"
+                                         << "" << end << int(Qt::Key_Q) << shift << "Q"
+                                         << "Q"
+                                         << "";
+    QTest::newRow("name takes space") << "txtName"
+                                      << "A" << end << int(Qt::Key_Space) << none << " "
+                                      << "A "
+                                      << "";
+    QTest::newRow("name takes Backspace") << "txtName"
+                                          << "AB" << end << int(Qt::Key_Backspace) << none << "\b"
+                                          << "A"
+                                          << "";
+    QTest::newRow("name takes Enter silently") << "txtName"
+                                               << "AB" << end << int(Qt::Key_Return) << none << "\r"
+                                               << "AB"
+                                               << "";
+    QTest::newRow("name refuses digits") << "txtName"
+                                         << "A" << end << int(Qt::Key_1) << none << "1"
+                                         << "A" << letters;
+    QTest::newRow("name refuses point") << "txtName"
+                                        << "A" << end << int(Qt::Key_Period) << none << "."
+                                        << "A" << letters;
+    QTest::newRow("name refuses accented letters")
+        << "txtName"
+        << "A" << end << int(Qt::Key_Eacute) << none << QStringLiteral("\u00e9") << "A" << letters;
+    QTest::newRow("name refuses Escape") << "txtName"
+                                         << "A" << end << int(Qt::Key_Escape) << none << "\x1b"
+                                         << "A" << letters;
+    QTest::newRow("name refuses Ctrl+V") << "txtName"
+                                         << "A" << end << int(Qt::Key_V) << ctrl << "\x16"
+                                         << "A" << letters;
+
+    QTest::newRow("city has no filter") << "txtMCity"
+                                        << "Pune" << end << int(Qt::Key_1) << none << "1"
+                                        << "Pune1"
+                                        << "";
+    QTest::newRow("city keeps small letters") << "txtMCity"
+                                              << "P" << end << int(Qt::Key_U) << none << "u"
+                                              << "Pu"
+                                              << "";
+}
+
+void frmMainTest::keyFiltersPassOrRefuseTypedKeys() {
+    QFETCH(QString, box);
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(QString, after);
+    QFETCH(QString, message);
+
+    QApplication::clipboard()->setText(QStringLiteral("12"));
+    QLineEdit* edit = this->box(qPrintable(box));
+    edit->setText(before);
+    if (cursor >= 0)
+        edit->setCursorPosition(cursor);
+    edit->setFocus();
+    {
+        ModalAnswerer answerer;
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), text,
+                            Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(answerer.texts, message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty()) {
+            const QMessageBox::Icon icon = message.startsWith(QLatin1String("Only"))
+                                               ? QMessageBox::Critical
+                                               : QMessageBox::Information;
+            QCOMPARE(::message(answerer.icons.first()), ::message(icon));
+        }
+    }
+    QCOMPARE(edit->text(), after);
+    QCOMPARE(window_->focusWidget(), edit);
+}
+
+// The context menu's Paste is not a typed key: whatever it brings stays, up
+// to the length limit, and the input checks read it.
+void frmMainTest::contextMenuPasteBypassesTheFilter() {
+    const auto pasteByMenu = [](QLineEdit* edit, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+        for (QAction* action : menu->actions()) {
+            if (action->text().startsWith(QLatin1String("&Paste")) && action->isEnabled()) {
+                action->trigger();
+                return true;
+            }
+        }
+        return false;
+    };
+    fillValidInput();
+    ModalAnswerer answerer;
+    box("txtLonD")->clear();
+    QVERIFY2(pasteByMenu(box("txtLonD"), QStringLiteral("12abc")), "the menu offers no Paste");
+    QCOMPARE(box("txtLonD")->text(), QStringLiteral("12a"));
+    box("txtLatM")->clear();
+    QVERIFY2(pasteByMenu(box("txtLatM"), QStringLiteral("ab")), "the menu offers no Paste");
+    QCOMPARE(box("txtLatM")->text(), QStringLiteral("ab"));
+    QVERIFY2(answerer.texts.isEmpty(), "pasting showed a message");
+
+    bool passed = true;
+    QMetaObject::invokeMethod(window_, "ValidateInput", Q_RETURN_ARG(bool, passed));
+    QVERIFY(!passed);
+    QCOMPARE(answerer.texts,
+             QStringList{"Please Enter Value Between 0 And 59 in the  Minute of Latitude"});
+}
+
+void frmMainTest::fillValidInput() {
+    box("txtName")->setText(QStringLiteral("RAM"));
+    box("txtLonD")->setText(QStringLiteral("73"));
+    box("txtLonM")->setText(QStringLiteral("50"));
+    box("txtLatD")->setText(QStringLiteral("18"));
+    box("txtLatM")->setText(QStringLiteral("31"));
+}
+
+void frmMainTest::validateInputReportsTheFirstFault_data() {
+    QTest::addColumn<QStringList>("fields"); // name, lonD, lonM, latD, latM
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("message"); // empty: every check passes
+    QTest::addColumn<QString>("focus");   // empty: the focus stays where it was
+
+    // Texts longer than a box's limit cannot get into it; the readings of
+    // such texts are tested without the window.
+
+    const QString name = QStringLiteral("Please Enter Name");
+    const QString lonD =
+        QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude");
+    const QString lonM =
+        QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Longitude");
+    const QString latD =
+        QStringLiteral("Please Enter Value Between 0 And 89 in the Degree of Latitude");
+    const QString latM =
+        QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude");
+    const QString date = QStringLiteral("Please Enter Correct Date Of Work");
+
+    const auto row = [](const char* what, const QStringList& fields, const QString& message,
+                        const QString& focus) {
+        QTest::newRow(what) << fields << 0 << 0 << "1901" << message << focus;
+    };
+    row("all fine", {"RAM", "73", "50", "18", "31"}, "", "");
+    row("name of one letter", {"A", "0", "0", "0", "0"}, "", "");
+    row("name empty", {"", "73", "50", "18", "31"}, name, "txtName");
+    row("name of blanks", {"   ", "73", "50", "18", "31"}, name, "txtName");
+    row("longitude 179", {"A", "179", "0", "0", "0"}, "", "");
+    row("longitude 180", {"A", "180", "0", "0", "0"}, lonD, "txtLonD");
+    row("longitude empty", {"A", "", "0", "0", "0"}, lonD, "txtLonD");
+    row("longitude of blanks", {"A", "  ", "0", "0", "0"}, lonD, "txtLonD");
+    row("longitude negative", {"A", "-5", "0", "0", "0"}, lonD, "txtLonD");
+    row("longitude read up to letters", {"A", "12a", "0", "0", "0"}, "", "");
+    row("longitude of letters reads 0", {"A", "abc", "0", "0", "0"}, "", "");
+    row("longitude with blanks", {"A", " 7 ", "0", "0", "0"}, "", "");
+    row("longitude fraction", {"A", "1.5", "0", "0", "0"}, "", "");
+    row("longitude minutes 59", {"A", "0", "59", "0", "0"}, "", "");
+    row("longitude minutes 60", {"A", "0", "60", "0", "0"}, lonM, "txtLonM");
+    row("longitude minutes empty", {"A", "0", "", "0", "0"}, lonM, "txtLonM");
+    row("longitude minutes with letter", {"A", "0", "5x", "0", "0"}, lonM, "txtLonM");
+    row("longitude minutes negative", {"A", "0", "-1", "0", "0"}, lonM, "txtLonM");
+    row("longitude minutes signed", {"A", "0", "+3", "0", "0"}, "", "");
+    row("longitude minutes with a blank", {"A", "0", " 7", "0", "0"}, "", "");
+    row("latitude 89", {"A", "0", "0", "89", "0"}, "", "");
+    row("latitude 90", {"A", "0", "0", "90", "0"}, latD, "txtLatD");
+    row("latitude empty", {"A", "0", "0", "", "0"}, latD, "txtLatD");
+    row("latitude minutes 60", {"A", "0", "0", "0", "60"}, latM, "txtLatM");
+    row("latitude minutes of letters", {"A", "0", "0", "0", "abc"}, latM, "txtLatM");
+    row("longitude before latitude", {"A", "0", "0", "90", "0"}, latD, "txtLatD");
+    row("longitude degrees first", {"A", "180", "60", "90", "60"}, lonD, "txtLonD");
+    row("longitude minutes second", {"A", "0", "60", "90", "60"}, lonM, "txtLonM");
+    row("name before all", {"", "180", "60", "90", "60"}, name, "txtName");
+
+    const QStringList fine = {"RAM", "73", "50", "18", "31"};
+    QTest::newRow("30 April") << fine << 3 << 29 << "2024"
+                              << ""
+                              << "";
+    QTest::newRow("31 April") << fine << 3 << 30 << "2024" << date << "";
+    QTest::newRow("31 June") << fine << 5 << 30 << "2024" << date << "";
+    QTest::newRow("31 September") << fine << 8 << 30 << "2024" << date << "";
+    QTest::newRow("31 November") << fine << 10 << 30 << "2024" << date << "";
+    QTest::newRow("31 January") << fine << 0 << 30 << "2023"
+                                << ""
+                                << "";
+    QTest::newRow("31 March") << fine << 2 << 30 << "2023"
+                              << ""
+                              << "";
+    QTest::newRow("31 December") << fine << 11 << 30 << "2050"
+                                 << ""
+                                 << "";
+    QTest::newRow("29 February 2000") << fine << 1 << 28 << "2000"
+                                      << ""
+                                      << "";
+    QTest::newRow("29 February 2004") << fine << 1 << 28 << "2004"
+                                      << ""
+                                      << "";
+    QTest::newRow("30 February 2004") << fine << 1 << 29 << "2004" << date << "";
+    QTest::newRow("29 February 2001") << fine << 1 << 28 << "2001" << date << "";
+    QTest::newRow("29 February 1901") << fine << 1 << 28 << "1901" << date << "";
+    QTest::newRow("28 February 1901") << fine << 1 << 27 << "1901"
+                                      << ""
+                                      << "";
+    QTest::newRow("name before date")
+        << QStringList{"", "73", "50", "18", "31"} << 3 << 30 << "2024" << name << "txtName";
+}
+
+void frmMainTest::validateInputReportsTheFirstFault() {
+    QFETCH(QStringList, fields);
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(QString, year);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+
+    const char* boxes[] = {"txtName", "txtLonD", "txtLonM", "txtLatD", "txtLatM"};
+    for (int i = 0; i < fields.size(); ++i)
+        box(boxes[i])->setText(fields[i]);
+    control<QComboBox>("cboMonth")->setCurrentIndex(month);
+    control<QComboBox>("cboDate")->setCurrentIndex(day);
+    control<QComboBox>("cboYear")->setCurrentText(year);
+    QCOMPARE(control<QComboBox>("cboYear")->currentText(), year);
+    box("txtMCity")->setFocus();
+
+    ModalAnswerer answerer;
+    bool passed = false;
+    QVERIFY(QMetaObject::invokeMethod(window_, "ValidateInput", Q_RETURN_ARG(bool, passed)));
+    QCOMPARE(passed, message.isEmpty());
+    QCOMPARE(answerer.texts, message.isEmpty() ? QStringList() : QStringList{message});
+    if (!message.isEmpty()) {
+        const bool dateMessage = message.startsWith(QLatin1String("Please Enter Correct"));
+        QCOMPARE(::message(answerer.icons.first()),
+                 ::message(dateMessage ? QMessageBox::Information : QMessageBox::Critical));
+    }
+    QCOMPARE(window_->focusWidget()->objectName(),
+             focus.isEmpty() ? QStringLiteral("txtMCity") : focus);
+}
+
+void frmMainTest::buttonAndMenuRunTheInputChecks_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("button") << false;
+    QTest::newRow("File menu") << true;
+}
+
+void frmMainTest::buttonAndMenuRunTheInputChecks() {
+    QFETCH(bool, byMenu);
+    const auto check = [&] {
+        if (byMenu)
+            window_->findChild<QAction*>(QStringLiteral("mnuNext"))->trigger();
+        else
+            QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    };
+    ModalAnswerer answerer;
+    check();
+    QCOMPARE(answerer.texts, QStringList{"Please Enter Name"});
+    QCOMPARE(window_->focusWidget(), box("txtName"));
+    fillValidInput();
+    box("txtLatD")->setText(QStringLiteral("95"));
+    check();
+    QCOMPARE(answerer.texts.size(), 2);
+    QCOMPARE(answerer.texts.last(),
+             QStringLiteral("Please Enter Value Between 0 And 89 in the Degree of Latitude"));
+    QVERIFY2(window_->isVisible(), "a failed check hid the main window");
+}
+
+// With an empty name any started check would complain at once.
+void frmMainTest::enterAndEscapeStartNoCommand() {
+    ModalAnswerer answerer;
+    for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry"}) {
+        box(name)->setFocus();
+        QTest::keyClick(box(name), Qt::Key_Return);
+        QTest::keyClick(box(name), Qt::Key_Enter, Qt::KeypadModifier);
+    }
+    box("txtMCity")->setFocus();
+    QTest::keyClick(box("txtMCity"), Qt::Key_Escape);
+    QVERIFY2(answerer.texts.isEmpty(),
+             qPrintable(QStringLiteral("Enter or Escape showed: ") + answerer.texts.join(", ")));
+}
+
+void frmMainTest::linksAndMenuEntriesOpenTheirAddresses_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("address");
+
+    const QString main = QStringLiteral("http://" MAIN_SITE_HOST);
+    const QString help = QStringLiteral("http://" HELP_SITE_HOST);
+    const QString program = QStringLiteral("http://" PROGRAM_SITE_HOST);
+    QTest::newRow("Label61") << "Label61" << main;
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << help + "/fully-branded.html";
+    QTest::newRow("lblCobrand") << "lblCobrand" << help + "/co-brand.html";
+    QTest::newRow("mnuOnline") << "mnuOnline" << program + "/horavela-help.html";
+    QTest::newRow("mnuVisit") << "mnuVisit" << main;
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << program + "/download-horavela.html";
+    QTest::newRow("mnuDonate") << "mnuDonate" << help + "/donate.html";
+}
+
+void frmMainTest::linksAndMenuEntriesOpenTheirAddresses() {
+    QFETCH(QString, name);
+    QFETCH(QString, address);
+
+    box("txtName")->setText(QStringLiteral("RAM"));
+    if (auto* label = window_->findChild<QLabel*>(name))
+        QTest::mouseClick(label, Qt::LeftButton);
+    else
+        window_->findChild<QAction*>(name)->trigger();
+    QCOMPARE(pages_.urls, QStringList{address});
+    QVERIFY2(window_->isVisible(), "opening a page hid the main window");
+    QCOMPARE(box("txtName")->text(), QStringLiteral("RAM"));
+}
+
+void frmMainTest::aboutEntryShowsTheAboutWindowModally() {
+    ModalAnswerer answerer;
+    window_->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    QCOMPARE(answerer.windows, QStringList{"frmAbout"});
+    QVERIFY(window_->isVisible());
+}
+
+void frmMainTest::closeBoxAndExitEndTheProgram_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("close box") << false;
+    QTest::newRow("Exit") << true;
+}
+
+void frmMainTest::closeBoxAndExitEndTheProgram() {
+    QFETCH(bool, byMenu);
+    if (byMenu)
+        window_->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    else
+        window_->close();
+    QCOMPARE(programEnds, 1);
+    QVERIFY2(!window_ || !window_->isVisible(), "the program ended with the main window shown");
+    QTRY_VERIFY2(window_.isNull(), "the program ended but left the main window loaded");
+}
+
+QTEST_MAIN(frmMainTest)
+#include "frmMainTest.moc"
