@@ -37,31 +37,80 @@ CalculationState stateWithEarlierTimes() {
 TEST(SunRiseSunSet, KnownPlacesAndDatesGiveTheirTimesToTheMinute) {
     struct Case {
         const char* what;
+        int year;
         unsigned month, day;
         Place place;
         const char *zoneHours, *zoneMinutes;
         int riseHour, riseMinute, setHour, setMinute;
     };
     const Case cases[] = {
-        {"equator at Greenwich, equinox", 3, 20, greenwichEquator, "0", "0", 6, 4, 18, 11},
-        {"Delhi, minutes -30", 3, 20, delhi, "-5", "-30", 6, 26, 18, 32},
-        {"Delhi, minutes 30", 3, 20, delhi, "-5", "30", 6, 26, 18, 32},
-        {"Delhi, decimal hours", 3, 20, delhi, "-5.5", "0", 6, 26, 18, 32},
-        {"sunrise minute rounds to 60", 1, 2, greenwichEquator, "0", "0", 6, 0, 18, 7},
-        {"half hour behind, minutes 30", 3, 20, greenwichEquator, "0", "30", 5, 34, 17, 41},
-        {"half hour behind, minutes -30", 3, 20, greenwichEquator, "0", "-30", 5, 34, 17, 41},
-        {"zone wraps past midnight", 3, 20, greenwichEquator, "11", "0", 19, 4, 7, 11},
-        {"blanks around zone texts", 3, 20, greenwichEquator, " 0 ", "\t0", 6, 4, 18, 11},
+        {"equator at Greenwich, equinox", 2024, 3, 20, greenwichEquator, "0", "0", 6, 4, 18, 11},
+        {"Delhi, minutes -30", 2024, 3, 20, delhi, "-5", "-30", 6, 26, 18, 32},
+        {"Delhi, minutes 30", 2024, 3, 20, delhi, "-5", "30", 6, 26, 18, 32},
+        {"Delhi, decimal hours", 2024, 3, 20, delhi, "-5.5", "0", 6, 26, 18, 32},
+        {"sunrise minute rounds to 60", 2024, 1, 2, greenwichEquator, "0", "0", 6, 0, 18, 7},
+        {"half hour behind, minutes 30", 2024, 3, 20, greenwichEquator, "0", "30", 5, 34, 17, 41},
+        {"half hour behind, minutes -30", 2024, 3, 20, greenwichEquator, "0", "-30", 5, 34, 17, 41},
+        {"zone wraps past midnight", 2024, 3, 20, greenwichEquator, "11", "0", 19, 4, 7, 11},
+        {"blanks around zone texts", 2024, 3, 20, greenwichEquator, " 0 ", "\t0", 6, 4, 18, 11},
+        // Each of these moves by a minute when the named value is replaced by the exact one, or
+        // the rule is left out.
+        {"1.5708, not pi/2",
+         1999,
+         5,
+         5,
+         {19, 54, false, 139, 33, true},
+         "-10",
+         "-30",
+         6,
+         41,
+         19,
+         36},
+        {"3.14159, not pi", 2026, 7, 14, {50, 46, false, 42, 3, true}, "-13", "0", 14, 13, 6, 21},
+        {"6.28319, not 2 pi", 2029, 10, 12, {36, 2, true, 119, 37, false}, "0", "0", 13, 21, 2, 10},
+        {"factor 0.91746, not 0.91764",
+         1996,
+         1,
+         15,
+         {15, 45, false, 2, 3, true},
+         "5",
+         "0",
+         1,
+         22,
+         12,
+         40},
+        {"sine of twice the anomaly",
+         2009,
+         10,
+         5,
+         {37, 53, false, 132, 14, true},
+         "5",
+         "0",
+         16,
+         9,
+         3,
+         51},
+        {"13 hours ahead taken as 11 behind",
+         1998,
+         3,
+         23,
+         {27, 20, false, 82, 22, false},
+         "-13",
+         "0",
+         0,
+         32,
+         12,
+         42},
     };
     for (const Case& c : cases) {
         CalculationState state;
-        ASSERT_EQ(run(state, static_cast<int>(c.month), std::to_string(c.day), "2024", c.place,
-                      c.zoneHours, c.zoneMinutes),
+        ASSERT_EQ(run(state, static_cast<int>(c.month), std::to_string(c.day),
+                      std::to_string(c.year), c.place, c.zoneHours, c.zoneMinutes),
                   SunResult::Ok)
             << c.what;
-        EXPECT_EQ(state.SunTimes[0], at(2024, c.month, c.day, c.riseHour, c.riseMinute))
+        EXPECT_EQ(state.SunTimes[0], at(c.year, c.month, c.day, c.riseHour, c.riseMinute))
             << c.what << ": sunrise was " << text(state.SunTimes[0]);
-        EXPECT_EQ(state.SunTimes[1], at(2024, c.month, c.day, c.setHour, c.setMinute))
+        EXPECT_EQ(state.SunTimes[1], at(c.year, c.month, c.day, c.setHour, c.setMinute))
             << c.what << ": sunset was " << text(state.SunTimes[1]);
     }
 }
@@ -100,11 +149,6 @@ TEST(SunRiseSunSet, EquivalentInputsGiveSameTimes) {
             << c.what << ": " << text(a.SunTimes[0]) << " / " << text(a.SunTimes[1]) << " against "
             << text(b.SunTimes[0]) << " / " << text(b.SunTimes[1]);
     }
-    CalculationState north;
-    CalculationState south;
-    run(north, 6, "21", "2024", {12, 30, false, 74, 0, false}, "5", "0");
-    run(south, 6, "21", "2024", {12, 30, true, 74, 0, false}, "5", "0");
-    EXPECT_NE(north.SunTimes[0], south.SunTimes[0]) << "the South flag changed nothing";
 }
 
 TEST(SunRiseSunSet, TextsThatAreNotPlainNumbersOrRealDatesAreBadInputAndChangeNothing) {
@@ -152,15 +196,6 @@ TEST(SunRiseSunSet, TextsThatAreNotPlainNumbersOrRealDatesAreBadInputAndChangeNo
             << c.zoneHours << "' '" << c.zoneMinutes << "' was accepted";
         EXPECT_EQ(state.SunTimes, before) << "a refused input changed the sun times";
     }
-}
-
-TEST(SunRiseSunSet, LeapDayBlanksAndNegativeZeroAreAccepted) {
-    CalculationState state;
-    EXPECT_EQ(run(state, 2, " 29 ", " 2024\t", greenwichEquator, "-0", "00"), SunResult::Ok);
-    EXPECT_EQ(std::chrono::floor<std::chrono::hours>(state.SunTimes[0].value_or(DateTime{}) -
-                                                     at(2024, 2, 29)),
-              std::chrono::hours{6})
-        << "sunrise " << text(state.SunTimes[0]) << " is not in the sixth hour of 29 February";
 }
 
 TEST(SunRiseSunSet, PolarDayWithoutSunriseKeepsBothEarlierEntries) {
