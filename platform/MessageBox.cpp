@@ -4,8 +4,7 @@
 
 namespace horavela {
 
-void showMessage(QWidget* parent, const QString& text, MessageIcon icon)
-{
+void showMessage(QWidget* parent, const QString& text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
                                                   : QMessageBox::Information,
                     QStringLiteral("Horavela"), text, QMessageBox::Ok, parent);

@@ -5,8 +5,7 @@
 
 namespace horavela {
 
-void openWebAddress(const QString& address)
-{
+void openWebAddress(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
 }
 
