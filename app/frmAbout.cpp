@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 namespace horavela {
 
@@ -21,6 +22,19 @@ void setPoints(QWidget* widget, double points) {
     QFont font = widget->font();
     font.setPointSizeF(points);
     widget->setFont(font);
+}
+
+// The site address is a build-time setting of any length, and the fallback for Verdana may be
+// wider: rather than cut the link off, shrink its text until it fits, and let the label be as
+// tall as its font so the underline shows.
+void fitLinkText(QLabel* label) {
+    constexpr double smallestPoints = 6.0;
+    QFont font = label->font();
+    while (font.pointSizeF() > smallestPoints &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
+    label->resize(label->width(), std::max(label->height(), QFontMetrics(font).height()));
 }
 
 } // namespace
@@ -44,6 +58,7 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowIcon(icon);
     ui_->picIcon->setPixmap(icon.pixmap(ui_->picIcon->size()));
     ui_->lblHomePage->setText(QStringLiteral("Click here to visit ") + MainSiteAddress());
+    fitLinkText(ui_->lblHomePage);
     ui_->cmdOK->setFocus();
 
     connect(ui_->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -4,6 +4,7 @@
 #include "modHelp.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -90,7 +91,6 @@ void AboutWindowTest::everyControlSitsAtItsPlace() {
         {"picIcon", fromTwips(150, 150, 510, 510), 8.25, false, false},
         {"Label2", fromTwips(780, 285, 2130, 240), 9.75, true, false},
         {"Label1", fromTwips(120, 840, 5835, 975), 8.25, false, false},
-        {"lblHomePage", fromTwips(1320, 2040, 4650, 195), 9.75, true, true},
         {"Label3", fromTwips(120, 2520, 5685, 675), 8.25, true, false},
         {"lblCobrand", fromTwips(3360, 3240, 2610, 195), 8.25, true, true},
         {"cmdOK", fromTwips(4680, 3600, 1260, 345), 8.25, true, false},
@@ -107,6 +107,21 @@ void AboutWindowTest::everyControlSitsAtItsPlace() {
                      font.underline() == row.underline,
                  qPrintable(QStringLiteral("%1 has font %2").arg(row.name, font.toString())));
     }
+
+    // The home page link keeps its place and width; its text shrinks to show the whole address.
+    auto* homePage = about.findChild<QLabel*>(QStringLiteral("lblHomePage"));
+    const QRect homePlace = fromTwips(1320, 2040, 4650, 195);
+    const QFontMetrics homeMetrics(homePage->font());
+    QVERIFY2(homePage->pos() == homePlace.topLeft() && homePage->width() == homePlace.width(),
+             qPrintable(QStringLiteral("lblHomePage at %1, expected at %2")
+                            .arg(describe(homePage->geometry()), describe(homePlace))));
+    QVERIFY2(homeMetrics.horizontalAdvance(homePage->text()) <= homePage->width() &&
+                 homeMetrics.height() <= homePage->height(),
+             "the home page link is cut off");
+    QVERIFY2(
+        homePage->font().pointSizeF() <= 9.75 && homePage->font().bold() &&
+            homePage->font().underline(),
+        qPrintable(QStringLiteral("lblHomePage has font %1").arg(homePage->font().toString())));
 
     auto* line = about.findChild<QFrame*>(QStringLiteral("Line2"));
     QVERIFY2(line && line->frameShape() == QFrame::HLine, "Line2 is not a horizontal line");
