@@ -7,6 +7,7 @@
 #include "modHelp.h"
 #include "ui_frmMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QScreen>
@@ -42,6 +43,8 @@ frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmMain>()) {
+    // Set before the controls exist, so it does not have to be passed down to each of them.
+    setPoints(this, TextPoints);
     ui_->setupUi(this);
     applyLook();
     connectControls();
@@ -51,7 +54,7 @@ frmMain::frmMain(QWidget* parent)
 frmMain::~frmMain() = default;
 
 void frmMain::applyLook() {
-    setPoints(ui_->centralwidget, TextPoints);
+    ui_->menubar->setFont(QApplication::font(ui_->menubar));
     setPoints(ui_->lblTZHelp, TZHelpPoints);
     // The menu bar's height depends on the platform, so the window takes its
     // fixed size from the client area below it.

