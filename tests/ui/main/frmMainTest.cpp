@@ -288,6 +288,9 @@ void frmMainTest::fullBrandBannerLiesOnCoBrandBanner() {
              "lblCobrand lies in front of lblFullBrand");
     QVERIFY(fullBrand->isVisible());
     QVERIFY(coBrand->isVisible());
+    // Only the one in front may be seen, so each must paint over what lies behind it.
+    QVERIFY2(fullBrand->autoFillBackground() && coBrand->autoFillBackground(),
+             "a banner label lets the one behind it show through");
 }
 
 void frmMainTest::menuBarHoldsItsEntriesInOrder() {
