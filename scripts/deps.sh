@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++
-    qt6-base-dev qt6-qpa-plugins libqt6svg6
+    qt6-base-dev qt6-qpa-plugins qt6-svg-dev
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core
 )
