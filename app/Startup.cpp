@@ -2,8 +2,10 @@
 
 #include "BrandBanner.h"
 #include "InstanceLock.h"
+#include "ProgramIcon.h"
 #include "SingleInstance.h"
 
+#include <QApplication>
 #include <QWidget>
 
 namespace horavela {
@@ -14,6 +16,8 @@ QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow) {
 
 QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow,
                       const QString& lockFilePath) {
+    // Set first, so that even the message of a refused second copy carries it.
+    QApplication::setWindowIcon(programIcon());
     CheckSingleInstance(lockFilePath);
     QWidget* mainWindow = loadMainWindow();
     ChooseBrandBanner(*mainWindow);

@@ -8,9 +8,9 @@ class QWidget;
 
 namespace horavela {
 
-// Runs the single-instance check (which ends the program when another copy
-// runs), loads the main window through loadMainWindow, chooses its banner and
-// shows it. Returns the shown main window, which the shutdown deletes.
+// Sets the program icon, runs the single-instance check (which ends the
+// program when another copy runs), loads the main window through loadMainWindow, chooses its banner
+// and shows it. Returns the shown main window, which the shutdown deletes.
 QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow);
 
 // The same with a lock file of the caller's choosing, for measurements that

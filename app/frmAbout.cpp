@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "PointSize.h"
 #include "ProgramIcon.h"
 #include "modHelp.h"
 #include "ui_frmAbout.h"
@@ -14,15 +15,8 @@ namespace horavela {
 
 namespace {
 
-// Designer files hold whole point sizes only; these keep the fractional ones.
 constexpr double TextPoints = 8.25;
 constexpr double LargePoints = 9.75;
-
-void setPoints(QWidget* widget, double points) {
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
 
 // The site address is a build-time setting of any length, and the fallback for Verdana may be
 // wider: rather than cut the link off, shrink its text until it fits, and let the label be as
@@ -43,15 +37,13 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmAbout>()) {
-    QFont font = this->font();
-    font.setPointSizeF(TextPoints);
-    setFont(font);
+    setPointSize(this, TextPoints);
     QPalette blackText = palette();
     blackText.setColor(QPalette::WindowText, Qt::black);
     setPalette(blackText);
     ui_->setupUi(this);
-    setPoints(ui_->Label2, LargePoints);
-    setPoints(ui_->lblHomePage, LargePoints);
+    setPointSize(ui_->Label2, LargePoints);
+    setPointSize(ui_->lblHomePage, LargePoints);
     setFixedSize(size());
 
     const QIcon icon = programIcon();

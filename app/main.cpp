@@ -1,6 +1,5 @@
 // Starts Horavela: one main window, one copy per user.
 #include "DisplayCheck.h"
-#include "ProgramIcon.h"
 #include "Startup.h"
 #include "frmMain.h"
 
@@ -11,7 +10,6 @@ int main(int argc, char* argv[]) {
         return 1;
     // Qt reads its own options from the command line; the program has none.
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(horavela::programIcon());
     horavela::StartProgram([] { return new horavela::frmMain; });
     return QApplication::exec();
 }

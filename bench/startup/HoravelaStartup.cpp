@@ -1,7 +1,6 @@
 // Horavela's own start-up, as the program runs it, ending once the main
 // window is on screen. Its lock file is its own, so a running copy of the
 // program does not stop the measurement.
-#include "ProgramIcon.h"
 #include "ShownReport.h"
 #include "Startup.h"
 #include "frmMain.h"
@@ -12,7 +11,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(horavela::programIcon());
     QWidget* window = horavela::StartProgram(
         [] { return new horavela::frmMain; },
         QDir::temp().filePath(QStringLiteral("horavela-bench-startup.lock")));

@@ -3,6 +3,7 @@
 #include "InputChecks.h"
 #include "KeyPressFilter.h"
 #include "MessageBox.h"
+#include "PointSize.h"
 #include "frmAbout.h"
 #include "modHelp.h"
 #include "ui_frmMain.h"
@@ -19,15 +20,8 @@ namespace {
 
 constexpr int ClientWidth = 504;
 constexpr int ClientHeight = 465;
-// Designer files hold whole point sizes only; these keep the fractional ones.
 constexpr double TextPoints = 8.25;
 constexpr double TZHelpPoints = 11.25;
-
-void setPoints(QWidget* widget, double points) {
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
 
 QStringList numbers(int first, int last) {
     QStringList texts;
@@ -44,7 +38,7 @@ frmMain::frmMain(QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmMain>()) {
     // Set before the controls exist, so it does not have to be passed down to each of them.
-    setPoints(this, TextPoints);
+    setPointSize(this, TextPoints);
     ui_->setupUi(this);
     applyLook();
     connectControls();
@@ -55,7 +49,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::applyLook() {
     ui_->menubar->setFont(QApplication::font(ui_->menubar));
-    setPoints(ui_->lblTZHelp, TZHelpPoints);
+    setPointSize(ui_->lblTZHelp, TZHelpPoints);
     // The menu bar's height depends on the platform, so the window takes its
     // fixed size from the client area below it.
     ui_->centralwidget->setFixedSize(ClientWidth, ClientHeight);
