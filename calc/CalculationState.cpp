@@ -1,5 +1,6 @@
 #include "CalculationState.h"
 
+#include "TextNumbers.h"
 #include "modRahukal.h"
 
 #include <algorithm>
@@ -66,7 +67,34 @@ void clearPeriod(CalculationState& state) {
     state.RahukalResult.clear();
 }
 
+// A whole number from 0 to the highest allowed, or nothing.
+std::optional<int> readClockPart(std::string_view text, int highest) {
+    const auto value = readWholeNumber(text);
+    if (!value || *value < 0 || *value > highest) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 } // namespace
+
+std::optional<std::chrono::year_month_day> ChosenDate(const CalculationState& state) {
+    // The month list holds the names in calendar order, so its position is the month's number.
+    return readDate(state.MonthNumber, state.DayText, state.YearText);
+}
+
+void FormChosenDateTime(CalculationState& state) {
+    const auto date = ChosenDate(state);
+    const auto hour = readClockPart(state.HourText, 23);
+    const auto minute = readClockPart(state.MinuteText, 59);
+    const auto second = readClockPart(state.SecondText, 59);
+    if (!date || !hour || !minute || !second) {
+        state.ChosenDateTime.reset();
+        return;
+    }
+    state.ChosenDateTime = std::chrono::local_days{*date} + std::chrono::hours{*hour} +
+                           std::chrono::minutes{*minute} + std::chrono::seconds{*second};
+}
 
 void ComputeRahukalPeriod(CalculationState& state) {
     state.PartFlags.fill(false);
