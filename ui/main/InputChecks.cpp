@@ -1,6 +1,8 @@
 #include "InputChecks.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace horavela {
 
@@ -72,6 +74,14 @@ std::optional<double> wholeNumber(QStringView text) {
     if (number.length == 0 || number.length != trimmed.size())
         return std::nullopt;
     return number.value;
+}
+
+std::int16_t roundedNumber(QStringView text) {
+    // nearbyint rounds in the default mode, to nearest with halves to even.
+    const double rounded = std::nearbyint(leadingNumber(text));
+    return static_cast<std::int16_t>(std::clamp<double>(rounded,
+                                                        std::numeric_limits<std::int16_t>::min(),
+                                                        std::numeric_limits<std::int16_t>::max()));
 }
 
 bool degreesWithin(QStringView text, int highest) {

@@ -34,6 +34,10 @@ double leadingNumber(QStringView text);
 // The number when the whole text is one ("5x" gives nothing).
 std::optional<double> wholeNumber(QStringView text);
 
+// The leading number rounded to a whole number, a half going to the even
+// neighbour ("2.5" gives 2), held within the 16-bit range.
+std::int16_t roundedNumber(QStringView text);
+
 // Degree boxes: not blank, and the leading number from 0 to highest.
 bool degreesWithin(QStringView text, int highest);
 // Minute boxes: a whole number from 0 to 59.

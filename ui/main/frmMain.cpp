@@ -1,17 +1,19 @@
 #include "frmMain.h"
 
+#include "FixedWindow.h"
 #include "InputChecks.h"
 #include "KeyPressFilter.h"
 #include "MessageBox.h"
 #include "PointSize.h"
+#include "TextForms.h"
 #include "frmAbout.h"
+#include "frmDisplay.h"
 #include "modHelp.h"
+#include "modRahukal.h"
 #include "ui_frmMain.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLayout>
-#include <QScreen>
 #include <QStringList>
 
 namespace horavela {
@@ -45,17 +47,15 @@ frmMain::frmMain(QWidget* parent)
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+// The result window belongs to this window's check; it must not outlive it.
+frmMain::~frmMain() {
+    delete display_.data();
+}
 
 void frmMain::applyLook() {
     ui_->menubar->setFont(QApplication::font(ui_->menubar));
     setPointSize(ui_->lblTZHelp, TZHelpPoints);
-    // The menu bar's height depends on the platform, so the window takes its
-    // fixed size from the client area below it.
-    ui_->centralwidget->setFixedSize(ClientWidth, ClientHeight);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    layout()->activate();
-    move(screen()->availableGeometry().center() - rect().center());
+    fixClientAreaAndCentre(*this, ClientWidth, ClientHeight);
     ui_->txtName->setFocus();
 }
 
@@ -113,7 +113,115 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::cmdRashi_Click() {
-    ValidateInput();
+    if (!ValidateInput())
+        return;
+    readInput();
+    if (!computeSunTimes())
+        return;
+    FormChosenDateTime(state_);
+    ComputeRahukalPeriod(state_);
+    showResult();
+}
+
+void frmMain::readInput() {
+    state_.MonthText = ui_->cboMonth->currentText().trimmed().toStdString();
+    state_.MonthNumber = static_cast<std::int16_t>(ui_->cboMonth->currentIndex() + 1);
+    state_.DayText = ui_->cboDate->currentText().trimmed().toStdString();
+    state_.YearText = ui_->cboYear->currentText().trimmed().toStdString();
+    state_.HourText = ui_->cboHour->currentText().toStdString();
+    state_.MinuteText = ui_->cboMinute->currentText().toStdString();
+    state_.SecondText = ui_->cboSecond->currentText().toStdString();
+    state_.IsEast = ui_->optLong_0->isChecked();
+    state_.IsSouth = ui_->optLat_1->isChecked();
+    // Read as leniently as the input checks read them, so a value that passed
+    // them is the value used.
+    state_.LatDegrees = roundedNumber(ui_->txtLatD->text());
+    state_.LatMinutes = roundedNumber(ui_->txtLatM->text());
+    state_.LonDegrees = roundedNumber(ui_->txtLonD->text());
+    state_.LonMinutes = roundedNumber(ui_->txtLonM->text());
+    state_.ChosenDateText =
+        chosenDateText(QLocale(), state_.MonthNumber, ui_->cboDate->currentText().trimmed(),
+                       ui_->cboYear->currentText().trimmed())
+            .toStdString();
+}
+
+// Sunrise and sunset of the chosen day, the day before and the day after.
+// A day without them would leave stale times behind, so the check stops there
+// and says why.
+bool frmMain::computeSunTimes() {
+    using namespace std::chrono;
+    const std::optional<year_month_day> chosen = ChosenDate(state_);
+    if (!chosen)
+        return reportSunFailure(SunResult::BadInput, {});
+    struct Day {
+        year_month_day date;
+        std::optional<DateTime>& sunRise;
+        std::optional<DateTime>& sunSet;
+    };
+    const Day days[] = {
+        {*chosen, state_.InputDaySunRise, state_.InputDaySunSet},
+        {sys_days{*chosen} - std::chrono::days{1}, state_.PreviousDaySunRise,
+         state_.PreviousDaySunSet},
+        {sys_days{*chosen} + std::chrono::days{1}, state_.NextDaySunRise, state_.NextDaySunSet},
+    };
+    for (const Day& day : days) {
+        const SunResult result = ComputeSunRiseSunSet(
+            state_, static_cast<unsigned>(day.date.month()),
+            std::to_string(static_cast<unsigned>(day.date.day())),
+            std::to_string(static_cast<int>(day.date.year())), state_.LatDegrees, state_.LatMinutes,
+            state_.IsSouth, state_.LonDegrees, state_.LonMinutes, state_.IsEast,
+            ui_->txtZoneHour->text().toStdString(), ui_->txtZoneMinute->text().toStdString());
+        if (result != SunResult::Ok)
+            return reportSunFailure(result, day.date);
+        day.sunRise = state_.SunTimes[0];
+        day.sunSet = state_.SunTimes[1];
+    }
+    return true;
+}
+
+bool frmMain::reportSunFailure(SunResult result, std::chrono::year_month_day day) {
+    if (result == SunResult::BadInput)
+        return refuseInput(
+            ui_->txtZoneHour,
+            QStringLiteral("Please Enter a Number in the Hour and Minute of the Time Zone"));
+    const QString dayText = chosenDateText(QLocale(), static_cast<unsigned>(day.month()),
+                                           QString::number(static_cast<unsigned>(day.day())),
+                                           QString::number(static_cast<int>(day.year())));
+    showMessage(this,
+                QStringLiteral("The sun does not rise or does not set at this place on %1, so "
+                               "Rahu Kaal cannot be calculated.")
+                    .arg(dayText),
+                MessageIcon::Information);
+    return false;
+}
+
+void frmMain::showResult() {
+    const QLocale locale;
+    ResultTexts texts;
+    texts.chosenDate = QString::fromStdString(state_.ChosenDateText);
+    texts.chosenTime = ui_->cboHour->currentText() + u':' + ui_->cboMinute->currentText() + u':' +
+                       ui_->cboSecond->currentText();
+    texts.sunTimes = {dateTimeText(locale, state_.PreviousDaySunRise),
+                      dateTimeText(locale, state_.PreviousDaySunSet),
+                      dateTimeText(locale, state_.InputDaySunRise),
+                      dateTimeText(locale, state_.InputDaySunSet),
+                      dateTimeText(locale, state_.NextDaySunRise),
+                      dateTimeText(locale, state_.NextDaySunSet)};
+    texts.rahukalResult = QString::fromStdString(state_.RahukalResult);
+    texts.showNote = state_.RahukalResult == inRahukalText;
+    texts.rahukalPeriod = periodText(locale, state_.RahukalStart, state_.RahukalEnd);
+
+    frmDisplay& display = resultWindow();
+    display.writeResult(texts);
+    hide();
+    display.show();
+}
+
+// Writing into the result window loads it, hidden, when Back has unloaded it.
+frmDisplay& frmMain::resultWindow() {
+    if (!display_ || !display_->isLoaded())
+        display_ = new frmDisplay(this);
+    return *display_;
 }
 
 bool frmMain::ValidateInput() {

@@ -2,7 +2,12 @@
 // checks run before a calculation, and its menus and web links.
 #pragma once
 
+#include "CalculationState.h"
+#include "modSunRiseSunSet.h"
+
 #include <QMainWindow>
+#include <QPointer>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 
@@ -11,6 +16,8 @@ class frmMain;
 }
 
 namespace horavela {
+
+class frmDisplay;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -51,12 +58,21 @@ private:
     void txtZoneMinute_KeyPress(std::int16_t& KeyAscii);
     void txtName_KeyPress(std::int16_t& KeyAscii);
 
+    void readInput();
+    bool computeSunTimes();
+    bool reportSunFailure(SunResult result, std::chrono::year_month_day day);
+    void showResult();
+    frmDisplay& resultWindow();
+
     void applyLook();
     void connectControls();
     void refuseUnlessNumber(std::int16_t& KeyAscii, bool passes);
     bool refuseInput(QWidget* box, const QString& message);
 
     std::unique_ptr<Ui::frmMain> ui_;
+    // The one calculation state of the program: it keeps the last check's values.
+    CalculationState state_;
+    QPointer<frmDisplay> display_;
 };
 
 } // namespace horavela

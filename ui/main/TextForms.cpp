@@ -1,0 +1,100 @@
+#include "TextForms.h"
+
+#include <QDate>
+#include <QTime>
+#include <chrono>
+
+namespace horavela {
+
+namespace {
+
+// Calls onField(position, length) for each run of one format letter outside
+// quoted text, from the back, so that the callback may change the format.
+template <typename OnField> void forEachFieldFromBack(const QString& format, OnField onField) {
+    struct Field {
+        qsizetype position;
+        qsizetype length;
+    };
+    QList<Field> fields;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == u'\'') {
+            quoted = !quoted;
+            continue;
+        }
+        if (quoted || !c.isLetter())
+            continue;
+        qsizetype end = i + 1;
+        while (end < format.size() && format.at(end) == c)
+            ++end;
+        fields.append({i, end - i});
+        i = end - 1;
+    }
+    for (qsizetype n = fields.size() - 1; n >= 0; --n)
+        onField(fields[n].position, fields[n].length);
+}
+
+bool isLooseEnd(QChar c) {
+    return c.isSpace() || c == u',';
+}
+
+} // namespace
+
+QString chosenDateText(const QLocale& locale, int month, QStringView day, QStringView year) {
+    QString text = locale.standaloneMonthName(month, QLocale::LongFormat);
+    text += u' ';
+    text += day;
+    text += u',';
+    text += year;
+    return text;
+}
+
+QString shortDateFormat(const QLocale& locale) {
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    forEachFieldFromBack(format, [&](qsizetype position, qsizetype length) {
+        if (format.at(position) == u'y' && length == 2)
+            format.replace(position, length, QStringLiteral("yyyy"));
+    });
+    return format;
+}
+
+QString longTimeFormat(const QLocale& locale) {
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    forEachFieldFromBack(format, [&](qsizetype position, qsizetype length) {
+        if (format.at(position) == u't')
+            format.remove(position, length);
+    });
+    // Some locales wrap the zone in brackets or set it off with a comma.
+    format.remove(QStringLiteral("()"));
+    format.remove(QStringLiteral("[]"));
+    while (!format.isEmpty() && isLooseEnd(format.back()))
+        format.chop(1);
+    while (!format.isEmpty() && isLooseEnd(format.front()))
+        format.remove(0, 1);
+    return format;
+}
+
+QString dateTimeText(const QLocale& locale, const std::optional<DateTime>& time) {
+    if (!time)
+        return {};
+    using namespace std::chrono;
+    const local_days day = floor<days>(*time);
+    const year_month_day date{day};
+    const QString dateText =
+        locale.toString(QDate(int(date.year()), unsigned(date.month()), unsigned(date.day())),
+                        shortDateFormat(locale));
+    const hh_mm_ss clock{*time - day};
+    if (clock.to_duration() == seconds::zero())
+        return dateText;
+    const QTime timeOfDay(int(clock.hours().count()), int(clock.minutes().count()),
+                          int(clock.seconds().count()));
+    return dateText + u' ' + locale.toString(timeOfDay, longTimeFormat(locale));
+}
+
+QString periodText(const QLocale& locale, const std::optional<DateTime>& start,
+                   const std::optional<DateTime>& end) {
+    return dateTimeText(locale, start) + QStringLiteral(" to ") + dateTimeText(locale, end);
+}
+
+} // namespace horavela

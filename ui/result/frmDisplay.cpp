@@ -1,0 +1,164 @@
+#include "frmDisplay.h"
+
+#include "FixedWindow.h"
+#include "PointSize.h"
+#include "frmAbout.h"
+#include "modHelp.h"
+#include "ui_frmDisplay.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QShortcut>
+
+namespace horavela {
+
+namespace {
+
+constexpr int ClientWidth = 553;
+constexpr int ClientHeight = 296;
+constexpr double TextPoints = 8.25;
+constexpr double CaptionPoints = 11.25;
+constexpr double VerdictPoints = 9.75;
+constexpr double NotePoints = 9;
+
+} // namespace
+
+frmDisplay::frmDisplay(QWidget* inputWindow)
+    : QMainWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::frmDisplay>()), inputWindow_(inputWindow) {
+    setPointSize(this, TextPoints);
+    ui_->setupUi(this);
+    applyLook();
+    connectControls();
+}
+
+frmDisplay::~frmDisplay() = default;
+
+void frmDisplay::applyLook() {
+    ui_->menubar->setFont(QApplication::font(ui_->menubar));
+    // The group's caption is larger than its labels, which would otherwise take its size.
+    setPointSize(ui_->Frame3, CaptionPoints);
+    for (QWidget* label :
+         {ui_->Label10, ui_->lblChosenDate, ui_->lblChosenTimell, ui_->lblChosenTime, ui_->Label9})
+        setPointSize(label, TextPoints);
+    for (QWidget* label : {ui_->lblRahukalResult, ui_->Label4, ui_->lblRahukalPeriod})
+        setPointSize(label, VerdictPoints);
+    setPointSize(ui_->lblShow, NotePoints);
+
+    const QList<QAction*> help = ui_->mnuHelp->actions();
+    help.at(2)->setObjectName(QStringLiteral("mnuFileSep1"));
+    help.at(4)->setObjectName(QStringLiteral("mnuFileSep2"));
+
+    fixClientAreaAndCentre(*this, ClientWidth, ClientHeight);
+    ui_->cmdOK->setFocus();
+}
+
+void frmDisplay::connectControls() {
+    connect(ui_->cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
+    connect(ui_->mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
+    connect(ui_->cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+    connect(ui_->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
+    // Exit is the window's cancel button.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ui_->cmdExit,
+            &QPushButton::click);
+
+    connect(ui_->Label61, &LinkLabel::clicked, this, &frmDisplay::Label61_Click);
+    connect(ui_->lblFullBrand, &LinkLabel::clicked, this, &frmDisplay::lblFullBrand_Click);
+    connect(ui_->lblCobrand, &LinkLabel::clicked, this, &frmDisplay::lblCobrand_Click);
+    connect(ui_->mnuOnline, &QAction::triggered, this, &frmDisplay::mnuOnline_Click);
+    connect(ui_->mnuVisit, &QAction::triggered, this, &frmDisplay::mnuVisit_Click);
+    connect(ui_->mnuUpdate, &QAction::triggered, this, &frmDisplay::mnuUpdate_Click);
+    connect(ui_->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
+    connect(ui_->mnuDonate, &QAction::triggered, this, &frmDisplay::mnuDonate_Click);
+    connect(ui_->mkmoney, &QAction::triggered, this, &frmDisplay::mkmoney_Click);
+}
+
+void frmDisplay::writeResult(const ResultTexts& texts) {
+    ui_->lblChosenDate->setText(texts.chosenDate);
+    ui_->lblChosenTime->setText(texts.chosenTime);
+    ui_->lblPreviousDaySunRiseTime->setText(texts.sunTimes[0]);
+    ui_->lblPreviousDaySunSetTime->setText(texts.sunTimes[1]);
+    ui_->lblInputDaySunRiseTime->setText(texts.sunTimes[2]);
+    ui_->lblInputDaySunSetTime->setText(texts.sunTimes[3]);
+    ui_->lblNextDaySunRiseTime->setText(texts.sunTimes[4]);
+    ui_->lblNextDaySunSetTime->setText(texts.sunTimes[5]);
+    ui_->lblRahukalResult->setText(texts.rahukalResult);
+    ui_->lblShow->setVisible(texts.showNote);
+    ui_->lblRahukalPeriod->setText(texts.rahukalPeriod);
+}
+
+// Closing this window ends the program, unless Back is unloading it or the
+// program is already ending and is closing it as part of that.
+void frmDisplay::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+// EndProgram deletes this window: nothing may touch it afterwards.
+void frmDisplay::Form_Unload() {
+    loaded_ = false;
+    if (!goingBack_ && !IsProgramEnding())
+        EndProgram();
+}
+
+// The input window is shown before this one closes, so that at no moment no
+// window is open, which would end the application.
+void frmDisplay::cmdOK_Click() {
+    goingBack_ = true;
+    if (inputWindow_)
+        inputWindow_->show();
+    close();
+    deleteLater();
+}
+
+void frmDisplay::mnuFileBack_Click() {
+    cmdOK_Click();
+}
+
+void frmDisplay::cmdExit_Click() {
+    close();
+}
+
+void frmDisplay::mnuExit_Click() {
+    close();
+}
+
+void frmDisplay::Label61_Click() {
+    OpenHomePage();
+}
+
+void frmDisplay::lblFullBrand_Click() {
+    OpenFullBrandPage();
+}
+
+void frmDisplay::lblCobrand_Click() {
+    OpenCoBrandPage();
+}
+
+void frmDisplay::mnuOnline_Click() {
+    OpenOnlineHelp();
+}
+
+void frmDisplay::mnuVisit_Click() {
+    OpenHomePage();
+}
+
+void frmDisplay::mnuUpdate_Click() {
+    OpenDownloadPage();
+}
+
+void frmDisplay::mnuAbout_Click() {
+    ShowAboutWindow(this);
+}
+
+void frmDisplay::mnuDonate_Click() {
+    OpenDonatePage();
+}
+
+// The entry stays switched off; this is what it would do.
+void frmDisplay::mkmoney_Click() {
+    OpenFullBrandPage();
+}
+
+} // namespace horavela

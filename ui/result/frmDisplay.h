@@ -1,0 +1,72 @@
+// The result window: the answer of one check, with the way back to the input
+// and the way out of the program.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <memory>
+
+namespace Ui {
+class frmDisplay;
+}
+
+namespace horavela {
+
+// Everything one check writes into the window; every check writes all of it.
+struct ResultTexts {
+    QString chosenDate;
+    QString chosenTime;
+    QString rahukalResult;
+    bool showNote = false; // the moment lies in Rahu Kaal
+    // Sunrise and sunset of the day before, of the chosen day and of the day after.
+    std::array<QString, 6> sunTimes;
+    QString rahukalPeriod;
+};
+
+class frmDisplay : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the window hidden, fixed in size and centred on the screen. Back
+    // shows inputWindow again.
+    explicit frmDisplay(QWidget* inputWindow);
+    ~frmDisplay() override;
+
+    void writeResult(const ResultTexts& texts);
+
+    // False once Back or Exit has unloaded the window; a check then needs a new one.
+    bool isLoaded() const { return loaded_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void cmdOK_Click();
+    void mnuFileBack_Click();
+    void cmdExit_Click();
+    void mnuExit_Click();
+
+    void Label61_Click();
+    void lblFullBrand_Click();
+    void lblCobrand_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mkmoney_Click();
+
+private:
+    void applyLook();
+    void connectControls();
+    void Form_Unload();
+
+    std::unique_ptr<Ui::frmDisplay> ui_;
+    QPointer<QWidget> inputWindow_;
+    bool loaded_ = true;
+    bool goingBack_ = false;
+};
+
+} // namespace horavela
