@@ -1,4 +1,5 @@
 // The About window: its layout, its ways of closing and its two links.
+#include "Twips.h"
 #include "UrlRecorder.h"
 #include "frmAbout.h"
 #include "modHelp.h"
@@ -17,17 +18,6 @@
 namespace horavela {
 
 namespace {
-
-constexpr int TwipsPerPixel = 15;
-
-QRect fromTwips(int left, int top, int width, int height) {
-    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-            height / TwipsPerPixel};
-}
-
-QString describe(const QRect& r) {
-    return QStringLiteral("(%1, %2, %3 x %4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
 
 // Runs `inspect` on the About window once it is up, then shows it from an
 // owner window and waits for ShowAboutWindow to return. A watchdog closes

@@ -2,6 +2,8 @@
 // filters, the input checks, and where its menus and links lead.
 #include "frmMain.h"
 
+#include "ModalAnswerer.h"
+#include "UrlRecorder.h"
 #include "modHelp.h"
 
 #include <QAction>
@@ -29,47 +31,6 @@ namespace {
 
 int programEnds = 0;
 
-// Answers every modal window that opens while it lives: records what it
-// was and closes it, as a user pressing OK would.
-class ModalAnswerer : public QObject {
-public:
-    ModalAnswerer() {
-        connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::answer);
-        timer_.start(10);
-    }
-
-    QStringList texts;
-    QList<QMessageBox::Icon> icons;
-    QStringList windows;
-
-private:
-    void answer() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        windows.append(modal->objectName());
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            texts.append(box->text());
-            icons.append(box->icon());
-            box->button(QMessageBox::Ok)->click();
-        } else {
-            modal->close();
-        }
-    }
-
-    QTimer timer_;
-};
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QStringList urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url.toString()); }
-};
-
 QString iconName(QMessageBox::Icon icon) {
     return icon == QMessageBox::Critical ? QStringLiteral("critical")
                                          : QStringLiteral("information");
@@ -81,8 +42,6 @@ class frmMainTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -128,19 +87,11 @@ private:
     UrlRecorder pages_;
 };
 
-void frmMainTest::initTestCase() {
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &pages_, "open");
-}
-
-void frmMainTest::cleanupTestCase() {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-}
-
 // Closing the window ends the program through EndProgram, which deletes the
 // window; the test keeps the process alive and counts the ends instead.
 void frmMainTest::init() {
     programEnds = 0;
-    pages_.urls.clear();
+    pages_.opened.clear();
     SetProgramEndForTesting([] { ++programEnds; });
     window_ = new frmMain;
     window_->show();
@@ -692,7 +643,7 @@ void frmMainTest::linksAndMenuEntriesOpenTheirAddresses() {
         QTest::mouseClick(label, Qt::LeftButton);
     else
         window_->findChild<QAction*>(name)->trigger();
-    QCOMPARE(pages_.urls, QStringList{address});
+    QCOMPARE(pages_.opened, QStringList{address});
     QVERIFY2(window_->isVisible(), "opening a page hid the main window");
     QCOMPARE(box("txtName")->text(), QStringLiteral("RAM"));
 }

@@ -2,7 +2,6 @@
 // and no browser opens.
 #pragma once
 
-#include <QDesktopServices>
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
@@ -13,13 +12,13 @@ class UrlRecorder : public QObject {
     Q_OBJECT
 
 public:
-    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "record"); }
-    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    UrlRecorder();
+    ~UrlRecorder() override;
 
     QStringList opened;
 
 public slots:
-    void record(const QUrl& url) { opened.append(url.toString()); }
+    void record(const QUrl& url);
 };
 
 } // namespace horavela

@@ -1,0 +1,373 @@
+// The result window on its own: its layout, what a check writes into it, its
+// links, and the ways back and out.
+#include "frmDisplay.h"
+
+#include "ModalAnswerer.h"
+#include "Twips.h"
+#include "UrlRecorder.h"
+#include "modHelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <iterator>
+
+using namespace horavela;
+
+namespace {
+
+int programEnds = 0;
+
+ResultTexts sampleTexts(bool inRahuKaal) {
+    ResultTexts texts;
+    texts.chosenDate = QStringLiteral("March 20,2024");
+    texts.chosenTime = QStringLiteral("12:30:0");
+    texts.rahukalResult = inRahuKaal ? QStringLiteral("The Chosen Time Period is in Rahu Kaal")
+                                     : QStringLiteral("The Chosen Time Period is not in Rahu Kaal");
+    texts.showNote = inRahuKaal;
+    texts.sunTimes = {"a1", "a2", "b1", "b2", "c1", "c2"};
+    texts.rahukalPeriod = QStringLiteral("start to end");
+    return texts;
+}
+
+} // namespace
+
+class frmDisplayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void clientAreaIsFixedBelowTheMenuBarAndCentred();
+    void controlsLieWhereTheLayoutPutsThem_data();
+    void controlsLieWhereTheLayoutPutsThem();
+    void fontsAndColoursFollowTheLayout_data();
+    void fontsAndColoursFollowTheLayout();
+    void opensWithTheNoteHiddenAndBackFocused();
+    void writtenTextsReachTheirLabels();
+    void periodAndSunTimesAreNeverVisible();
+    void noteShowsOnlyWithTheVerdictInRahuKaal();
+    void menuBarHoldsItsEntriesInOrder();
+    void linksAndMenuEntriesOpenTheirAddresses_data();
+    void linksAndMenuEntriesOpenTheirAddresses();
+    void aboutEntryShowsTheAboutWindowModally();
+    void backUnloadsTheWindowAndShowsTheInput_data();
+    void backUnloadsTheWindowAndShowsTheInput();
+    void everyWayOutEndsTheProgram_data();
+    void everyWayOutEndsTheProgram();
+
+private:
+    template <typename T> T* control(const char* name) const {
+        T* found = window_->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("the result window has no %s named %s", T::staticMetaObject.className(), name);
+        return found;
+    }
+
+    QPointer<QWidget> input_;
+    QPointer<frmDisplay> window_;
+    UrlRecorder pages_;
+};
+
+void frmDisplayTest::init() {
+    programEnds = 0;
+    pages_.opened.clear();
+    SetProgramEndForTesting([] { ++programEnds; });
+    input_ = new QWidget;
+    input_->setObjectName(QStringLiteral("frmMain"));
+    window_ = new frmDisplay(input_);
+    window_->writeResult(sampleTexts(true));
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+}
+
+void frmDisplayTest::cleanup() {
+    delete window_.data();
+    delete input_.data();
+}
+
+void frmDisplayTest::clientAreaIsFixedBelowTheMenuBarAndCentred() {
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Horavela v1.15"));
+    QCOMPARE(window_->centralWidget()->size(), QSize(553, 296));
+    QCOMPARE(window_->centralWidget()->y(), window_->menuBar()->height());
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    const Qt::WindowFlags flags = window_->windowFlags();
+    QVERIFY2(!(flags & Qt::WindowMinimizeButtonHint) && !(flags & Qt::WindowMaximizeButtonHint),
+             "the window offers to minimize or maximize");
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    const QPoint offCentre =
+        window_->geometry().center() - window_->screen()->availableGeometry().center();
+    // Odd sizes cannot be centred to the pixel.
+    QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2,
+             "the window is not centred on the screen");
+}
+
+void frmDisplayTest::controlsLieWhereTheLayoutPutsThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("expected");
+    const struct {
+        const char* name;
+        QRect place;
+    } controls[] = {
+        {"Frame2", fromTwips(0, 0, 8295, 615)},
+        {"Label61", fromTwips(120, 120, 8040, 585)},
+        {"Frame3", fromTwips(0, 600, 8295, 2655)},
+        {"Label10", fromTwips(1440, 360, 1215, 195)},
+        {"lblChosenDate", fromTwips(1335, 600, 1425, 195)},
+        {"lblChosenTimell", fromTwips(5280, 360, 1245, 195)},
+        {"lblChosenTime", fromTwips(5160, 600, 1455, 195)},
+        {"lblRahukalResult", fromTwips(1575, 1080, 4665, 240)},
+        {"lblShow", fromTwips(1080, 1560, 6165, 570)},
+        {"Label9", fromTwips(4800, 2160, 3360, 435)},
+        {"cmdExit", fromTwips(0, 3360, 1740, 465)},
+        {"cmdOK", fromTwips(1800, 3360, 6540, 465)},
+        {"Frame5", fromTwips(-120, 3840, 9255, 615)},
+        {"lblFullBrand", fromTwips(150, 120, 8235, 615)},
+        {"lblCobrand", fromTwips(120, 120, 8235, 615)},
+        {"Frame1", fromTwips(1680, 5400, 5295, 855)},
+    };
+    for (const auto& c : controls)
+        QTest::newRow(c.name) << c.name << c.place;
+}
+
+void frmDisplayTest::controlsLieWhereTheLayoutPutsThem() {
+    QFETCH(QString, name);
+    QFETCH(QRect, expected);
+    const QRect actual = control<QWidget>(qPrintable(name))->geometry();
+    QVERIFY2(actual == expected, qPrintable(name + QStringLiteral(" lies at ") + describe(actual) +
+                                            QStringLiteral(", not ") + describe(expected)));
+}
+
+void frmDisplayTest::fontsAndColoursFollowTheLayout_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("underlined");
+    QTest::addColumn<QColor>("colour");
+    const QColor black(0, 0, 0), darkRed(192, 0, 0), red(255, 0, 0);
+    QTest::newRow("Label10") << "Label10" << 8.25 << false << black;
+    QTest::newRow("lblChosenDate") << "lblChosenDate" << 8.25 << false << darkRed;
+    QTest::newRow("lblChosenTime") << "lblChosenTime" << 8.25 << false << darkRed;
+    QTest::newRow("lblRahukalResult") << "lblRahukalResult" << 9.75 << false << darkRed;
+    QTest::newRow("lblShow") << "lblShow" << 9.0 << false << black;
+    QTest::newRow("Label9") << "Label9" << 8.25 << false << red;
+    QTest::newRow("Label4") << "Label4" << 9.75 << false << black;
+    QTest::newRow("lblRahukalPeriod") << "lblRahukalPeriod" << 9.75 << false << black;
+    QTest::newRow("Label61") << "Label61" << 8.25 << true << black;
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << 8.25 << true << black;
+    QTest::newRow("lblCobrand") << "lblCobrand" << 8.25 << true << black;
+}
+
+void frmDisplayTest::fontsAndColoursFollowTheLayout() {
+    QFETCH(QString, name);
+    QFETCH(double, points);
+    QFETCH(bool, underlined);
+    QFETCH(QColor, colour);
+    const QLabel* label = control<QLabel>(qPrintable(name));
+    QCOMPARE(label->font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(label->font().pointSizeF(), points);
+    QVERIFY2(label->font().bold(), "the text is not bold");
+    QCOMPARE(label->font().underline(), underlined);
+    QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+    const QGroupBox* result = control<QGroupBox>("Frame3");
+    QCOMPARE(result->title(), QStringLiteral("Horavela Result"));
+    QCOMPARE(result->font().pointSizeF(), 11.25);
+    QVERIFY(control<QLabel>("Label61")->autoFillBackground());
+    QCOMPARE(control<QLabel>("Label61")->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+void frmDisplayTest::opensWithTheNoteHiddenAndBackFocused() {
+    frmDisplay fresh(nullptr);
+    QVERIFY2(!fresh.isVisible(), "a new result window shows itself");
+    QVERIFY2(fresh.findChild<QLabel*>(QStringLiteral("lblShow"))->isHidden(),
+             "the note is shown before any check");
+    QCOMPARE(fresh.findChild<QLabel*>(QStringLiteral("lblRahukalResult"))->text(),
+             QStringLiteral("The Chosen Time Period is Not in Rahu Kaal"));
+
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>("cmdOK"));
+    QTest::keyClick(window_, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>("cmdExit"));
+    QTest::keyClick(window_, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>("cmdOK"));
+
+    const struct {
+        const char* name;
+        const char* text;
+    } captions[] = {
+        {"Label10", "Chosen Date"},
+        {"lblChosenTimell", "Chosen Time"},
+        {"lblShow", "Rahu Kal is an inauspicious time period in a day when favorable tasks are "
+                    "not performed."},
+        {"Label9", "*Do all important and good tasks in the time before or after the Rahu Kal."},
+        {"Label6", "Sun Rise Time On"},
+        {"Label5", "Sun Set Time On"},
+        {"Label1", "Sun Rise Time On"},
+        {"Label2", "Sun Set Time On"},
+        {"Label8", "Sun Rise Time On"},
+        {"Label7", "Sun Set Time On"},
+        {"Label4", "Rahukal Period"},
+    };
+    for (const auto& c : captions)
+        QCOMPARE(control<QLabel>(c.name)->text(), QString::fromUtf8(c.text));
+    QCOMPARE(control<QPushButton>("cmdExit")->text(), QStringLiteral("&Exit"));
+    QCOMPARE(control<QPushButton>("cmdOK")->text(), QStringLiteral("&Back"));
+}
+
+void frmDisplayTest::writtenTextsReachTheirLabels() {
+    ResultTexts texts = sampleTexts(false);
+    texts.sunTimes = {"previous rise", "previous set", "rise", "set", "next rise", "next set"};
+    window_->writeResult(texts);
+    const struct {
+        const char* label;
+        QString text;
+    } expected[] = {
+        {"lblChosenDate", texts.chosenDate},
+        {"lblChosenTime", texts.chosenTime},
+        {"lblRahukalResult", texts.rahukalResult},
+        {"lblRahukalPeriod", texts.rahukalPeriod},
+        {"lblPreviousDaySunRiseTime", "previous rise"},
+        {"lblPreviousDaySunSetTime", "previous set"},
+        {"lblInputDaySunRiseTime", "rise"},
+        {"lblInputDaySunSetTime", "set"},
+        {"lblNextDaySunRiseTime", "next rise"},
+        {"lblNextDaySunSetTime", "next set"},
+    };
+    for (const auto& e : expected)
+        QCOMPARE(control<QLabel>(e.label)->text(), e.text);
+}
+
+void frmDisplayTest::periodAndSunTimesAreNeverVisible() {
+    for (QLabel* label : control<QWidget>("Frame1")->findChildren<QLabel*>()) {
+        QVERIFY2(!label->text().isEmpty() || label->objectName().startsWith(u"lbl"),
+                 qPrintable(label->objectName()));
+        QVERIFY2(label->visibleRegion().isEmpty(),
+                 qPrintable(label->objectName() + QStringLiteral(" can be seen in the window")));
+    }
+    QCOMPARE(control<QWidget>("Frame1")->findChildren<QLabel*>().size(), 14);
+}
+
+void frmDisplayTest::noteShowsOnlyWithTheVerdictInRahuKaal() {
+    QLabel* note = control<QLabel>("lblShow");
+    QVERIFY2(note->isVisible(), "the note is hidden with the verdict in Rahu Kaal");
+    window_->writeResult(sampleTexts(false));
+    QVERIFY2(!note->isVisible(), "the note stays with the verdict not in Rahu Kaal");
+    window_->writeResult(sampleTexts(true));
+    QVERIFY(note->isVisible());
+}
+
+void frmDisplayTest::menuBarHoldsItsEntriesInOrder() {
+    const auto describeMenu = [](const QList<QAction*>& actions) {
+        QStringList entries;
+        for (const QAction* action : actions)
+            entries << (action->menu() ? action->menu()->objectName() : action->objectName()) +
+                           u'=' + (action->isSeparator() ? u"-"_qs : action->text()) +
+                           (action->isEnabled() ? u""_qs : u" (off)"_qs);
+        return entries;
+    };
+    QCOMPARE(describeMenu(window_->menuBar()->actions()),
+             (QStringList{"mnuFile=&File", "mnuHelp=&Help", "mnuDonate=&Donate",
+                          "mkmoney=Make Money &Online (off)"}));
+    QCOMPARE(describeMenu(control<QMenu>("mnuFile")->actions()),
+             (QStringList{"mnuFileBack=&Back", "mnuExit=E&xit"}));
+    QCOMPARE(describeMenu(control<QMenu>("mnuHelp")->actions()),
+             (QStringList{"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuFileSep1=-",
+                          "mnuUpdate=&Check for Software Update", "mnuFileSep2=-",
+                          "mnuAbout=&About Software"}));
+}
+
+void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("address");
+    const QString main = QStringLiteral("http://" MAIN_SITE_HOST);
+    const QString help = QStringLiteral("http://" HELP_SITE_HOST);
+    const QString program = QStringLiteral("http://" PROGRAM_SITE_HOST);
+    QTest::newRow("Label61") << "Label61" << main;
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << help + "/fully-branded.html";
+    QTest::newRow("lblCobrand") << "lblCobrand" << help + "/co-brand.html";
+    QTest::newRow("mnuOnline") << "mnuOnline" << program + "/horavela-help.html";
+    QTest::newRow("mnuVisit") << "mnuVisit" << main;
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << program + "/download-horavela.html";
+    QTest::newRow("mnuDonate") << "mnuDonate" << help + "/donate.html";
+    QTest::newRow("mkmoney, were it on") << "mkmoney" << help + "/fully-branded.html";
+}
+
+void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses() {
+    QFETCH(QString, name);
+    QFETCH(QString, address);
+    if (auto* label = window_->findChild<QLabel*>(name)) {
+        // Only the banner in front can be clicked.
+        label->raise();
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    } else {
+        QAction* action = window_->findChild<QAction*>(name);
+        action->setEnabled(true);
+        action->trigger();
+    }
+    QCOMPARE(pages_.opened, QStringList{address});
+    QVERIFY2(window_->isVisible(), "opening a page closed the result window");
+    QCOMPARE(control<QLabel>("lblChosenDate")->text(), QStringLiteral("March 20,2024"));
+}
+
+void frmDisplayTest::aboutEntryShowsTheAboutWindowModally() {
+    ModalAnswerer answerer;
+    window_->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    QCOMPARE(answerer.windows, QStringList{"frmAbout"});
+    QVERIFY(window_->isVisible());
+    QCOMPARE(programEnds, 0);
+}
+
+void frmDisplayTest::backUnloadsTheWindowAndShowsTheInput_data() {
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"Back button", "File menu Back", "Enter on opening", "Alt+B"})
+        QTest::newRow(way) << way;
+}
+
+void frmDisplayTest::backUnloadsTheWindowAndShowsTheInput() {
+    QFETCH(QString, way);
+    QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
+    if (way == u"Back button")
+        QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
+    else if (way == u"File menu Back")
+        window_->findChild<QAction*>(QStringLiteral("mnuFileBack"))->trigger();
+    else if (way == u"Enter on opening")
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
+    // An access key presses its button a moment later, as a click would look.
+    QTRY_VERIFY2(input_->isVisible(), "the input window is not shown");
+    QVERIFY2(!window_ || !window_->isVisible(), "the result window is still shown");
+    QTRY_VERIFY2(window_.isNull(), "the result window stayed loaded");
+    QCOMPARE(programEnds, 0);
+    QCOMPARE(lastWindowClosed.count(), 0);
+}
+
+void frmDisplayTest::everyWayOutEndsTheProgram_data() {
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"Exit button", "File menu Exit", "close box", "Escape"})
+        QTest::newRow(way) << way;
+}
+
+void frmDisplayTest::everyWayOutEndsTheProgram() {
+    QFETCH(QString, way);
+    if (way == u"Exit button")
+        QTest::mouseClick(control<QPushButton>("cmdExit"), Qt::LeftButton);
+    else if (way == u"File menu Exit")
+        window_->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    else if (way == u"close box")
+        window_->close();
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(programEnds, 1);
+    QVERIFY2(!input_ || !input_->isVisible(), "the input window came back");
+    QTRY_VERIFY2(window_.isNull(), "the program ended but left the result window loaded");
+}
+
+QTEST_MAIN(frmDisplayTest)
+#include "frmDisplayTest.moc"
