@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "FitText.h"
 #include "PointSize.h"
 #include "ProgramIcon.h"
 #include "modHelp.h"
@@ -18,17 +19,11 @@ namespace {
 constexpr double TextPoints = 8.25;
 constexpr double LargePoints = 9.75;
 
-// The site address is a build-time setting of any length, and the fallback for Verdana may be
-// wider: rather than cut the link off, shrink its text until it fits, and let the label be as
-// tall as its font so the underline shows.
+// The site address is a build-time setting of any length: its text shrinks to
+// fit, and the label is as tall as its font so the underline shows.
 void fitLinkText(QLabel* label) {
-    constexpr double smallestPoints = 6.0;
-    QFont font = label->font();
-    while (font.pointSizeF() > smallestPoints &&
-           QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    label->setFont(font);
-    label->resize(label->width(), std::max(label->height(), QFontMetrics(font).height()));
+    shrinkTextToFit(*label, LargePoints);
+    label->resize(label->width(), std::max(label->height(), QFontMetrics(label->font()).height()));
 }
 
 } // namespace

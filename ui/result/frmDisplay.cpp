@@ -1,5 +1,6 @@
 #include "frmDisplay.h"
 
+#include "FitText.h"
 #include "FixedWindow.h"
 #include "PointSize.h"
 #include "frmAbout.h"
@@ -44,7 +45,8 @@ void frmDisplay::applyLook() {
         setPointSize(label, TextPoints);
     for (QWidget* label : {ui_->lblRahukalResult, ui_->Label4, ui_->lblRahukalPeriod})
         setPointSize(label, VerdictPoints);
-    setPointSize(ui_->lblShow, NotePoints);
+    shrinkTextToFit(*ui_->lblShow, NotePoints);
+    shrinkTextToFit(*ui_->Label9, TextPoints);
 
     const QList<QAction*> help = ui_->mnuHelp->actions();
     help.at(2)->setObjectName(QStringLiteral("mnuFileSep1"));
@@ -84,6 +86,7 @@ void frmDisplay::writeResult(const ResultTexts& texts) {
     ui_->lblNextDaySunRiseTime->setText(texts.sunTimes[4]);
     ui_->lblNextDaySunSetTime->setText(texts.sunTimes[5]);
     ui_->lblRahukalResult->setText(texts.rahukalResult);
+    shrinkTextToFit(*ui_->lblRahukalResult, VerdictPoints);
     ui_->lblShow->setVisible(texts.showNote);
     ui_->lblRahukalPeriod->setText(texts.rahukalPeriod);
 }

@@ -1,0 +1,32 @@
+#include "FitText.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+namespace horavela {
+
+namespace {
+
+constexpr double SmallestPoints = 6.0;
+
+bool textFits(const QLabel& label, const QFont& font) {
+    const QFontMetrics metrics(font);
+    const QRect area = label.contentsRect();
+    if (!label.wordWrap())
+        return metrics.horizontalAdvance(label.text()) <= area.width();
+    const QRect needed =
+        metrics.boundingRect(area, int(label.alignment()) | Qt::TextWordWrap, label.text());
+    return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+} // namespace
+
+void shrinkTextToFit(QLabel& label, double designPoints) {
+    QFont font = label.font();
+    font.setPointSizeF(designPoints);
+    while (font.pointSizeF() > SmallestPoints && !textFits(label, font))
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label.setFont(font);
+}
+
+} // namespace horavela
