@@ -2,6 +2,7 @@
 // read what the result window shows.
 #include "ModalAnswerer.h"
 #include "TextForms.h"
+#include "WindowParts.h"
 #include "frmMain.h"
 #include "modHelp.h"
 #include "modSunRiseSunSet.h"

@@ -5,6 +5,7 @@
 #include "ModalAnswerer.h"
 #include "Twips.h"
 #include "UrlRecorder.h"
+#include "WindowParts.h"
 #include "modHelp.h"
 
 #include <QAction>
@@ -306,19 +307,9 @@ void frmDisplayTest::menuBarHoldsItsEntriesInOrder() {
 }
 
 void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("address");
-    const QString main = QStringLiteral("http://" MAIN_SITE_HOST);
-    const QString help = QStringLiteral("http://" HELP_SITE_HOST);
-    const QString program = QStringLiteral("http://" PROGRAM_SITE_HOST);
-    QTest::newRow("Label61") << "Label61" << main;
-    QTest::newRow("lblFullBrand") << "lblFullBrand" << help + "/fully-branded.html";
-    QTest::newRow("lblCobrand") << "lblCobrand" << help + "/co-brand.html";
-    QTest::newRow("mnuOnline") << "mnuOnline" << program + "/horavela-help.html";
-    QTest::newRow("mnuVisit") << "mnuVisit" << main;
-    QTest::newRow("mnuUpdate") << "mnuUpdate" << program + "/download-horavela.html";
-    QTest::newRow("mnuDonate") << "mnuDonate" << help + "/donate.html";
-    QTest::newRow("mkmoney, were it on") << "mkmoney" << help + "/fully-branded.html";
+    addWebEntryRows();
+    QTest::newRow("mkmoney, were it on")
+        << "mkmoney" << QStringLiteral("http://" HELP_SITE_HOST "/fully-branded.html");
 }
 
 void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses() {

@@ -1,0 +1,38 @@
+// Finding a window's named controls, and the web pages that the link labels
+// and menu entries of the main and result windows open.
+#pragma once
+
+#include <QLatin1String>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+namespace horavela {
+
+// The named control of the window; a test cannot go on without it.
+template <typename T> T* control(const QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("%s has no %s named %s", qPrintable(window->objectName()),
+               T::staticMetaObject.className(), name);
+    return found;
+}
+
+// Rows of a data-driven test with the columns "name" and "address": each
+// link label and web menu entry of the two windows with the page it opens.
+inline void addWebEntryRows() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("address");
+    const QString main = QStringLiteral("http://" MAIN_SITE_HOST);
+    const QString help = QStringLiteral("http://" HELP_SITE_HOST);
+    const QString program = QStringLiteral("http://" PROGRAM_SITE_HOST);
+    QTest::newRow("Label61") << "Label61" << main;
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << help + "/fully-branded.html";
+    QTest::newRow("lblCobrand") << "lblCobrand" << help + "/co-brand.html";
+    QTest::newRow("mnuOnline") << "mnuOnline" << program + "/horavela-help.html";
+    QTest::newRow("mnuVisit") << "mnuVisit" << main;
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << program + "/download-horavela.html";
+    QTest::newRow("mnuDonate") << "mnuDonate" << help + "/donate.html";
+}
+
+} // namespace horavela
