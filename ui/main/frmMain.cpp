@@ -150,9 +150,10 @@ void frmMain::readInput() {
 // and says why.
 bool frmMain::computeSunTimes() {
     using namespace std::chrono;
+    // The input checks let no date through that does not exist.
     const std::optional<year_month_day> chosen = ChosenDate(state_);
     if (!chosen)
-        return reportSunFailure(SunResult::BadInput, {});
+        return refuseDate();
     struct Day {
         year_month_day date;
         std::optional<DateTime>& sunRise;
@@ -244,12 +245,15 @@ bool frmMain::ValidateInput() {
             ui_->txtLatM,
             QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude"));
     if (!dayFitsMonth(ui_->cboMonth->currentIndex(), ui_->cboDate->currentIndex(),
-                      ui_->cboYear->currentText().toInt())) {
-        showMessage(this, QStringLiteral("Please Enter Correct Date Of Work"),
-                    MessageIcon::Information);
-        return false;
-    }
+                      ui_->cboYear->currentText().toInt()))
+        return refuseDate();
     return true;
+}
+
+bool frmMain::refuseDate() {
+    showMessage(this, QStringLiteral("Please Enter Correct Date Of Work"),
+                MessageIcon::Information);
+    return false;
 }
 
 bool frmMain::refuseInput(QWidget* box, const QString& message) {

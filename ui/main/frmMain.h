@@ -68,6 +68,7 @@ private:
     void connectControls();
     void refuseUnlessNumber(std::int16_t& KeyAscii, bool passes);
     bool refuseInput(QWidget* box, const QString& message);
+    bool refuseDate();
 
     std::unique_ptr<Ui::frmMain> ui_;
     // The one calculation state of the program: it keeps the last check's values.
