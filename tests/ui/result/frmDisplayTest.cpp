@@ -53,9 +53,7 @@ private slots:
     void fontsAndColoursFollowTheLayout_data();
     void fontsAndColoursFollowTheLayout();
     void opensWithTheNoteHiddenAndBackFocused();
-    void writtenTextsReachTheirLabels();
     void periodAndSunTimesAreNeverVisible();
-    void noteShowsOnlyWithTheVerdictInRahuKaal();
     void verdictAndNotesAreNeverCutOff();
     void menuBarHoldsItsEntriesInOrder();
     void linksAndMenuEntriesOpenTheirAddresses_data();
@@ -228,29 +226,6 @@ void frmDisplayTest::opensWithTheNoteHiddenAndBackFocused() {
     QCOMPARE(control<QPushButton>("cmdOK")->text(), QStringLiteral("&Back"));
 }
 
-void frmDisplayTest::writtenTextsReachTheirLabels() {
-    ResultTexts texts = sampleTexts(false);
-    texts.sunTimes = {"previous rise", "previous set", "rise", "set", "next rise", "next set"};
-    window_->writeResult(texts);
-    const struct {
-        const char* label;
-        QString text;
-    } expected[] = {
-        {"lblChosenDate", texts.chosenDate},
-        {"lblChosenTime", texts.chosenTime},
-        {"lblRahukalResult", texts.rahukalResult},
-        {"lblRahukalPeriod", texts.rahukalPeriod},
-        {"lblPreviousDaySunRiseTime", "previous rise"},
-        {"lblPreviousDaySunSetTime", "previous set"},
-        {"lblInputDaySunRiseTime", "rise"},
-        {"lblInputDaySunSetTime", "set"},
-        {"lblNextDaySunRiseTime", "next rise"},
-        {"lblNextDaySunSetTime", "next set"},
-    };
-    for (const auto& e : expected)
-        QCOMPARE(control<QLabel>(e.label)->text(), e.text);
-}
-
 void frmDisplayTest::periodAndSunTimesAreNeverVisible() {
     for (QLabel* label : control<QWidget>("Frame1")->findChildren<QLabel*>()) {
         QVERIFY2(!label->text().isEmpty() || label->objectName().startsWith(u"lbl"),
@@ -259,15 +234,6 @@ void frmDisplayTest::periodAndSunTimesAreNeverVisible() {
                  qPrintable(label->objectName() + QStringLiteral(" can be seen in the window")));
     }
     QCOMPARE(control<QWidget>("Frame1")->findChildren<QLabel*>().size(), 14);
-}
-
-void frmDisplayTest::noteShowsOnlyWithTheVerdictInRahuKaal() {
-    QLabel* note = control<QLabel>("lblShow");
-    QVERIFY2(note->isVisible(), "the note is hidden with the verdict in Rahu Kaal");
-    window_->writeResult(sampleTexts(false));
-    QVERIFY2(!note->isVisible(), "the note stays with the verdict not in Rahu Kaal");
-    window_->writeResult(sampleTexts(true));
-    QVERIFY(note->isVisible());
 }
 
 // Measured by the label's own idea of the room its text needs.
