@@ -330,7 +330,7 @@ void frmDisplayTest::backUnloadsTheWindowAndShowsTheInput() {
 
 void frmDisplayTest::everyWayOutEndsTheProgram_data() {
     QTest::addColumn<QString>("way");
-    for (const char* way : {"Exit button", "File menu Exit", "close box", "Escape"})
+    for (const char* way : {"Exit button", "File menu Exit", "close box", "Escape", "Alt+E"})
         QTest::newRow(way) << way;
 }
 
@@ -342,9 +342,11 @@ void frmDisplayTest::everyWayOutEndsTheProgram() {
         window_->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
     else if (way == u"close box")
         window_->close();
-    else
+    else if (way == u"Escape")
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCOMPARE(programEnds, 1);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+    QTRY_COMPARE(programEnds, 1);
     QVERIFY2(!input_ || !input_->isVisible(), "the input window came back");
     QTRY_VERIFY2(window_.isNull(), "the program ended but left the result window loaded");
 }
