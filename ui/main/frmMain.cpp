@@ -140,8 +140,8 @@ void frmMain::readInput() {
     state_.LonDegrees = roundedNumber(ui_->txtLonD->text());
     state_.LonMinutes = roundedNumber(ui_->txtLonM->text());
     state_.ChosenDateText =
-        chosenDateText(QLocale(), state_.MonthNumber, ui_->cboDate->currentText().trimmed(),
-                       ui_->cboYear->currentText().trimmed())
+        chosenDateText(QLocale(), state_.MonthNumber, QString::fromStdString(state_.DayText),
+                       QString::fromStdString(state_.YearText))
             .toStdString();
 }
 

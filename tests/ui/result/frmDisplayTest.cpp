@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <iterator>
 
 using namespace horavela;
 
