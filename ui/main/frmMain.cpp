@@ -5,9 +5,11 @@
 #include "KeyPressFilter.h"
 #include "MessageBox.h"
 #include "PointSize.h"
+#include "SiteSearch.h"
 #include "TextForms.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
+#include "frmTimeZone.h"
 #include "modHelp.h"
 #include "modRahukal.h"
 #include "ui_frmMain.h"
@@ -24,6 +26,8 @@ constexpr int ClientWidth = 504;
 constexpr int ClientHeight = 465;
 constexpr double TextPoints = 8.25;
 constexpr double TZHelpPoints = 11.25;
+// How far below its label the picker's top edge lies, before the panels around the label.
+constexpr int PickerDrop = 40;
 
 QStringList numbers(int first, int last) {
     QStringList texts;
@@ -61,6 +65,8 @@ void frmMain::applyLook() {
 
 void frmMain::connectControls() {
     connect(ui_->cmdRashi, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
+    connect(ui_->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
+    connect(ui_->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(ui_->mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ui_->mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
@@ -303,6 +309,43 @@ void frmMain::txtName_KeyPress(std::int16_t& KeyAscii) {
 
 void frmMain::Label61_Click() {
     OpenHomePage();
+}
+
+// The sums leave out the panels around the zone box and the window's title and
+// menu bars, so the picker opens beside the label and above it; it is not
+// kept on the screen.
+void frmMain::lblTZHelp_Click() {
+    // On the heap behind a guard: a shutdown may delete it while it is open.
+    QPointer<frmTimeZone> picker = new frmTimeZone(*ui_->txtZoneHour, *ui_->txtZoneMinute, this);
+    const QWidget& band = *ui_->Frame2;
+    const QWidget& zone = *ui_->fraZone;
+    const QWidget& label = *ui_->lblTZHelp;
+    picker->move(x() + zone.x() + label.x() + label.width(), y() + band.y() + band.height() +
+                                                                 zone.y() + label.y() +
+                                                                 label.height() + PickerDrop);
+    picker->exec();
+    delete picker.data();
+}
+
+// Needs none of the check's input: only the place's names, searched for on the web.
+void frmMain::cmdBrowser_Click() {
+    if (ui_->txtMCity->text().isEmpty())
+        return void(askForPlace(ui_->txtMCity, QStringLiteral("Please Enter City")));
+    if (ui_->txtMState->text().isEmpty())
+        return void(askForPlace(ui_->txtMState, QStringLiteral("Please Enter State")));
+    if (ui_->txtMCountry->text().isEmpty())
+        return void(askForPlace(ui_->txtMCountry, QStringLiteral("Please Enter Country")));
+    QString query = ui_->txtMCity->text() + u' ' + ui_->txtMState->text() + u' ' +
+                    ui_->txtMCountry->text() + QStringLiteral(" Latitude Longitude");
+    QString site = MainSiteAddress();
+    SiteSearch search;
+    search.Search(query, site);
+}
+
+bool frmMain::askForPlace(QWidget* box, const QString& message) {
+    showMessage(this, message, MessageIcon::Information);
+    box->setFocus();
+    return false;
 }
 
 void frmMain::lblFullBrand_Click() {

@@ -36,6 +36,8 @@ private slots:
     bool ValidateInput();
 
     void Label61_Click();
+    void lblTZHelp_Click();
+    void cmdBrowser_Click();
     void lblFullBrand_Click();
     void lblCobrand_Click();
     void mnuExit_Click();
@@ -69,6 +71,7 @@ private:
     void refuseUnlessNumber(std::int16_t& KeyAscii, bool passes);
     bool refuseInput(QWidget* box, const QString& message);
     bool refuseDate();
+    bool askForPlace(QWidget* box, const QString& message);
 
     std::unique_ptr<Ui::frmMain> ui_;
     // The one calculation state of the program: it keeps the last check's values.
