@@ -1,0 +1,253 @@
+// The main window's "TZ Help" link, which places and opens the time zone
+// picker, and its coordinate search, which hands the place to a web search.
+#include "ModalAnswerer.h"
+#include "UrlRecorder.h"
+#include "WindowParts.h"
+#include "frmMain.h"
+#include "modHelp.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace horavela;
+
+class PickerAndSearchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void tzHelpPlacesThePickerAndBlocksTheWindow_data();
+    void tzHelpPlacesThePickerAndBlocksTheWindow();
+    void pickerWritesTheZoneBoxesOnlyOnADoubleClick_data();
+    void pickerWritesTheZoneBoxesOnlyOnADoubleClick();
+    void searchAsksForTheFirstMissingPlace_data();
+    void searchAsksForTheFirstMissingPlace();
+    void searchOpensTheEncodedQuery_data();
+    void searchOpensTheEncodedQuery();
+
+private:
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(window_, name); }
+    // Runs the action on the first modal window to open, then closes that
+    // window if the action left it open, so a failing test cannot hang.
+    void whenModalOpens(std::function<void(QWidget*)> action);
+    void openPicker();
+
+    QPointer<frmMain> window_;
+    UrlRecorder pages_;
+    QTimer modalWatch_;
+    std::function<void(QWidget*)> modalAction_;
+    bool modalSeen_ = false;
+};
+
+void PickerAndSearchTest::init() {
+    SetProgramEndForTesting([] {});
+    pages_.opened.clear();
+    modalSeen_ = false;
+    window_ = new frmMain;
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    connect(&modalWatch_, &QTimer::timeout, this, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        modalWatch_.stop();
+        modalSeen_ = true;
+        modalAction_(modal);
+        if (modal->isVisible())
+            modal->close();
+    });
+}
+
+void PickerAndSearchTest::cleanup() {
+    modalWatch_.stop();
+    modalWatch_.disconnect();
+    delete window_.data();
+}
+
+void PickerAndSearchTest::whenModalOpens(std::function<void(QWidget*)> action) {
+    modalAction_ = std::move(action);
+    modalWatch_.start(10);
+}
+
+void PickerAndSearchTest::openPicker() {
+    QTest::mouseClick(control<QLabel>(window_, "lblTZHelp"), Qt::LeftButton);
+    QVERIFY2(modalSeen_, "TZ Help opened no modal window");
+}
+
+void PickerAndSearchTest::tzHelpPlacesThePickerAndBlocksTheWindow_data() {
+    QTest::addColumn<bool>("nearScreenCorner");
+    QTest::newRow("window centred") << false;
+    QTest::newRow("window at the bottom right of the screen") << true;
+}
+
+// Left: the window's edge, the zone box's left, the label's left and width
+// (8 + 80 + 70). Top: the top band's top and height, the zone box's top, the
+// label's top and height, and 40 more (0 + 24 + 6 + 24 + 24 + 40).
+void PickerAndSearchTest::tzHelpPlacesThePickerAndBlocksTheWindow() {
+    QFETCH(bool, nearScreenCorner);
+    const QRect screen = window_->screen()->geometry();
+    if (nearScreenCorner)
+        window_->move(screen.bottomRight() - QPoint(120, 60));
+    const QPoint windowEdge = window_->pos();
+    box("txtZoneHour")->setText(QStringLiteral("x"));
+
+    QString picker;
+    QRect placed;
+    bool blocksMain = false;
+    whenModalOpens([&](QWidget* modal) {
+        picker = modal->objectName();
+        placed = modal->frameGeometry();
+        blocksMain = modal->isModal() && !window_->isActiveWindow();
+    });
+    openPicker();
+
+    QCOMPARE(picker, QStringLiteral("frmTimeZone"));
+    QCOMPARE(placed.topLeft(), windowEdge + QPoint(158, 118));
+    QVERIFY2(blocksMain, "the main window was not blocked while the picker was open");
+    if (nearScreenCorner)
+        QVERIFY2(!screen.contains(placed), "the picker was moved back onto the screen");
+}
+
+void PickerAndSearchTest::pickerWritesTheZoneBoxesOnlyOnADoubleClick_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("hour");
+    QTest::addColumn<QString>("minute");
+    QTest::newRow("double-click on New Zealand Summer Time") << "double-click"
+                                                             << "-12"
+                                                             << "-30";
+    QTest::newRow("Quit") << "quit"
+                          << "5"
+                          << "45";
+    QTest::newRow("Esc") << "escape"
+                         << "5"
+                         << "45";
+}
+
+void PickerAndSearchTest::pickerWritesTheZoneBoxesOnlyOnADoubleClick() {
+    QFETCH(QString, way);
+    QFETCH(QString, hour);
+    QFETCH(QString, minute);
+    box("txtZoneHour")->setText(QStringLiteral("5"));
+    box("txtZoneMinute")->setText(QStringLiteral("45"));
+    whenModalOpens([&](QWidget* modal) {
+        auto* list = control<QListWidget>(modal, "lstTimeZone");
+        if (way == QLatin1String("double-click")) {
+            QListWidgetItem* row = list->item(48);
+            list->scrollToItem(row);
+            const QPoint centre = list->visualItemRect(row).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        } else if (way == QLatin1String("quit")) {
+            list->setCurrentRow(48);
+            QTest::mouseClick(control<QPushButton>(modal, "cmdQuit"), Qt::LeftButton);
+        } else {
+            list->setCurrentRow(48);
+            QTest::keyClick(list, Qt::Key_Escape);
+        }
+        QVERIFY2(!modal->isVisible(), "the picker stayed open");
+    });
+    openPicker();
+    QCOMPARE(box("txtZoneHour")->text(), hour);
+    QCOMPARE(box("txtZoneMinute")->text(), minute);
+    QVERIFY(window_->isVisible());
+}
+
+void PickerAndSearchTest::searchAsksForTheFirstMissingPlace_data() {
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("nothing entered") << ""
+                                     << ""
+                                     << ""
+                                     << "Please Enter City"
+                                     << "txtMCity";
+    QTest::newRow("no city") << ""
+                             << "Maharashtra"
+                             << "India"
+                             << "Please Enter City"
+                             << "txtMCity";
+    QTest::newRow("city only") << "Pune"
+                               << ""
+                               << ""
+                               << "Please Enter State"
+                               << "txtMState";
+    QTest::newRow("no country") << "Pune"
+                                << "Maharashtra"
+                                << ""
+                                << "Please Enter Country"
+                                << "txtMCountry";
+}
+
+void PickerAndSearchTest::searchAsksForTheFirstMissingPlace() {
+    QFETCH(QString, city);
+    QFETCH(QString, state);
+    QFETCH(QString, country);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    box("txtMCity")->setText(city);
+    box("txtMState")->setText(state);
+    box("txtMCountry")->setText(country);
+    box("txtName")->setFocus();
+    ModalAnswerer answerer;
+    QTest::mouseClick(control<QPushButton>(window_, "cmdBrowser"), Qt::LeftButton);
+    QCOMPARE(answerer.texts, QStringList{message});
+    QCOMPARE(answerer.icons, QList<QMessageBox::Icon>{QMessageBox::Information});
+    QCOMPARE(window_->focusWidget()->objectName(), focus);
+    QVERIFY2(pages_.opened.isEmpty(), qPrintable(pages_.opened.join(u' ')));
+}
+
+void PickerAndSearchTest::searchOpensTheEncodedQuery_data() {
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("query");
+    const QString question = QStringLiteral("%20Latitude%20Longitude");
+    QTest::newRow("Pune") << "Pune"
+                          << "Maharashtra"
+                          << "India"
+                          << "Pune%20Maharashtra%20India" + question;
+    QTest::newRow("city of spaces, kept untrimmed") << "   "
+                                                    << "Maharashtra"
+                                                    << "India"
+                                                    << "%20%20%20%20Maharashtra%20India" + question;
+    QTest::newRow("characters that would change the address")
+        << "A&q=B#C?D/E+F%G"
+        << "x\"<>"
+        << "'`"
+        << "A%26q%3DB%23C%3FD%2FE%2BF%25G%20x%22%3C%3E%20%27%60" + question;
+    QTest::newRow("letters beyond ASCII") << QStringLiteral("S\u00E3o Paulo") << "SP"
+                                          << "Brasil"
+                                          << "S%C3%A3o%20Paulo%20SP%20Brasil" + question;
+}
+
+// Name, date and coordinates are left empty: the search needs none of them.
+void PickerAndSearchTest::searchOpensTheEncodedQuery() {
+    QFETCH(QString, city);
+    QFETCH(QString, state);
+    QFETCH(QString, country);
+    QFETCH(QString, query);
+    box("txtMCity")->setText(city);
+    box("txtMState")->setText(state);
+    box("txtMCountry")->setText(country);
+    ModalAnswerer answerer;
+    QTest::mouseClick(control<QPushButton>(window_, "cmdBrowser"), Qt::LeftButton);
+    QVERIFY2(answerer.texts.isEmpty(), qPrintable(answerer.texts.join(u' ')));
+    QCOMPARE(pages_.opened, QStringList{QStringLiteral(SEARCH_ADDRESS) + query});
+    QVERIFY(window_->isVisible());
+}
+
+QTEST_MAIN(PickerAndSearchTest)
+#include "PickerAndSearchTest.moc"
