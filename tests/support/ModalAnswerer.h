@@ -1,5 +1,6 @@
-// Answers every modal window that opens while it lives: records what it was
-// and closes it, as a user pressing OK would.
+// Answers every modal window that opens while it lives: records what it was,
+// lets the test act on it, and closes it if it is still open, as a user
+// pressing OK would.
 #pragma once
 
 #include <QAbstractButton>
@@ -9,12 +10,13 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
 namespace horavela {
 
 class ModalAnswerer : public QObject {
 public:
-    ModalAnswerer() {
+    explicit ModalAnswerer(std::function<void(QWidget*)> action = {}) : action_(std::move(action)) {
         connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::answer);
         timer_.start(10);
     }
@@ -29,6 +31,11 @@ private:
         if (!modal)
             return;
         windows.append(modal->objectName());
+        if (action_) {
+            action_(modal);
+            if (!modal->isVisible())
+                return;
+        }
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             texts.append(box->text());
             icons.append(box->icon());
@@ -38,6 +45,7 @@ private:
         }
     }
 
+    std::function<void(QWidget*)> action_;
     QTimer timer_;
 };
 

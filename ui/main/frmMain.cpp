@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QStringList>
+#include <utility>
 
 namespace horavela {
 
@@ -262,8 +263,8 @@ bool frmMain::refuseDate() {
     return false;
 }
 
-bool frmMain::refuseInput(QWidget* box, const QString& message) {
-    showMessage(this, message, MessageIcon::Critical);
+bool frmMain::refuseInput(QWidget* box, const QString& message, MessageIcon icon) {
+    showMessage(this, message, icon);
     box->setFocus();
     return false;
 }
@@ -329,23 +330,23 @@ void frmMain::lblTZHelp_Click() {
 
 // Needs none of the check's input: only the place's names, searched for on the web.
 void frmMain::cmdBrowser_Click() {
-    if (ui_->txtMCity->text().isEmpty())
-        return void(askForPlace(ui_->txtMCity, QStringLiteral("Please Enter City")));
-    if (ui_->txtMState->text().isEmpty())
-        return void(askForPlace(ui_->txtMState, QStringLiteral("Please Enter State")));
-    if (ui_->txtMCountry->text().isEmpty())
-        return void(askForPlace(ui_->txtMCountry, QStringLiteral("Please Enter Country")));
+    // A text of spaces counts as entered.
+    const std::pair<QLineEdit*, QString> places[] = {
+        {ui_->txtMCity, QStringLiteral("Please Enter City")},
+        {ui_->txtMState, QStringLiteral("Please Enter State")},
+        {ui_->txtMCountry, QStringLiteral("Please Enter Country")},
+    };
+    for (const auto& [box, message] : places) {
+        if (box->text().isEmpty()) {
+            refuseInput(box, message, MessageIcon::Information);
+            return;
+        }
+    }
     QString query = ui_->txtMCity->text() + u' ' + ui_->txtMState->text() + u' ' +
                     ui_->txtMCountry->text() + QStringLiteral(" Latitude Longitude");
     QString site = MainSiteAddress();
     SiteSearch search;
     search.Search(query, site);
-}
-
-bool frmMain::askForPlace(QWidget* box, const QString& message) {
-    showMessage(this, message, MessageIcon::Information);
-    box->setFocus();
-    return false;
 }
 
 void frmMain::lblFullBrand_Click() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CalculationState.h"
+#include "MessageBox.h"
 #include "modSunRiseSunSet.h"
 
 #include <QMainWindow>
@@ -69,9 +70,10 @@ private:
     void applyLook();
     void connectControls();
     void refuseUnlessNumber(std::int16_t& KeyAscii, bool passes);
-    bool refuseInput(QWidget* box, const QString& message);
+    // Tells the user, moves the focus to the box at fault and returns false.
+    bool refuseInput(QWidget* box, const QString& message,
+                     MessageIcon icon = MessageIcon::Critical);
     bool refuseDate();
-    bool askForPlace(QWidget* box, const QString& message);
 
     std::unique_ptr<Ui::frmMain> ui_;
     // The one calculation state of the program: it keeps the last check's values.

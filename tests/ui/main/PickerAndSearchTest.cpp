@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 using namespace horavela;
@@ -37,52 +36,30 @@ private slots:
 
 private:
     QLineEdit* box(const char* name) const { return control<QLineEdit>(window_, name); }
-    // Runs the action on the first modal window to open, then closes that
-    // window if the action left it open, so a failing test cannot hang.
-    void whenModalOpens(std::function<void(QWidget*)> action);
-    void openPicker();
+    // Clicks "TZ Help" and acts on the modal window it opens.
+    void openPicker(std::function<void(QWidget*)> action);
 
     QPointer<frmMain> window_;
     UrlRecorder pages_;
-    QTimer modalWatch_;
-    std::function<void(QWidget*)> modalAction_;
-    bool modalSeen_ = false;
 };
 
 void PickerAndSearchTest::init() {
     SetProgramEndForTesting([] {});
     pages_.opened.clear();
-    modalSeen_ = false;
     window_ = new frmMain;
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
-    connect(&modalWatch_, &QTimer::timeout, this, [this] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        modalWatch_.stop();
-        modalSeen_ = true;
-        modalAction_(modal);
-        if (modal->isVisible())
-            modal->close();
-    });
 }
 
 void PickerAndSearchTest::cleanup() {
-    modalWatch_.stop();
-    modalWatch_.disconnect();
     delete window_.data();
 }
 
-void PickerAndSearchTest::whenModalOpens(std::function<void(QWidget*)> action) {
-    modalAction_ = std::move(action);
-    modalWatch_.start(10);
-}
-
-void PickerAndSearchTest::openPicker() {
+void PickerAndSearchTest::openPicker(std::function<void(QWidget*)> action) {
+    ModalAnswerer answerer(std::move(action));
     QTest::mouseClick(control<QLabel>(window_, "lblTZHelp"), Qt::LeftButton);
-    QVERIFY2(modalSeen_, "TZ Help opened no modal window");
+    QCOMPARE(answerer.windows, QStringList{"frmTimeZone"});
 }
 
 void PickerAndSearchTest::tzHelpPlacesThePickerAndBlocksTheWindow_data() {
@@ -102,17 +79,12 @@ void PickerAndSearchTest::tzHelpPlacesThePickerAndBlocksTheWindow() {
     const QPoint windowEdge = window_->pos();
     box("txtZoneHour")->setText(QStringLiteral("x"));
 
-    QString picker;
     QRect placed;
     bool blocksMain = false;
-    whenModalOpens([&](QWidget* modal) {
-        picker = modal->objectName();
+    openPicker([&](QWidget* modal) {
         placed = modal->frameGeometry();
         blocksMain = modal->isModal() && !window_->isActiveWindow();
     });
-    openPicker();
-
-    QCOMPARE(picker, QStringLiteral("frmTimeZone"));
     QCOMPARE(placed.topLeft(), windowEdge + QPoint(158, 118));
     QVERIFY2(blocksMain, "the main window was not blocked while the picker was open");
     if (nearScreenCorner)
@@ -140,7 +112,7 @@ void PickerAndSearchTest::pickerWritesTheZoneBoxesOnlyOnADoubleClick() {
     QFETCH(QString, minute);
     box("txtZoneHour")->setText(QStringLiteral("5"));
     box("txtZoneMinute")->setText(QStringLiteral("45"));
-    whenModalOpens([&](QWidget* modal) {
+    openPicker([&](QWidget* modal) {
         auto* list = control<QListWidget>(modal, "lstTimeZone");
         if (way == QLatin1String("double-click")) {
             QListWidgetItem* row = list->item(48);
@@ -157,7 +129,6 @@ void PickerAndSearchTest::pickerWritesTheZoneBoxesOnlyOnADoubleClick() {
         }
         QVERIFY2(!modal->isVisible(), "the picker stayed open");
     });
-    openPicker();
     QCOMPARE(box("txtZoneHour")->text(), hour);
     QCOMPARE(box("txtZoneMinute")->text(), minute);
     QVERIFY(window_->isVisible());
