@@ -1,4 +1,5 @@
 #include "CalcTestSupport.h"
+#include "TimeZoneTable.h"
 #include "modRahukal.h"
 #include "modSunRiseSunSet.h"
 
@@ -11,23 +12,6 @@ namespace horavela {
 namespace {
 
 using namespace std::chrono;
-
-// Hour and minute texts of every zone the time zone picker can write.
-constexpr std::pair<const char*, const char*> pickerZones[] = {
-    {"9", "0"},     {"10", "0"},    {"9", "0"},     {"4", "0"},     {"3", "0"},    {"-10", "-30"},
-    {"-9", "-30"},  {"-11", "0"},   {"-10", "0"},   {"-9", "0"},    {"-8", "0"},   {"2", "0"},
-    {"-3", "0"},    {"11", "0"},    {"3", "0"},     {"-2", "0"},    {"-1", "0"},   {"-2", "0"},
-    {"5", "0"},     {"-2", "0"},    {"-1", "0"},    {"6", "0"},     {"5", "0"},    {"-8", "0"},
-    {"4", "0"},     {"-3", "0"},    {"-2", "0"},    {"5", "0"},     {"4", "0"},    {"0", "0"},
-    {"-10", "0"},   {"9", "30"},    {"10", "30"},   {"9", "30"},    {"-5", "-30"}, {"-12", "0"},
-    {"12", "0"},    {"-3", "-30"},  {"-9", "0"},    {"-7", "-30"},  {"-2", "0"},   {"-1", "0"},
-    {"-8", "-30"},  {"6", "0"},     {"7", "0"},     {"6", "0"},     {"-13", "0"},  {"-12", "0"},
-    {"-12", "-30"}, {"-11", "-30"}, {"3", "30"},    {"11", "0"},    {"-6", "-30"}, {"7", "0"},
-    {"8", "0"},     {"7", "0"},     {"-10", "-30"}, {"-10", "-30"}, {"-9", "-30"}, {"-9", "-30"},
-    {"-7", "0"},    {"0", "0"},     {"-11", "0"},   {"-4", "0"},    {"-5", "0"},   {"-6", "0"},
-    {"-7", "0"},    {"1", "0"},     {"8", "0"},     {"9", "0"},     {"8", "0"},
-};
-static_assert(std::size(pickerZones) == 71);
 
 bool onDate(const std::optional<DateTime>& time, local_days date) {
     return time && floor<days>(*time) == date && (*time - date) % minutes{1} == seconds{0};
@@ -44,7 +28,9 @@ bool runDay(CalculationState& state, local_days date, int latD, int latM, bool s
         std::to_string(static_cast<unsigned>(ymd.day())),
         std::to_string(static_cast<int>(ymd.year())), static_cast<std::int16_t>(latD),
         static_cast<std::int16_t>(latM), south, static_cast<std::int16_t>(lonD),
-        static_cast<std::int16_t>(lonM), east, pickerZones[zone].first, pickerZones[zone].second);
+        static_cast<std::int16_t>(lonM), east,
+        // The zone texts as the picker writes them.
+        std::to_string(TimeZoneRows[zone].hour), std::to_string(TimeZoneRows[zone].minute));
     const bool riseStored = result == SunResult::Ok || result == SunResult::NoSunset;
     if (result == SunResult::BadInput) {
         failure = "valid input refused";
@@ -71,7 +57,7 @@ TEST(CalcInvariants, RandomChecksKeepDatesAndGiveOneEighthAndAMatchingVerdict) {
         const int latD = latitudeOf(random), latM = minutesOf(random);
         const int lonD = degreesOf(random), lonM = minutesOf(random);
         const bool south = (random() & 1) != 0, east = (random() & 1) != 0;
-        const std::size_t zone = static_cast<std::size_t>(i) % std::size(pickerZones);
+        const std::size_t zone = static_cast<std::size_t>(i) % TimeZoneRows.size();
         std::string failure;
         bool complete = runDay(state, date, latD, latM, south, lonD, lonM, east, zone, failure);
         state.InputDaySunRise = state.SunTimes[0];
