@@ -1,8 +1,9 @@
-// Finding a window's named controls, and the web pages that the link labels
-// and menu entries of the main and result windows open.
+// Finding a window's named controls, double-clicking a list row, and the web pages that the link
+// labels and menu entries of the main and result windows open.
 #pragma once
 
 #include <QLatin1String>
+#include <QListWidget>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -16,6 +17,15 @@ template <typename T> T* control(const QWidget* window, const char* name) {
         qFatal("%s has no %s named %s", qPrintable(window->objectName()),
                T::staticMetaObject.className(), name);
     return found;
+}
+
+// Double-clicks the list's row as a user would: the first press selects it.
+inline void doubleClickRow(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    const QPoint centre = list->visualItemRect(item).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
 }
 
 // Rows of a data-driven test with the columns "name" and "address": each

@@ -115,11 +115,7 @@ void PickerAndSearchTest::pickerWritesTheZoneBoxesOnlyOnADoubleClick() {
     openPicker([&](QWidget* modal) {
         auto* list = control<QListWidget>(modal, "lstTimeZone");
         if (way == QLatin1String("double-click")) {
-            QListWidgetItem* row = list->item(48);
-            list->scrollToItem(row);
-            const QPoint centre = list->visualItemRect(row).center();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+            doubleClickRow(list, 48);
         } else if (way == QLatin1String("quit")) {
             list->setCurrentRow(48);
             QTest::mouseClick(control<QPushButton>(modal, "cmdQuit"), Qt::LeftButton);
