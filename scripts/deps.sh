@@ -1,13 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Horavela needs to build, run and test, when any is missing.
+# Installs the Debian packages Horavela needs, when any is missing.
+# Usage: scripts/deps.sh [build|test|pictures]
+#   build     what configuring, building and running the program needs (the default)
+#   test      also what building and checking the Debian package needs
+#   pictures  also what rendering the README's screenshots needs
 set -euo pipefail
 
+purpose="${1:-build}"
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core
 )
+case "$purpose" in
+build) ;;
+test)
+    packages+=(dpkg-dev appstream desktop-file-utils)
+    ;;
+pictures)
+    packages+=(xvfb xauth)
+    ;;
+*)
+    echo "usage: $0 [build|test|pictures]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/deps.sh
+scripts/deps.sh test
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
