@@ -2,6 +2,7 @@
 
 #include "InstanceLock.h"
 #include "MessageBox.h"
+#include "StartupLog.h"
 #include "modHelp.h"
 
 #include <memory>
@@ -24,12 +25,17 @@ void CheckSingleInstance(const QString& lockFilePath) {
     auto lock = std::make_unique<InstanceLock>(lockFilePath);
     switch (lock->tryAcquire()) {
     case LockOutcome::Acquired:
+        qCInfo(lcStartup, "holding the lock %s", qUtf8Printable(lockFilePath));
         heldLock = std::move(lock);
         return;
     case LockOutcome::Unavailable:
         // Without a lock we cannot tell; refusing would lock the user out for good.
+        qCInfo(lcStartup, "cannot make the lock %s; starting unchecked",
+               qUtf8Printable(lockFilePath));
         return;
     case LockOutcome::HeldElsewhere:
+        qCInfo(lcStartup, "another copy holds the lock %s; this copy ends",
+               qUtf8Printable(lockFilePath));
         break;
     }
     showMessage(nullptr, QStringLiteral("Application is already running"),

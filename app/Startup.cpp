@@ -1,9 +1,11 @@
 #include "Startup.h"
 
 #include "BrandBanner.h"
+#include "FirstOnScreen.h"
 #include "InstanceLock.h"
 #include "ProgramIcon.h"
 #include "SingleInstance.h"
+#include "StartupLog.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -22,6 +24,8 @@ QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow,
     QWidget* mainWindow = loadMainWindow();
     ChooseBrandBanner(*mainWindow);
     mainWindow->show();
+    if (lcStartup().isInfoEnabled())
+        whenFirstOnScreen(*mainWindow, [] { qCInfo(lcStartup, "main window on screen"); });
     return mainWindow;
 }
 

@@ -1,10 +1,11 @@
 // One copy per user: a second copy is refused while the first runs, and a
 // copy that has ended, in whatever way, never blocks the next start. Each
 // copy is a real process running the program's own check.
+#include "ProgramCopy.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -14,47 +15,17 @@ namespace horavela {
 
 namespace {
 
-constexpr int WaitMs = 15000;
+constexpr int WaitMs = ProgramCopy::WaitMs;
 const QString Refusal =
     QStringLiteral("message information Horavela: Application is already running");
 
-class Copy {
+// A copy of the probe on the lock file given.
+class Copy : public ProgramCopy {
 public:
-    explicit Copy(const QString& lockFile, const QStringList& extra = {}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process_.setProcessEnvironment(env);
-        process_.start(QStringLiteral(SINGLE_INSTANCE_PROBE), QStringList{lockFile} + extra);
-    }
+    explicit Copy(const QString& lockFile, const QStringList& extra = {})
+        : ProgramCopy(QStringLiteral(SINGLE_INSTANCE_PROBE), QStringList{lockFile} + extra) {}
 
-    ~Copy() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(WaitMs);
-        }
-    }
-
-    // The first line the copy reports, or an empty text when it says nothing in time.
-    QString firstLine() {
-        while (!process_.canReadLine()) {
-            if (!process_.waitForReadyRead(WaitMs))
-                break;
-        }
-        return QString::fromLocal8Bit(process_.readLine()).trimmed();
-    }
-
-    QString everything() { return QString::fromLocal8Bit(process_.readAll()).trimmed(); }
-
-    bool endsWithin(int ms) { return process_.waitForFinished(ms); }
-    int exitCode() const { return process_.exitCode(); }
-    bool crashed() const { return process_.exitStatus() == QProcess::CrashExit; }
-    void killHard() {
-        process_.kill(); // SIGKILL: no chance to clean up
-        process_.waitForFinished(WaitMs);
-    }
-
-private:
-    QProcess process_;
+    QString firstLine() { return nextLine(); }
 };
 
 } // namespace
