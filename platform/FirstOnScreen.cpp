@@ -1,6 +1,7 @@
 #include "FirstOnScreen.h"
 
 #include <QEvent>
+#include <QTimer>
 #include <QWindow>
 
 namespace horavela {
@@ -15,11 +16,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window_ && event->type() == QEvent::Expose && window_->isExposed()) {
-            // Gone before the callback runs, so a callback that ends the
-            // program meets no half-dead watch.
+            // Queued, so it runs once this expose has been handled and the
+            // window's first contents are painted.
             window_->removeEventFilter(this);
+            QTimer::singleShot(0, window_, std::move(then_));
             deleteLater();
-            then_();
         }
         return false;
     }

@@ -1,5 +1,5 @@
-// Calls back once, the first time a shown window is actually on screen (its
-// first expose), which is later than show() returns on most platforms.
+// Calls back once, when a shown window is first on screen with its contents
+// painted: after its first expose, which comes later than show() returns.
 #pragma once
 
 #include <QWidget>
