@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the picture tool and renders the README's
+# pictures of Horavela's windows into docs/screenshots/, under a virtual X
+# server. Rerun it after changing a window to refresh them.
+# Usage: scripts/screenshots.sh [build folder]
+#   The build folder is the argument, else $HORAVELA_BUILD_DIR, else build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build="${1:-${HORAVELA_BUILD_DIR:-build}}"
+pictures=docs/screenshots
+
+scripts/deps.sh pictures
+# A new folder is set up like the default preset; an existing one keeps its settings.
+if [[ -f "$build/CMakeCache.txt" ]]; then
+    cmake -S . -B "$build" -DHORAVELA_BUILD_TOOLS=ON
+else
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHORAVELA_BUILD_TOOLS=ON
+fi
+cmake --build "$build" --target horavela_screenshots
+
+# The X platform rather than offscreen, so the pictures show what a desktop
+# shows; 96 dots per inch, which the window layouts assume; and none of the
+# user's scaling or style settings, so every run draws the same pictures.
+env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI -u QT_STYLE_OVERRIDE \
+    QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+    "$build/tools/screenshots/horavela_screenshots" "$pictures"
+echo "The pictures are in $pictures/"

@@ -1,0 +1,212 @@
+// Renders the README's pictures from the real windows: the filled main window,
+// the result of a check that lands in Rahu Kaal, the time zone picker and the
+// About window. Usage: horavela_screenshots <folder>
+#include "BrandBanner.h"
+#include "DisplayCheck.h"
+#include "ProgramIcon.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+#include "frmTimeZone.h"
+#include "modRahukal.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStyleHints>
+#include <QThread>
+#include <QWindow>
+#include <cstdio>
+#include <memory>
+
+namespace horavela {
+
+namespace {
+
+// Thrown by any step that goes wrong: main reports it and no picture is trusted.
+struct Failure {
+    QString what;
+};
+
+// A draw of the start-up's banner choice that brings the co-brand banner
+// forward, so that every run shows the same one.
+constexpr double CobrandDraw = 0.0;
+constexpr int AppearMilliseconds = 5000;
+// After the window is on the screen: deferred layouts, text fits and repaints.
+constexpr int SettleMilliseconds = 300;
+
+template <typename T> T& part(const QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found)
+        throw Failure{window.objectName() + QStringLiteral(" has no control named ") +
+                      QLatin1String(name)};
+    return *found;
+}
+
+void setText(const QWidget& window, const char* box, const char* text) {
+    part<QLineEdit>(window, box).setText(QString::fromUtf8(text));
+}
+
+void choose(const QWidget& window, const char* list, const char* text) {
+    auto& combo = part<QComboBox>(window, list);
+    const int index = combo.findText(QString::fromUtf8(text));
+    if (index < 0)
+        throw Failure{QLatin1String(list) + QStringLiteral(" offers no ") +
+                      QString::fromUtf8(text)};
+    combo.setCurrentIndex(index);
+}
+
+void check(const QWidget& window, const char* option) {
+    part<QAbstractButton>(window, option).setChecked(true);
+}
+
+void pumpEvents(int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QThread::msleep(10);
+    } while (!timer.hasExpired(milliseconds));
+}
+
+// Shows the window and waits until the display server has mapped it, so the
+// grab below uses the platform's real fonts and rendering.
+void showOnScreen(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+    QElapsedTimer timer;
+    timer.start();
+    while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
+        if (timer.hasExpired(AppearMilliseconds))
+            throw Failure{window.objectName() + QStringLiteral(" never appeared on the screen")};
+        pumpEvents(20);
+    }
+    pumpEvents(SettleMilliseconds);
+}
+
+void save(QWidget& window, const QDir& folder, const char* file) {
+    const QString path = folder.filePath(QLatin1String(file));
+    // Strongest compression: the pictures live in the repository.
+    if (!window.grab().save(path, "PNG", 0))
+        throw Failure{QStringLiteral("cannot write ") + path};
+    std::printf("%s\n", qPrintable(path));
+}
+
+QWidget& shownResultWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
+            return *window;
+    throw Failure{QStringLiteral("the check showed no result window")};
+}
+
+// A real place and a Tuesday afternoon: Tuesday's Rahu Kaal is the seventh
+// eighth of the daylight, about 15:30 to 17:00 in New Delhi in March.
+void fillExample(const QWidget& main) {
+    setText(main, "txtName", "ASHA");
+    setText(main, "txtZoneHour", "-5");
+    setText(main, "txtZoneMinute", "-30");
+    setText(main, "txtLatD", "28");
+    setText(main, "txtLatM", "37");
+    check(main, "optLat_0");
+    setText(main, "txtLonD", "77");
+    setText(main, "txtLonM", "13");
+    check(main, "optLong_0");
+    setText(main, "txtMCity", "New Delhi");
+    setText(main, "txtMState", "Delhi");
+    setText(main, "txtMCountry", "India");
+    choose(main, "cboMonth", "March");
+    choose(main, "cboDate", "18");
+    choose(main, "cboYear", "2025");
+    choose(main, "cboHour", "16");
+    choose(main, "cboMinute", "10");
+    choose(main, "cboSecond", "0");
+}
+
+void renderResult(const QWidget& main, const QDir& folder) {
+    part<QAbstractButton>(main, "cmdRashi").click();
+    QWidget& result = shownResultWindow();
+    const QString verdict = part<QLabel>(result, "lblRahukalResult").text();
+    if (verdict != QString::fromUtf8(inRahukalText.data(), qsizetype(inRahukalText.size())))
+        throw Failure{QStringLiteral("the example is not in Rahu Kaal; the verdict reads: ") +
+                      verdict};
+    showOnScreen(result);
+    if (!part<QLabel>(result, "lblShow").isVisible())
+        throw Failure{QStringLiteral("the result window hides its note")};
+    save(result, folder, "result.png");
+    part<QAbstractButton>(result, "cmdOK").click();
+}
+
+void renderPicker(QWidget& main, const QDir& folder) {
+    auto* picker = new frmTimeZone(part<QLineEdit>(main, "txtZoneHour"),
+                                   part<QLineEdit>(main, "txtZoneMinute"), &main);
+    auto& list = part<QListWidget>(*picker, "lstTimeZone");
+    const QList<QListWidgetItem*> rows =
+        list.findItems(QStringLiteral("Indian Time, IST, +5.3"), Qt::MatchExactly);
+    if (rows.isEmpty())
+        throw Failure{QStringLiteral("the picker lists no Indian Time")};
+    list.setCurrentItem(rows.first());
+    list.scrollToItem(rows.first(), QAbstractItemView::PositionAtCenter);
+    showOnScreen(*picker);
+    save(*picker, folder, "picker.png");
+    delete picker;
+}
+
+void renderAbout(QWidget& main, const QDir& folder) {
+    auto* about = new frmAbout(&main);
+    showOnScreen(*about);
+    save(*about, folder, "about.png");
+    delete about;
+}
+
+void renderAll(const QDir& folder) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    // A steady text cursor, so that reruns give the same pictures.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
+    QApplication::setWindowIcon(programIcon());
+
+    // The program's start-up without its single-instance lock, which a running copy would hold.
+    const auto main = std::make_unique<frmMain>();
+    ChooseBrandBanner(*main, CobrandDraw);
+    fillExample(*main);
+    showOnScreen(*main);
+    std::printf("Verdana is drawn as %s\n", qPrintable(QFontInfo(main->font()).family()));
+    save(*main, folder, "main.png");
+
+    renderResult(*main, folder);
+    showOnScreen(*main);
+    renderPicker(*main, folder);
+    renderAbout(*main, folder);
+}
+
+} // namespace
+
+} // namespace horavela
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder for the pictures>\n", argv[0]);
+        return 2;
+    }
+    if (!horavela::CheckDisplayAvailable())
+        return 1;
+    QApplication app(argc, argv);
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create the folder %s\n", argv[1]);
+        return 1;
+    }
+    try {
+        horavela::renderAll(folder);
+    } catch (const horavela::Failure& failure) {
+        std::fprintf(stderr, "Rendering the pictures failed: %s\n", qPrintable(failure.what));
+        return 1;
+    }
+    return 0;
+}
