@@ -7,6 +7,7 @@
 #include "modHelp.h"
 #include "ui_frmDisplay.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QShortcut>
@@ -88,7 +89,19 @@ void frmDisplay::writeResult(const ResultTexts& texts) {
     ui_->lblRahukalResult->setText(texts.rahukalResult);
     shrinkTextToFit(*ui_->lblRahukalResult, VerdictPoints);
     ui_->lblShow->setVisible(texts.showNote);
+    // The note belongs to the verdict, so it is read with it; Back, which has
+    // the focus when the window opens, carries both, so moving onto it repeats them.
+    const QString note = texts.showNote ? ui_->lblShow->text() : QString();
+    ui_->lblRahukalResult->setAccessibleDescription(note);
+    ui_->cmdOK->setAccessibleDescription(note.isEmpty() ? texts.rahukalResult
+                                                        : texts.rahukalResult + u' ' + note);
     ui_->lblRahukalPeriod->setText(texts.rahukalPeriod);
+}
+
+void frmDisplay::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    QAccessibleEvent verdict(ui_->lblRahukalResult, QAccessible::Alert);
+    QAccessible::updateAccessibility(&verdict);
 }
 
 // Closing this window ends the program, unless Back is unloading it or the

@@ -41,6 +41,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A screen reader announces the verdict as the window comes up.
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     void cmdOK_Click();

@@ -288,36 +288,50 @@ void frmMainTest::lookFollowsTheColourScheme() {
 void frmMainTest::tabVisitsThePlacesInOrder_data() {
     QTest::addColumn<bool>("south");
     QTest::addColumn<bool>("west");
+    QTest::addColumn<QString>("raised");
     QTest::addColumn<QStringList>("places");
 
     const QStringList first = {"txtName",       "cboMonth",  "cboDate",   "cboYear",
                                "cboHour",       "cboMinute", "cboSecond", "txtZoneHour",
                                "txtZoneMinute", "txtLatD",   "txtLatM"};
     const QStringList last = {"txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "cmdRashi"};
+    // The links follow every input place, top to bottom; of the two banners
+    // only the one in front is reached.
+    const QStringList links = {"Label61", "lblTZHelp", "lblFullBrand"};
     QTest::newRow("North and East")
-        << false << false
-        << first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last;
-    QTest::newRow("South and East")
-        << true << false
-        << first + QStringList{"txtLonD", "txtLonM", "optLong_0"} + last + QStringList{"optLat_1"};
-    QTest::newRow("North and West")
-        << false << true
-        << first + QStringList{"optLat_0", "txtLonD", "txtLonM"} + last + QStringList{"optLong_1"};
-    QTest::newRow("South and West")
-        << true << true
-        << first + QStringList{"txtLonD", "txtLonM"} + last + QStringList{"optLong_1", "optLat_1"};
+        << false << false << QString()
+        << first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last + links;
+    QTest::newRow("South and East") << true << false << QString()
+                                    << first + QStringList{"txtLonD", "txtLonM", "optLong_0"} +
+                                           last + QStringList{"optLat_1"} + links;
+    QTest::newRow("North and West") << false << true << QString()
+                                    << first + QStringList{"optLat_0", "txtLonD", "txtLonM"} +
+                                           last + QStringList{"optLong_1"} + links;
+    QTest::newRow("South and West") << true << true << QString()
+                                    << first + QStringList{"txtLonD", "txtLonM"} + last +
+                                           QStringList{"optLong_1", "optLat_1"} + links;
+    QTest::newRow("co-brand banner in front")
+        << false << false << "lblCobrand"
+        << first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last +
+               QStringList{"Label61", "lblTZHelp", "lblCobrand"};
+    QTest::newRow("full brand banner raised again")
+        << false << false << "lblCobrand lblFullBrand"
+        << first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last + links;
 }
 
 // Tab runs once through the places and comes back to the name.
 void frmMainTest::tabVisitsThePlacesInOrder() {
     QFETCH(bool, south);
     QFETCH(bool, west);
+    QFETCH(QString, raised);
     QFETCH(QStringList, places);
 
     if (south)
         QTest::mouseClick(control<QRadioButton>("optLat_1"), Qt::LeftButton);
     if (west)
         QTest::mouseClick(control<QRadioButton>("optLong_1"), Qt::LeftButton);
+    for (const QString& banner : raised.split(u' ', Qt::SkipEmptyParts))
+        control<QLabel>(qPrintable(banner))->raise();
     box("txtName")->setFocus();
     QStringList visited = {QApplication::focusWidget()->objectName()};
     for (int i = 0; i < places.size(); ++i) {
