@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Checks a Debian package of Horavela the way a fresh machine meets it: the
+# files it holds and nothing else, that apt can install it here, that its
+# desktop entry and metainfo are valid, and that the unpacked program, started
+# as its desktop entry says, comes up and keeps running.
+# Usage: scripts/check-package.sh PACKAGE.deb
+set -euo pipefail
+
+if [[ $# -ne 1 || ! -f "$1" ]]; then
+    echo "usage: $0 PACKAGE.deb" >&2
+    exit 2
+fi
+deb=$(realpath "$1")
+theme_sizes=(16 24 32 48 64 128 256)
+
+work=$(mktemp -d)
+pid=""
+cleanup() {
+    if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "check-package: $*" >&2
+    exit 1
+}
+
+# The files, exactly: a test, a benchmark or a build tool in the package
+# shows up as an extra line.
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }' | sort >"$work/files"
+desktop_files=$(grep -c '^/usr/share/applications/.*\.desktop$' "$work/files" || true)
+[[ "$desktop_files" -eq 1 ]] || fail "expected one desktop entry, found $desktop_files"
+id=$(sed -n 's|^/usr/share/applications/\(.*\)\.desktop$|\1|p' "$work/files")
+{
+    echo /usr/bin/horavela
+    echo "/usr/share/applications/$id.desktop"
+    echo "/usr/share/metainfo/$id.metainfo.xml"
+    echo "/usr/share/icons/hicolor/scalable/apps/$id.svg"
+    for size in "${theme_sizes[@]}"; do
+        echo "/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    done
+} | sort >"$work/expected"
+if ! diff -u "$work/expected" "$work/files" >&2; then
+    fail "the package's files differ from the expected ones (- expected, + found)"
+fi
+
+# What installing it would do on this machine, dependencies included.
+apt-get install --simulate --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
+    { cat "$work/apt.log" >&2; fail "apt cannot install the package here"; }
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+desktop="$root/usr/share/applications/$id.desktop"
+desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >&2 ||
+    fail "the metainfo is not valid"
+grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
+for size in "${theme_sizes[@]}"; do
+    png="$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    # A PNG starts with its 8-byte signature and the IHDR chunk, whose first
+    # eight data bytes are the width and height, big-endian.
+    read -r -a header < <(od -An -tu1 -j16 -N8 "$png")
+    width=$(((header[0] << 24) | (header[1] << 16) | (header[2] << 8) | header[3]))
+    height=$(((header[4] << 24) | (header[5] << 16) | (header[6] << 8) | header[7]))
+    [[ "$width" -eq "$size" && "$height" -eq "$size" ]] ||
+        fail "the ${size}x${size} icon is ${width}x${height}"
+done
+
+program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+# Run the unpacked copy, never one that is installed on this machine.
+if [[ "$program" == /* ]]; then
+    program="$root$program"
+else
+    program="$root/usr/bin/$program"
+fi
+[[ -x "$program" ]] || fail "the desktop entry starts $program, which the package lacks"
+if ldd "$program" | grep 'not found' >&2; then
+    fail "libraries of the program are missing"
+fi
+
+# The program holds its single-instance lock in the runtime folder, which Qt
+# accepts only when it is private to the user.
+runtime="$work/runtime"
+mkdir -m 700 "$runtime"
+XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen timeout 60 "$program" >"$work/run.log" 2>&1 &
+pid=$!
+sleep 2
+if ! kill -0 "$pid" 2>/dev/null; then
+    cat "$work/run.log" >&2
+    fail "the program ended within 2 seconds of starting"
+fi
+[[ -s "$runtime/horavela.lock" ]] || fail "the running program holds no lock in $runtime"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+
+echo "check-package: $(basename "$deb") is good"
