@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QRadioButton>
 #include <QStringList>
 #include <utility>
 
@@ -29,6 +30,17 @@ constexpr double TextPoints = 8.25;
 constexpr double TZHelpPoints = 11.25;
 // How far below its label the picker's top edge lies, before the panels around the label.
 constexpr int PickerDrop = 40;
+
+// Only the selected option of a pair is a Tab stop. Qt moves the stop only
+// when an option takes the focus, so until then both options would be stops.
+void keepSelectedOptionTheTabStop(QRadioButton* upper, QRadioButton* lower) {
+    const auto settle = [upper, lower] {
+        for (QRadioButton* option : {upper, lower})
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    settle();
+    QObject::connect(upper, &QAbstractButton::toggled, upper, settle);
+}
 
 QStringList numbers(int first, int last) {
     QStringList texts;
@@ -79,6 +91,9 @@ void frmMain::connectControls() {
     connect(ui_->Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
     connect(ui_->lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
     connect(ui_->lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+
+    keepSelectedOptionTheTabStop(ui_->optLat_0, ui_->optLat_1);
+    keepSelectedOptionTheTabStop(ui_->optLong_0, ui_->optLong_1);
 
     installKeyPressFilter(ui_->txtLatD, [this](std::int16_t& k) { txtLatD_KeyPress(k); });
     installKeyPressFilter(ui_->txtLatM, [this](std::int16_t& k) { txtLatM_KeyPress(k); });
