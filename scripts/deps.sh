@@ -12,6 +12,8 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core
+    # lets the keyboard test switch on accessibility events without a screen reader
+    qt6-base-private-dev
 )
 case "$purpose" in
 build) ;;
