@@ -73,11 +73,10 @@ void settleTabStops(QWidget* parent) {
 } // namespace
 
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
-    static const bool factoryInstalled = [] {
+    [[maybe_unused]] static const bool factoryInstalled = [] {
         QAccessible::installFactory(linkLabelInterface);
         return true;
     }();
-    Q_UNUSED(factoryInstalled);
     setCursor(Qt::PointingHandCursor);
     // A mouse click opens the page without leaving the focus on the link.
     setFocusPolicy(Qt::TabFocus);
