@@ -363,17 +363,7 @@ void CheckCommandTest::backRestoresEveryFieldAndTheNextCheckLoadsANewWindow() {
     box("txtMCity")->setText(QStringLiteral("Pune"));
     box("txtMState")->setText(QStringLiteral("Maharashtra"));
     box("txtMCountry")->setText(QStringLiteral("India"));
-    const auto fields = [&] {
-        QStringList texts;
-        for (auto* edit : window_->findChildren<QLineEdit*>())
-            texts << edit->objectName() + u'=' + edit->text();
-        for (auto* list : window_->findChildren<QComboBox*>())
-            texts << list->objectName() + u'=' + list->currentText();
-        for (auto* option : window_->findChildren<QRadioButton*>())
-            texts << option->objectName() + u'=' + QString::number(option->isChecked());
-        return texts;
-    };
-    const QStringList before = fields();
+    const QStringList before = fieldStates(window_);
 
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
     check();
@@ -382,7 +372,7 @@ void CheckCommandTest::backRestoresEveryFieldAndTheNextCheckLoadsANewWindow() {
     QTest::mouseClick(first->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     QVERIFY2(window_->isVisible(), "Back did not show the main window");
     QTRY_VERIFY2(first.isNull(), "Back left the result window loaded");
-    QCOMPARE(fields(), before);
+    QCOMPARE(fieldStates(window_), before);
     QCOMPARE(lastWindowClosed.count(), 0);
     QCOMPARE(programEnds, 0);
 

@@ -143,7 +143,6 @@ private:
         return horavela::control<T>(window_, name);
     }
     QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    QStringList fields() const;
     static QMainWindow* shownResult();
 
     QPointer<QWidget> window_;
@@ -175,17 +174,6 @@ QMainWindow* KeyboardAccessTest::shownResult() {
         if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
             return qobject_cast<QMainWindow*>(window);
     return nullptr;
-}
-
-QStringList KeyboardAccessTest::fields() const {
-    QStringList texts;
-    for (auto* edit : window_->findChildren<QLineEdit*>())
-        texts << edit->objectName() + u'=' + edit->text();
-    for (auto* list : window_->findChildren<QComboBox*>())
-        texts << list->objectName() + u'=' + list->currentText();
-    for (auto* option : window_->findChildren<QRadioButton*>())
-        texts << option->objectName() + u'=' + QString::number(option->isChecked());
-    return texts;
 }
 
 void KeyboardAccessTest::inputsAreNamedByTheirCaptions_data() {
@@ -462,7 +450,7 @@ void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
     for (const char* next :
          {"optLong_0", "txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "cmdRashi"})
         QVERIFY2(tabTo(next), qPrintable(focusName()));
-    const QStringList entered = fields();
+    const QStringList entered = fieldStates(window_);
     press(Qt::Key_Space);
 
     const auto resultShows = [](const char* verdict) {
@@ -487,7 +475,7 @@ void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
     QVERIFY2(window_->isVisible(), "Enter on Back did not show the main window");
     QVERIFY(QTest::qWaitForWindowActive(window_));
     QTRY_VERIFY(!shownResult());
-    QCOMPARE(fields(), entered);
+    QCOMPARE(fieldStates(window_), entered);
 
     press(Qt::Key_F, Qt::AltModifier);
     QVERIFY2(QApplication::activePopupWidget(), "Alt+F opened no menu");
