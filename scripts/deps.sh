@@ -2,7 +2,7 @@
 # Installs the Debian packages Horavela needs, when any is missing.
 # Usage: scripts/deps.sh [build|test|pictures]
 #   build     what configuring, building and running the program needs (the default)
-#   test      also what building and checking the Debian package needs
+#   test      also what the whole test suite and the Debian package need
 #   pictures  also what rendering the README's screenshots needs
 set -euo pipefail
 
@@ -12,13 +12,13 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core
-    # lets the keyboard test switch on accessibility events without a screen reader
-    qt6-base-private-dev
 )
 case "$purpose" in
 build) ;;
 test)
-    packages+=(dpkg-dev appstream desktop-file-utils)
+    # Qt's private headers let the keyboard test switch on accessibility
+    # events without a screen reader; the rest builds and checks the package.
+    packages+=(qt6-base-private-dev dpkg-dev appstream desktop-file-utils)
     ;;
 pictures)
     packages+=(xvfb xauth)
