@@ -2,7 +2,7 @@
 # Checks a Debian package of Horavela the way a fresh machine meets it: the
 # files it holds and nothing else, that apt can install it here, that its
 # desktop entry and metainfo are valid, and that the unpacked program, started
-# as its desktop entry says, comes up and keeps running.
+# as its desktop entry says, shows its main window and keeps running.
 # Usage: scripts/check-package.sh PACKAGE.deb
 set -euo pipefail
 
@@ -83,16 +83,26 @@ if ldd "$program" | grep 'not found' >&2; then
 fi
 
 # The program holds its single-instance lock in the runtime folder, which Qt
-# accepts only when it is private to the user.
+# accepts only when it is private to the user. Its start-up log says when the
+# main window is on screen.
 runtime="$work/runtime"
 mkdir -m 700 "$runtime"
-XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen timeout 60 "$program" >"$work/run.log" 2>&1 &
+XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen \
+    QT_LOGGING_RULES="horavela.startup.info=true" QT_FORCE_STDERR_LOGGING=1 \
+    timeout 60 "$program" >"$work/run.log" 2>&1 &
 pid=$!
-sleep 2
-if ! kill -0 "$pid" 2>/dev/null; then
+for ((tenths = 0; tenths < 300; ++tenths)); do
+    grep -q "main window on screen" "$work/run.log" && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if ! grep -q "main window on screen" "$work/run.log"; then
     cat "$work/run.log" >&2
-    fail "the program ended within 2 seconds of starting"
+    fail "the program showed no main window within 30 seconds"
 fi
+# A program that ends right after showing its window is as broken as one that never shows it.
+sleep 1
+kill -0 "$pid" 2>/dev/null || { cat "$work/run.log" >&2; fail "the program ended on its own"; }
 [[ -s "$runtime/horavela.lock" ]] || fail "the running program holds no lock in $runtime"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
