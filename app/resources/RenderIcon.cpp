@@ -113,18 +113,14 @@ int main(int argc, char* argv[]) {
             return 2;
         }
         const QImage image = render(renderer, size);
-        const QDir folder(output);
-        if (kind == Output::Argb) {
-            if (!writeFile(folder.filePath(QStringLiteral("horavela-%1.argb").arg(size)),
-                           rawPixels(image)))
-                return 1;
-        } else if (kind == Output::Png) {
-            if (!writeFile(folder.filePath(QStringLiteral("horavela-%1.png").arg(size)),
-                           png(image)))
-                return 1;
-        } else {
+        if (kind == Output::Ico || kind == Output::Icns) {
             icons.append({size, png(image)});
+            continue;
         }
+        const bool raw = kind == Output::Argb;
+        const QString name = QStringLiteral("horavela-%1.%2").arg(size).arg(raw ? u"argb" : u"png");
+        if (!writeFile(QDir(output).filePath(name), raw ? rawPixels(image) : png(image)))
+            return 1;
     }
     if (intoFolder)
         return 0;
