@@ -26,7 +26,7 @@ namespace {
 
 int programEnds = 0;
 
-struct Place {
+struct TypedPlace {
     const char* latDegrees;
     const char* latMinutes;
     bool south;
@@ -37,8 +37,8 @@ struct Place {
     const char* zoneMinutes;
 };
 
-constexpr Place greenwichEquator{"0", "0", false, "0", "0", true, "0", "0"};
-constexpr Place pune{"18", "31", false, "73", "50", true, "-5", "-30"};
+constexpr TypedPlace greenwichEquator{"0", "0", false, "0", "0", true, "0", "0"};
+constexpr TypedPlace pune{"18", "31", false, "73", "50", true, "-5", "-30"};
 
 struct Moment {
     int year;
@@ -127,7 +127,7 @@ private:
         return found;
     }
     QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    void fill(const Place& place, const Moment& moment);
+    void fill(const TypedPlace& place, const Moment& moment);
     void check();
     static QMainWindow* shownResult();
     static int resultWindowsLoaded();
@@ -155,7 +155,7 @@ void CheckCommandTest::cleanup() {
     QTRY_COMPARE(resultWindowsLoaded(), 0);
 }
 
-void CheckCommandTest::fill(const Place& place, const Moment& moment) {
+void CheckCommandTest::fill(const TypedPlace& place, const Moment& moment) {
     box("txtName")->setText(QStringLiteral("RAM"));
     box("txtLatD")->setText(QString::fromUtf8(place.latDegrees));
     box("txtLatM")->setText(QString::fromUtf8(place.latMinutes));
@@ -339,7 +339,7 @@ void CheckCommandTest::coordinatesAreReadAsTheInputChecksReadThem() {
 }
 
 void CheckCommandTest::menuEntryRunsTheSameCheckAsTheButton() {
-    const Place southWest{"33", "52", true, "151", "12", false, "10", "0"};
+    const TypedPlace southWest{"33", "52", true, "151", "12", false, "10", "0"};
     fill(southWest, {2024, 7, 4, 14, 0, 0});
     check();
     QVERIFY(shownResult());
