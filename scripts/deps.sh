@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Horavela needs, when any is missing.
-# Usage: scripts/deps.sh [build|test|pictures]
+# Usage: scripts/deps.sh [build|test|pictures|windows]
 #   build     what configuring, building and running the program needs (the default)
 #   test      also what the whole test suite and the Debian package need
 #   pictures  also what rendering the README's screenshots needs
+#   windows   also what scripts/windows-check.sh needs
+# Tools of Debian's essential set (coreutils, dpkg, grep, sed, libc-bin's ldd) and
+# mawk are on every Debian system and are not listed.
 set -euo pipefail
 
 purpose="${1:-build}"
@@ -17,14 +20,21 @@ case "$purpose" in
 build) ;;
 test)
     # Qt's private headers let the keyboard test switch on accessibility
-    # events without a screen reader; the rest builds and checks the package.
-    packages+=(qt6-base-private-dev dpkg-dev appstream desktop-file-utils)
+    # events without a screen reader; the rest builds and checks the package:
+    # cpack's library scan needs dpkg-shlibdeps (dpkg-dev) and file.
+    packages+=(qt6-base-private-dev dpkg-dev file appstream desktop-file-utils)
     ;;
 pictures)
+    # Also what bench/startup/measure.sh uses for its X server round.
     packages+=(xvfb xauth)
     ;;
+windows)
+    # The MinGW-w64 compiler with C++ threads, Wine to run what it builds,
+    # and GoogleTest's sources to build the test library with that compiler.
+    packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
+    ;;
 *)
-    echo "usage: $0 [build|test|pictures]" >&2
+    echo "usage: $0 [build|test|pictures|windows]" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Checks Horavela for Windows without Windows or its Qt:
+#  1. every program source compiles with MinGW-w64 (syntax only), against the
+#     Qt headers and generated headers of the Linux build, each with the flags
+#     of its Linux compile command;
+#  2. the calculation and its tests, cross-built with MinGW-w64, pass under Wine;
+#  3. a fixed set of randomized whole checks gives byte-identical output on
+#     Linux and on Windows.
+# Every step runs even when an earlier one fails; the script fails when any does.
+# Run it after scripts/test.sh, which leaves the Linux build in build/.
+# Usage: scripts/windows-check.sh [LINUX_BUILD_FOLDER]
+set -euo pipefail
+project=$(cd "$(dirname "$0")/.." && pwd)
+cd "$project"
+linux=$(realpath -m "${1:-build}")
+out="$project/build-windows"
+toolchain="$project/cmake/mingw-w64.cmake"
+compiler=x86_64-w64-mingw32-g++-posix
+# The wine64 package alone puts its loader here; /usr/bin/wine comes with the
+# 32-bit parts, which nothing here needs.
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+# Plenty for a run that takes seconds, even when the first one creates the
+# Wine prefix; a hung run must not hold CI.
+wine_timeout=300
+
+scripts/deps.sh windows
+if [[ ! -f "$linux/compile_commands.json" ]]; then
+    echo "windows-check: $linux/compile_commands.json is missing: run scripts/test.sh first" >&2
+    exit 1
+fi
+mkdir -p "$out"
+
+# A Wine prefix of our own, made without asking for Mono or Gecko, which
+# nothing here uses and which cannot be downloaded here anyway.
+export WINEPREFIX="$out/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+    # Wine's server outlives the last program by a few seconds; end it now.
+    if [[ -d "$WINEPREFIX" ]]; then
+        "$wineserver" -k 2>/dev/null || true
+    fi
+}
+trap cleanup EXIT
+run_windows() {
+    timeout "$wine_timeout" "$wine" "$@" </dev/null
+}
+
+failures=()
+
+echo "== 1. Every program source compiled for Windows (syntax only)"
+rm -f "$out/syntax/build.ninja"
+if ! cmake -DSOURCE_DIR="$project" -DLINUX_BUILD="$linux" -DOUTPUT="$out/syntax" \
+    -DCOMPILER="$compiler" -P cmake/windows-syntax-check.cmake; then
+    failures+=("sources left unchecked")
+fi
+if [[ ! -f "$out/syntax/build.ninja" ]]; then
+    failures+=("syntax")
+elif ninja -C "$out/syntax" -k 0 -j 2 >"$out/syntax.log" 2>&1; then
+    echo "every checked program source compiles for Windows"
+else
+    cat "$out/syntax.log"
+    failing=$(sed -n 's/^FAILED: *\([^ ]*\).*/\1/p' "$out/syntax.log")
+    echo "windows-check: these program sources do not compile for Windows:" >&2
+    # An empty list means Ninja itself failed; its log above says why.
+    echo "${failing:-  (none named: see the log above)}" | sed 's/^/  /' >&2
+    failures+=("syntax")
+fi
+
+echo "== 2. The calculation's tests, built for Windows, under Wine"
+# GoogleTest from Debian's sources, built once with the same compiler.
+if [[ ! -f "$out/googletest/CMakeCache.txt" ]]; then
+    cmake -S /usr/src/googletest -B "$out/googletest" -G Ninja --toolchain "$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
+        -DCMAKE_INSTALL_PREFIX="$out/googletest-install"
+fi
+cmake --build "$out/googletest"
+cmake --install "$out/googletest" >/dev/null
+cmake -S . -B "$out/calc" -G Ninja --toolchain "$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DHORAVELA_CALC_ONLY=ON -DGTest_DIR="$out/googletest-install/lib/cmake/GTest"
+built=yes
+cmake --build "$out/calc" || built=no
+if [[ "$built" == no ]]; then
+    echo "windows-check: the calculation does not build for Windows" >&2
+    failures+=("Windows build")
+elif run_windows "$out/calc/tests/calc/test_calc.exe" >"$out/test_calc.log" 2>&1; then
+    tail -n 1 "$out/test_calc.log"
+else
+    cat "$out/test_calc.log"
+    echo "windows-check: the calculation's tests fail under Wine (or took over ${wine_timeout} s)" >&2
+    failures+=("tests")
+fi
+
+echo "== 3. The same whole checks on Linux and on Windows"
+cmake --build "$linux" --target horavela_crosscheck
+rm -f "$out/checks-linux.txt" "$out/checks-windows.txt"
+"$linux/tools/crosscheck/horavela_crosscheck" "$out/checks-linux.txt"
+if [[ "$built" == no ]]; then
+    echo "skipped: there is no Windows build"
+elif ! run_windows "$out/calc/tools/crosscheck/horavela_crosscheck.exe" "$out/checks-windows.txt"; then
+    echo "windows-check: the Windows cross-check failed under Wine (or took over ${wine_timeout} s)" >&2
+    failures+=("cross-check")
+else
+    (cd "$out" && wc -l checks-linux.txt checks-windows.txt && sha256sum checks-linux.txt checks-windows.txt)
+    if cmp -s "$out/checks-linux.txt" "$out/checks-windows.txt"; then
+        echo "Linux and Windows give the same results"
+    else
+        echo "windows-check: Linux and Windows results differ; the first differing lines:" >&2
+        diff "$out/checks-linux.txt" "$out/checks-windows.txt" | head -n 20 >&2 || true
+        failures+=("different results")
+    fi
+fi
+
+if [[ ${#failures[@]} -ne 0 ]]; then
+    echo "windows-check: failed: ${failures[*]}" >&2
+    exit 1
+fi
+echo "windows-check: passed"
