@@ -111,7 +111,7 @@ else
 fi
 
 if [[ ${#failures[@]} -ne 0 ]]; then
-    echo "windows-check: failed: ${failures[*]}" >&2
+    echo "windows-check: failed after ${SECONDS} s: ${failures[*]}" >&2
     exit 1
 fi
-echo "windows-check: passed"
+echo "windows-check: passed in ${SECONDS} s"
