@@ -1,20 +1,15 @@
 // The whole check through the real windows: fill the main window, click, and
 // read what the result window shows.
+#include "MainWindowTest.h"
 #include "ModalAnswerer.h"
 #include "TextForms.h"
-#include "WindowParts.h"
-#include "frmMain.h"
-#include "modHelp.h"
 #include "modSunRiseSunSet.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <chrono>
@@ -23,32 +18,6 @@ using namespace horavela;
 using namespace std::chrono;
 
 namespace {
-
-int programEnds = 0;
-
-struct Place {
-    const char* latDegrees;
-    const char* latMinutes;
-    bool south;
-    const char* lonDegrees;
-    const char* lonMinutes;
-    bool east;
-    const char* zoneHours;
-    const char* zoneMinutes;
-};
-
-constexpr Place greenwichEquator{"0", "0", false, "0", "0", true, "0", "0"};
-constexpr Place pune{"18", "31", false, "73", "50", true, "-5", "-30"};
-
-struct Moment {
-    int year;
-    unsigned month, day;
-    int hour, minute, second;
-};
-
-const char* const SunTimeLabels[] = {"lblPreviousDaySunRiseTime", "lblPreviousDaySunSetTime",
-                                     "lblInputDaySunRiseTime",    "lblInputDaySunSetTime",
-                                     "lblNextDaySunRiseTime",     "lblNextDaySunSetTime"};
 
 // The six sun-time texts the result window should hold, worked out with the
 // calculation itself from the numbers the boxes should be read as.
@@ -95,14 +64,10 @@ year_month_day dayBesidePolarDays(int latDegrees, int year, days side) {
 
 } // namespace
 
-class CheckCommandTest : public QObject {
+class CheckCommandTest : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void checkShowsTheVerdictAndEveryTextInPlaceOfTheInput();
     void chosenDateAndTimeReadAsTheListsGiveThem();
     void neighbouringDaysRollOverMonthsAndYears_data();
@@ -118,102 +83,13 @@ private slots:
     void zoneThatIsNotANumberStopsTheCheck();
     void dayWithoutSunriseOrSunsetStopsTheCheck_data();
     void dayWithoutSunriseOrSunsetStopsTheCheck();
-
-private:
-    template <typename T> T* control(const char* name) const {
-        T* found = window_->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("the main window has no %s named %s", T::staticMetaObject.className(), name);
-        return found;
-    }
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    void fill(const Place& place, const Moment& moment);
-    void check();
-    static QMainWindow* shownResult();
-    static int resultWindowsLoaded();
-    static QString resultText(const char* label);
-    QStringList sunTimesShown() const;
-
-    QPointer<frmMain> window_;
 };
-
-void CheckCommandTest::initTestCase() {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void CheckCommandTest::init() {
-    programEnds = 0;
-    SetProgramEndForTesting([] { ++programEnds; });
-    window_ = new frmMain;
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
-}
-
-// Deleting the main window also deletes a result window it has loaded.
-void CheckCommandTest::cleanup() {
-    delete window_.data();
-    QTRY_COMPARE(resultWindowsLoaded(), 0);
-}
-
-void CheckCommandTest::fill(const Place& place, const Moment& moment) {
-    box("txtName")->setText(QStringLiteral("RAM"));
-    box("txtLatD")->setText(QString::fromUtf8(place.latDegrees));
-    box("txtLatM")->setText(QString::fromUtf8(place.latMinutes));
-    control<QRadioButton>(place.south ? "optLat_1" : "optLat_0")->setChecked(true);
-    box("txtLonD")->setText(QString::fromUtf8(place.lonDegrees));
-    box("txtLonM")->setText(QString::fromUtf8(place.lonMinutes));
-    control<QRadioButton>(place.east ? "optLong_0" : "optLong_1")->setChecked(true);
-    box("txtZoneHour")->setText(QString::fromUtf8(place.zoneHours));
-    box("txtZoneMinute")->setText(QString::fromUtf8(place.zoneMinutes));
-    control<QComboBox>("cboMonth")->setCurrentIndex(int(moment.month) - 1);
-    control<QComboBox>("cboDate")->setCurrentIndex(int(moment.day) - 1);
-    control<QComboBox>("cboYear")->setCurrentText(QString::number(moment.year));
-    control<QComboBox>("cboHour")->setCurrentIndex(moment.hour);
-    control<QComboBox>("cboMinute")->setCurrentIndex(moment.minute);
-    control<QComboBox>("cboSecond")->setCurrentIndex(moment.second);
-}
-
-void CheckCommandTest::check() {
-    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
-}
-
-QMainWindow* CheckCommandTest::shownResult() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
-            return qobject_cast<QMainWindow*>(window);
-    return nullptr;
-}
-
-int CheckCommandTest::resultWindowsLoaded() {
-    int count = 0;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        count += window->objectName() == QLatin1String("frmDisplay");
-    return count;
-}
-
-QString CheckCommandTest::resultText(const char* label) {
-    QMainWindow* result = shownResult();
-    if (!result)
-        qFatal("no result window is shown");
-    auto* found = result->findChild<QLabel*>(QLatin1String(label));
-    if (!found)
-        qFatal("the result window has no label %s", label);
-    return found->text();
-}
-
-QStringList CheckCommandTest::sunTimesShown() const {
-    QStringList texts;
-    for (const char* label : SunTimeLabels)
-        texts << resultText(label);
-    return texts;
-}
 
 // A Wednesday at the equator: sunrise 6:04, sunset 18:11, so the eighth is
 // 5452.5 s, rounded to the even 5452, and the fifth eighth runs from 12:07:28.
 void CheckCommandTest::checkShowsTheVerdictAndEveryTextInPlaceOfTheInput() {
-    fill(greenwichEquator, {2024, 3, 20, 12, 30, 0});
-    check();
-    QMainWindow* result = shownResult();
+    fill(GreenwichEquator, {2024, 3, 20, 12, 30, 0});
+    QMainWindow* result = check();
     QVERIFY2(result, "the check showed no result window");
     QVERIFY2(!window_->isVisible(), "the main window stayed visible beside the result");
     QCOMPARE(resultText("lblChosenDate"), QStringLiteral("March 20,2024"));
@@ -231,9 +107,8 @@ void CheckCommandTest::checkShowsTheVerdictAndEveryTextInPlaceOfTheInput() {
 }
 
 void CheckCommandTest::chosenDateAndTimeReadAsTheListsGiveThem() {
-    fill(pune, {2024, 1, 5, 9, 5, 0});
-    check();
-    QVERIFY(shownResult());
+    fill(Pune, {2024, 1, 5, 9, 5, 0});
+    QVERIFY(check());
     QCOMPARE(resultText("lblChosenDate"), QStringLiteral("January 5,2024"));
     QCOMPARE(resultText("lblChosenTime"), QStringLiteral("9:5:0"));
 }
@@ -266,9 +141,8 @@ void CheckCommandTest::neighbouringDaysRollOverMonthsAndYears() {
     QFETCH(int, day);
     QFETCH(QString, previousDay);
     QFETCH(QString, nextDay);
-    fill(pune, {year, unsigned(month), unsigned(day), 10, 0, 0});
-    check();
-    QVERIFY(shownResult());
+    fill(Pune, {year, unsigned(month), unsigned(day), 10, 0, 0});
+    QVERIFY(check());
     const QStringList shown = sunTimesShown();
     for (int i : {0, 1})
         QVERIFY2(shown[i].startsWith(previousDay + u' '), qPrintable(shown[i]));
@@ -282,17 +156,14 @@ void CheckCommandTest::noteFollowsTheVerdictOfEachCheck() {
     const auto noteShown = [] {
         return shownResult()->findChild<QLabel*>(QStringLiteral("lblShow"))->isVisible();
     };
-    fill(greenwichEquator, {2024, 3, 20, 12, 30, 0});
-    check();
-    QVERIFY(shownResult());
+    fill(GreenwichEquator, {2024, 3, 20, 12, 30, 0});
+    QVERIFY(check());
     QVERIFY2(noteShown(), "no note with the moment in Rahu Kaal");
 
-    QTest::mouseClick(shownResult()->findChild<QPushButton*>(QStringLiteral("cmdOK")),
-                      Qt::LeftButton);
+    goBack(shownResult());
     control<QComboBox>("cboHour")->setCurrentIndex(9);
     control<QComboBox>("cboMinute")->setCurrentIndex(5);
-    check();
-    QVERIFY(shownResult());
+    QVERIFY(check());
     QCOMPARE(resultText("lblRahukalResult"),
              QStringLiteral("The Chosen Time Period is not in Rahu Kaal"));
     QVERIFY2(!noteShown(), "the note of the earlier check stayed");
@@ -325,11 +196,10 @@ void CheckCommandTest::coordinatesAreReadAsTheInputChecksReadThem() {
     QFETCH(QString, box);
     QFETCH(QString, typed);
     QFETCH(int, readAs);
-    fill(pune, {2024, 6, 15, 10, 0, 0});
+    fill(Pune, {2024, 6, 15, 10, 0, 0});
     this->box(qPrintable(box))->setText(typed);
     QCOMPARE(this->box(qPrintable(box))->text(), typed);
-    check();
-    QVERIFY2(shownResult(), "the check did not run");
+    QVERIFY2(check(), "the check did not run");
     const auto value = [&](const char* name, int typedValue) {
         return box == QLatin1String(name) ? readAs : typedValue;
     };
@@ -339,14 +209,12 @@ void CheckCommandTest::coordinatesAreReadAsTheInputChecksReadThem() {
 }
 
 void CheckCommandTest::menuEntryRunsTheSameCheckAsTheButton() {
-    const Place southWest{"33", "52", true, "151", "12", false, "10", "0"};
+    const PlaceEntry southWest{"33", "52", true, "151", "12", false, "10", "0"};
     fill(southWest, {2024, 7, 4, 14, 0, 0});
-    check();
-    QVERIFY(shownResult());
+    QVERIFY(check());
     QStringList byButton = sunTimesShown();
     byButton << resultText("lblRahukalResult") << resultText("lblRahukalPeriod");
-    QTest::mouseClick(shownResult()->findChild<QPushButton*>(QStringLiteral("cmdOK")),
-                      Qt::LeftButton);
+    goBack(shownResult());
 
     window_->findChild<QAction*>(QStringLiteral("mnuNext"))->trigger();
     QVERIFY2(shownResult(), "the File menu entry showed no result");
@@ -360,43 +228,38 @@ void CheckCommandTest::menuEntryRunsTheSameCheckAsTheButton() {
 
 void CheckCommandTest::backRestoresEveryFieldAndTheNextCheckLoadsANewWindow() {
     fill({"18", "31", true, "73", "50", false, "5", "30"}, {2031, 11, 30, 23, 59, 58});
-    box("txtMCity")->setText(QStringLiteral("Pune"));
-    box("txtMState")->setText(QStringLiteral("Maharashtra"));
-    box("txtMCountry")->setText(QStringLiteral("India"));
+    fillSearchPlace(window_, "Pune", "Maharashtra", "India");
     const QStringList before = fieldStates(window_);
 
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
-    check();
-    QPointer<QMainWindow> first = shownResult();
+    QPointer<QMainWindow> first = check();
     QVERIFY(first);
     QTest::mouseClick(first->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     QVERIFY2(window_->isVisible(), "Back did not show the main window");
     QTRY_VERIFY2(first.isNull(), "Back left the result window loaded");
     QCOMPARE(fieldStates(window_), before);
     QCOMPARE(lastWindowClosed.count(), 0);
-    QCOMPARE(programEnds, 0);
+    QCOMPARE(programEnds_, 0);
 
-    check();
-    QVERIFY2(shownResult(), "a check after Back showed no result");
+    QVERIFY2(check(), "a check after Back showed no result");
     QCOMPARE(resultWindowsLoaded(), 1);
     QCOMPARE(resultText("lblChosenDate"), QStringLiteral("November 30,2031"));
 }
 
 void CheckCommandTest::enterRightAfterTheResultOpensGoesBack() {
-    fill(pune, {2024, 1, 5, 9, 5, 0});
-    check();
-    QMainWindow* result = shownResult();
+    fill(Pune, {2024, 1, 5, 9, 5, 0});
+    QMainWindow* result = check();
     QVERIFY(result);
     QVERIFY(QTest::qWaitForWindowActive(result));
     QCOMPARE(QApplication::focusWidget(), result->findChild<QPushButton*>(QStringLiteral("cmdOK")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY2(window_->isVisible(), "Enter did not go back");
-    QCOMPARE(programEnds, 0);
+    QCOMPARE(programEnds_, 0);
     QTRY_COMPARE(resultWindowsLoaded(), 0);
 }
 
 void CheckCommandTest::failedInputCheckOpensNothing() {
-    fill(pune, {2024, 1, 5, 9, 5, 0});
+    fill(Pune, {2024, 1, 5, 9, 5, 0});
     box("txtName")->clear();
     ModalAnswerer answerer;
     check();
@@ -421,7 +284,7 @@ void CheckCommandTest::zoneThatIsNotANumberStopsTheCheck_data() {
 void CheckCommandTest::zoneThatIsNotANumberStopsTheCheck() {
     QFETCH(QString, hours);
     QFETCH(QString, minutes);
-    fill(pune, {2024, 1, 5, 9, 5, 0});
+    fill(Pune, {2024, 1, 5, 9, 5, 0});
     box("txtZoneHour")->setText(hours);
     box("txtZoneMinute")->setText(minutes);
     box("txtMCity")->setFocus();

@@ -2,10 +2,9 @@
 // control is called, links that are reached with Tab and pressed with a key,
 // the verdict read out when the result comes up, and a whole check done
 // without the mouse.
+#include "MainWindowTest.h"
 #include "ModalAnswerer.h"
 #include "Startup.h"
-#include "UrlRecorder.h"
-#include "WindowParts.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -13,13 +12,9 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScopeGuard>
 #include <QTest>
 #include <memory>
@@ -33,8 +28,6 @@
 using namespace horavela;
 
 namespace {
-
-int programEnds = 0;
 
 const QString MainSite = QStringLiteral("http://" MAIN_SITE_HOST);
 const QString HelpSite = QStringLiteral("http://" HELP_SITE_HOST);
@@ -117,14 +110,10 @@ bool setAccessibilityListening(bool on) {
 
 } // namespace
 
-class KeyboardAccessTest : public QObject {
+class KeyboardAccessTest : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void inputsAreNamedByTheirCaptions_data();
     void inputsAreNamedByTheirCaptions();
     void linkLabelsAreLinksAScreenReaderCanPress_data();
@@ -137,44 +126,7 @@ private slots:
     void resultWindowAnnouncesItsVerdict_data();
     void resultWindowAnnouncesItsVerdict();
     void wholeCheckWithTheKeyboardAlone();
-
-private:
-    template <typename T> T* control(const char* name) const {
-        return horavela::control<T>(window_, name);
-    }
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    static QMainWindow* shownResult();
-
-    QPointer<QWidget> window_;
-    UrlRecorder pages_;
 };
-
-void KeyboardAccessTest::initTestCase() {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void KeyboardAccessTest::init() {
-    programEnds = 0;
-    pages_.opened.clear();
-    SetProgramEndForTesting([] { ++programEnds; });
-    window_ = new frmMain;
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
-}
-
-// Deleting the main window also deletes a result window it has loaded.
-void KeyboardAccessTest::cleanup() {
-    delete window_.data();
-    QTRY_VERIFY(!shownResult());
-}
-
-QMainWindow* KeyboardAccessTest::shownResult() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
-            return qobject_cast<QMainWindow*>(window);
-    return nullptr;
-}
 
 void KeyboardAccessTest::inputsAreNamedByTheirCaptions_data() {
     QTest::addColumn<QString>("control");
@@ -367,18 +319,8 @@ void KeyboardAccessTest::resultWindowAnnouncesItsVerdict() {
         setAccessibilityListening(false);
     });
 
-    box("txtName")->setText(QStringLiteral("RAM"));
-    for (const char* name :
-         {"txtZoneHour", "txtZoneMinute", "txtLatD", "txtLatM", "txtLonD", "txtLonM"})
-        box(name)->setText(QStringLiteral("0"));
-    control<QComboBox>("cboMonth")->setCurrentIndex(2);
-    control<QComboBox>("cboDate")->setCurrentIndex(19);
-    control<QComboBox>("cboYear")->setCurrentText(QStringLiteral("2024"));
-    control<QComboBox>("cboHour")->setCurrentIndex(hour);
-    control<QComboBox>("cboMinute")->setCurrentIndex(30);
-    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
-
-    QMainWindow* result = shownResult();
+    fill(GreenwichEquator, {2024, 3, 20, hour, 30, 0});
+    QMainWindow* result = check();
     QVERIFY2(result, "the check showed no result window");
     const QString note =
         withNote ? result->findChild<QLabel*>(QStringLiteral("lblShow"))->text() : QString();
@@ -401,7 +343,7 @@ void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
     // The lock is given up, and its file removed, only when the process ends.
     const QString lockFile = QDir::temp().filePath(
         QStringLiteral("horavela-keyboard-%1.lock").arg(QCoreApplication::applicationPid()));
-    window_ = StartProgram([] { return new frmMain; }, lockFile);
+    window_ = qobject_cast<QMainWindow*>(StartProgram([] { return new frmMain; }, lockFile));
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
     // Of the two banners, the start-up put one in front.
@@ -460,7 +402,7 @@ void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
         QStringList texts;
         for (const char* name :
              {"lblChosenDate", "lblChosenTime", "lblRahukalResult", "lblRahukalPeriod"})
-            texts << result->findChild<QLabel*>(QLatin1String(name))->text();
+            texts << resultText(name);
         const QStringList expected = {"March 20,2024", "12:30:15", verdict,
                                       "3/20/2024 12:07:28 PM to 3/20/2024 1:38:19 PM"};
         if (texts != expected)
@@ -499,7 +441,7 @@ void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
 
     QPointer<QMainWindow> result = shownResult();
     press(Qt::Key_Escape);
-    QCOMPARE(programEnds, 1);
+    QCOMPARE(programEnds_, 1);
     QTRY_VERIFY2(window_.isNull() && result.isNull(), "the program ended with a window loaded");
 }
 

@@ -1,16 +1,11 @@
 // The main window's "TZ Help" link, which places and opens the time zone
 // picker, and its coordinate search, which hands the place to a web search.
+#include "MainWindowTest.h"
 #include "ModalAnswerer.h"
-#include "UrlRecorder.h"
 #include "WindowParts.h"
-#include "frmMain.h"
-#include "modHelp.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -18,13 +13,10 @@
 
 using namespace horavela;
 
-class PickerAndSearchTest : public QObject {
+class PickerAndSearchTest : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void tzHelpPlacesThePickerAndBlocksTheWindow_data();
     void tzHelpPlacesThePickerAndBlocksTheWindow();
     void pickerWritesTheZoneBoxesOnlyOnADoubleClick_data();
@@ -35,30 +27,13 @@ private slots:
     void searchOpensTheEncodedQuery();
 
 private:
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(window_, name); }
     // Clicks "TZ Help" and acts on the modal window it opens.
     void openPicker(std::function<void(QWidget*)> action);
-
-    QPointer<frmMain> window_;
-    UrlRecorder pages_;
 };
-
-void PickerAndSearchTest::init() {
-    SetProgramEndForTesting([] {});
-    pages_.opened.clear();
-    window_ = new frmMain;
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
-}
-
-void PickerAndSearchTest::cleanup() {
-    delete window_.data();
-}
 
 void PickerAndSearchTest::openPicker(std::function<void(QWidget*)> action) {
     ModalAnswerer answerer(std::move(action));
-    QTest::mouseClick(control<QLabel>(window_, "lblTZHelp"), Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>("lblTZHelp"), Qt::LeftButton);
     QCOMPARE(answerer.windows, QStringList{"frmTimeZone"});
 }
 
@@ -113,12 +88,12 @@ void PickerAndSearchTest::pickerWritesTheZoneBoxesOnlyOnADoubleClick() {
     box("txtZoneHour")->setText(QStringLiteral("5"));
     box("txtZoneMinute")->setText(QStringLiteral("45"));
     openPicker([&](QWidget* modal) {
-        auto* list = control<QListWidget>(modal, "lstTimeZone");
+        auto* list = horavela::control<QListWidget>(modal, "lstTimeZone");
         if (way == QLatin1String("double-click")) {
             doubleClickRow(list, 48);
         } else if (way == QLatin1String("quit")) {
             list->setCurrentRow(48);
-            QTest::mouseClick(control<QPushButton>(modal, "cmdQuit"), Qt::LeftButton);
+            QTest::mouseClick(horavela::control<QPushButton>(modal, "cmdQuit"), Qt::LeftButton);
         } else {
             list->setCurrentRow(48);
             QTest::keyClick(list, Qt::Key_Escape);
@@ -164,12 +139,10 @@ void PickerAndSearchTest::searchAsksForTheFirstMissingPlace() {
     QFETCH(QString, country);
     QFETCH(QString, message);
     QFETCH(QString, focus);
-    box("txtMCity")->setText(city);
-    box("txtMState")->setText(state);
-    box("txtMCountry")->setText(country);
+    fillSearchPlace(window_, city, state, country);
     box("txtName")->setFocus();
     ModalAnswerer answerer;
-    QTest::mouseClick(control<QPushButton>(window_, "cmdBrowser"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("cmdBrowser"), Qt::LeftButton);
     QCOMPARE(answerer.texts, QStringList{message});
     QCOMPARE(answerer.icons, QList<QMessageBox::Icon>{QMessageBox::Information});
     QCOMPARE(window_->focusWidget()->objectName(), focus);
@@ -206,11 +179,9 @@ void PickerAndSearchTest::searchOpensTheEncodedQuery() {
     QFETCH(QString, state);
     QFETCH(QString, country);
     QFETCH(QString, query);
-    box("txtMCity")->setText(city);
-    box("txtMState")->setText(state);
-    box("txtMCountry")->setText(country);
+    fillSearchPlace(window_, city, state, country);
     ModalAnswerer answerer;
-    QTest::mouseClick(control<QPushButton>(window_, "cmdBrowser"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("cmdBrowser"), Qt::LeftButton);
     QVERIFY2(answerer.texts.isEmpty(), qPrintable(answerer.texts.join(u' ')));
     QCOMPARE(pages_.opened, QStringList{QStringLiteral(SEARCH_ADDRESS) + query});
     QVERIFY(window_->isVisible());

@@ -1,17 +1,14 @@
 // The main window as the user meets it: defaults, lists, tab order, key
 // filters, the input checks, and where its menus and links lead.
-#include "frmMain.h"
-
+#include "MainWindowTest.h"
 #include "ModalAnswerer.h"
-#include "UrlRecorder.h"
+#include "WindowLayout.h"
 #include "WindowParts.h"
-#include "modHelp.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,15 +19,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <iterator>
 #include <memory>
 
 using namespace horavela;
 
 namespace {
-
-int programEnds = 0;
 
 QString iconName(QMessageBox::Icon icon) {
     return icon == QMessageBox::Critical ? QStringLiteral("critical")
@@ -39,24 +33,20 @@ QString iconName(QMessageBox::Icon icon) {
 
 } // namespace
 
-class frmMainTest : public QObject {
+class frmMainTest : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void opensWithDefaultsAndFocusInName();
     void clientAreaIsFixedBelowTheMenuBar();
     void listsHoldTheirItemsInOrder_data();
     void listsHoldTheirItemsInOrder();
     void boxesHaveTheirLengthLimits_data();
     void boxesHaveTheirLengthLimits();
-    void captionsReadAsWritten_data();
-    void captionsReadAsWritten();
+    void controlsFollowTheLayout();
     void fullBrandBannerLiesOnCoBrandBanner();
     void menuBarHoldsItsEntriesInOrder();
-    void lookFollowsTheColourScheme();
+    void buttonsAreNoDefaultAndLinksShowAHand();
     void tabVisitsThePlacesInOrder_data();
     void tabVisitsThePlacesInOrder();
     void arrowKeysMoveTheSelectionWithinAPair();
@@ -73,36 +63,13 @@ private slots:
     void aboutEntryShowsTheAboutWindowModally();
     void closeBoxAndExitEndTheProgram_data();
     void closeBoxAndExitEndTheProgram();
-
-private:
-    template <typename T> T* control(const char* name) const {
-        T* found = window_->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("the main window has no %s named %s", T::staticMetaObject.className(), name);
-        return found;
-    }
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    void fillValidInput();
-
-    QPointer<frmMain> window_;
-    UrlRecorder pages_;
 };
 
-// Closing the window ends the program through EndProgram, which deletes the
-// window; the test keeps the process alive and counts the ends instead.
-void frmMainTest::init() {
-    programEnds = 0;
-    pages_.opened.clear();
-    SetProgramEndForTesting([] { ++programEnds; });
-    window_ = new frmMain;
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
-}
+namespace {
 
-void frmMainTest::cleanup() {
-    delete window_.data();
-}
+const MomentEntry AnyMoment{2024, 1, 5, 9, 5, 0};
+
+} // namespace
 
 void frmMainTest::opensWithDefaultsAndFocusInName() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Horavela v1.15"));
@@ -189,45 +156,43 @@ void frmMainTest::boxesHaveTheirLengthLimits() {
     QCOMPARE(box(qPrintable(name))->maxLength(), limit);
 }
 
-void frmMainTest::captionsReadAsWritten_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-
-    QTest::newRow("description")
-        << "Label4"
-        << "Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a day "
-           "when favorable tasks are not performed. Do all important and good tasks in the time "
-           "before or after the Rahu Kaal.";
-    QTest::newRow("full brand")
-        << "lblFullBrand"
-        << "Home Business Opportunity. Start your own Internet business and make money online. "
-           "Get this software fully branded for your website. Click here for more details.";
-    QTest::newRow("co-brand")
-        << "lblCobrand"
-        << "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
-           "your site's name &  link here. See \"Help\" for details.    Click Here for more info "
-           "on co-branding.";
-    QTest::newRow("zone") << "fraZone"
-                          << "Enter Your Time Zone";
-    QTest::newRow("south") << "optLat_1"
-                           << "South";
-    QTest::newRow("search") << "cmdBrowser"
-                            << "Click Here To Find Latitude && Longitude";
-    QTest::newRow("check") << "cmdRashi"
-                           << "Is the Chosen Period in Rahul Kaal?";
-}
-
-void frmMainTest::captionsReadAsWritten() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-
-    QWidget* widget = control<QWidget>(qPrintable(name));
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        QCOMPARE(label->text(), caption);
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        QCOMPARE(button->text(), caption);
-    else
-        QCOMPARE(qobject_cast<QGroupBox*>(widget)->title(), caption);
+void frmMainTest::controlsFollowTheLayout() {
+    const QColor dark(64, 64, 64), light(224, 224, 224), grey(128, 128, 128);
+    const QStringList faults = layoutMismatches(
+        window_, {
+                     {"Frame6", {}, {}, nullptr, {}, dark},
+                     {"lblEnterName", {}, {}, nullptr, light},
+                     {"txtName", {}, {8.25}, nullptr, light, dark},
+                     {"Label4",
+                      {},
+                      {},
+                      "Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious "
+                      "time period in a day when favorable tasks are not performed. Do "
+                      "all important and good tasks in the time before or after the "
+                      "Rahu Kaal."},
+                     {"fraZone", {}, {}, "Enter Your Time Zone"},
+                     {"lblTZHelp", {}, {11.25, Bold}},
+                     {"txtLatD", {}, {}, nullptr, light, dark},
+                     {"optLat_1", {}, {}, "South"},
+                     {"txtMCountry", {}, {}, nullptr, light, dark},
+                     {"cmdBrowser", {}, {}, "Click Here To Find Latitude && Longitude"},
+                     {"cmdRashi", {}, {}, "Is the Chosen Period in Rahul Kaal?"},
+                     {"Frame7", {}, {}, nullptr, {}, grey},
+                     {"lblFullBrand",
+                      {},
+                      {},
+                      "Home Business Opportunity. Start your own Internet "
+                      "business and make money online. Get this software fully "
+                      "branded for your website. Click here for more details."},
+                     {"lblCobrand",
+                      {},
+                      {},
+                      "Co-brand this software for your site.  Increase loyalty and "
+                      "traffic to your site. Put your site's name &  link here. See "
+                      "\"Help\" for details.    Click Here for more info on "
+                      "co-branding."},
+                 });
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 void frmMainTest::fullBrandBannerLiesOnCoBrandBanner() {
@@ -266,19 +231,7 @@ void frmMainTest::menuBarHoldsItsEntriesInOrder() {
     QVERIFY2(makeMoney->isVisible(), "Make Money Online is not shown greyed out");
 }
 
-void frmMainTest::lookFollowsTheColourScheme() {
-    const QColor dark(64, 64, 64);
-    const QColor light(224, 224, 224);
-    QCOMPARE(control<QWidget>("Frame6")->palette().color(QPalette::Window), dark);
-    QCOMPARE(control<QLabel>("lblEnterName")->palette().color(QPalette::WindowText), light);
-    QCOMPARE(control<QWidget>("Frame7")->palette().color(QPalette::Window), QColor(128, 128, 128));
-    for (const char* name : {"txtName", "txtLatD", "txtMCountry"}) {
-        QCOMPARE(box(name)->palette().color(QPalette::Base), dark);
-        QCOMPARE(box(name)->palette().color(QPalette::Text), light);
-    }
-    QCOMPARE(box("txtName")->font().pointSizeF(), 8.25);
-    QCOMPARE(box("txtName")->font().family(), QStringLiteral("Verdana"));
-    QCOMPARE(control<QLabel>("lblTZHelp")->font().pointSizeF(), 11.25);
+void frmMainTest::buttonsAreNoDefaultAndLinksShowAHand() {
     for (const char* name : {"cmdBrowser", "cmdRashi"})
         QVERIFY2(!control<QPushButton>(name)->autoDefault(), name);
     for (const char* name : {"Label61", "lblTZHelp", "lblFullBrand", "lblCobrand"})
@@ -471,7 +424,7 @@ void frmMainTest::contextMenuPasteBypassesTheFilter() {
         }
         return false;
     };
-    fillValidInput();
+    fill(Pune, AnyMoment);
     ModalAnswerer answerer;
     box("txtLonD")->clear();
     QVERIFY2(pasteByMenu(box("txtLonD"), QStringLiteral("12abc")), "the menu offers no Paste");
@@ -486,14 +439,6 @@ void frmMainTest::contextMenuPasteBypassesTheFilter() {
     QVERIFY(!passed);
     QCOMPARE(answerer.texts,
              QStringList{"Please Enter Value Between 0 And 59 in the  Minute of Latitude"});
-}
-
-void frmMainTest::fillValidInput() {
-    box("txtName")->setText(QStringLiteral("RAM"));
-    box("txtLonD")->setText(QStringLiteral("73"));
-    box("txtLonM")->setText(QStringLiteral("50"));
-    box("txtLatD")->setText(QStringLiteral("18"));
-    box("txtLatM")->setText(QStringLiteral("31"));
 }
 
 namespace {
@@ -575,8 +520,7 @@ void frmMainTest::validateInputReportsTheFirstFault() {
         box(boxes[i])->setText(QString::fromUtf8(c.fields[i]));
     control<QComboBox>("cboMonth")->setCurrentIndex(c.month);
     control<QComboBox>("cboDate")->setCurrentIndex(c.day);
-    control<QComboBox>("cboYear")->setCurrentText(QString::fromUtf8(c.year));
-    QCOMPARE(control<QComboBox>("cboYear")->currentText(), QString::fromUtf8(c.year));
+    choose(window_, "cboYear", QString::fromUtf8(c.year));
     box("txtMCity")->setFocus();
 
     ModalAnswerer answerer;
@@ -610,7 +554,7 @@ void frmMainTest::buttonAndMenuRunTheInputChecks() {
     check();
     QCOMPARE(answerer.texts, QStringList{"Please Enter Name"});
     QCOMPARE(window_->focusWidget(), box("txtName"));
-    fillValidInput();
+    fill(Pune, AnyMoment);
     box("txtLatD")->setText(QStringLiteral("95"));
     check();
     QCOMPARE(answerer.texts.size(), 2);
@@ -670,7 +614,7 @@ void frmMainTest::closeBoxAndExitEndTheProgram() {
         window_->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
     else
         window_->close();
-    QCOMPARE(programEnds, 1);
+    QCOMPARE(programEnds_, 1);
     QVERIFY2(!window_ || !window_->isVisible(), "the program ended with the main window shown");
     QTRY_VERIFY2(window_.isNull(), "the program ended but left the main window loaded");
 }
