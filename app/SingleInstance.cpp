@@ -22,6 +22,12 @@ void CheckSingleInstance() {
 }
 
 void CheckSingleInstance(const QString& lockFilePath) {
+    // Without a lock we cannot tell; refusing would lock the user out for
+    // good, so the copy starts and says so even when nobody asked for the log.
+    if (lockFilePath.isEmpty()) {
+        qCWarning(lcStartup, "no private folder for the single-instance lock; starting unchecked");
+        return;
+    }
     auto lock = std::make_unique<InstanceLock>(lockFilePath);
     switch (lock->tryAcquire()) {
     case LockOutcome::Acquired:
@@ -29,9 +35,8 @@ void CheckSingleInstance(const QString& lockFilePath) {
         heldLock = std::move(lock);
         return;
     case LockOutcome::Unavailable:
-        // Without a lock we cannot tell; refusing would lock the user out for good.
-        qCInfo(lcStartup, "cannot make the lock %s; starting unchecked",
-               qUtf8Printable(lockFilePath));
+        qCWarning(lcStartup, "cannot make the lock %s; starting unchecked",
+                  qUtf8Printable(lockFilePath));
         return;
     case LockOutcome::HeldElsewhere:
         qCInfo(lcStartup, "another copy holds the lock %s; this copy ends",

@@ -1,5 +1,6 @@
 // Starts Horavela: one main window, one copy per user.
 #include "DisplayCheck.h"
+#include "RuntimeFolder.h"
 #include "Startup.h"
 #include "frmMain.h"
 
@@ -8,6 +9,7 @@
 int main(int argc, char* argv[]) {
     if (!horavela::CheckDisplayAvailable())
         return 1;
+    horavela::useOwnRuntimeFolder();
     // Qt reads its own options from the command line; the program has none.
     QApplication app(argc, argv);
     horavela::StartProgram([] { return new horavela::frmMain; });

@@ -1,9 +1,12 @@
 // One copy per user: a second copy is refused while the first runs, and a
 // copy that has ended, in whatever way, never blocks the next start. Each
 // copy is a real process running the program's own check.
+#include "InstanceLock.h"
 #include "ProgramCopy.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -11,11 +14,18 @@
 #include <memory>
 #include <vector>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace horavela {
 
 namespace {
 
 constexpr int WaitMs = ProgramCopy::WaitMs;
+constexpr QFileDevice::Permissions OthersAndGroup =
+    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
 const QString Refusal =
     QStringLiteral("message information Horavela: Application is already running");
 
@@ -39,7 +49,11 @@ private slots:
     void firstCopyKeepsItsLockHowEverOldItIs();
     void copyKilledHardDoesNotBlockTheNextStart();
     void copyThatEndedNormallyLeavesNoLock();
+    void unusableLockFolderDoesNotKeepTheProgramFromStarting_data();
     void unusableLockFolderDoesNotKeepTheProgramFromStarting();
+    void fileLeftBehindNeverBlocksAStart_data();
+    void fileLeftBehindNeverBlocksAStart();
+    void lockFolderIsTrustedOnlyWhenItIsTheUsersAlone();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -109,10 +123,77 @@ void SingleInstanceTest::copyThatEndedNormallyLeavesNoLock() {
     QCOMPARE(next.firstLine(), QStringLiteral("running"));
 }
 
+void SingleInstanceTest::unusableLockFolderDoesNotKeepTheProgramFromStarting_data() {
+    QTest::addColumn<QString>("lockFile");
+    QTest::newRow("folder missing") << QStringLiteral("no-such-folder/horavela.lock");
+    QTest::newRow("no private folder found") << QString();
+}
+
+// Without a lock nobody can tell; the copy starts and says why on its log.
 void SingleInstanceTest::unusableLockFolderDoesNotKeepTheProgramFromStarting() {
-    Copy first(dir_->filePath(QStringLiteral("no-such-folder/horavela.lock")));
-    QVERIFY2(first.firstLine() == QLatin1String("running"),
-             "a lock that cannot be made was taken for a running copy");
+    QFETCH(QString, lockFile);
+    if (!lockFile.isEmpty())
+        lockFile = dir_->filePath(lockFile);
+    ProgramCopy copy(QStringLiteral(SINGLE_INSTANCE_PROBE), {lockFile}, {},
+                     QProcess::MergedChannels);
+    QVERIFY2(copy.waitForLineHolding(QStringLiteral("running")), qPrintable(copy.everything()));
+    QVERIFY2(copy.everything().contains(QLatin1String("starting unchecked")),
+             "a copy that runs without a lock did not say so");
+}
+
+void SingleInstanceTest::fileLeftBehindNeverBlocksAStart_data() {
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbled") << QByteArray("\x7f\xff\0 not a lock\n", 17);
+    // A wrapper that writes its own id and then becomes the program leaves this.
+    QTest::newRow("a living process's id")
+        << QByteArray::number(QCoreApplication::applicationPid()) + '\n';
+    QTest::newRow("the first process's id") << QByteArray("1\n");
+}
+
+// Only a held kernel lock refuses a start; what a file says does not.
+void SingleInstanceTest::fileLeftBehindNeverBlocksAStart() {
+    QFETCH(QByteArray, contents);
+    QFile leftBehind(lockFile_);
+    QVERIFY(leftBehind.open(QIODevice::WriteOnly));
+    QCOMPARE(leftBehind.write(contents), contents.size());
+    leftBehind.close();
+
+    Copy first(lockFile_);
+    QCOMPARE(first.firstLine(), QStringLiteral("running"));
+    Copy second(lockFile_);
+    QVERIFY2(second.firstLine() == Refusal, "the copy that took over the file holds no lock");
+}
+
+void SingleInstanceTest::lockFolderIsTrustedOnlyWhenItIsTheUsersAlone() {
+    const QString parent = dir_->path();
+    const QString made = InstanceLock::privateFilePath(parent, QStringLiteral("made"));
+    QCOMPARE(made, parent + QStringLiteral("/made/horavela.lock"));
+    QCOMPARE(QFileInfo(parent + QStringLiteral("/made")).permissions() & OthersAndGroup,
+             QFileDevice::Permissions{});
+
+    QVERIFY(QDir(parent).mkdir(QStringLiteral("open")));
+    QVERIFY(
+        QFile::setPermissions(parent + QStringLiteral("/open"), QFileDevice::Permissions{0x7777}));
+    QVERIFY2(!InstanceLock::privateFilePath(parent, QStringLiteral("open")).isEmpty(),
+             "the user's own folder was refused instead of closed to others");
+    QCOMPARE(QFileInfo(parent + QStringLiteral("/open")).permissions() & OthersAndGroup,
+             QFileDevice::Permissions{});
+
+    QVERIFY(QFile::link(parent + QStringLiteral("/made"), parent + QStringLiteral("/link")));
+    QVERIFY2(InstanceLock::privateFilePath(parent, QStringLiteral("link")).isEmpty(),
+             "a link was trusted as the lock folder");
+
+#ifdef Q_OS_UNIX
+    // Planting a folder for someone else takes the right to give it away.
+    if (geteuid() != 0)
+        QSKIP("planting a folder owned by another user needs root");
+    const QString planted = parent + QStringLiteral("/planted");
+    QVERIFY(QDir(parent).mkdir(QStringLiteral("planted")));
+    QCOMPARE(chown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
+    QVERIFY2(InstanceLock::privateFilePath(parent, QStringLiteral("planted")).isEmpty(),
+             "a folder planted by another user was trusted");
+#endif
 }
 
 } // namespace horavela

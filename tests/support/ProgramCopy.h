@@ -14,15 +14,22 @@ class ProgramCopy {
 public:
     static constexpr int WaitMs = 15000;
 
-    // `environment` adds to or replaces variables of the test's own.
+    // `environment` adds to or replaces variables of the test's own; a
+    // variable given an empty value is removed. An empty `workingDirectory`
+    // keeps the test's own.
     ProgramCopy(const QString& program, const QStringList& arguments,
                 const QProcessEnvironment& environment = {},
-                QProcess::ProcessChannelMode channels = QProcess::SeparateChannels) {
+                QProcess::ProcessChannelMode channels = QProcess::SeparateChannels,
+                const QString& workingDirectory = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(environment);
+        for (const QString& name : environment.keys())
+            if (environment.value(name).isEmpty())
+                env.remove(name);
         process_.setProcessEnvironment(env);
         process_.setProcessChannelMode(channels);
+        process_.setWorkingDirectory(workingDirectory);
         process_.start(program, arguments);
     }
 

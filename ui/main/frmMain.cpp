@@ -137,15 +137,15 @@ void frmMain::Form_Unload() {
 void frmMain::cmdRashi_Click() {
     if (!ValidateInput())
         return;
-    readInput();
-    if (!computeSunTimes())
+    const Place place = readInput();
+    if (!computeSunTimes(place))
         return;
     FormChosenDateTime(state_);
     ComputeRahukalPeriod(state_);
     showResult();
 }
 
-void frmMain::readInput() {
+Place frmMain::readInput() {
     state_.MonthText = ui_->cboMonth->currentText().trimmed().toStdString();
     state_.MonthNumber = static_cast<std::int16_t>(ui_->cboMonth->currentIndex() + 1);
     state_.DayText = ui_->cboDate->currentText().trimmed().toStdString();
@@ -153,53 +153,39 @@ void frmMain::readInput() {
     state_.HourText = ui_->cboHour->currentText().toStdString();
     state_.MinuteText = ui_->cboMinute->currentText().toStdString();
     state_.SecondText = ui_->cboSecond->currentText().toStdString();
-    state_.IsEast = ui_->optLong_0->isChecked();
-    state_.IsSouth = ui_->optLat_1->isChecked();
     // Read as leniently as the input checks read them, so a value that passed
     // them is the value used.
-    state_.LatDegrees = roundedNumber(ui_->txtLatD->text());
-    state_.LatMinutes = roundedNumber(ui_->txtLatM->text());
-    state_.LonDegrees = roundedNumber(ui_->txtLonD->text());
-    state_.LonMinutes = roundedNumber(ui_->txtLonM->text());
+    const Place place{roundedNumber(ui_->txtLatD->text()),
+                      roundedNumber(ui_->txtLatM->text()),
+                      ui_->optLat_1->isChecked(),
+                      roundedNumber(ui_->txtLonD->text()),
+                      roundedNumber(ui_->txtLonM->text()),
+                      ui_->optLong_0->isChecked(),
+                      ui_->txtZoneHour->text().toStdString(),
+                      ui_->txtZoneMinute->text().toStdString()};
+    state_.IsEast = place.IsEast;
+    state_.IsSouth = place.IsSouth;
+    state_.LatDegrees = place.LatDegrees;
+    state_.LatMinutes = place.LatMinutes;
+    state_.LonDegrees = place.LonDegrees;
+    state_.LonMinutes = place.LonMinutes;
     state_.ChosenDateText =
         chosenDateText(QLocale(), state_.MonthNumber, QString::fromStdString(state_.DayText),
                        QString::fromStdString(state_.YearText))
             .toStdString();
+    return place;
 }
 
 // Sunrise and sunset of the chosen day, the day before and the day after.
 // A day without them would leave stale times behind, so the check stops there
 // and says why.
-bool frmMain::computeSunTimes() {
-    using namespace std::chrono;
+bool frmMain::computeSunTimes(const Place& place) {
     // The input checks let no date through that does not exist.
-    const std::optional<year_month_day> chosen = ChosenDate(state_);
+    const std::optional<std::chrono::year_month_day> chosen = ChosenDate(state_);
     if (!chosen)
         return refuseDate();
-    struct Day {
-        year_month_day date;
-        std::optional<DateTime>& sunRise;
-        std::optional<DateTime>& sunSet;
-    };
-    const Day days[] = {
-        {*chosen, state_.InputDaySunRise, state_.InputDaySunSet},
-        {sys_days{*chosen} - std::chrono::days{1}, state_.PreviousDaySunRise,
-         state_.PreviousDaySunSet},
-        {sys_days{*chosen} + std::chrono::days{1}, state_.NextDaySunRise, state_.NextDaySunSet},
-    };
-    for (const Day& day : days) {
-        const SunResult result = ComputeSunRiseSunSet(
-            state_, static_cast<unsigned>(day.date.month()),
-            std::to_string(static_cast<unsigned>(day.date.day())),
-            std::to_string(static_cast<int>(day.date.year())), state_.LatDegrees, state_.LatMinutes,
-            state_.IsSouth, state_.LonDegrees, state_.LonMinutes, state_.IsEast,
-            ui_->txtZoneHour->text().toStdString(), ui_->txtZoneMinute->text().toStdString());
-        if (result != SunResult::Ok)
-            return reportSunFailure(result, day.date);
-        day.sunRise = state_.SunTimes[0];
-        day.sunSet = state_.SunTimes[1];
-    }
-    return true;
+    const SunRunOutcome outcome = computeSunTimesAround(state_, *chosen, place);
+    return outcome.result == SunResult::Ok || reportSunFailure(outcome.result, outcome.day);
 }
 
 bool frmMain::reportSunFailure(SunResult result, std::chrono::year_month_day day) {

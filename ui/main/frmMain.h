@@ -4,7 +4,7 @@
 
 #include "CalculationState.h"
 #include "MessageBox.h"
-#include "modSunRiseSunSet.h"
+#include "SunTimesAround.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -61,8 +61,9 @@ private:
     void txtZoneMinute_KeyPress(std::int16_t& KeyAscii);
     void txtName_KeyPress(std::int16_t& KeyAscii);
 
-    void readInput();
-    bool computeSunTimes();
+    // Copies the controls into the calculation state; the place also goes to the sun runs.
+    Place readInput();
+    bool computeSunTimes(const Place& place);
     bool reportSunFailure(SunResult result, std::chrono::year_month_day day);
     void showResult();
     frmDisplay& resultWindow();
