@@ -2,6 +2,7 @@
 // read what the result window shows.
 #include "MainWindowTest.h"
 #include "ModalAnswerer.h"
+#include "SunTimesAround.h"
 #include "TextForms.h"
 #include "modSunRiseSunSet.h"
 
@@ -21,25 +22,15 @@ namespace {
 
 // The six sun-time texts the result window should hold, worked out with the
 // calculation itself from the numbers the boxes should be read as.
-QStringList expectedSunTimes(int latDegrees, int latMinutes, bool south, int lonDegrees,
-                             int lonMinutes, bool east, const char* zoneHours,
-                             const char* zoneMinutes, year_month_day chosen) {
+QStringList expectedSunTimes(const Place& place, year_month_day chosen) {
+    CalculationState state;
+    if (computeSunTimesAround(state, chosen, place).result != SunResult::Ok)
+        qFatal("the expected sun times cannot be worked out for this place");
     QStringList texts;
-    for (const sys_days day :
-         {sys_days{chosen} - days{1}, sys_days{chosen}, sys_days{chosen} + days{1}}) {
-        const year_month_day date{day};
-        CalculationState state;
-        const SunResult result = ComputeSunRiseSunSet(
-            state, static_cast<unsigned>(date.month()),
-            std::to_string(static_cast<unsigned>(date.day())),
-            std::to_string(static_cast<int>(date.year())), std::int16_t(latDegrees),
-            std::int16_t(latMinutes), south, std::int16_t(lonDegrees), std::int16_t(lonMinutes),
-            east, zoneHours, zoneMinutes);
-        if (result != SunResult::Ok)
-            qFatal("the expected sun times cannot be worked out for this place");
-        texts << dateTimeText(QLocale(), state.SunTimes[0])
-              << dateTimeText(QLocale(), state.SunTimes[1]);
-    }
+    for (const auto* time :
+         {&state.PreviousDaySunRise, &state.PreviousDaySunSet, &state.InputDaySunRise,
+          &state.InputDaySunSet, &state.NextDaySunRise, &state.NextDaySunSet})
+        texts << dateTimeText(QLocale(), *time);
     return texts;
 }
 
@@ -100,8 +91,8 @@ void CheckCommandTest::checkShowsTheVerdictAndEveryTextInPlaceOfTheInput() {
              "the note is hidden although the moment is in Rahu Kaal");
     QCOMPARE(resultText("lblInputDaySunRiseTime"), QStringLiteral("3/20/2024 6:04:00 AM"));
     QCOMPARE(resultText("lblInputDaySunSetTime"), QStringLiteral("3/20/2024 6:11:00 PM"));
-    QCOMPARE(sunTimesShown(),
-             expectedSunTimes(0, 0, false, 0, 0, true, "0", "0", std::chrono::year{2024} / 3 / 20));
+    QCOMPARE(sunTimesShown(), expectedSunTimes({0, 0, false, 0, 0, true, "0", "0"},
+                                               std::chrono::year{2024} / 3 / 20));
     QCOMPARE(resultText("lblRahukalPeriod"),
              QStringLiteral("3/20/2024 12:07:28 PM to 3/20/2024 1:38:19 PM"));
 }
@@ -148,7 +139,7 @@ void CheckCommandTest::neighbouringDaysRollOverMonthsAndYears() {
         QVERIFY2(shown[i].startsWith(previousDay + u' '), qPrintable(shown[i]));
     for (int i : {4, 5})
         QVERIFY2(shown[i].startsWith(nextDay + u' '), qPrintable(shown[i]));
-    QCOMPARE(shown, expectedSunTimes(18, 31, false, 73, 50, true, "-5", "-30",
+    QCOMPARE(shown, expectedSunTimes({18, 31, false, 73, 50, true, "-5", "-30"},
                                      std::chrono::year{year} / month / day));
 }
 
@@ -201,11 +192,17 @@ void CheckCommandTest::coordinatesAreReadAsTheInputChecksReadThem() {
     QCOMPARE(this->box(qPrintable(box))->text(), typed);
     QVERIFY2(check(), "the check did not run");
     const auto value = [&](const char* name, int typedValue) {
-        return box == QLatin1String(name) ? readAs : typedValue;
+        return std::int16_t(box == QLatin1String(name) ? readAs : typedValue);
     };
-    QCOMPARE(sunTimesShown(), expectedSunTimes(value("txtLatD", 18), value("txtLatM", 31), false,
-                                               value("txtLonD", 73), value("txtLonM", 50), true,
-                                               "-5", "-30", std::chrono::year{2024} / 6 / 15));
+    const Place read{value("txtLatD", 18),
+                     value("txtLatM", 31),
+                     false,
+                     value("txtLonD", 73),
+                     value("txtLonM", 50),
+                     true,
+                     "-5",
+                     "-30"};
+    QCOMPARE(sunTimesShown(), expectedSunTimes(read, std::chrono::year{2024} / 6 / 15));
 }
 
 void CheckCommandTest::menuEntryRunsTheSameCheckAsTheButton() {
@@ -222,7 +219,7 @@ void CheckCommandTest::menuEntryRunsTheSameCheckAsTheButton() {
     byMenu << resultText("lblRahukalResult") << resultText("lblRahukalPeriod");
     QCOMPARE(byMenu, byButton);
     // South and West come from the buttons alone.
-    QCOMPARE(sunTimesShown(), expectedSunTimes(33, 52, true, 151, 12, false, "10", "0",
+    QCOMPARE(sunTimesShown(), expectedSunTimes({33, 52, true, 151, 12, false, "10", "0"},
                                                std::chrono::year{2024} / 7 / 4));
 }
 
