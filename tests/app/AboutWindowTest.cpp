@@ -1,5 +1,6 @@
 // The About window: its layout, its ways of closing and its two links.
 #include "UrlRecorder.h"
+#include "WindowDriver.h"
 #include "WindowLayout.h"
 #include "frmAbout.h"
 #include "modHelp.h"
@@ -91,7 +92,7 @@ void AboutWindowTest::everyControlSitsAtItsPlace() {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 
     // The home page link keeps its place and width; its text shrinks to show the whole address.
-    auto* homePage = about.findChild<QLabel*>(QStringLiteral("lblHomePage"));
+    auto* homePage = control<QLabel>(&about, "lblHomePage");
     const QRect homePlace = fromTwips(1320, 2040, 4650, 195);
     const QFontMetrics homeMetrics(homePage->font());
     QVERIFY2(homePage->pos() == homePlace.topLeft() && homePage->width() == homePlace.width(),
@@ -105,21 +106,18 @@ void AboutWindowTest::everyControlSitsAtItsPlace() {
             homePage->font().underline(),
         qPrintable(QStringLiteral("lblHomePage has font %1").arg(homePage->font().toString())));
 
-    auto* line = about.findChild<QFrame*>(QStringLiteral("Line2"));
+    auto* line = control<QFrame>(&about, "Line2");
     QVERIFY2(line && line->frameShape() == QFrame::HLine, "Line2 is not a horizontal line");
     QVERIFY2(line->y() == 3480 / TwipsPerPixel && line->x() == 0 && line->width() >= about.width(),
              qPrintable(QStringLiteral("Line2 at %1 does not cross the window at height 232")
                             .arg(describe(line->geometry()))));
 
-    QVERIFY2(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault(),
-             "cmdOK is not the default button");
+    QVERIFY2(control<QPushButton>(&about, "cmdOK")->isDefault(), "cmdOK is not the default button");
 }
 
 void AboutWindowTest::textsNameTheProgramItsSiteAndItsAuthors() {
     frmAbout about;
-    const auto text = [&](const char* name) {
-        return about.findChild<QLabel*>(QLatin1String(name))->text();
-    };
+    const auto text = [&](const char* name) { return control<QLabel>(&about, name)->text(); };
     QCOMPARE(about.windowTitle(), QStringLiteral("Horavela v1.15"));
     QCOMPARE(text("Label2"), QStringLiteral("Horavela v1.15"));
     QCOMPARE(text("lblHomePage"), QStringLiteral("Click here to visit ") + MainSiteAddress());
@@ -144,7 +142,7 @@ void AboutWindowTest::showsModalCentredWithTheProgramIcon() {
         focusOnOk =
             about.focusWidget() && about.focusWidget()->objectName() == QStringLiteral("cmdOK");
         hasIcon = !about.windowIcon().isNull();
-        const QPixmap icon = about.findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap();
+        const QPixmap icon = control<QLabel>(&about, "picIcon")->pixmap();
         showsIcon = !icon.isNull();
         centre = about.frameGeometry().center();
         about.close();
@@ -173,7 +171,7 @@ void AboutWindowTest::eachWayOfClosingClosesIt() {
     QFETCH(int, way);
     UrlRecorder browser;
     const bool closed = showAboutAndInspect([&](QDialog& about) {
-        auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        auto* ok = control<QPushButton>(&about, "cmdOK");
         switch (way) {
         case 0:
             QTest::keyClick(&about, Qt::Key_Return);
@@ -199,10 +197,10 @@ void AboutWindowTest::linksOpenTheirPagesAndLeaveTheWindowOpen() {
     bool openAfterHomePage = false;
     bool openAfterCobrand = false;
     const bool closed = showAboutAndInspect([&](QDialog& about) {
-        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblHomePage")), Qt::LeftButton);
+        QTest::mouseClick(control<QWidget>(&about, "lblHomePage"), Qt::LeftButton);
         afterHomePage = browser.opened;
         openAfterHomePage = about.isVisible();
-        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblCobrand")), Qt::LeftButton);
+        QTest::mouseClick(control<QWidget>(&about, "lblCobrand"), Qt::LeftButton);
         openAfterCobrand = about.isVisible();
         about.close();
     });

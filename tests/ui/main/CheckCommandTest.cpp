@@ -87,7 +87,7 @@ void CheckCommandTest::checkShowsTheVerdictAndEveryTextInPlaceOfTheInput() {
     QCOMPARE(resultText("lblChosenTime"), QStringLiteral("12:30:0"));
     QCOMPARE(resultText("lblRahukalResult"),
              QStringLiteral("The Chosen Time Period is in Rahu Kaal"));
-    QVERIFY2(result->findChild<QLabel*>(QStringLiteral("lblShow"))->isVisible(),
+    QVERIFY2(horavela::control<QLabel>(result, "lblShow")->isVisible(),
              "the note is hidden although the moment is in Rahu Kaal");
     QCOMPARE(resultText("lblInputDaySunRiseTime"), QStringLiteral("3/20/2024 6:04:00 AM"));
     QCOMPARE(resultText("lblInputDaySunSetTime"), QStringLiteral("3/20/2024 6:11:00 PM"));
@@ -145,7 +145,7 @@ void CheckCommandTest::neighbouringDaysRollOverMonthsAndYears() {
 
 void CheckCommandTest::noteFollowsTheVerdictOfEachCheck() {
     const auto noteShown = [] {
-        return shownResult()->findChild<QLabel*>(QStringLiteral("lblShow"))->isVisible();
+        return horavela::control<QLabel>(shownResult(), "lblShow")->isVisible();
     };
     fill(GreenwichEquator, {2024, 3, 20, 12, 30, 0});
     QVERIFY(check());
@@ -213,7 +213,7 @@ void CheckCommandTest::menuEntryRunsTheSameCheckAsTheButton() {
     byButton << resultText("lblRahukalResult") << resultText("lblRahukalPeriod");
     goBack(shownResult());
 
-    window_->findChild<QAction*>(QStringLiteral("mnuNext"))->trigger();
+    control<QAction>("mnuNext")->trigger();
     QVERIFY2(shownResult(), "the File menu entry showed no result");
     QStringList byMenu = sunTimesShown();
     byMenu << resultText("lblRahukalResult") << resultText("lblRahukalPeriod");
@@ -231,7 +231,7 @@ void CheckCommandTest::backRestoresEveryFieldAndTheNextCheckLoadsANewWindow() {
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
     QPointer<QMainWindow> first = check();
     QVERIFY(first);
-    QTest::mouseClick(first->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QTest::mouseClick(horavela::control<QPushButton>(first, "cmdOK"), Qt::LeftButton);
     QVERIFY2(window_->isVisible(), "Back did not show the main window");
     QTRY_VERIFY2(first.isNull(), "Back left the result window loaded");
     QCOMPARE(fieldStates(window_), before);
@@ -248,7 +248,7 @@ void CheckCommandTest::enterRightAfterTheResultOpensGoesBack() {
     QMainWindow* result = check();
     QVERIFY(result);
     QVERIFY(QTest::qWaitForWindowActive(result));
-    QCOMPARE(QApplication::focusWidget(), result->findChild<QPushButton*>(QStringLiteral("cmdOK")));
+    QCOMPARE(QApplication::focusWidget(), horavela::control<QPushButton>(result, "cmdOK"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY2(window_->isVisible(), "Enter did not go back");
     QCOMPARE(programEnds_, 0);

@@ -323,14 +323,14 @@ void KeyboardAccessTest::resultWindowAnnouncesItsVerdict() {
     QMainWindow* result = check();
     QVERIFY2(result, "the check showed no result window");
     const QString note =
-        withNote ? result->findChild<QLabel*>(QStringLiteral("lblShow"))->text() : QString();
+        withNote ? horavela::control<QLabel>(result, "lblShow")->text() : QString();
     QCOMPARE(announcements.size(), 1);
     QCOMPARE(announcements[0].object,
-             static_cast<QObject*>(result->findChild<QLabel*>(QStringLiteral("lblRahukalResult"))));
+             static_cast<QObject*>(horavela::control<QLabel>(result, "lblRahukalResult")));
     QCOMPARE(announcements[0].name, verdict);
     QCOMPARE(announcements[0].description, note);
-    const QString back = accessible(result->findChild<QPushButton*>(QStringLiteral("cmdOK")))
-                             ->text(QAccessible::Description);
+    const QString back =
+        accessible(horavela::control<QPushButton>(result, "cmdOK"))->text(QAccessible::Description);
     QCOMPARE(back, withNote ? verdict + u' ' + note : verdict);
 }
 

@@ -224,9 +224,9 @@ void frmMainTest::menuBarHoldsItsEntriesInOrder() {
     QCOMPARE(texts(control<QMenu>("mnuHelp")->actions()),
              (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                           "-", "&About Software"}));
-    auto* donate = window_->findChild<QAction*>(QStringLiteral("mnuDonate"));
+    auto* donate = control<QAction>("mnuDonate");
     QVERIFY2(!donate->menu(), "Donate opens a drop-down");
-    auto* makeMoney = window_->findChild<QAction*>(QStringLiteral("mkmoney"));
+    auto* makeMoney = control<QAction>("mkmoney");
     QVERIFY2(!makeMoney->isEnabled(), "Make Money Online can be chosen");
     QVERIFY2(makeMoney->isVisible(), "Make Money Online is not shown greyed out");
 }
@@ -546,7 +546,7 @@ void frmMainTest::buttonAndMenuRunTheInputChecks() {
     QFETCH(bool, byMenu);
     const auto check = [&] {
         if (byMenu)
-            window_->findChild<QAction*>(QStringLiteral("mnuNext"))->trigger();
+            control<QAction>("mnuNext")->trigger();
         else
             QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
     };
@@ -597,7 +597,7 @@ void frmMainTest::linksAndMenuEntriesOpenTheirAddresses() {
 
 void frmMainTest::aboutEntryShowsTheAboutWindowModally() {
     ModalAnswerer answerer;
-    window_->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    control<QAction>("mnuAbout")->trigger();
     QCOMPARE(answerer.windows, QStringList{"frmAbout"});
     QVERIFY(window_->isVisible());
 }
@@ -611,7 +611,7 @@ void frmMainTest::closeBoxAndExitEndTheProgram_data() {
 void frmMainTest::closeBoxAndExitEndTheProgram() {
     QFETCH(bool, byMenu);
     if (byMenu)
-        window_->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+        control<QAction>("mnuExit")->trigger();
     else
         window_->close();
     QCOMPARE(programEnds_, 1);

@@ -154,9 +154,9 @@ void frmDisplayTest::controlsFollowTheLayout() {
 void frmDisplayTest::opensWithTheNoteHiddenAndBackFocused() {
     frmDisplay fresh(nullptr);
     QVERIFY2(!fresh.isVisible(), "a new result window shows itself");
-    QVERIFY2(fresh.findChild<QLabel*>(QStringLiteral("lblShow"))->isHidden(),
+    QVERIFY2(horavela::control<QLabel>(&fresh, "lblShow")->isHidden(),
              "the note is shown before any check");
-    QCOMPARE(fresh.findChild<QLabel*>(QStringLiteral("lblRahukalResult"))->text(),
+    QCOMPARE(horavela::control<QLabel>(&fresh, "lblRahukalResult")->text(),
              QStringLiteral("The Chosen Time Period is Not in Rahu Kaal"));
 
     // After the buttons come the links, top to bottom; the covered banner is no stop.
@@ -238,7 +238,7 @@ void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses() {
 
 void frmDisplayTest::aboutEntryShowsTheAboutWindowModally() {
     ModalAnswerer answerer;
-    window_->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    control<QAction>("mnuAbout")->trigger();
     QCOMPARE(answerer.windows, QStringList{"frmAbout"});
     QVERIFY(window_->isVisible());
     QCOMPARE(programEnds, 0);
@@ -256,7 +256,7 @@ void frmDisplayTest::backUnloadsTheWindowAndShowsTheInput() {
     if (way == u"Back button")
         QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
     else if (way == u"File menu Back")
-        window_->findChild<QAction*>(QStringLiteral("mnuFileBack"))->trigger();
+        control<QAction>("mnuFileBack")->trigger();
     else if (way == u"Enter on opening")
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     else
@@ -280,7 +280,7 @@ void frmDisplayTest::everyWayOutEndsTheProgram() {
     if (way == u"Exit button")
         QTest::mouseClick(control<QPushButton>("cmdExit"), Qt::LeftButton);
     else if (way == u"File menu Exit")
-        window_->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+        control<QAction>("mnuExit")->trigger();
     else if (way == u"close box")
         window_->close();
     else if (way == u"Escape")
