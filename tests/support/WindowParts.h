@@ -1,5 +1,5 @@
-// Double-clicking a list row, and the web pages that the link labels and menu
-// entries of the main and result windows open.
+// One data row a line, double-clicking a list row, and the web pages that the
+// link labels and menu entries of the main and result windows open.
 #pragma once
 
 #include <QListWidget>
@@ -7,6 +7,11 @@
 #include <QTest>
 
 namespace horavela {
+
+// A row of a data-driven test: its name, then one value for each column.
+template <typename... Values> void addRow(const char* name, const Values&... values) {
+    (QTest::newRow(name) << ... << values);
+}
 
 // Double-clicks the list's row as a user would: the first press selects it.
 inline void doubleClickRow(QListWidget* list, int row) {
@@ -25,13 +30,13 @@ inline void addWebEntryRows() {
     const QString main = QStringLiteral("http://" MAIN_SITE_HOST);
     const QString help = QStringLiteral("http://" HELP_SITE_HOST);
     const QString program = QStringLiteral("http://" PROGRAM_SITE_HOST);
-    QTest::newRow("Label61") << "Label61" << main;
-    QTest::newRow("lblFullBrand") << "lblFullBrand" << help + "/fully-branded.html";
-    QTest::newRow("lblCobrand") << "lblCobrand" << help + "/co-brand.html";
-    QTest::newRow("mnuOnline") << "mnuOnline" << program + "/horavela-help.html";
-    QTest::newRow("mnuVisit") << "mnuVisit" << main;
-    QTest::newRow("mnuUpdate") << "mnuUpdate" << program + "/download-horavela.html";
-    QTest::newRow("mnuDonate") << "mnuDonate" << help + "/donate.html";
+    addRow("Label61", "Label61", main);
+    addRow("lblFullBrand", "lblFullBrand", help + "/fully-branded.html");
+    addRow("lblCobrand", "lblCobrand", help + "/co-brand.html");
+    addRow("mnuOnline", "mnuOnline", program + "/horavela-help.html");
+    addRow("mnuVisit", "mnuVisit", main);
+    addRow("mnuUpdate", "mnuUpdate", program + "/download-horavela.html");
+    addRow("mnuDonate", "mnuDonate", help + "/donate.html");
 }
 
 } // namespace horavela

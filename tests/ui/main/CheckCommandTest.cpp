@@ -4,6 +4,7 @@
 #include "ModalAnswerer.h"
 #include "SunTimesAround.h"
 #include "TextForms.h"
+#include "WindowParts.h"
 #include "modSunRiseSunSet.h"
 
 #include <QAction>
@@ -110,20 +111,13 @@ void CheckCommandTest::neighbouringDaysRollOverMonthsAndYears_data() {
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("previousDay");
     QTest::addColumn<QString>("nextDay");
-    QTest::newRow("1 January") << 2024 << 1 << 1 << "12/31/2023"
-                               << "1/2/2024";
-    QTest::newRow("31 December") << 2024 << 12 << 31 << "12/30/2024"
-                                 << "1/1/2025";
-    QTest::newRow("28 February of a leap year") << 2024 << 2 << 28 << "2/27/2024"
-                                                << "2/29/2024";
-    QTest::newRow("1 March of a leap year") << 2024 << 3 << 1 << "2/29/2024"
-                                            << "3/2/2024";
-    QTest::newRow("1 March of a common year") << 2023 << 3 << 1 << "2/28/2023"
-                                              << "3/2/2023";
-    QTest::newRow("first day of the lists") << 1901 << 1 << 1 << "12/31/1900"
-                                            << "1/2/1901";
-    QTest::newRow("last day of the lists") << 2050 << 12 << 31 << "12/30/2050"
-                                           << "1/1/2051";
+    addRow("1 January", 2024, 1, 1, "12/31/2023", "1/2/2024");
+    addRow("31 December", 2024, 12, 31, "12/30/2024", "1/1/2025");
+    addRow("28 February of a leap year", 2024, 2, 28, "2/27/2024", "2/29/2024");
+    addRow("1 March of a leap year", 2024, 3, 1, "2/29/2024", "3/2/2024");
+    addRow("1 March of a common year", 2023, 3, 1, "2/28/2023", "3/2/2023");
+    addRow("first day of the lists", 1901, 1, 1, "12/31/1900", "1/2/1901");
+    addRow("last day of the lists", 2050, 12, 31, "12/30/2050", "1/1/2051");
 }
 
 void CheckCommandTest::neighbouringDaysRollOverMonthsAndYears() {
@@ -164,22 +158,14 @@ void CheckCommandTest::coordinatesAreReadAsTheInputChecksReadThem_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("readAs");
-    QTest::newRow("latitude with a blank before") << "txtLatD"
-                                                  << " 8" << 8;
-    QTest::newRow("latitude with a blank after") << "txtLatD"
-                                                 << "8 " << 8;
-    QTest::newRow("longitude pasted with a letter after") << "txtLonD"
-                                                          << "12a" << 12;
-    QTest::newRow("longitude of letters only") << "txtLonD"
-                                               << "abc" << 0;
-    QTest::newRow("half rounds to the even 2") << "txtLonD"
-                                               << "2.5" << 2;
-    QTest::newRow("half rounds to the even 4") << "txtLonD"
-                                               << "3.5" << 4;
-    QTest::newRow("latitude minutes with a blank") << "txtLatM"
-                                                   << " 7" << 7;
-    QTest::newRow("longitude minutes, a half") << "txtLonM"
-                                               << ".5" << 0;
+    addRow("latitude with a blank before", "txtLatD", " 8", 8);
+    addRow("latitude with a blank after", "txtLatD", "8 ", 8);
+    addRow("longitude pasted with a letter after", "txtLonD", "12a", 12);
+    addRow("longitude of letters only", "txtLonD", "abc", 0);
+    addRow("half rounds to the even 2", "txtLonD", "2.5", 2);
+    addRow("half rounds to the even 4", "txtLonD", "3.5", 4);
+    addRow("latitude minutes with a blank", "txtLatM", " 7", 7);
+    addRow("longitude minutes, a half", "txtLonM", ".5", 0);
 }
 
 // The other three boxes hold 18, 31, 73 and 50 as typed.
@@ -268,14 +254,10 @@ void CheckCommandTest::failedInputCheckOpensNothing() {
 void CheckCommandTest::zoneThatIsNotANumberStopsTheCheck_data() {
     QTest::addColumn<QString>("hours");
     QTest::addColumn<QString>("minutes");
-    QTest::newRow("hours empty") << ""
-                                 << "0";
-    QTest::newRow("minutes empty") << "5"
-                                   << "";
-    QTest::newRow("a minus sign only") << "-"
-                                       << "30";
-    QTest::newRow("minus after the digits") << "5-"
-                                            << "30";
+    addRow("hours empty", "", "0");
+    addRow("minutes empty", "5", "");
+    addRow("a minus sign only", "-", "30");
+    addRow("minus after the digits", "5-", "30");
 }
 
 void CheckCommandTest::zoneThatIsNotANumberStopsTheCheck() {
@@ -301,8 +283,8 @@ void CheckCommandTest::dayWithoutSunriseOrSunsetStopsTheCheck_data() {
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("dayNamed");
 
-    QTest::newRow("midsummer near the pole") << 2024 << 6 << 21 << "June 21,2024";
-    QTest::newRow("midwinter near the pole") << 2024 << 12 << 21 << "December 21,2024";
+    addRow("midsummer near the pole", 2024, 6, 21, "June 21,2024");
+    addRow("midwinter near the pole", 2024, 12, 21, "December 21,2024");
     const year_month_day beforePolarDays = dayBesidePolarDays(70, 2024, days{1});
     const year_month_day afterPolarDays = dayBesidePolarDays(70, 2024, days{-1});
     const auto named = [](sys_days day) {
@@ -312,12 +294,12 @@ void CheckCommandTest::dayWithoutSunriseOrSunsetStopsTheCheck_data() {
                               QString::number(static_cast<unsigned>(date.day())),
                               QString::number(static_cast<int>(date.year())));
     };
-    QTest::newRow("the day after has none")
-        << int(beforePolarDays.year()) << int(unsigned(beforePolarDays.month()))
-        << int(unsigned(beforePolarDays.day())) << named(sys_days{beforePolarDays} + days{1});
-    QTest::newRow("the day before has none")
-        << int(afterPolarDays.year()) << int(unsigned(afterPolarDays.month()))
-        << int(unsigned(afterPolarDays.day())) << named(sys_days{afterPolarDays} - days{1});
+    addRow("the day after has none", int(beforePolarDays.year()),
+           int(unsigned(beforePolarDays.month())), int(unsigned(beforePolarDays.day())),
+           named(sys_days{beforePolarDays} + days{1}));
+    addRow("the day before has none", int(afterPolarDays.year()),
+           int(unsigned(afterPolarDays.month())), int(unsigned(afterPolarDays.day())),
+           named(sys_days{afterPolarDays} - days{1}));
 }
 
 void CheckCommandTest::dayWithoutSunriseOrSunsetStopsTheCheck() {

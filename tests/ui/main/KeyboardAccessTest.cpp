@@ -5,6 +5,7 @@
 #include "MainWindowTest.h"
 #include "ModalAnswerer.h"
 #include "Startup.h"
+#include "WindowParts.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -161,7 +162,7 @@ void KeyboardAccessTest::inputsAreNamedByTheirCaptions_data() {
         {"cmdRashi", "Is the Chosen Period in Rahul Kaal?", ""},
     };
     for (const auto& row : rows)
-        QTest::newRow(row.control) << row.control << row.name << row.description;
+        addRow(row.control, row.control, row.name, row.description);
 }
 
 void KeyboardAccessTest::inputsAreNamedByTheirCaptions() {
@@ -177,22 +178,14 @@ void KeyboardAccessTest::linkLabelsAreLinksAScreenReaderCanPress_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("address");
-    QTest::newRow("main Label61") << "main"
-                                  << "Label61" << MainSite;
-    QTest::newRow("main lblFullBrand") << "main"
-                                       << "lblFullBrand" << HelpSite + "/fully-branded.html";
-    QTest::newRow("main lblCobrand") << "main"
-                                     << "lblCobrand" << HelpSite + "/co-brand.html";
-    QTest::newRow("result Label61") << "result"
-                                    << "Label61" << MainSite;
-    QTest::newRow("result lblFullBrand") << "result"
-                                         << "lblFullBrand" << HelpSite + "/fully-branded.html";
-    QTest::newRow("result lblCobrand") << "result"
-                                       << "lblCobrand" << HelpSite + "/co-brand.html";
-    QTest::newRow("About lblHomePage") << "about"
-                                       << "lblHomePage" << MainSite;
-    QTest::newRow("About lblCobrand") << "about"
-                                      << "lblCobrand" << HelpSite + "/fully-branded.html";
+    addRow("main Label61", "main", "Label61", MainSite);
+    addRow("main lblFullBrand", "main", "lblFullBrand", HelpSite + "/fully-branded.html");
+    addRow("main lblCobrand", "main", "lblCobrand", HelpSite + "/co-brand.html");
+    addRow("result Label61", "result", "Label61", MainSite);
+    addRow("result lblFullBrand", "result", "lblFullBrand", HelpSite + "/fully-branded.html");
+    addRow("result lblCobrand", "result", "lblCobrand", HelpSite + "/co-brand.html");
+    addRow("About lblHomePage", "about", "lblHomePage", MainSite);
+    addRow("About lblCobrand", "about", "lblCobrand", HelpSite + "/fully-branded.html");
 }
 
 void KeyboardAccessTest::linkLabelsAreLinksAScreenReaderCanPress() {
@@ -230,9 +223,9 @@ void KeyboardAccessTest::tzHelpIsALinkThatOpensThePicker() {
 void KeyboardAccessTest::keysOnAFocusedLinkOpenItsPage_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
-    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    addRow("Space", int(Qt::Key_Space), int(Qt::NoModifier));
+    addRow("Return", int(Qt::Key_Return), int(Qt::NoModifier));
+    addRow("keypad Enter", int(Qt::Key_Enter), int(Qt::KeypadModifier));
 }
 
 void KeyboardAccessTest::keysOnAFocusedLinkOpenItsPage() {
@@ -301,8 +294,8 @@ void KeyboardAccessTest::resultWindowAnnouncesItsVerdict_data() {
     QTest::addColumn<QString>("verdict");
     QTest::addColumn<bool>("withNote");
     // At the equator on 20 March 2024 Rahu Kaal runs from 12:07:28 to 13:38:19.
-    QTest::newRow("in Rahu Kaal") << 12 << "The Chosen Time Period is in Rahu Kaal" << true;
-    QTest::newRow("not in Rahu Kaal") << 9 << "The Chosen Time Period is not in Rahu Kaal" << false;
+    addRow("in Rahu Kaal", 12, "The Chosen Time Period is in Rahu Kaal", true);
+    addRow("not in Rahu Kaal", 9, "The Chosen Time Period is not in Rahu Kaal", false);
 }
 
 void KeyboardAccessTest::resultWindowAnnouncesItsVerdict() {

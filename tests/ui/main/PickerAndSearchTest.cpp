@@ -39,8 +39,8 @@ void PickerAndSearchTest::openPicker(std::function<void(QWidget*)> action) {
 
 void PickerAndSearchTest::tzHelpPlacesThePickerAndBlocksTheWindow_data() {
     QTest::addColumn<bool>("nearScreenCorner");
-    QTest::newRow("window centred") << false;
-    QTest::newRow("window at the bottom right of the screen") << true;
+    addRow("window centred", false);
+    addRow("window at the bottom right of the screen", true);
 }
 
 // Left: the window's edge, the zone box's left, the label's left and width
@@ -70,15 +70,9 @@ void PickerAndSearchTest::pickerWritesTheZoneBoxesOnlyOnADoubleClick_data() {
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("hour");
     QTest::addColumn<QString>("minute");
-    QTest::newRow("double-click on New Zealand Summer Time") << "double-click"
-                                                             << "-12"
-                                                             << "-30";
-    QTest::newRow("Quit") << "quit"
-                          << "5"
-                          << "45";
-    QTest::newRow("Esc") << "escape"
-                         << "5"
-                         << "45";
+    addRow("double-click on New Zealand Summer Time", "double-click", "-12", "-30");
+    addRow("Quit", "quit", "5", "45");
+    addRow("Esc", "escape", "5", "45");
 }
 
 void PickerAndSearchTest::pickerWritesTheZoneBoxesOnlyOnADoubleClick() {
@@ -111,26 +105,10 @@ void PickerAndSearchTest::searchAsksForTheFirstMissingPlace_data() {
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("nothing entered") << ""
-                                     << ""
-                                     << ""
-                                     << "Please Enter City"
-                                     << "txtMCity";
-    QTest::newRow("no city") << ""
-                             << "Maharashtra"
-                             << "India"
-                             << "Please Enter City"
-                             << "txtMCity";
-    QTest::newRow("city only") << "Pune"
-                               << ""
-                               << ""
-                               << "Please Enter State"
-                               << "txtMState";
-    QTest::newRow("no country") << "Pune"
-                                << "Maharashtra"
-                                << ""
-                                << "Please Enter Country"
-                                << "txtMCountry";
+    addRow("nothing entered", "", "", "", "Please Enter City", "txtMCity");
+    addRow("no city", "", "Maharashtra", "India", "Please Enter City", "txtMCity");
+    addRow("city only", "Pune", "", "", "Please Enter State", "txtMState");
+    addRow("no country", "Pune", "Maharashtra", "", "Please Enter Country", "txtMCountry");
 }
 
 void PickerAndSearchTest::searchAsksForTheFirstMissingPlace() {
@@ -155,22 +133,13 @@ void PickerAndSearchTest::searchOpensTheEncodedQuery_data() {
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("query");
     const QString question = QStringLiteral("%20Latitude%20Longitude");
-    QTest::newRow("Pune") << "Pune"
-                          << "Maharashtra"
-                          << "India"
-                          << "Pune%20Maharashtra%20India" + question;
-    QTest::newRow("city of spaces, kept untrimmed") << "   "
-                                                    << "Maharashtra"
-                                                    << "India"
-                                                    << "%20%20%20%20Maharashtra%20India" + question;
-    QTest::newRow("characters that would change the address")
-        << "A&q=B#C?D/E+F%G"
-        << "x\"<>"
-        << "'`"
-        << "A%26q%3DB%23C%3FD%2FE%2BF%25G%20x%22%3C%3E%20%27%60" + question;
-    QTest::newRow("letters beyond ASCII") << QStringLiteral("S\u00E3o Paulo") << "SP"
-                                          << "Brasil"
-                                          << "S%C3%A3o%20Paulo%20SP%20Brasil" + question;
+    addRow("Pune", "Pune", "Maharashtra", "India", "Pune%20Maharashtra%20India" + question);
+    addRow("city of spaces, kept untrimmed", "   ", "Maharashtra", "India",
+           "%20%20%20%20Maharashtra%20India" + question);
+    addRow("characters that would change the address", "A&q=B#C?D/E+F%G", "x\"<>", "'`",
+           "A%26q%3DB%23C%3FD%2FE%2BF%25G%20x%22%3C%3E%20%27%60" + question);
+    addRow("letters beyond ASCII", QStringLiteral("S\u00E3o Paulo"), "SP", "Brasil",
+           "S%C3%A3o%20Paulo%20SP%20Brasil" + question);
 }
 
 // Name, date and coordinates are left empty: the search needs none of them.

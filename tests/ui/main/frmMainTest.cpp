@@ -110,15 +110,14 @@ void frmMainTest::listsHoldTheirItemsInOrder_data() {
             texts.append(QString::number(n));
         return texts;
     };
-    QTest::newRow("months") << "cboMonth"
-                            << QStringList{"January",   "February", "March",    "April",
-                                           "May",       "June",     "July",     "August",
-                                           "September", "October",  "November", "December"};
-    QTest::newRow("days") << "cboDate" << numbers(1, 31);
-    QTest::newRow("years") << "cboYear" << numbers(1901, 2050);
-    QTest::newRow("hours") << "cboHour" << numbers(0, 23);
-    QTest::newRow("minutes") << "cboMinute" << numbers(0, 59);
-    QTest::newRow("seconds") << "cboSecond" << numbers(0, 59);
+    addRow("months", "cboMonth",
+           QStringList{"January", "February", "March", "April", "May", "June", "July", "August",
+                       "September", "October", "November", "December"});
+    addRow("days", "cboDate", numbers(1, 31));
+    addRow("years", "cboYear", numbers(1901, 2050));
+    addRow("hours", "cboHour", numbers(0, 23));
+    addRow("minutes", "cboMinute", numbers(0, 59));
+    addRow("seconds", "cboSecond", numbers(0, 59));
 }
 
 void frmMainTest::listsHoldTheirItemsInOrder() {
@@ -138,16 +137,16 @@ void frmMainTest::boxesHaveTheirLengthLimits_data() {
     QTest::addColumn<int>("limit");
 
     const int none = QLineEdit().maxLength();
-    QTest::newRow("name") << "txtName" << none;
-    QTest::newRow("zone hours") << "txtZoneHour" << 3;
-    QTest::newRow("zone minutes") << "txtZoneMinute" << 3;
-    QTest::newRow("latitude degrees") << "txtLatD" << 2;
-    QTest::newRow("latitude minutes") << "txtLatM" << 2;
-    QTest::newRow("longitude degrees") << "txtLonD" << 3;
-    QTest::newRow("longitude minutes") << "txtLonM" << 2;
-    QTest::newRow("city") << "txtMCity" << none;
-    QTest::newRow("state") << "txtMState" << none;
-    QTest::newRow("country") << "txtMCountry" << none;
+    addRow("name", "txtName", none);
+    addRow("zone hours", "txtZoneHour", 3);
+    addRow("zone minutes", "txtZoneMinute", 3);
+    addRow("latitude degrees", "txtLatD", 2);
+    addRow("latitude minutes", "txtLatM", 2);
+    addRow("longitude degrees", "txtLonD", 3);
+    addRow("longitude minutes", "txtLonM", 2);
+    addRow("city", "txtMCity", none);
+    addRow("state", "txtMState", none);
+    addRow("country", "txtMCountry", none);
 }
 
 void frmMainTest::boxesHaveTheirLengthLimits() {
@@ -251,25 +250,22 @@ void frmMainTest::tabVisitsThePlacesInOrder_data() {
     // The links follow every input place, top to bottom; of the two banners
     // only the one in front is reached.
     const QStringList links = {"Label61", "lblTZHelp", "lblFullBrand"};
-    QTest::newRow("North and East")
-        << false << false << QString()
-        << first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last + links;
-    QTest::newRow("South and East") << true << false << QString()
-                                    << first + QStringList{"txtLonD", "txtLonM", "optLong_0"} +
-                                           last + QStringList{"optLat_1"} + links;
-    QTest::newRow("North and West") << false << true << QString()
-                                    << first + QStringList{"optLat_0", "txtLonD", "txtLonM"} +
-                                           last + QStringList{"optLong_1"} + links;
-    QTest::newRow("South and West") << true << true << QString()
-                                    << first + QStringList{"txtLonD", "txtLonM"} + last +
-                                           QStringList{"optLong_1", "optLat_1"} + links;
-    QTest::newRow("co-brand banner in front")
-        << false << false << "lblCobrand"
-        << first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last +
-               QStringList{"Label61", "lblTZHelp", "lblCobrand"};
-    QTest::newRow("full brand banner raised again")
-        << false << false << "lblCobrand lblFullBrand"
-        << first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last + links;
+    addRow("North and East", false, false, QString(),
+           first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last + links);
+    addRow("South and East", true, false, QString(),
+           first + QStringList{"txtLonD", "txtLonM", "optLong_0"} + last + QStringList{"optLat_1"} +
+               links);
+    addRow("North and West", false, true, QString(),
+           first + QStringList{"optLat_0", "txtLonD", "txtLonM"} + last + QStringList{"optLong_1"} +
+               links);
+    addRow("South and West", true, true, QString(),
+           first + QStringList{"txtLonD", "txtLonM"} + last + QStringList{"optLong_1", "optLat_1"} +
+               links);
+    addRow("co-brand banner in front", false, false, "lblCobrand",
+           first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last +
+               QStringList{"Label61", "lblTZHelp", "lblCobrand"});
+    addRow("full brand banner raised again", false, false, "lblCobrand lblFullBrand",
+           first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last + links);
 }
 
 // Tab runs once through the places and comes back to the name.
@@ -375,11 +371,9 @@ void frmMainTest::keyFiltersPassOrRefuseTypedKeys_data() {
     QTest::addColumn<int>("row");
     for (const char* name : {"txtLatD", "txtLatM", "txtLonD", "txtLonM", "txtZoneMinute"})
         for (int i = 0; i < int(std::size(NumberBoxCases)); ++i)
-            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(name, NumberBoxCases[i].what)))
-                << name << i;
+            addRow(qPrintable(QStringLiteral("%1 %2").arg(name, NumberBoxCases[i].what)), name, i);
     for (int i = 0; i < int(std::size(OtherCases)); ++i)
-        QTest::newRow(OtherCases[i].what)
-            << OtherCases[i].box << int(std::size(NumberBoxCases)) + i;
+        addRow(OtherCases[i].what, OtherCases[i].box, int(std::size(NumberBoxCases)) + i);
 }
 
 void frmMainTest::keyFiltersPassOrRefuseTypedKeys() {
@@ -507,7 +501,7 @@ const InputCase InputCases[] = {
 void frmMainTest::validateInputReportsTheFirstFault_data() {
     QTest::addColumn<int>("row");
     for (int i = 0; i < int(std::size(InputCases)); ++i)
-        QTest::newRow(InputCases[i].what) << i;
+        addRow(InputCases[i].what, i);
 }
 
 void frmMainTest::validateInputReportsTheFirstFault() {
@@ -538,8 +532,8 @@ void frmMainTest::validateInputReportsTheFirstFault() {
 
 void frmMainTest::buttonAndMenuRunTheInputChecks_data() {
     QTest::addColumn<bool>("byMenu");
-    QTest::newRow("button") << false;
-    QTest::newRow("File menu") << true;
+    addRow("button", false);
+    addRow("File menu", true);
 }
 
 void frmMainTest::buttonAndMenuRunTheInputChecks() {
@@ -604,8 +598,8 @@ void frmMainTest::aboutEntryShowsTheAboutWindowModally() {
 
 void frmMainTest::closeBoxAndExitEndTheProgram_data() {
     QTest::addColumn<bool>("byMenu");
-    QTest::newRow("close box") << false;
-    QTest::newRow("Exit") << true;
+    addRow("close box", false);
+    addRow("Exit", true);
 }
 
 void frmMainTest::closeBoxAndExitEndTheProgram() {

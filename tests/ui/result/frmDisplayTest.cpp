@@ -215,8 +215,8 @@ void frmDisplayTest::menuBarHoldsItsEntriesInOrder() {
 
 void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses_data() {
     addWebEntryRows();
-    QTest::newRow("mkmoney, were it on")
-        << "mkmoney" << QStringLiteral("http://" HELP_SITE_HOST "/fully-branded.html");
+    addRow("mkmoney, were it on", "mkmoney",
+           QStringLiteral("http://" HELP_SITE_HOST "/fully-branded.html"));
 }
 
 void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses() {
@@ -247,7 +247,7 @@ void frmDisplayTest::aboutEntryShowsTheAboutWindowModally() {
 void frmDisplayTest::backUnloadsTheWindowAndShowsTheInput_data() {
     QTest::addColumn<QString>("way");
     for (const char* way : {"Back button", "File menu Back", "Enter on opening", "Alt+B"})
-        QTest::newRow(way) << way;
+        addRow(way, way);
 }
 
 void frmDisplayTest::backUnloadsTheWindowAndShowsTheInput() {
@@ -272,7 +272,7 @@ void frmDisplayTest::backUnloadsTheWindowAndShowsTheInput() {
 void frmDisplayTest::everyWayOutEndsTheProgram_data() {
     QTest::addColumn<QString>("way");
     for (const char* way : {"Exit button", "File menu Exit", "close box", "Escape", "Alt+E"})
-        QTest::newRow(way) << way;
+        addRow(way, way);
 }
 
 void frmDisplayTest::everyWayOutEndsTheProgram() {

@@ -98,30 +98,18 @@ void frmTimeZoneTest::doubleClickWritesTheRowsValues_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("hour");
     QTest::addColumn<QString>("minute");
-    QTest::newRow("GMT") << 29 << "0"
-                         << "0";
-    QTest::newRow("UT") << 61 << "0"
-                        << "0";
-    QTest::newRow("HST, west with half an hour") << 32 << "10"
-                                                 << "30";
-    QTest::newRow("NZS, east with half an hour") << 48 << "-12"
-                                                 << "-30";
-    QTest::newRow("IST, listed as +5.3") << 34 << "-5"
-                                         << "-30";
-    QTest::newRow("AEST, whole hour replaces the minutes") << 8 << "-10"
-                                                           << "0";
-    QTest::newRow("NST, Newfoundland") << 50 << "3"
-                                       << "30";
-    QTest::newRow("NST, North Sumatra") << 52 << "-6"
-                                        << "-30";
-    QTest::newRow("SAD, first of a pair") << 56 << "-10"
-                                          << "-30";
-    QTest::newRow("SDT, second of a pair") << 57 << "-10"
-                                           << "-30";
-    QTest::newRow("first row") << 0 << "9"
-                               << "0";
-    QTest::newRow("last row") << 70 << "8"
-                              << "0";
+    addRow("GMT", 29, "0", "0");
+    addRow("UT", 61, "0", "0");
+    addRow("HST, west with half an hour", 32, "10", "30");
+    addRow("NZS, east with half an hour", 48, "-12", "-30");
+    addRow("IST, listed as +5.3", 34, "-5", "-30");
+    addRow("AEST, whole hour replaces the minutes", 8, "-10", "0");
+    addRow("NST, Newfoundland", 50, "3", "30");
+    addRow("NST, North Sumatra", 52, "-6", "-30");
+    addRow("SAD, first of a pair", 56, "-10", "-30");
+    addRow("SDT, second of a pair", 57, "-10", "-30");
+    addRow("first row", 0, "9", "0");
+    addRow("last row", 70, "8", "0");
 }
 
 void frmTimeZoneTest::doubleClickWritesTheRowsValues() {
@@ -172,10 +160,10 @@ void frmTimeZoneTest::doubleClickWithNoRowSelectedWritesNothing() {
 
 void frmTimeZoneTest::quitEnterAndEscapeWriteNothing_data() {
     QTest::addColumn<QString>("way");
-    QTest::newRow("Quit clicked") << "click";
-    QTest::newRow("Enter on a selected row") << "enter";
-    QTest::newRow("Esc") << "escape";
-    QTest::newRow("Alt+Q") << "alt+q";
+    addRow("Quit clicked", "click");
+    addRow("Enter on a selected row", "enter");
+    addRow("Esc", "escape");
+    addRow("Alt+Q", "alt+q");
 }
 
 void frmTimeZoneTest::quitEnterAndEscapeWriteNothing() {
