@@ -2,6 +2,7 @@
 // leaving it writes into the two zone boxes.
 #include "frmTimeZone.h"
 
+#include "TimeZoneTable.h"
 #include "WindowDriver.h"
 #include "WindowLayout.h"
 #include "WindowParts.h"
@@ -98,18 +99,19 @@ void frmTimeZoneTest::doubleClickWritesTheRowsValues_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("hour");
     QTest::addColumn<QString>("minute");
+    addRow("first row", 0, "9", "0");
+    addRow("AEST, whole hour replaces the minutes", 8, "-10", "0");
     addRow("GMT", 29, "0", "0");
     addRow("UT", 61, "0", "0");
+    addRow("last row", int(TimeZoneRows.size()) - 1, "8", "0");
+    // Half an hour carries the sign of the hours.
     addRow("HST, west with half an hour", 32, "10", "30");
     addRow("NZS, east with half an hour", 48, "-12", "-30");
     addRow("IST, listed as +5.3", 34, "-5", "-30");
-    addRow("AEST, whole hour replaces the minutes", 8, "-10", "0");
     addRow("NST, Newfoundland", 50, "3", "30");
     addRow("NST, North Sumatra", 52, "-6", "-30");
     addRow("SAD, first of a pair", 56, "-10", "-30");
     addRow("SDT, second of a pair", 57, "-10", "-30");
-    addRow("first row", 0, "9", "0");
-    addRow("last row", 70, "8", "0");
 }
 
 void frmTimeZoneTest::doubleClickWritesTheRowsValues() {
