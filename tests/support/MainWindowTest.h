@@ -34,7 +34,7 @@ protected:
 
     QPointer<QMainWindow> window_;
     UrlRecorder pages_;
-    int programEnds_ = 0;
+    static inline int programEnds_ = 0;
 };
 
 } // namespace horavela
