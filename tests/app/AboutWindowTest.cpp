@@ -72,23 +72,19 @@ void AboutWindowTest::everyControlSitsAtItsPlace() {
                             .arg(about.height())));
     QVERIFY2(about.minimumSize() == about.maximumSize(), "the About window can be resized");
 
-    const QStringList faults = layoutMismatches(
-        &about,
-        {
-            {"picIcon", fromTwips(150, 150, 510, 510), {8.25, Regular, 0, nullptr}},
-            {"Label2", fromTwips(780, 285, 2130, 240), {9.75, Bold}},
-            {"Label1", fromTwips(120, 840, 5835, 975), {8.25}},
-            {"Label3",
-             fromTwips(120, 2520, 5685, 675),
-             {8.25, Bold},
-             "Home Business Opportunity. Start your own Internet business and make money online. "
-             "Get this software fully branded for your website."},
-            {"lblCobrand",
-             fromTwips(3360, 3240, 2610, 195),
-             {8.25, BoldUnderlined},
-             "Click here for more details"},
-            {"cmdOK", fromTwips(4680, 3600, 1260, 345), {8.25, Bold}, "&OK"},
-        });
+    const char* const FullBrand = "Home Business Opportunity. Start your own Internet business "
+                                  "and make money online. Get this software fully branded for "
+                                  "your website.";
+    const char* const Details = "Click here for more details";
+    const ControlLayout layout[] = {
+        {"picIcon", fromTwips(150, 150, 510, 510), {8.25, Regular, 0, nullptr}},
+        {"Label2", fromTwips(780, 285, 2130, 240), {9.75, Bold}},
+        {"Label1", fromTwips(120, 840, 5835, 975), {8.25}},
+        {"Label3", fromTwips(120, 2520, 5685, 675), {8.25, Bold}, FullBrand},
+        {"lblCobrand", fromTwips(3360, 3240, 2610, 195), {8.25, BoldUnderlined}, Details},
+        {"cmdOK", fromTwips(4680, 3600, 1260, 345), {8.25, Bold}, "&OK"},
+    };
+    const QStringList faults = layoutMismatches(&about, layout);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 
     // The home page link keeps its place and width; its text shrinks to show the whole address.

@@ -39,7 +39,7 @@ QString fontMismatch(const QFont& font, const LayoutFont& expected) {
 
 } // namespace
 
-QStringList layoutMismatches(const QWidget* window, std::initializer_list<ControlLayout> rows) {
+QStringList layoutMismatches(const QWidget* window, std::span<const ControlLayout> rows) {
     QStringList faults;
     for (const ControlLayout& row : rows) {
         const auto* widget = window->findChild<const QWidget*>(QLatin1String(row.name));

@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
-#include <initializer_list>
+#include <span>
 
 namespace horavela {
 
@@ -32,6 +32,6 @@ struct ControlLayout {
 };
 
 // Every way the window's controls differ from the rows, one line each.
-QStringList layoutMismatches(const QWidget* window, std::initializer_list<ControlLayout> rows);
+QStringList layoutMismatches(const QWidget* window, std::span<const ControlLayout> rows);
 
 } // namespace horavela

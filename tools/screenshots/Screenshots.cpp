@@ -10,7 +10,6 @@
 #include "frmTimeZone.h"
 #include "modRahukal.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>

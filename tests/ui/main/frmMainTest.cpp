@@ -9,13 +9,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -156,41 +154,35 @@ void frmMainTest::boxesHaveTheirLengthLimits() {
 }
 
 void frmMainTest::controlsFollowTheLayout() {
+    const char* const Description =
+        "Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a day "
+        "when favorable tasks are not performed. Do all important and good tasks in the time "
+        "before or after the Rahu Kaal.";
+    const char* const FullBrand =
+        "Home Business Opportunity. Start your own Internet business and make money online. Get "
+        "this software fully branded for your website. Click here for more details.";
+    const char* const CoBrand =
+        "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+        "your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+        "co-branding.";
     const QColor dark(64, 64, 64), light(224, 224, 224), grey(128, 128, 128);
-    const QStringList faults = layoutMismatches(
-        window_, {
-                     {"Frame6", {}, {}, nullptr, {}, dark},
-                     {"lblEnterName", {}, {}, nullptr, light},
-                     {"txtName", {}, {8.25}, nullptr, light, dark},
-                     {"Label4",
-                      {},
-                      {},
-                      "Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious "
-                      "time period in a day when favorable tasks are not performed. Do "
-                      "all important and good tasks in the time before or after the "
-                      "Rahu Kaal."},
-                     {"fraZone", {}, {}, "Enter Your Time Zone"},
-                     {"lblTZHelp", {}, {11.25, Bold}},
-                     {"txtLatD", {}, {}, nullptr, light, dark},
-                     {"optLat_1", {}, {}, "South"},
-                     {"txtMCountry", {}, {}, nullptr, light, dark},
-                     {"cmdBrowser", {}, {}, "Click Here To Find Latitude && Longitude"},
-                     {"cmdRashi", {}, {}, "Is the Chosen Period in Rahul Kaal?"},
-                     {"Frame7", {}, {}, nullptr, {}, grey},
-                     {"lblFullBrand",
-                      {},
-                      {},
-                      "Home Business Opportunity. Start your own Internet "
-                      "business and make money online. Get this software fully "
-                      "branded for your website. Click here for more details."},
-                     {"lblCobrand",
-                      {},
-                      {},
-                      "Co-brand this software for your site.  Increase loyalty and "
-                      "traffic to your site. Put your site's name &  link here. See "
-                      "\"Help\" for details.    Click Here for more info on "
-                      "co-branding."},
-                 });
+    const ControlLayout layout[] = {
+        {"Frame6", {}, {}, nullptr, {}, dark},
+        {"lblEnterName", {}, {}, nullptr, light},
+        {"txtName", {}, {8.25}, nullptr, light, dark},
+        {"Label4", {}, {}, Description},
+        {"fraZone", {}, {}, "Enter Your Time Zone"},
+        {"lblTZHelp", {}, {11.25, Bold}},
+        {"txtLatD", {}, {}, nullptr, light, dark},
+        {"optLat_1", {}, {}, "South"},
+        {"txtMCountry", {}, {}, nullptr, light, dark},
+        {"cmdBrowser", {}, {}, "Click Here To Find Latitude && Longitude"},
+        {"cmdRashi", {}, {}, "Is the Chosen Period in Rahul Kaal?"},
+        {"Frame7", {}, {}, nullptr, {}, grey},
+        {"lblFullBrand", {}, {}, FullBrand},
+        {"lblCobrand", {}, {}, CoBrand},
+    };
+    const QStringList faults = layoutMismatches(window_, layout);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 

@@ -77,16 +77,12 @@ void frmTimeZoneTest::looksAsDesigned() {
              "the picker has a border and a title bar");
     QCOMPARE(picker_->size(), QSize(330, 232));
     QCOMPARE(picker_->palette().color(QPalette::Window), QColor(68, 136, 249));
-    const QStringList faults = layoutMismatches(
-        picker_.get(), {
-                           {"lstTimeZone",
-                            fromTwips(0, 0, 4935, 3150),
-                            {8.25, Bold},
-                            nullptr,
-                            Qt::black,
-                            picker_->palette().color(QPalette::Button)},
-                           {"cmdQuit", fromTwips(0, 3120, 4935, 345), {8.25, Bold}, "&Quit"},
-                       });
+    const QColor button = picker_->palette().color(QPalette::Button);
+    const ControlLayout layout[] = {
+        {"lstTimeZone", fromTwips(0, 0, 4935, 3150), {8.25, Bold}, nullptr, Qt::black, button},
+        {"cmdQuit", fromTwips(0, 3120, 4935, 345), {8.25, Bold}, "&Quit"},
+    };
+    const QStringList faults = layoutMismatches(picker_.get(), layout);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     auto* quit = control<QPushButton>(picker_.get(), "cmdQuit");
     QVERIFY2(quit->isDefault(), "Enter does not press Quit");
