@@ -26,6 +26,10 @@ protected:
     template <typename T> T* control(const char* name) const {
         return horavela::control<T>(window_, name);
     }
+    // Of another window, such as a modal one the main window opened.
+    template <typename T> static T* control(const QWidget* window, const char* name) {
+        return horavela::control<T>(window, name);
+    }
     QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
     void fill(const PlaceEntry& place, const MomentEntry& moment) const {
         fillForm(window_, "RAM", place, moment);

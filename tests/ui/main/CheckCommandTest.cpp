@@ -88,7 +88,7 @@ void CheckCommandTest::checkShowsTheVerdictAndEveryTextInPlaceOfTheInput() {
     QCOMPARE(resultText("lblChosenTime"), QStringLiteral("12:30:0"));
     QCOMPARE(resultText("lblRahukalResult"),
              QStringLiteral("The Chosen Time Period is in Rahu Kaal"));
-    QVERIFY2(horavela::control<QLabel>(result, "lblShow")->isVisible(),
+    QVERIFY2(control<QLabel>(result, "lblShow")->isVisible(),
              "the note is hidden although the moment is in Rahu Kaal");
     QCOMPARE(resultText("lblInputDaySunRiseTime"), QStringLiteral("3/20/2024 6:04:00 AM"));
     QCOMPARE(resultText("lblInputDaySunSetTime"), QStringLiteral("3/20/2024 6:11:00 PM"));
@@ -138,9 +138,7 @@ void CheckCommandTest::neighbouringDaysRollOverMonthsAndYears() {
 }
 
 void CheckCommandTest::noteFollowsTheVerdictOfEachCheck() {
-    const auto noteShown = [] {
-        return horavela::control<QLabel>(shownResult(), "lblShow")->isVisible();
-    };
+    const auto noteShown = [] { return control<QLabel>(shownResult(), "lblShow")->isVisible(); };
     fill(GreenwichEquator, {2024, 3, 20, 12, 30, 0});
     QVERIFY(check());
     QVERIFY2(noteShown(), "no note with the moment in Rahu Kaal");
@@ -217,7 +215,7 @@ void CheckCommandTest::backRestoresEveryFieldAndTheNextCheckLoadsANewWindow() {
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
     QPointer<QMainWindow> first = check();
     QVERIFY(first);
-    QTest::mouseClick(horavela::control<QPushButton>(first, "cmdOK"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(first, "cmdOK"), Qt::LeftButton);
     QVERIFY2(window_->isVisible(), "Back did not show the main window");
     QTRY_VERIFY2(first.isNull(), "Back left the result window loaded");
     QCOMPARE(fieldStates(window_), before);
@@ -234,7 +232,7 @@ void CheckCommandTest::enterRightAfterTheResultOpensGoesBack() {
     QMainWindow* result = check();
     QVERIFY(result);
     QVERIFY(QTest::qWaitForWindowActive(result));
-    QCOMPARE(QApplication::focusWidget(), horavela::control<QPushButton>(result, "cmdOK"));
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(result, "cmdOK"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY2(window_->isVisible(), "Enter did not go back");
     QCOMPARE(programEnds_, 0);

@@ -199,7 +199,7 @@ void KeyboardAccessTest::linkLabelsAreLinksAScreenReaderCanPress() {
         other = std::make_unique<frmAbout>();
     QWidget* owner = other ? other.get() : window_.data();
 
-    auto* link = horavela::control<QLabel>(owner, qPrintable(label));
+    auto* link = control<QLabel>(owner, qPrintable(label));
     QAccessibleInterface* face = accessible(link);
     QCOMPARE(face->role(), QAccessible::Link);
     QCOMPARE(face->text(QAccessible::Name), link->text());
@@ -315,15 +315,14 @@ void KeyboardAccessTest::resultWindowAnnouncesItsVerdict() {
     fill(GreenwichEquator, {2024, 3, 20, hour, 30, 0});
     QMainWindow* result = check();
     QVERIFY2(result, "the check showed no result window");
-    const QString note =
-        withNote ? horavela::control<QLabel>(result, "lblShow")->text() : QString();
+    const QString note = withNote ? control<QLabel>(result, "lblShow")->text() : QString();
     QCOMPARE(announcements.size(), 1);
     QCOMPARE(announcements[0].object,
-             static_cast<QObject*>(horavela::control<QLabel>(result, "lblRahukalResult")));
+             static_cast<QObject*>(control<QLabel>(result, "lblRahukalResult")));
     QCOMPARE(announcements[0].name, verdict);
     QCOMPARE(announcements[0].description, note);
     const QString back =
-        accessible(horavela::control<QPushButton>(result, "cmdOK"))->text(QAccessible::Description);
+        accessible(control<QPushButton>(result, "cmdOK"))->text(QAccessible::Description);
     QCOMPARE(back, withNote ? verdict + u' ' + note : verdict);
 }
 

@@ -82,12 +82,12 @@ void PickerAndSearchTest::pickerWritesTheZoneBoxesOnlyOnADoubleClick() {
     box("txtZoneHour")->setText(QStringLiteral("5"));
     box("txtZoneMinute")->setText(QStringLiteral("45"));
     openPicker([&](QWidget* modal) {
-        auto* list = horavela::control<QListWidget>(modal, "lstTimeZone");
+        auto* list = control<QListWidget>(modal, "lstTimeZone");
         if (way == QLatin1String("double-click")) {
             doubleClickRow(list, 48);
         } else if (way == QLatin1String("quit")) {
             list->setCurrentRow(48);
-            QTest::mouseClick(horavela::control<QPushButton>(modal, "cmdQuit"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(modal, "cmdQuit"), Qt::LeftButton);
         } else {
             list->setCurrentRow(48);
             QTest::keyClick(list, Qt::Key_Escape);
