@@ -1,6 +1,7 @@
 #include "Gazetteer.h"
 
 #include <QLibrary>
+#include <algorithm>
 
 namespace horavela {
 
@@ -9,18 +10,17 @@ namespace {
 // The few C functions of libgeonames we call, declared here rather than
 // taken from its header: the header pulls in GLib and exists only where the
 // library does, and this file must build everywhere. A city is an opaque
-// GVariant handle; strings belong to it and are copied before it is freed.
+// GVariant handle; its strings belong to it and are copied before it is freed.
 using City = void;
-using QueryCities = int* (*)(const char* query, int flags, unsigned* length, void* cancellable,
-                             void** error);
+using CityCount = int (*)();
 using GetCity = City* (*)(int index);
 using FreeCity = void (*)(City* city);
 using CityText = const char* (*)(City* city);
 using CityNumber = double (*)(City* city);
-using FreeMemory = void (*)(void* memory);
+using CityPopulation = unsigned (*)(City* city);
 
 struct Geonames {
-    QueryCities queryCities = nullptr;
+    CityCount count = nullptr;
     GetCity getCity = nullptr;
     FreeCity freeCity = nullptr;
     CityText name = nullptr;
@@ -30,11 +30,11 @@ struct Geonames {
     CityText timeZone = nullptr;
     CityNumber latitude = nullptr;
     CityNumber longitude = nullptr;
-    FreeMemory freeMemory = nullptr; // GLib's g_free, reached through the library
+    CityPopulation population = nullptr;
 
     bool complete() const {
-        return queryCities && getCity && freeCity && name && state && country && countryCode &&
-               timeZone && latitude && longitude && freeMemory;
+        return count && getCity && freeCity && name && state && country && countryCode &&
+               timeZone && latitude && longitude && population;
     }
 };
 
@@ -42,26 +42,27 @@ template <typename Function> void resolve(QLibrary& library, Function& function,
     function = reinterpret_cast<Function>(library.resolve(name));
 }
 
-// Loaded once, on the first search; stays loaded for the rest of the run.
+// Loaded on the first search and never unloaded: GLib-based code cannot be
+// unloaded safely, and QLibrary unloads only when asked. Null when missing.
 const Geonames* geonames() {
     static const Geonames* const loaded = []() -> const Geonames* {
-        // The soname's version: the library's C interface of that version.
-        static QLibrary library(QStringLiteral("geonames"), 0);
+        // 0 is the soname's version, the C interface the types above describe.
+        QLibrary library(QStringLiteral("geonames"), 0);
         if (!library.load())
             return nullptr;
-        static Geonames functions;
-        resolve(library, functions.queryCities, "geonames_query_cities_sync");
-        resolve(library, functions.getCity, "geonames_get_city");
-        resolve(library, functions.freeCity, "geonames_city_free");
-        resolve(library, functions.name, "geonames_city_get_name");
-        resolve(library, functions.state, "geonames_city_get_state");
-        resolve(library, functions.country, "geonames_city_get_country");
-        resolve(library, functions.countryCode, "geonames_city_get_country_code");
-        resolve(library, functions.timeZone, "geonames_city_get_timezone");
-        resolve(library, functions.latitude, "geonames_city_get_latitude");
-        resolve(library, functions.longitude, "geonames_city_get_longitude");
-        resolve(library, functions.freeMemory, "g_free");
-        return functions.complete() ? &functions : nullptr;
+        static Geonames gn;
+        resolve(library, gn.count, "geonames_get_n_cities");
+        resolve(library, gn.getCity, "geonames_get_city");
+        resolve(library, gn.freeCity, "geonames_city_free");
+        resolve(library, gn.name, "geonames_city_get_name");
+        resolve(library, gn.state, "geonames_city_get_state");
+        resolve(library, gn.country, "geonames_city_get_country");
+        resolve(library, gn.countryCode, "geonames_city_get_country_code");
+        resolve(library, gn.timeZone, "geonames_city_get_timezone");
+        resolve(library, gn.latitude, "geonames_city_get_latitude");
+        resolve(library, gn.longitude, "geonames_city_get_longitude");
+        resolve(library, gn.population, "geonames_city_get_population");
+        return gn.complete() ? &gn : nullptr;
     }();
     return loaded;
 }
@@ -72,25 +73,33 @@ std::string copied(const char* text) {
 
 } // namespace
 
-std::vector<GazetteerCity> gazetteerCities(const std::string& word) {
+std::vector<std::string> readGazetteerNames() {
     const Geonames* gn = geonames();
-    if (!gn || word.empty())
+    if (!gn)
         return {};
-    unsigned length = 0;
-    int* indices = gn->queryCities(word.c_str(), 0, &length, nullptr, nullptr);
-    std::vector<GazetteerCity> cities;
-    cities.reserve(length);
-    for (unsigned i = 0; indices && i < length; ++i) {
-        City* city = gn->getCity(indices[i]);
-        if (!city)
-            continue;
-        cities.push_back({copied(gn->name(city)), copied(gn->state(city)),
-                          copied(gn->country(city)), copied(gn->countryCode(city)),
-                          copied(gn->timeZone(city)), gn->latitude(city), gn->longitude(city)});
-        gn->freeCity(city);
+    std::vector<std::string> names;
+    const int count = gn->count();
+    names.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) {
+        City* city = gn->getCity(i);
+        names.push_back(city ? copied(gn->name(city)) : std::string());
+        if (city)
+            gn->freeCity(city);
     }
-    gn->freeMemory(indices);
-    return cities;
+    return names;
+}
+
+GazetteerCity gazetteerCity(std::size_t index) {
+    const Geonames* gn = geonames();
+    City* city = gn ? gn->getCity(static_cast<int>(index)) : nullptr;
+    if (!city)
+        return {};
+    GazetteerCity read{copied(gn->name(city)),     copied(gn->state(city)),
+                       copied(gn->country(city)),  copied(gn->countryCode(city)),
+                       copied(gn->timeZone(city)), gn->latitude(city),
+                       gn->longitude(city),        gn->population(city)};
+    gn->freeCity(city);
+    return read;
 }
 
 } // namespace horavela

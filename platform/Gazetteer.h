@@ -16,11 +16,15 @@ struct GazetteerCity {
     std::string timeZone; // IANA id, such as "Asia/Kolkata"
     double latitude;      // degrees, north positive
     double longitude;     // degrees, east positive
+    unsigned population;
 };
 
-// The cities with a word that begins like `word`, ignoring case and accents,
-// most populous first. Empty when none does, and also where the library is
-// missing (always so on Windows and macOS).
-std::vector<GazetteerCity> gazetteerCities(const std::string& word);
+// The name of every city of the gazetteer, in its own order (by country,
+// not by size), read anew on each call (about a tenth of a second). Empty
+// where the library is missing (always so on Windows and macOS).
+std::vector<std::string> readGazetteerNames();
+
+// The city at `index` of that list.
+GazetteerCity gazetteerCity(std::size_t index);
 
 } // namespace horavela

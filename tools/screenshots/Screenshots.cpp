@@ -1,17 +1,19 @@
 // Renders the README's pictures from the real windows: the filled main window,
-// the result of a check that lands in Rahu Kaal, the time zone picker and the
-// About window. Usage: horavela_screenshots <folder>
+// the result of a check that lands in Rahu Kaal, the time zone picker, the
+// About window and the places found for Pune. Usage: horavela_screenshots <folder>
 #include "BrandBanner.h"
 #include "DisplayCheck.h"
 #include "ProgramIcon.h"
 #include "frmAbout.h"
 #include "frmMain.h"
+#include "frmPlaceSearch.h"
 #include "frmTimeZone.h"
 #include "modRahukal.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFontInfo>
@@ -165,6 +167,19 @@ void renderAbout(QWidget& main, const QDir& folder) {
     delete about;
 }
 
+// The window that the coordinate search opens, with the query the main window
+// builds for Pune; it lists the gazetteer's places, so it needs libgeonames.
+void renderPlaceSearch(QWidget& main, const QDir& folder) {
+    const QString query = QStringLiteral("Pune Maharashtra India Latitude Longitude");
+    std::vector<FoundPlace> places = lookUpPlaces(query, QDate::currentDate().year());
+    if (places.empty())
+        throw Failure{QStringLiteral("the gazetteer found no Pune; is libgeonames installed?")};
+    auto* window = new frmPlaceSearch(query, std::move(places), &main);
+    showOnScreen(*window);
+    save(*window, folder, "placesearch.png");
+    delete window;
+}
+
 void renderAll(const QDir& folder) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     // A steady text cursor, so that reruns give the same pictures.
@@ -183,6 +198,7 @@ void renderAll(const QDir& folder) {
     showOnScreen(*main);
     renderPicker(*main, folder);
     renderAbout(*main, folder);
+    renderPlaceSearch(*main, folder);
 }
 
 } // namespace

@@ -41,21 +41,9 @@ std::size_t wordsHeld(const std::vector<std::string>& typed, const PlaceNames& p
 
 } // namespace
 
-std::string gazetteerWord(std::string_view query) {
-    std::string_view text = placeText(query);
-    // A word of punctuation only, such as a lone dash, names nothing, and the
-    // gazetteer would list every place for it.
-    while (!text.empty()) {
-        const std::size_t start = text.find_first_not_of(' ');
-        if (start == std::string_view::npos)
-            break;
-        const std::size_t end = std::min(text.find(' ', start), text.size());
-        const std::string_view word = text.substr(start, end - start);
-        if (!foldedWords(word).empty())
-            return std::string(word);
-        text.remove_prefix(end);
-    }
-    return {};
+std::string firstQueryWord(std::string_view query) {
+    std::vector<std::string> words = foldedWords(placeText(query));
+    return words.empty() ? std::string{} : std::move(words.front());
 }
 
 std::vector<std::size_t> rankPlaces(std::string_view query, const std::vector<PlaceNames>& places) {

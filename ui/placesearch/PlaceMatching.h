@@ -17,10 +17,10 @@ struct PlaceNames {
     std::string countryCode;
 };
 
-// The word to look up in the gazetteer: the query's first word as typed, or
-// nothing when the query holds none (fields of spaces only). Words are
-// separated by spaces; one of punctuation only does not count.
-std::string gazetteerWord(std::string_view query);
+// The query's first word as foldedWords gives it, which every matching
+// place's name begins with; empty when the query holds no word (fields of
+// spaces only).
+std::string firstQueryWord(std::string_view query);
 
 // The query is "city state country Latitude Longitude", each field as typed,
 // so a field may hold several words or only spaces and nothing marks where
@@ -33,7 +33,8 @@ std::string gazetteerWord(std::string_view query);
 // then the gazetteer's order. They only order the matches and never remove
 // one, so "United States" still finds New York in the "United States of
 // America".
-// Returns indices into places; empty when no place matches.
+// Returns indices into places, which are in the gazetteer's order; empty when
+// no place matches.
 std::vector<std::size_t> rankPlaces(std::string_view query, const std::vector<PlaceNames>& places);
 
 } // namespace horavela

@@ -18,8 +18,8 @@ std::vector<std::string> ranked(const char* query, const std::vector<PlaceNames>
     return names;
 }
 
-// The places are what the gazetteer gives for the query's first word, most
-// populous first.
+// The places are the gazetteer's whose name begins with the query's first
+// word, most populous first.
 TEST(PlaceMatching, FindsTheCityInTheQueryAndRanksByStateAndCountry) {
     const PlaceNames pune{"Pune", "Maharashtra", "India", "IN"};
     const PlaceNames newYork{"New York", "New York", "United States of America", "US"};
@@ -38,51 +38,51 @@ TEST(PlaceMatching, FindsTheCityInTheQueryAndRanksByStateAndCountry) {
     struct Row {
         const char* query;
         std::vector<PlaceNames> places;
-        std::string gazetteerWord;
+        std::string firstWord;
         std::vector<std::string> expected;
     };
     const Row rows[] = {
-        {"Pune Maharashtra India Latitude Longitude", {pune}, "Pune", {"Pune (Maharashtra)"}},
+        {"Pune Maharashtra India Latitude Longitude", {pune}, "pune", {"Pune (Maharashtra)"}},
         {"New Delhi Delhi India Latitude Longitude",
          news,
-         "New",
+         "new",
          {"New Delhi (National Capital Territory of Delhi)"}},
         {"New York New York United States Latitude Longitude",
          news,
-         "New",
+         "new",
          {"New York (New York)"}},
-        {"New Nowhere Ohio United States Latitude Longitude", news, "New", {}},
+        {"New Nowhere Ohio United States Latitude Longitude", news, "new", {}},
         {"Springfield Illinois United States Latitude Longitude",
          {springfieldMo, springfieldIl},
-         "Springfield",
+         "springfield",
          {"Springfield (Illinois)", "Springfield (Missouri)"}},
         {"Birmingham West Midlands United Kingdom Latitude Longitude",
          {birminghamUs, birminghamUk},
-         "Birmingham",
+         "birmingham",
          {"Birmingham (England)", "Birmingham (Alabama)"}},
         {"Birmingham Alabama USA Latitude Longitude",
          {birminghamUk, birminghamUs},
-         "Birmingham",
+         "birmingham",
          {"Birmingham (Alabama)", "Birmingham (England)"}},
         {"Tromso Troms Norway Latitude Longitude",
          {tromso},
-         "Tromso",
+         "tromso",
          {"Troms\u00F8 (Troms og Finnmark)"}},
         {"St John's NL Canada Latitude Longitude",
          {stJohnsAg, stJohnsCa},
-         "St",
+         "st",
          {"St. John's (Newfoundland and Labrador)", "St John's (Saint John)"}},
         {"Buenos Aires Capital Federal Argentina Latitude Longitude",
          {buenosAires},
-         "Buenos",
+         "buenos",
          {"Buenos Aires (Buenos Aires F.D.)"}},
-        {"  Pune   India Latitude Longitude", {pune}, "Pune", {"Pune (Maharashtra)"}},
-        {"   Maharashtra India Latitude Longitude", {pune}, "Maharashtra", {}},
+        {"  Pune   India Latitude Longitude", {pune}, "pune", {"Pune (Maharashtra)"}},
+        {"   Maharashtra India Latitude Longitude", {pune}, "maharashtra", {}},
         {"     Latitude Longitude", {pune}, "", {}},
-        {"- Pune India Latitude Longitude", {pune}, "Pune", {"Pune (Maharashtra)"}},
+        {"- Pune India Latitude Longitude", {pune}, "pune", {"Pune (Maharashtra)"}},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(gazetteerWord(row.query), row.gazetteerWord) << "query: " << row.query;
+        EXPECT_EQ(firstQueryWord(row.query), row.firstWord) << "query: " << row.query;
         EXPECT_EQ(ranked(row.query, row.places), row.expected) << "query: " << row.query;
     }
 }
