@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <numeric>
 
 namespace horavela {
 
@@ -58,20 +59,23 @@ std::vector<FoundPlace> lookUpPlaces(const QString& query, int year) {
             cities.push_back(gazetteerCity(i));
     // Most populous first, so that among equally good matches the city most
     // people mean comes first.
-    std::stable_sort(
-        cities.begin(), cities.end(),
-        [](const GazetteerCity& a, const GazetteerCity& b) { return a.population > b.population; });
+    std::vector<std::size_t> byPopulation(cities.size());
+    std::iota(byPopulation.begin(), byPopulation.end(), std::size_t{0});
+    std::stable_sort(byPopulation.begin(), byPopulation.end(), [&](std::size_t a, std::size_t b) {
+        return cities[a].population > cities[b].population;
+    });
     std::vector<PlaceNames> names;
     names.reserve(cities.size());
-    for (const GazetteerCity& city : cities)
-        names.push_back({city.name, city.state, city.country, city.countryCode});
+    for (const std::size_t i : byPopulation)
+        names.push_back(
+            {cities[i].name, cities[i].state, cities[i].country, cities[i].countryCode});
     std::vector<std::size_t> order = rankPlaces(queryText, names);
     if (order.size() > MostPlacesShown)
         order.resize(MostPlacesShown);
     std::vector<FoundPlace> places;
     places.reserve(order.size());
     for (const std::size_t i : order)
-        places.push_back(found(cities[i], year));
+        places.push_back(found(cities[byPopulation[i]], year));
     return places;
 }
 

@@ -4,7 +4,7 @@
 #include "WebSearch.h"
 #include "ui_frmPlaceSearch.h"
 
-#include <QHeaderView>
+#include <QLabel>
 
 namespace horavela {
 
@@ -20,6 +20,10 @@ frmPlaceSearch::frmPlaceSearch(const QString& query, std::vector<FoundPlace> pla
     setPointSize(this, TextPoints);
     ui_->setupUi(this);
     setModal(true);
+    // Selectable labels take the focus only on a click; Tab must reach them
+    // too, so that their texts can be copied without a mouse.
+    for (QLabel* label : {ui_->lblIntro, ui_->lblCredit})
+        label->setFocusPolicy(Qt::StrongFocus);
     connect(ui_->cmdWeb, &QPushButton::clicked, this, &frmPlaceSearch::cmdWeb_Click);
     connect(ui_->cmdClose, &QPushButton::clicked, this, &frmPlaceSearch::cmdClose_Click);
     Form_Load(places);
