@@ -1,16 +1,18 @@
 // Renders the README's pictures from the real windows: the filled main window,
-// the result of a check that lands in Rahu Kaal, the time zone picker and the
-// About window. Usage: horavela_screenshots <folder>
+// the result of a check that lands in Rahu Kaal, the time zone picker, the
+// About window and the places found for Pune. Usage: horavela_screenshots <folder>
 #include "BrandBanner.h"
 #include "DisplayCheck.h"
 #include "ProgramIcon.h"
 #include "WindowDriver.h"
 #include "frmAbout.h"
 #include "frmMain.h"
+#include "frmPlaceSearch.h"
 #include "frmTimeZone.h"
 #include "modRahukal.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFontInfo>
@@ -116,6 +118,20 @@ void renderAbout(QWidget& main, const QDir& folder) {
     delete about;
 }
 
+// The window that the coordinate search opens, with the query the main window
+// builds for Pune; it lists the gazetteer's places, so it needs libgeonames.
+void renderPlaceSearch(QWidget& main, const QDir& folder) {
+    const QString query = QStringLiteral("Pune Maharashtra India Latitude Longitude");
+    std::vector<FoundPlace> places = lookUpPlaces(query, QDate::currentDate().year());
+    if (places.empty())
+        throw WindowDriverError(
+            QStringLiteral("the gazetteer found no Pune; is libgeonames installed?"));
+    auto* window = new frmPlaceSearch(query, std::move(places), &main);
+    showOnScreen(*window);
+    save(*window, folder, "placesearch.png");
+    delete window;
+}
+
 void renderAll(const QDir& folder) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     // A steady text cursor, so that reruns give the same pictures.
@@ -134,6 +150,7 @@ void renderAll(const QDir& folder) {
     showOnScreen(*main);
     renderPicker(*main, folder);
     renderAbout(*main, folder);
+    renderPlaceSearch(*main, folder);
 }
 
 } // namespace
