@@ -39,6 +39,7 @@ id=$(sed -n 's|^/usr/share/applications/\(.*\)\.desktop$|\1|p' "$work/files")
     echo /usr/bin/horavela
     echo "/usr/share/applications/$id.desktop"
     echo "/usr/share/metainfo/$id.metainfo.xml"
+    echo /usr/share/doc/horavela/copyright
     echo "/usr/share/icons/hicolor/scalable/apps/$id.svg"
     for size in "${theme_sizes[@]}"; do
         echo "/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
@@ -47,6 +48,14 @@ id=$(sed -n 's|^/usr/share/applications/\(.*\)\.desktop$|\1|p' "$work/files")
 if ! diff -u "$work/expected" "$work/files" >&2; then
     fail "the package's files differ from the expected ones (- expected, + found)"
 fi
+
+# Packages the program loads from at run time, which the library scan cannot
+# see, must be listed by hand.
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in qt6-qpa-plugins libgeonames0 tzdata; do
+    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" ||
+        fail "the package does not depend on $needed (Depends: $depends)"
+done
 
 # What installing it would do on this machine, dependencies included.
 apt-get install --simulate --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
@@ -59,6 +68,12 @@ desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >&2 ||
     fail "the metainfo is not valid"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
+# The licence, as the copyright file and the metainfo name it.
+grep -qx "License: GPL-3.0-or-later" "$root/usr/share/doc/horavela/copyright" ||
+    fail "the copyright file does not name the licence GPL-3.0-or-later"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" \
+    "$root/usr/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo does not name the licence GPL-3.0-or-later"
 for size in "${theme_sizes[@]}"; do
     png="$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
     # A PNG starts with its 8-byte signature and the IHDR chunk, whose first

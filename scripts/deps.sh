@@ -15,6 +15,9 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core
+    # The coordinate search's gazetteer, loaded at run time, and the zone
+    # rules it reads its places' offsets from.
+    libgeonames-dev tzdata
 )
 case "$purpose" in
 build) ;;

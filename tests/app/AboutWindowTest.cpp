@@ -1,6 +1,7 @@
 // The About window: its layout, its ways of closing and its two links.
-#include "Twips.h"
 #include "UrlRecorder.h"
+#include "WindowDriver.h"
+#include "WindowLayout.h"
 #include "frmAbout.h"
 #include "modHelp.h"
 
@@ -71,35 +72,23 @@ void AboutWindowTest::everyControlSitsAtItsPlace() {
                             .arg(about.height())));
     QVERIFY2(about.minimumSize() == about.maximumSize(), "the About window can be resized");
 
-    const struct {
-        const char* name;
-        QRect place;
-        double points;
-        bool bold;
-        bool underline;
-    } table[] = {
-        {"picIcon", fromTwips(150, 150, 510, 510), 8.25, false, false},
-        {"Label2", fromTwips(780, 285, 2130, 240), 9.75, true, false},
-        {"Label1", fromTwips(120, 840, 5835, 975), 8.25, false, false},
-        {"Label3", fromTwips(120, 2520, 5685, 675), 8.25, true, false},
-        {"lblCobrand", fromTwips(3360, 3240, 2610, 195), 8.25, true, true},
-        {"cmdOK", fromTwips(4680, 3600, 1260, 345), 8.25, true, false},
+    const char* const FullBrand = "Home Business Opportunity. Start your own Internet business "
+                                  "and make money online. Get this software fully branded for "
+                                  "your website.";
+    const char* const Details = "Click here for more details";
+    const ControlLayout layout[] = {
+        {"picIcon", fromTwips(150, 150, 510, 510), {8.25, Regular, 0, nullptr}},
+        {"Label2", fromTwips(780, 285, 2130, 240), {9.75, Bold}},
+        {"Label1", fromTwips(120, 840, 5835, 975), {8.25}},
+        {"Label3", fromTwips(120, 2520, 5685, 675), {8.25, Bold}, FullBrand},
+        {"lblCobrand", fromTwips(3360, 3240, 2610, 195), {8.25, BoldUnderlined}, Details},
+        {"cmdOK", fromTwips(4680, 3600, 1260, 345), {8.25, Bold}, "&OK"},
     };
-    for (const auto& row : table) {
-        auto* control = about.findChild<QWidget*>(QLatin1String(row.name));
-        QVERIFY2(control, qPrintable(QStringLiteral("no control named %1").arg(row.name)));
-        QVERIFY2(
-            control->geometry() == row.place,
-            qPrintable(QStringLiteral("%1 at %2, expected %3")
-                           .arg(row.name, describe(control->geometry()), describe(row.place))));
-        const QFont font = control->font();
-        QVERIFY2(font.pointSizeF() == row.points && font.bold() == row.bold &&
-                     font.underline() == row.underline,
-                 qPrintable(QStringLiteral("%1 has font %2").arg(row.name, font.toString())));
-    }
+    const QStringList faults = layoutMismatches(&about, layout);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 
     // The home page link keeps its place and width; its text shrinks to show the whole address.
-    auto* homePage = about.findChild<QLabel*>(QStringLiteral("lblHomePage"));
+    auto* homePage = control<QLabel>(&about, "lblHomePage");
     const QRect homePlace = fromTwips(1320, 2040, 4650, 195);
     const QFontMetrics homeMetrics(homePage->font());
     QVERIFY2(homePage->pos() == homePlace.topLeft() && homePage->width() == homePlace.width(),
@@ -113,26 +102,21 @@ void AboutWindowTest::everyControlSitsAtItsPlace() {
             homePage->font().underline(),
         qPrintable(QStringLiteral("lblHomePage has font %1").arg(homePage->font().toString())));
 
-    auto* line = about.findChild<QFrame*>(QStringLiteral("Line2"));
+    auto* line = control<QFrame>(&about, "Line2");
     QVERIFY2(line && line->frameShape() == QFrame::HLine, "Line2 is not a horizontal line");
     QVERIFY2(line->y() == 3480 / TwipsPerPixel && line->x() == 0 && line->width() >= about.width(),
              qPrintable(QStringLiteral("Line2 at %1 does not cross the window at height 232")
                             .arg(describe(line->geometry()))));
 
-    auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
-    QVERIFY2(ok->isDefault(), "cmdOK is not the default button");
-    QCOMPARE(ok->text(), QStringLiteral("&OK"));
+    QVERIFY2(control<QPushButton>(&about, "cmdOK")->isDefault(), "cmdOK is not the default button");
 }
 
 void AboutWindowTest::textsNameTheProgramItsSiteAndItsAuthors() {
     frmAbout about;
-    const auto text = [&](const char* name) {
-        return about.findChild<QLabel*>(QLatin1String(name))->text();
-    };
+    const auto text = [&](const char* name) { return control<QLabel>(&about, name)->text(); };
     QCOMPARE(about.windowTitle(), QStringLiteral("Horavela v1.15"));
     QCOMPARE(text("Label2"), QStringLiteral("Horavela v1.15"));
     QCOMPARE(text("lblHomePage"), QStringLiteral("Click here to visit ") + MainSiteAddress());
-    QCOMPARE(text("lblCobrand"), QStringLiteral("Click here for more details"));
     QVERIFY2(text("Label1").startsWith(QStringLiteral(
                  "Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a "
                  "day when favorable tasks are not performed. It is preferable to do all important "
@@ -140,9 +124,6 @@ void AboutWindowTest::textsNameTheProgramItsSiteAndItsAuthors() {
              "the description is not the program's");
     QVERIFY2(text("Label1").contains(QStringLiteral("the Horavela authors")),
              "the rights sentence does not name the Horavela authors");
-    QCOMPARE(text("Label3"), QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                            "business and make money online. Get this software "
-                                            "fully branded for your website."));
 }
 
 void AboutWindowTest::showsModalCentredWithTheProgramIcon() {
@@ -157,7 +138,7 @@ void AboutWindowTest::showsModalCentredWithTheProgramIcon() {
         focusOnOk =
             about.focusWidget() && about.focusWidget()->objectName() == QStringLiteral("cmdOK");
         hasIcon = !about.windowIcon().isNull();
-        const QPixmap icon = about.findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap();
+        const QPixmap icon = control<QLabel>(&about, "picIcon")->pixmap();
         showsIcon = !icon.isNull();
         centre = about.frameGeometry().center();
         about.close();
@@ -186,7 +167,7 @@ void AboutWindowTest::eachWayOfClosingClosesIt() {
     QFETCH(int, way);
     UrlRecorder browser;
     const bool closed = showAboutAndInspect([&](QDialog& about) {
-        auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        auto* ok = control<QPushButton>(&about, "cmdOK");
         switch (way) {
         case 0:
             QTest::keyClick(&about, Qt::Key_Return);
@@ -212,10 +193,10 @@ void AboutWindowTest::linksOpenTheirPagesAndLeaveTheWindowOpen() {
     bool openAfterHomePage = false;
     bool openAfterCobrand = false;
     const bool closed = showAboutAndInspect([&](QDialog& about) {
-        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblHomePage")), Qt::LeftButton);
+        QTest::mouseClick(control<QWidget>(&about, "lblHomePage"), Qt::LeftButton);
         afterHomePage = browser.opened;
         openAfterHomePage = about.isVisible();
-        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblCobrand")), Qt::LeftButton);
+        QTest::mouseClick(control<QWidget>(&about, "lblCobrand"), Qt::LeftButton);
         openAfterCobrand = about.isVisible();
         about.close();
     });

@@ -1,38 +1,16 @@
-// Finding a window's named controls, reading what its fields hold, double-clicking a list row,
-// and the web pages that the link labels and menu entries of the main and result windows open.
+// One data row a line, double-clicking a list row, and the web pages that the
+// link labels and menu entries of the main and result windows open.
 #pragma once
 
-#include <QComboBox>
-#include <QLatin1String>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QString>
-#include <QStringList>
 #include <QTest>
-#include <QWidget>
 
 namespace horavela {
 
-// The named control of the window; a test cannot go on without it.
-template <typename T> T* control(const QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("%s has no %s named %s", qPrintable(window->objectName()),
-               T::staticMetaObject.className(), name);
-    return found;
-}
-
-// What every text box, list and option of the window holds, one "name=value" each.
-inline QStringList fieldStates(const QWidget* window) {
-    QStringList texts;
-    for (auto* edit : window->findChildren<QLineEdit*>())
-        texts << edit->objectName() + u'=' + edit->text();
-    for (auto* list : window->findChildren<QComboBox*>())
-        texts << list->objectName() + u'=' + list->currentText();
-    for (auto* option : window->findChildren<QRadioButton*>())
-        texts << option->objectName() + u'=' + QString::number(option->isChecked());
-    return texts;
+// A row of a data-driven test: its name, then one value for each column.
+template <typename... Values> void addRow(const char* name, const Values&... values) {
+    (QTest::newRow(name) << ... << values);
 }
 
 // Double-clicks the list's row as a user would: the first press selects it.
@@ -52,13 +30,13 @@ inline void addWebEntryRows() {
     const QString main = QStringLiteral("http://" MAIN_SITE_HOST);
     const QString help = QStringLiteral("http://" HELP_SITE_HOST);
     const QString program = QStringLiteral("http://" PROGRAM_SITE_HOST);
-    QTest::newRow("Label61") << "Label61" << main;
-    QTest::newRow("lblFullBrand") << "lblFullBrand" << help + "/fully-branded.html";
-    QTest::newRow("lblCobrand") << "lblCobrand" << help + "/co-brand.html";
-    QTest::newRow("mnuOnline") << "mnuOnline" << program + "/horavela-help.html";
-    QTest::newRow("mnuVisit") << "mnuVisit" << main;
-    QTest::newRow("mnuUpdate") << "mnuUpdate" << program + "/download-horavela.html";
-    QTest::newRow("mnuDonate") << "mnuDonate" << help + "/donate.html";
+    addRow("Label61", "Label61", main);
+    addRow("lblFullBrand", "lblFullBrand", help + "/fully-branded.html");
+    addRow("lblCobrand", "lblCobrand", help + "/co-brand.html");
+    addRow("mnuOnline", "mnuOnline", program + "/horavela-help.html");
+    addRow("mnuVisit", "mnuVisit", main);
+    addRow("mnuUpdate", "mnuUpdate", program + "/download-horavela.html");
+    addRow("mnuDonate", "mnuDonate", help + "/donate.html");
 }
 
 } // namespace horavela

@@ -1,17 +1,18 @@
 // Renders the README's pictures from the real windows: the filled main window,
-// the result of a check that lands in Rahu Kaal, the time zone picker and the
-// About window. Usage: horavela_screenshots <folder>
+// the result of a check that lands in Rahu Kaal, the time zone picker, the
+// About window and the places found for Pune. Usage: horavela_screenshots <folder>
 #include "BrandBanner.h"
 #include "DisplayCheck.h"
 #include "ProgramIcon.h"
+#include "WindowDriver.h"
 #include "frmAbout.h"
 #include "frmMain.h"
+#include "frmPlaceSearch.h"
 #include "frmTimeZone.h"
 #include "modRahukal.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFontInfo>
@@ -28,42 +29,13 @@ namespace horavela {
 
 namespace {
 
-// Thrown by any step that goes wrong: main reports it and no picture is trusted.
-struct Failure {
-    QString what;
-};
-
+// Any step that goes wrong throws WindowDriverError: main reports it and no picture is trusted.
 // A draw of the start-up's banner choice that brings the co-brand banner
 // forward, so that every run shows the same one.
 constexpr double CobrandDraw = 0.0;
 constexpr int AppearMilliseconds = 5000;
 // After the window is on the screen: deferred layouts, text fits and repaints.
 constexpr int SettleMilliseconds = 300;
-
-template <typename T> T& part(const QWidget& window, const char* name) {
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        throw Failure{window.objectName() + QStringLiteral(" has no control named ") +
-                      QLatin1String(name)};
-    return *found;
-}
-
-void setText(const QWidget& window, const char* box, const char* text) {
-    part<QLineEdit>(window, box).setText(QString::fromUtf8(text));
-}
-
-void choose(const QWidget& window, const char* list, const char* text) {
-    auto& combo = part<QComboBox>(window, list);
-    const int index = combo.findText(QString::fromUtf8(text));
-    if (index < 0)
-        throw Failure{QLatin1String(list) + QStringLiteral(" offers no ") +
-                      QString::fromUtf8(text)};
-    combo.setCurrentIndex(index);
-}
-
-void check(const QWidget& window, const char* option) {
-    part<QAbstractButton>(window, option).setChecked(true);
-}
 
 void pumpEvents(int milliseconds) {
     QElapsedTimer timer;
@@ -85,7 +57,8 @@ void showOnScreen(QWidget& window) {
     timer.start();
     while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
         if (timer.hasExpired(AppearMilliseconds))
-            throw Failure{window.objectName() + QStringLiteral(" never appeared on the screen")};
+            throw WindowDriverError(window.objectName() +
+                                    QStringLiteral(" never appeared on the screen"));
         pumpEvents(20);
     }
     pumpEvents(SettleMilliseconds);
@@ -95,64 +68,44 @@ void save(QWidget& window, const QDir& folder, const char* file) {
     const QString path = folder.filePath(QLatin1String(file));
     // Strongest compression: the pictures live in the repository.
     if (!window.grab().save(path, "PNG", 0))
-        throw Failure{QStringLiteral("cannot write ") + path};
+        throw WindowDriverError(QStringLiteral("cannot write ") + path);
     std::printf("%s\n", qPrintable(path));
-}
-
-QWidget& shownResultWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
-            return *window;
-    throw Failure{QStringLiteral("the check showed no result window")};
 }
 
 // A real place and a Tuesday afternoon: Tuesday's Rahu Kaal is the seventh
 // eighth of the daylight, about 15:30 to 17:00 in New Delhi in March.
-void fillExample(const QWidget& main) {
-    setText(main, "txtName", "ASHA");
-    setText(main, "txtZoneHour", "-5");
-    setText(main, "txtZoneMinute", "-30");
-    setText(main, "txtLatD", "28");
-    setText(main, "txtLatM", "37");
-    check(main, "optLat_0");
-    setText(main, "txtLonD", "77");
-    setText(main, "txtLonM", "13");
-    check(main, "optLong_0");
-    setText(main, "txtMCity", "New Delhi");
-    setText(main, "txtMState", "Delhi");
-    setText(main, "txtMCountry", "India");
-    choose(main, "cboMonth", "March");
-    choose(main, "cboDate", "18");
-    choose(main, "cboYear", "2025");
-    choose(main, "cboHour", "16");
-    choose(main, "cboMinute", "10");
-    choose(main, "cboSecond", "0");
+void fillExample(const QWidget* main) {
+    fillForm(main, "ASHA", {"28", "37", false, "77", "13", true, "-5", "-30"},
+             {2025, 3, 18, 16, 10, 0});
+    fillSearchPlace(main, QStringLiteral("New Delhi"), QStringLiteral("Delhi"),
+                    QStringLiteral("India"));
 }
 
-void renderResult(const QWidget& main, const QDir& folder) {
-    part<QAbstractButton>(main, "cmdRashi").click();
-    QWidget& result = shownResultWindow();
-    const QString verdict = part<QLabel>(result, "lblRahukalResult").text();
+void renderResult(const QWidget* main, const QDir& folder) {
+    QMainWindow* result = runCheck(main);
+    if (!result)
+        throw WindowDriverError(QStringLiteral("the check showed no result window"));
+    const QString verdict = resultText("lblRahukalResult");
     if (verdict != QString::fromUtf8(inRahukalText.data(), qsizetype(inRahukalText.size())))
-        throw Failure{QStringLiteral("the example is not in Rahu Kaal; the verdict reads: ") +
-                      verdict};
-    showOnScreen(result);
-    if (!part<QLabel>(result, "lblShow").isVisible())
-        throw Failure{QStringLiteral("the result window hides its note")};
-    save(result, folder, "result.png");
-    part<QAbstractButton>(result, "cmdOK").click();
+        throw WindowDriverError(
+            QStringLiteral("the example is not in Rahu Kaal; the verdict reads: ") + verdict);
+    showOnScreen(*result);
+    if (!control<QLabel>(result, "lblShow")->isVisible())
+        throw WindowDriverError(QStringLiteral("the result window hides its note"));
+    save(*result, folder, "result.png");
+    goBack(result);
 }
 
 void renderPicker(QWidget& main, const QDir& folder) {
-    auto* picker = new frmTimeZone(part<QLineEdit>(main, "txtZoneHour"),
-                                   part<QLineEdit>(main, "txtZoneMinute"), &main);
-    auto& list = part<QListWidget>(*picker, "lstTimeZone");
+    auto* picker = new frmTimeZone(*control<QLineEdit>(&main, "txtZoneHour"),
+                                   *control<QLineEdit>(&main, "txtZoneMinute"), &main);
+    auto* list = control<QListWidget>(picker, "lstTimeZone");
     const QList<QListWidgetItem*> rows =
-        list.findItems(QStringLiteral("Indian Time, IST, +5.3"), Qt::MatchExactly);
+        list->findItems(QStringLiteral("Indian Time, IST, +5.3"), Qt::MatchExactly);
     if (rows.isEmpty())
-        throw Failure{QStringLiteral("the picker lists no Indian Time")};
-    list.setCurrentItem(rows.first());
-    list.scrollToItem(rows.first(), QAbstractItemView::PositionAtCenter);
+        throw WindowDriverError(QStringLiteral("the picker lists no Indian Time"));
+    list->setCurrentItem(rows.first());
+    list->scrollToItem(rows.first(), QAbstractItemView::PositionAtCenter);
     showOnScreen(*picker);
     save(*picker, folder, "picker.png");
     delete picker;
@@ -165,6 +118,20 @@ void renderAbout(QWidget& main, const QDir& folder) {
     delete about;
 }
 
+// The window that the coordinate search opens, with the query the main window
+// builds for Pune; it lists the gazetteer's places, so it needs libgeonames.
+void renderPlaceSearch(QWidget& main, const QDir& folder) {
+    const QString query = QStringLiteral("Pune Maharashtra India Latitude Longitude");
+    std::vector<FoundPlace> places = lookUpPlaces(query, QDate::currentDate().year());
+    if (places.empty())
+        throw WindowDriverError(
+            QStringLiteral("the gazetteer found no Pune; is libgeonames installed?"));
+    auto* window = new frmPlaceSearch(query, std::move(places), &main);
+    showOnScreen(*window);
+    save(*window, folder, "placesearch.png");
+    delete window;
+}
+
 void renderAll(const QDir& folder) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     // A steady text cursor, so that reruns give the same pictures.
@@ -174,15 +141,16 @@ void renderAll(const QDir& folder) {
     // The program's start-up without its single-instance lock, which a running copy would hold.
     const auto main = std::make_unique<frmMain>();
     ChooseBrandBanner(*main, CobrandDraw);
-    fillExample(*main);
+    fillExample(main.get());
     showOnScreen(*main);
     std::printf("Verdana is drawn as %s\n", qPrintable(QFontInfo(main->font()).family()));
     save(*main, folder, "main.png");
 
-    renderResult(*main, folder);
+    renderResult(main.get(), folder);
     showOnScreen(*main);
     renderPicker(*main, folder);
     renderAbout(*main, folder);
+    renderPlaceSearch(*main, folder);
 }
 
 } // namespace
@@ -204,8 +172,8 @@ int main(int argc, char* argv[]) {
     }
     try {
         horavela::renderAll(folder);
-    } catch (const horavela::Failure& failure) {
-        std::fprintf(stderr, "Rendering the pictures failed: %s\n", qPrintable(failure.what));
+    } catch (const horavela::WindowDriverError& failure) {
+        std::fprintf(stderr, "Rendering the pictures failed: %s\n", failure.what());
         return 1;
     }
     return 0;

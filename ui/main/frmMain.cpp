@@ -329,7 +329,8 @@ void frmMain::lblTZHelp_Click() {
     delete picker.data();
 }
 
-// Needs none of the check's input: only the place's names, searched for on the web.
+// Needs none of the check's input: only the place's names, looked up in the
+// gazetteer or searched for on the web.
 void frmMain::cmdBrowser_Click() {
     // A text of spaces counts as entered.
     const std::pair<QLineEdit*, QString> places[] = {
@@ -346,7 +347,7 @@ void frmMain::cmdBrowser_Click() {
     QString query = ui_->txtMCity->text() + u' ' + ui_->txtMState->text() + u' ' +
                     ui_->txtMCountry->text() + QStringLiteral(" Latitude Longitude");
     QString site = MainSiteAddress();
-    SiteSearch search;
+    SiteSearch search(this);
     search.Search(query, site);
 }
 

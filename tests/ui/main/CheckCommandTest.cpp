@@ -1,20 +1,17 @@
 // The whole check through the real windows: fill the main window, click, and
 // read what the result window shows.
+#include "MainWindowTest.h"
 #include "ModalAnswerer.h"
+#include "SunTimesAround.h"
 #include "TextForms.h"
 #include "WindowParts.h"
-#include "frmMain.h"
-#include "modHelp.h"
 #include "modSunRiseSunSet.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <chrono>
@@ -24,53 +21,17 @@ using namespace std::chrono;
 
 namespace {
 
-int programEnds = 0;
-
-struct TypedPlace {
-    const char* latDegrees;
-    const char* latMinutes;
-    bool south;
-    const char* lonDegrees;
-    const char* lonMinutes;
-    bool east;
-    const char* zoneHours;
-    const char* zoneMinutes;
-};
-
-constexpr TypedPlace greenwichEquator{"0", "0", false, "0", "0", true, "0", "0"};
-constexpr TypedPlace pune{"18", "31", false, "73", "50", true, "-5", "-30"};
-
-struct Moment {
-    int year;
-    unsigned month, day;
-    int hour, minute, second;
-};
-
-const char* const SunTimeLabels[] = {"lblPreviousDaySunRiseTime", "lblPreviousDaySunSetTime",
-                                     "lblInputDaySunRiseTime",    "lblInputDaySunSetTime",
-                                     "lblNextDaySunRiseTime",     "lblNextDaySunSetTime"};
-
 // The six sun-time texts the result window should hold, worked out with the
 // calculation itself from the numbers the boxes should be read as.
-QStringList expectedSunTimes(int latDegrees, int latMinutes, bool south, int lonDegrees,
-                             int lonMinutes, bool east, const char* zoneHours,
-                             const char* zoneMinutes, year_month_day chosen) {
+QStringList expectedSunTimes(const Place& place, year_month_day chosen) {
+    CalculationState state;
+    if (computeSunTimesAround(state, chosen, place).result != SunResult::Ok)
+        qFatal("the expected sun times cannot be worked out for this place");
     QStringList texts;
-    for (const sys_days day :
-         {sys_days{chosen} - days{1}, sys_days{chosen}, sys_days{chosen} + days{1}}) {
-        const year_month_day date{day};
-        CalculationState state;
-        const SunResult result = ComputeSunRiseSunSet(
-            state, static_cast<unsigned>(date.month()),
-            std::to_string(static_cast<unsigned>(date.day())),
-            std::to_string(static_cast<int>(date.year())), std::int16_t(latDegrees),
-            std::int16_t(latMinutes), south, std::int16_t(lonDegrees), std::int16_t(lonMinutes),
-            east, zoneHours, zoneMinutes);
-        if (result != SunResult::Ok)
-            qFatal("the expected sun times cannot be worked out for this place");
-        texts << dateTimeText(QLocale(), state.SunTimes[0])
-              << dateTimeText(QLocale(), state.SunTimes[1]);
-    }
+    for (const auto* time :
+         {&state.PreviousDaySunRise, &state.PreviousDaySunSet, &state.InputDaySunRise,
+          &state.InputDaySunSet, &state.NextDaySunRise, &state.NextDaySunSet})
+        texts << dateTimeText(QLocale(), *time);
     return texts;
 }
 
@@ -95,14 +56,10 @@ year_month_day dayBesidePolarDays(int latDegrees, int year, days side) {
 
 } // namespace
 
-class CheckCommandTest : public QObject {
+class CheckCommandTest : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void checkShowsTheVerdictAndEveryTextInPlaceOfTheInput();
     void chosenDateAndTimeReadAsTheListsGiveThem();
     void neighbouringDaysRollOverMonthsAndYears_data();
@@ -118,122 +75,32 @@ private slots:
     void zoneThatIsNotANumberStopsTheCheck();
     void dayWithoutSunriseOrSunsetStopsTheCheck_data();
     void dayWithoutSunriseOrSunsetStopsTheCheck();
-
-private:
-    template <typename T> T* control(const char* name) const {
-        T* found = window_->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("the main window has no %s named %s", T::staticMetaObject.className(), name);
-        return found;
-    }
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    void fill(const TypedPlace& place, const Moment& moment);
-    void check();
-    static QMainWindow* shownResult();
-    static int resultWindowsLoaded();
-    static QString resultText(const char* label);
-    QStringList sunTimesShown() const;
-
-    QPointer<frmMain> window_;
 };
-
-void CheckCommandTest::initTestCase() {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void CheckCommandTest::init() {
-    programEnds = 0;
-    SetProgramEndForTesting([] { ++programEnds; });
-    window_ = new frmMain;
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
-}
-
-// Deleting the main window also deletes a result window it has loaded.
-void CheckCommandTest::cleanup() {
-    delete window_.data();
-    QTRY_COMPARE(resultWindowsLoaded(), 0);
-}
-
-void CheckCommandTest::fill(const TypedPlace& place, const Moment& moment) {
-    box("txtName")->setText(QStringLiteral("RAM"));
-    box("txtLatD")->setText(QString::fromUtf8(place.latDegrees));
-    box("txtLatM")->setText(QString::fromUtf8(place.latMinutes));
-    control<QRadioButton>(place.south ? "optLat_1" : "optLat_0")->setChecked(true);
-    box("txtLonD")->setText(QString::fromUtf8(place.lonDegrees));
-    box("txtLonM")->setText(QString::fromUtf8(place.lonMinutes));
-    control<QRadioButton>(place.east ? "optLong_0" : "optLong_1")->setChecked(true);
-    box("txtZoneHour")->setText(QString::fromUtf8(place.zoneHours));
-    box("txtZoneMinute")->setText(QString::fromUtf8(place.zoneMinutes));
-    control<QComboBox>("cboMonth")->setCurrentIndex(int(moment.month) - 1);
-    control<QComboBox>("cboDate")->setCurrentIndex(int(moment.day) - 1);
-    control<QComboBox>("cboYear")->setCurrentText(QString::number(moment.year));
-    control<QComboBox>("cboHour")->setCurrentIndex(moment.hour);
-    control<QComboBox>("cboMinute")->setCurrentIndex(moment.minute);
-    control<QComboBox>("cboSecond")->setCurrentIndex(moment.second);
-}
-
-void CheckCommandTest::check() {
-    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
-}
-
-QMainWindow* CheckCommandTest::shownResult() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
-            return qobject_cast<QMainWindow*>(window);
-    return nullptr;
-}
-
-int CheckCommandTest::resultWindowsLoaded() {
-    int count = 0;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        count += window->objectName() == QLatin1String("frmDisplay");
-    return count;
-}
-
-QString CheckCommandTest::resultText(const char* label) {
-    QMainWindow* result = shownResult();
-    if (!result)
-        qFatal("no result window is shown");
-    auto* found = result->findChild<QLabel*>(QLatin1String(label));
-    if (!found)
-        qFatal("the result window has no label %s", label);
-    return found->text();
-}
-
-QStringList CheckCommandTest::sunTimesShown() const {
-    QStringList texts;
-    for (const char* label : SunTimeLabels)
-        texts << resultText(label);
-    return texts;
-}
 
 // A Wednesday at the equator: sunrise 6:04, sunset 18:11, so the eighth is
 // 5452.5 s, rounded to the even 5452, and the fifth eighth runs from 12:07:28.
 void CheckCommandTest::checkShowsTheVerdictAndEveryTextInPlaceOfTheInput() {
-    fill(greenwichEquator, {2024, 3, 20, 12, 30, 0});
-    check();
-    QMainWindow* result = shownResult();
+    fill(GreenwichEquator, {2024, 3, 20, 12, 30, 0});
+    QMainWindow* result = check();
     QVERIFY2(result, "the check showed no result window");
     QVERIFY2(!window_->isVisible(), "the main window stayed visible beside the result");
     QCOMPARE(resultText("lblChosenDate"), QStringLiteral("March 20,2024"));
     QCOMPARE(resultText("lblChosenTime"), QStringLiteral("12:30:0"));
     QCOMPARE(resultText("lblRahukalResult"),
              QStringLiteral("The Chosen Time Period is in Rahu Kaal"));
-    QVERIFY2(result->findChild<QLabel*>(QStringLiteral("lblShow"))->isVisible(),
+    QVERIFY2(control<QLabel>(result, "lblShow")->isVisible(),
              "the note is hidden although the moment is in Rahu Kaal");
     QCOMPARE(resultText("lblInputDaySunRiseTime"), QStringLiteral("3/20/2024 6:04:00 AM"));
     QCOMPARE(resultText("lblInputDaySunSetTime"), QStringLiteral("3/20/2024 6:11:00 PM"));
-    QCOMPARE(sunTimesShown(),
-             expectedSunTimes(0, 0, false, 0, 0, true, "0", "0", std::chrono::year{2024} / 3 / 20));
+    QCOMPARE(sunTimesShown(), expectedSunTimes({0, 0, false, 0, 0, true, "0", "0"},
+                                               std::chrono::year{2024} / 3 / 20));
     QCOMPARE(resultText("lblRahukalPeriod"),
              QStringLiteral("3/20/2024 12:07:28 PM to 3/20/2024 1:38:19 PM"));
 }
 
 void CheckCommandTest::chosenDateAndTimeReadAsTheListsGiveThem() {
-    fill(pune, {2024, 1, 5, 9, 5, 0});
-    check();
-    QVERIFY(shownResult());
+    fill(Pune, {2024, 1, 5, 9, 5, 0});
+    QVERIFY(check());
     QCOMPARE(resultText("lblChosenDate"), QStringLiteral("January 5,2024"));
     QCOMPARE(resultText("lblChosenTime"), QStringLiteral("9:5:0"));
 }
@@ -244,20 +111,13 @@ void CheckCommandTest::neighbouringDaysRollOverMonthsAndYears_data() {
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("previousDay");
     QTest::addColumn<QString>("nextDay");
-    QTest::newRow("1 January") << 2024 << 1 << 1 << "12/31/2023"
-                               << "1/2/2024";
-    QTest::newRow("31 December") << 2024 << 12 << 31 << "12/30/2024"
-                                 << "1/1/2025";
-    QTest::newRow("28 February of a leap year") << 2024 << 2 << 28 << "2/27/2024"
-                                                << "2/29/2024";
-    QTest::newRow("1 March of a leap year") << 2024 << 3 << 1 << "2/29/2024"
-                                            << "3/2/2024";
-    QTest::newRow("1 March of a common year") << 2023 << 3 << 1 << "2/28/2023"
-                                              << "3/2/2023";
-    QTest::newRow("first day of the lists") << 1901 << 1 << 1 << "12/31/1900"
-                                            << "1/2/1901";
-    QTest::newRow("last day of the lists") << 2050 << 12 << 31 << "12/30/2050"
-                                           << "1/1/2051";
+    addRow("1 January", 2024, 1, 1, "12/31/2023", "1/2/2024");
+    addRow("31 December", 2024, 12, 31, "12/30/2024", "1/1/2025");
+    addRow("28 February of a leap year", 2024, 2, 28, "2/27/2024", "2/29/2024");
+    addRow("1 March of a leap year", 2024, 3, 1, "2/29/2024", "3/2/2024");
+    addRow("1 March of a common year", 2023, 3, 1, "2/28/2023", "3/2/2023");
+    addRow("first day of the lists", 1901, 1, 1, "12/31/1900", "1/2/1901");
+    addRow("last day of the lists", 2050, 12, 31, "12/30/2050", "1/1/2051");
 }
 
 void CheckCommandTest::neighbouringDaysRollOverMonthsAndYears() {
@@ -266,33 +126,27 @@ void CheckCommandTest::neighbouringDaysRollOverMonthsAndYears() {
     QFETCH(int, day);
     QFETCH(QString, previousDay);
     QFETCH(QString, nextDay);
-    fill(pune, {year, unsigned(month), unsigned(day), 10, 0, 0});
-    check();
-    QVERIFY(shownResult());
+    fill(Pune, {year, unsigned(month), unsigned(day), 10, 0, 0});
+    QVERIFY(check());
     const QStringList shown = sunTimesShown();
     for (int i : {0, 1})
         QVERIFY2(shown[i].startsWith(previousDay + u' '), qPrintable(shown[i]));
     for (int i : {4, 5})
         QVERIFY2(shown[i].startsWith(nextDay + u' '), qPrintable(shown[i]));
-    QCOMPARE(shown, expectedSunTimes(18, 31, false, 73, 50, true, "-5", "-30",
+    QCOMPARE(shown, expectedSunTimes({18, 31, false, 73, 50, true, "-5", "-30"},
                                      std::chrono::year{year} / month / day));
 }
 
 void CheckCommandTest::noteFollowsTheVerdictOfEachCheck() {
-    const auto noteShown = [] {
-        return shownResult()->findChild<QLabel*>(QStringLiteral("lblShow"))->isVisible();
-    };
-    fill(greenwichEquator, {2024, 3, 20, 12, 30, 0});
-    check();
-    QVERIFY(shownResult());
+    const auto noteShown = [] { return control<QLabel>(shownResult(), "lblShow")->isVisible(); };
+    fill(GreenwichEquator, {2024, 3, 20, 12, 30, 0});
+    QVERIFY(check());
     QVERIFY2(noteShown(), "no note with the moment in Rahu Kaal");
 
-    QTest::mouseClick(shownResult()->findChild<QPushButton*>(QStringLiteral("cmdOK")),
-                      Qt::LeftButton);
+    goBack(shownResult());
     control<QComboBox>("cboHour")->setCurrentIndex(9);
     control<QComboBox>("cboMinute")->setCurrentIndex(5);
-    check();
-    QVERIFY(shownResult());
+    QVERIFY(check());
     QCOMPARE(resultText("lblRahukalResult"),
              QStringLiteral("The Chosen Time Period is not in Rahu Kaal"));
     QVERIFY2(!noteShown(), "the note of the earlier check stayed");
@@ -302,22 +156,14 @@ void CheckCommandTest::coordinatesAreReadAsTheInputChecksReadThem_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("readAs");
-    QTest::newRow("latitude with a blank before") << "txtLatD"
-                                                  << " 8" << 8;
-    QTest::newRow("latitude with a blank after") << "txtLatD"
-                                                 << "8 " << 8;
-    QTest::newRow("longitude pasted with a letter after") << "txtLonD"
-                                                          << "12a" << 12;
-    QTest::newRow("longitude of letters only") << "txtLonD"
-                                               << "abc" << 0;
-    QTest::newRow("half rounds to the even 2") << "txtLonD"
-                                               << "2.5" << 2;
-    QTest::newRow("half rounds to the even 4") << "txtLonD"
-                                               << "3.5" << 4;
-    QTest::newRow("latitude minutes with a blank") << "txtLatM"
-                                                   << " 7" << 7;
-    QTest::newRow("longitude minutes, a half") << "txtLonM"
-                                               << ".5" << 0;
+    addRow("latitude with a blank before", "txtLatD", " 8", 8);
+    addRow("latitude with a blank after", "txtLatD", "8 ", 8);
+    addRow("longitude pasted with a letter after", "txtLonD", "12a", 12);
+    addRow("longitude of letters only", "txtLonD", "abc", 0);
+    addRow("half rounds to the even 2", "txtLonD", "2.5", 2);
+    addRow("half rounds to the even 4", "txtLonD", "3.5", 4);
+    addRow("latitude minutes with a blank", "txtLatM", " 7", 7);
+    addRow("longitude minutes, a half", "txtLonM", ".5", 0);
 }
 
 // The other three boxes hold 18, 31, 73 and 50 as typed.
@@ -325,78 +171,76 @@ void CheckCommandTest::coordinatesAreReadAsTheInputChecksReadThem() {
     QFETCH(QString, box);
     QFETCH(QString, typed);
     QFETCH(int, readAs);
-    fill(pune, {2024, 6, 15, 10, 0, 0});
+    fill(Pune, {2024, 6, 15, 10, 0, 0});
     this->box(qPrintable(box))->setText(typed);
     QCOMPARE(this->box(qPrintable(box))->text(), typed);
-    check();
-    QVERIFY2(shownResult(), "the check did not run");
+    QVERIFY2(check(), "the check did not run");
     const auto value = [&](const char* name, int typedValue) {
-        return box == QLatin1String(name) ? readAs : typedValue;
+        return std::int16_t(box == QLatin1String(name) ? readAs : typedValue);
     };
-    QCOMPARE(sunTimesShown(), expectedSunTimes(value("txtLatD", 18), value("txtLatM", 31), false,
-                                               value("txtLonD", 73), value("txtLonM", 50), true,
-                                               "-5", "-30", std::chrono::year{2024} / 6 / 15));
+    const Place read{value("txtLatD", 18),
+                     value("txtLatM", 31),
+                     false,
+                     value("txtLonD", 73),
+                     value("txtLonM", 50),
+                     true,
+                     "-5",
+                     "-30"};
+    QCOMPARE(sunTimesShown(), expectedSunTimes(read, std::chrono::year{2024} / 6 / 15));
 }
 
 void CheckCommandTest::menuEntryRunsTheSameCheckAsTheButton() {
-    const TypedPlace southWest{"33", "52", true, "151", "12", false, "10", "0"};
+    const PlaceEntry southWest{"33", "52", true, "151", "12", false, "10", "0"};
     fill(southWest, {2024, 7, 4, 14, 0, 0});
-    check();
-    QVERIFY(shownResult());
+    QVERIFY(check());
     QStringList byButton = sunTimesShown();
     byButton << resultText("lblRahukalResult") << resultText("lblRahukalPeriod");
-    QTest::mouseClick(shownResult()->findChild<QPushButton*>(QStringLiteral("cmdOK")),
-                      Qt::LeftButton);
+    goBack(shownResult());
 
-    window_->findChild<QAction*>(QStringLiteral("mnuNext"))->trigger();
+    control<QAction>("mnuNext")->trigger();
     QVERIFY2(shownResult(), "the File menu entry showed no result");
     QStringList byMenu = sunTimesShown();
     byMenu << resultText("lblRahukalResult") << resultText("lblRahukalPeriod");
     QCOMPARE(byMenu, byButton);
     // South and West come from the buttons alone.
-    QCOMPARE(sunTimesShown(), expectedSunTimes(33, 52, true, 151, 12, false, "10", "0",
+    QCOMPARE(sunTimesShown(), expectedSunTimes({33, 52, true, 151, 12, false, "10", "0"},
                                                std::chrono::year{2024} / 7 / 4));
 }
 
 void CheckCommandTest::backRestoresEveryFieldAndTheNextCheckLoadsANewWindow() {
     fill({"18", "31", true, "73", "50", false, "5", "30"}, {2031, 11, 30, 23, 59, 58});
-    box("txtMCity")->setText(QStringLiteral("Pune"));
-    box("txtMState")->setText(QStringLiteral("Maharashtra"));
-    box("txtMCountry")->setText(QStringLiteral("India"));
+    fillSearchPlace(window_, "Pune", "Maharashtra", "India");
     const QStringList before = fieldStates(window_);
 
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
-    check();
-    QPointer<QMainWindow> first = shownResult();
+    QPointer<QMainWindow> first = check();
     QVERIFY(first);
-    QTest::mouseClick(first->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(first, "cmdOK"), Qt::LeftButton);
     QVERIFY2(window_->isVisible(), "Back did not show the main window");
     QTRY_VERIFY2(first.isNull(), "Back left the result window loaded");
     QCOMPARE(fieldStates(window_), before);
     QCOMPARE(lastWindowClosed.count(), 0);
-    QCOMPARE(programEnds, 0);
+    QCOMPARE(programEnds_, 0);
 
-    check();
-    QVERIFY2(shownResult(), "a check after Back showed no result");
+    QVERIFY2(check(), "a check after Back showed no result");
     QCOMPARE(resultWindowsLoaded(), 1);
     QCOMPARE(resultText("lblChosenDate"), QStringLiteral("November 30,2031"));
 }
 
 void CheckCommandTest::enterRightAfterTheResultOpensGoesBack() {
-    fill(pune, {2024, 1, 5, 9, 5, 0});
-    check();
-    QMainWindow* result = shownResult();
+    fill(Pune, {2024, 1, 5, 9, 5, 0});
+    QMainWindow* result = check();
     QVERIFY(result);
     QVERIFY(QTest::qWaitForWindowActive(result));
-    QCOMPARE(QApplication::focusWidget(), result->findChild<QPushButton*>(QStringLiteral("cmdOK")));
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(result, "cmdOK"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY2(window_->isVisible(), "Enter did not go back");
-    QCOMPARE(programEnds, 0);
+    QCOMPARE(programEnds_, 0);
     QTRY_COMPARE(resultWindowsLoaded(), 0);
 }
 
 void CheckCommandTest::failedInputCheckOpensNothing() {
-    fill(pune, {2024, 1, 5, 9, 5, 0});
+    fill(Pune, {2024, 1, 5, 9, 5, 0});
     box("txtName")->clear();
     ModalAnswerer answerer;
     check();
@@ -408,20 +252,16 @@ void CheckCommandTest::failedInputCheckOpensNothing() {
 void CheckCommandTest::zoneThatIsNotANumberStopsTheCheck_data() {
     QTest::addColumn<QString>("hours");
     QTest::addColumn<QString>("minutes");
-    QTest::newRow("hours empty") << ""
-                                 << "0";
-    QTest::newRow("minutes empty") << "5"
-                                   << "";
-    QTest::newRow("a minus sign only") << "-"
-                                       << "30";
-    QTest::newRow("minus after the digits") << "5-"
-                                            << "30";
+    addRow("hours empty", "", "0");
+    addRow("minutes empty", "5", "");
+    addRow("a minus sign only", "-", "30");
+    addRow("minus after the digits", "5-", "30");
 }
 
 void CheckCommandTest::zoneThatIsNotANumberStopsTheCheck() {
     QFETCH(QString, hours);
     QFETCH(QString, minutes);
-    fill(pune, {2024, 1, 5, 9, 5, 0});
+    fill(Pune, {2024, 1, 5, 9, 5, 0});
     box("txtZoneHour")->setText(hours);
     box("txtZoneMinute")->setText(minutes);
     box("txtMCity")->setFocus();
@@ -441,8 +281,8 @@ void CheckCommandTest::dayWithoutSunriseOrSunsetStopsTheCheck_data() {
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("dayNamed");
 
-    QTest::newRow("midsummer near the pole") << 2024 << 6 << 21 << "June 21,2024";
-    QTest::newRow("midwinter near the pole") << 2024 << 12 << 21 << "December 21,2024";
+    addRow("midsummer near the pole", 2024, 6, 21, "June 21,2024");
+    addRow("midwinter near the pole", 2024, 12, 21, "December 21,2024");
     const year_month_day beforePolarDays = dayBesidePolarDays(70, 2024, days{1});
     const year_month_day afterPolarDays = dayBesidePolarDays(70, 2024, days{-1});
     const auto named = [](sys_days day) {
@@ -452,12 +292,12 @@ void CheckCommandTest::dayWithoutSunriseOrSunsetStopsTheCheck_data() {
                               QString::number(static_cast<unsigned>(date.day())),
                               QString::number(static_cast<int>(date.year())));
     };
-    QTest::newRow("the day after has none")
-        << int(beforePolarDays.year()) << int(unsigned(beforePolarDays.month()))
-        << int(unsigned(beforePolarDays.day())) << named(sys_days{beforePolarDays} + days{1});
-    QTest::newRow("the day before has none")
-        << int(afterPolarDays.year()) << int(unsigned(afterPolarDays.month()))
-        << int(unsigned(afterPolarDays.day())) << named(sys_days{afterPolarDays} - days{1});
+    addRow("the day after has none", int(beforePolarDays.year()),
+           int(unsigned(beforePolarDays.month())), int(unsigned(beforePolarDays.day())),
+           named(sys_days{beforePolarDays} + days{1}));
+    addRow("the day before has none", int(afterPolarDays.year()),
+           int(unsigned(afterPolarDays.month())), int(unsigned(afterPolarDays.day())),
+           named(sys_days{afterPolarDays} - days{1}));
 }
 
 void CheckCommandTest::dayWithoutSunriseOrSunsetStopsTheCheck() {

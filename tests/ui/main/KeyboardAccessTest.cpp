@@ -2,9 +2,9 @@
 // control is called, links that are reached with Tab and pressed with a key,
 // the verdict read out when the result comes up, and a whole check done
 // without the mouse.
+#include "MainWindowTest.h"
 #include "ModalAnswerer.h"
 #include "Startup.h"
-#include "UrlRecorder.h"
 #include "WindowParts.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
@@ -13,13 +13,9 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScopeGuard>
 #include <QTest>
 #include <memory>
@@ -33,8 +29,6 @@
 using namespace horavela;
 
 namespace {
-
-int programEnds = 0;
 
 const QString MainSite = QStringLiteral("http://" MAIN_SITE_HOST);
 const QString HelpSite = QStringLiteral("http://" HELP_SITE_HOST);
@@ -117,14 +111,10 @@ bool setAccessibilityListening(bool on) {
 
 } // namespace
 
-class KeyboardAccessTest : public QObject {
+class KeyboardAccessTest : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void inputsAreNamedByTheirCaptions_data();
     void inputsAreNamedByTheirCaptions();
     void linkLabelsAreLinksAScreenReaderCanPress_data();
@@ -137,44 +127,7 @@ private slots:
     void resultWindowAnnouncesItsVerdict_data();
     void resultWindowAnnouncesItsVerdict();
     void wholeCheckWithTheKeyboardAlone();
-
-private:
-    template <typename T> T* control(const char* name) const {
-        return horavela::control<T>(window_, name);
-    }
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    static QMainWindow* shownResult();
-
-    QPointer<QWidget> window_;
-    UrlRecorder pages_;
 };
-
-void KeyboardAccessTest::initTestCase() {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void KeyboardAccessTest::init() {
-    programEnds = 0;
-    pages_.opened.clear();
-    SetProgramEndForTesting([] { ++programEnds; });
-    window_ = new frmMain;
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
-}
-
-// Deleting the main window also deletes a result window it has loaded.
-void KeyboardAccessTest::cleanup() {
-    delete window_.data();
-    QTRY_VERIFY(!shownResult());
-}
-
-QMainWindow* KeyboardAccessTest::shownResult() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("frmDisplay") && window->isVisible())
-            return qobject_cast<QMainWindow*>(window);
-    return nullptr;
-}
 
 void KeyboardAccessTest::inputsAreNamedByTheirCaptions_data() {
     QTest::addColumn<QString>("control");
@@ -209,7 +162,7 @@ void KeyboardAccessTest::inputsAreNamedByTheirCaptions_data() {
         {"cmdRashi", "Is the Chosen Period in Rahul Kaal?", ""},
     };
     for (const auto& row : rows)
-        QTest::newRow(row.control) << row.control << row.name << row.description;
+        addRow(row.control, row.control, row.name, row.description);
 }
 
 void KeyboardAccessTest::inputsAreNamedByTheirCaptions() {
@@ -225,22 +178,14 @@ void KeyboardAccessTest::linkLabelsAreLinksAScreenReaderCanPress_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("address");
-    QTest::newRow("main Label61") << "main"
-                                  << "Label61" << MainSite;
-    QTest::newRow("main lblFullBrand") << "main"
-                                       << "lblFullBrand" << HelpSite + "/fully-branded.html";
-    QTest::newRow("main lblCobrand") << "main"
-                                     << "lblCobrand" << HelpSite + "/co-brand.html";
-    QTest::newRow("result Label61") << "result"
-                                    << "Label61" << MainSite;
-    QTest::newRow("result lblFullBrand") << "result"
-                                         << "lblFullBrand" << HelpSite + "/fully-branded.html";
-    QTest::newRow("result lblCobrand") << "result"
-                                       << "lblCobrand" << HelpSite + "/co-brand.html";
-    QTest::newRow("About lblHomePage") << "about"
-                                       << "lblHomePage" << MainSite;
-    QTest::newRow("About lblCobrand") << "about"
-                                      << "lblCobrand" << HelpSite + "/fully-branded.html";
+    addRow("main Label61", "main", "Label61", MainSite);
+    addRow("main lblFullBrand", "main", "lblFullBrand", HelpSite + "/fully-branded.html");
+    addRow("main lblCobrand", "main", "lblCobrand", HelpSite + "/co-brand.html");
+    addRow("result Label61", "result", "Label61", MainSite);
+    addRow("result lblFullBrand", "result", "lblFullBrand", HelpSite + "/fully-branded.html");
+    addRow("result lblCobrand", "result", "lblCobrand", HelpSite + "/co-brand.html");
+    addRow("About lblHomePage", "about", "lblHomePage", MainSite);
+    addRow("About lblCobrand", "about", "lblCobrand", HelpSite + "/fully-branded.html");
 }
 
 void KeyboardAccessTest::linkLabelsAreLinksAScreenReaderCanPress() {
@@ -254,7 +199,7 @@ void KeyboardAccessTest::linkLabelsAreLinksAScreenReaderCanPress() {
         other = std::make_unique<frmAbout>();
     QWidget* owner = other ? other.get() : window_.data();
 
-    auto* link = horavela::control<QLabel>(owner, qPrintable(label));
+    auto* link = control<QLabel>(owner, qPrintable(label));
     QAccessibleInterface* face = accessible(link);
     QCOMPARE(face->role(), QAccessible::Link);
     QCOMPARE(face->text(QAccessible::Name), link->text());
@@ -278,9 +223,9 @@ void KeyboardAccessTest::tzHelpIsALinkThatOpensThePicker() {
 void KeyboardAccessTest::keysOnAFocusedLinkOpenItsPage_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
-    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    addRow("Space", int(Qt::Key_Space), int(Qt::NoModifier));
+    addRow("Return", int(Qt::Key_Return), int(Qt::NoModifier));
+    addRow("keypad Enter", int(Qt::Key_Enter), int(Qt::KeypadModifier));
 }
 
 void KeyboardAccessTest::keysOnAFocusedLinkOpenItsPage() {
@@ -349,8 +294,8 @@ void KeyboardAccessTest::resultWindowAnnouncesItsVerdict_data() {
     QTest::addColumn<QString>("verdict");
     QTest::addColumn<bool>("withNote");
     // At the equator on 20 March 2024 Rahu Kaal runs from 12:07:28 to 13:38:19.
-    QTest::newRow("in Rahu Kaal") << 12 << "The Chosen Time Period is in Rahu Kaal" << true;
-    QTest::newRow("not in Rahu Kaal") << 9 << "The Chosen Time Period is not in Rahu Kaal" << false;
+    addRow("in Rahu Kaal", 12, "The Chosen Time Period is in Rahu Kaal", true);
+    addRow("not in Rahu Kaal", 9, "The Chosen Time Period is not in Rahu Kaal", false);
 }
 
 void KeyboardAccessTest::resultWindowAnnouncesItsVerdict() {
@@ -367,28 +312,17 @@ void KeyboardAccessTest::resultWindowAnnouncesItsVerdict() {
         setAccessibilityListening(false);
     });
 
-    box("txtName")->setText(QStringLiteral("RAM"));
-    for (const char* name :
-         {"txtZoneHour", "txtZoneMinute", "txtLatD", "txtLatM", "txtLonD", "txtLonM"})
-        box(name)->setText(QStringLiteral("0"));
-    control<QComboBox>("cboMonth")->setCurrentIndex(2);
-    control<QComboBox>("cboDate")->setCurrentIndex(19);
-    control<QComboBox>("cboYear")->setCurrentText(QStringLiteral("2024"));
-    control<QComboBox>("cboHour")->setCurrentIndex(hour);
-    control<QComboBox>("cboMinute")->setCurrentIndex(30);
-    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
-
-    QMainWindow* result = shownResult();
+    fill(GreenwichEquator, {2024, 3, 20, hour, 30, 0});
+    QMainWindow* result = check();
     QVERIFY2(result, "the check showed no result window");
-    const QString note =
-        withNote ? result->findChild<QLabel*>(QStringLiteral("lblShow"))->text() : QString();
+    const QString note = withNote ? control<QLabel>(result, "lblShow")->text() : QString();
     QCOMPARE(announcements.size(), 1);
     QCOMPARE(announcements[0].object,
-             static_cast<QObject*>(result->findChild<QLabel*>(QStringLiteral("lblRahukalResult"))));
+             static_cast<QObject*>(control<QLabel>(result, "lblRahukalResult")));
     QCOMPARE(announcements[0].name, verdict);
     QCOMPARE(announcements[0].description, note);
-    const QString back = accessible(result->findChild<QPushButton*>(QStringLiteral("cmdOK")))
-                             ->text(QAccessible::Description);
+    const QString back =
+        accessible(control<QPushButton>(result, "cmdOK"))->text(QAccessible::Description);
     QCOMPARE(back, withNote ? verdict + u' ' + note : verdict);
 }
 
@@ -401,7 +335,7 @@ void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
     // The lock is given up, and its file removed, only when the process ends.
     const QString lockFile = QDir::temp().filePath(
         QStringLiteral("horavela-keyboard-%1.lock").arg(QCoreApplication::applicationPid()));
-    window_ = StartProgram([] { return new frmMain; }, lockFile);
+    window_ = qobject_cast<QMainWindow*>(StartProgram([] { return new frmMain; }, lockFile));
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
     // Of the two banners, the start-up put one in front.
@@ -460,7 +394,7 @@ void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
         QStringList texts;
         for (const char* name :
              {"lblChosenDate", "lblChosenTime", "lblRahukalResult", "lblRahukalPeriod"})
-            texts << result->findChild<QLabel*>(QLatin1String(name))->text();
+            texts << resultText(name);
         const QStringList expected = {"March 20,2024", "12:30:15", verdict,
                                       "3/20/2024 12:07:28 PM to 3/20/2024 1:38:19 PM"};
         if (texts != expected)
@@ -499,7 +433,7 @@ void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
 
     QPointer<QMainWindow> result = shownResult();
     press(Qt::Key_Escape);
-    QCOMPARE(programEnds, 1);
+    QCOMPARE(programEnds_, 1);
     QTRY_VERIFY2(window_.isNull() && result.isNull(), "the program ended with a window loaded");
 }
 

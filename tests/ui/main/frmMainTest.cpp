@@ -1,36 +1,28 @@
 // The main window as the user meets it: defaults, lists, tab order, key
 // filters, the input checks, and where its menus and links lead.
-#include "frmMain.h"
-
+#include "MainWindowTest.h"
 #include "ModalAnswerer.h"
-#include "UrlRecorder.h"
+#include "WindowLayout.h"
 #include "WindowParts.h"
-#include "modHelp.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDesktopServices>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <iterator>
 #include <memory>
 
 using namespace horavela;
 
 namespace {
-
-int programEnds = 0;
 
 QString iconName(QMessageBox::Icon icon) {
     return icon == QMessageBox::Critical ? QStringLiteral("critical")
@@ -39,24 +31,20 @@ QString iconName(QMessageBox::Icon icon) {
 
 } // namespace
 
-class frmMainTest : public QObject {
+class frmMainTest : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void opensWithDefaultsAndFocusInName();
     void clientAreaIsFixedBelowTheMenuBar();
     void listsHoldTheirItemsInOrder_data();
     void listsHoldTheirItemsInOrder();
     void boxesHaveTheirLengthLimits_data();
     void boxesHaveTheirLengthLimits();
-    void captionsReadAsWritten_data();
-    void captionsReadAsWritten();
+    void controlsFollowTheLayout();
     void fullBrandBannerLiesOnCoBrandBanner();
     void menuBarHoldsItsEntriesInOrder();
-    void lookFollowsTheColourScheme();
+    void buttonsAreNoDefaultAndLinksShowAHand();
     void tabVisitsThePlacesInOrder_data();
     void tabVisitsThePlacesInOrder();
     void arrowKeysMoveTheSelectionWithinAPair();
@@ -73,36 +61,13 @@ private slots:
     void aboutEntryShowsTheAboutWindowModally();
     void closeBoxAndExitEndTheProgram_data();
     void closeBoxAndExitEndTheProgram();
-
-private:
-    template <typename T> T* control(const char* name) const {
-        T* found = window_->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("the main window has no %s named %s", T::staticMetaObject.className(), name);
-        return found;
-    }
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    void fillValidInput();
-
-    QPointer<frmMain> window_;
-    UrlRecorder pages_;
 };
 
-// Closing the window ends the program through EndProgram, which deletes the
-// window; the test keeps the process alive and counts the ends instead.
-void frmMainTest::init() {
-    programEnds = 0;
-    pages_.opened.clear();
-    SetProgramEndForTesting([] { ++programEnds; });
-    window_ = new frmMain;
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
-}
+namespace {
 
-void frmMainTest::cleanup() {
-    delete window_.data();
-}
+const MomentEntry AnyMoment{2024, 1, 5, 9, 5, 0};
+
+} // namespace
 
 void frmMainTest::opensWithDefaultsAndFocusInName() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Horavela v1.15"));
@@ -143,15 +108,14 @@ void frmMainTest::listsHoldTheirItemsInOrder_data() {
             texts.append(QString::number(n));
         return texts;
     };
-    QTest::newRow("months") << "cboMonth"
-                            << QStringList{"January",   "February", "March",    "April",
-                                           "May",       "June",     "July",     "August",
-                                           "September", "October",  "November", "December"};
-    QTest::newRow("days") << "cboDate" << numbers(1, 31);
-    QTest::newRow("years") << "cboYear" << numbers(1901, 2050);
-    QTest::newRow("hours") << "cboHour" << numbers(0, 23);
-    QTest::newRow("minutes") << "cboMinute" << numbers(0, 59);
-    QTest::newRow("seconds") << "cboSecond" << numbers(0, 59);
+    addRow("months", "cboMonth",
+           QStringList{"January", "February", "March", "April", "May", "June", "July", "August",
+                       "September", "October", "November", "December"});
+    addRow("days", "cboDate", numbers(1, 31));
+    addRow("years", "cboYear", numbers(1901, 2050));
+    addRow("hours", "cboHour", numbers(0, 23));
+    addRow("minutes", "cboMinute", numbers(0, 59));
+    addRow("seconds", "cboSecond", numbers(0, 59));
 }
 
 void frmMainTest::listsHoldTheirItemsInOrder() {
@@ -171,16 +135,16 @@ void frmMainTest::boxesHaveTheirLengthLimits_data() {
     QTest::addColumn<int>("limit");
 
     const int none = QLineEdit().maxLength();
-    QTest::newRow("name") << "txtName" << none;
-    QTest::newRow("zone hours") << "txtZoneHour" << 3;
-    QTest::newRow("zone minutes") << "txtZoneMinute" << 3;
-    QTest::newRow("latitude degrees") << "txtLatD" << 2;
-    QTest::newRow("latitude minutes") << "txtLatM" << 2;
-    QTest::newRow("longitude degrees") << "txtLonD" << 3;
-    QTest::newRow("longitude minutes") << "txtLonM" << 2;
-    QTest::newRow("city") << "txtMCity" << none;
-    QTest::newRow("state") << "txtMState" << none;
-    QTest::newRow("country") << "txtMCountry" << none;
+    addRow("name", "txtName", none);
+    addRow("zone hours", "txtZoneHour", 3);
+    addRow("zone minutes", "txtZoneMinute", 3);
+    addRow("latitude degrees", "txtLatD", 2);
+    addRow("latitude minutes", "txtLatM", 2);
+    addRow("longitude degrees", "txtLonD", 3);
+    addRow("longitude minutes", "txtLonM", 2);
+    addRow("city", "txtMCity", none);
+    addRow("state", "txtMState", none);
+    addRow("country", "txtMCountry", none);
 }
 
 void frmMainTest::boxesHaveTheirLengthLimits() {
@@ -189,45 +153,37 @@ void frmMainTest::boxesHaveTheirLengthLimits() {
     QCOMPARE(box(qPrintable(name))->maxLength(), limit);
 }
 
-void frmMainTest::captionsReadAsWritten_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-
-    QTest::newRow("description")
-        << "Label4"
-        << "Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a day "
-           "when favorable tasks are not performed. Do all important and good tasks in the time "
-           "before or after the Rahu Kaal.";
-    QTest::newRow("full brand")
-        << "lblFullBrand"
-        << "Home Business Opportunity. Start your own Internet business and make money online. "
-           "Get this software fully branded for your website. Click here for more details.";
-    QTest::newRow("co-brand")
-        << "lblCobrand"
-        << "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
-           "your site's name &  link here. See \"Help\" for details.    Click Here for more info "
-           "on co-branding.";
-    QTest::newRow("zone") << "fraZone"
-                          << "Enter Your Time Zone";
-    QTest::newRow("south") << "optLat_1"
-                           << "South";
-    QTest::newRow("search") << "cmdBrowser"
-                            << "Click Here To Find Latitude && Longitude";
-    QTest::newRow("check") << "cmdRashi"
-                           << "Is the Chosen Period in Rahul Kaal?";
-}
-
-void frmMainTest::captionsReadAsWritten() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-
-    QWidget* widget = control<QWidget>(qPrintable(name));
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        QCOMPARE(label->text(), caption);
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        QCOMPARE(button->text(), caption);
-    else
-        QCOMPARE(qobject_cast<QGroupBox*>(widget)->title(), caption);
+void frmMainTest::controlsFollowTheLayout() {
+    const char* const Description =
+        "Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a day "
+        "when favorable tasks are not performed. Do all important and good tasks in the time "
+        "before or after the Rahu Kaal.";
+    const char* const FullBrand =
+        "Home Business Opportunity. Start your own Internet business and make money online. Get "
+        "this software fully branded for your website. Click here for more details.";
+    const char* const CoBrand =
+        "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+        "your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+        "co-branding.";
+    const QColor dark(64, 64, 64), light(224, 224, 224), grey(128, 128, 128);
+    const ControlLayout layout[] = {
+        {"Frame6", {}, {}, nullptr, {}, dark},
+        {"lblEnterName", {}, {}, nullptr, light},
+        {"txtName", {}, {8.25}, nullptr, light, dark},
+        {"Label4", {}, {}, Description},
+        {"fraZone", {}, {}, "Enter Your Time Zone"},
+        {"lblTZHelp", {}, {11.25, Bold}},
+        {"txtLatD", {}, {}, nullptr, light, dark},
+        {"optLat_1", {}, {}, "South"},
+        {"txtMCountry", {}, {}, nullptr, light, dark},
+        {"cmdBrowser", {}, {}, "Click Here To Find Latitude && Longitude"},
+        {"cmdRashi", {}, {}, "Is the Chosen Period in Rahul Kaal?"},
+        {"Frame7", {}, {}, nullptr, {}, grey},
+        {"lblFullBrand", {}, {}, FullBrand},
+        {"lblCobrand", {}, {}, CoBrand},
+    };
+    const QStringList faults = layoutMismatches(window_, layout);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 void frmMainTest::fullBrandBannerLiesOnCoBrandBanner() {
@@ -259,26 +215,14 @@ void frmMainTest::menuBarHoldsItsEntriesInOrder() {
     QCOMPARE(texts(control<QMenu>("mnuHelp")->actions()),
              (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                           "-", "&About Software"}));
-    auto* donate = window_->findChild<QAction*>(QStringLiteral("mnuDonate"));
+    auto* donate = control<QAction>("mnuDonate");
     QVERIFY2(!donate->menu(), "Donate opens a drop-down");
-    auto* makeMoney = window_->findChild<QAction*>(QStringLiteral("mkmoney"));
+    auto* makeMoney = control<QAction>("mkmoney");
     QVERIFY2(!makeMoney->isEnabled(), "Make Money Online can be chosen");
     QVERIFY2(makeMoney->isVisible(), "Make Money Online is not shown greyed out");
 }
 
-void frmMainTest::lookFollowsTheColourScheme() {
-    const QColor dark(64, 64, 64);
-    const QColor light(224, 224, 224);
-    QCOMPARE(control<QWidget>("Frame6")->palette().color(QPalette::Window), dark);
-    QCOMPARE(control<QLabel>("lblEnterName")->palette().color(QPalette::WindowText), light);
-    QCOMPARE(control<QWidget>("Frame7")->palette().color(QPalette::Window), QColor(128, 128, 128));
-    for (const char* name : {"txtName", "txtLatD", "txtMCountry"}) {
-        QCOMPARE(box(name)->palette().color(QPalette::Base), dark);
-        QCOMPARE(box(name)->palette().color(QPalette::Text), light);
-    }
-    QCOMPARE(box("txtName")->font().pointSizeF(), 8.25);
-    QCOMPARE(box("txtName")->font().family(), QStringLiteral("Verdana"));
-    QCOMPARE(control<QLabel>("lblTZHelp")->font().pointSizeF(), 11.25);
+void frmMainTest::buttonsAreNoDefaultAndLinksShowAHand() {
     for (const char* name : {"cmdBrowser", "cmdRashi"})
         QVERIFY2(!control<QPushButton>(name)->autoDefault(), name);
     for (const char* name : {"Label61", "lblTZHelp", "lblFullBrand", "lblCobrand"})
@@ -298,25 +242,22 @@ void frmMainTest::tabVisitsThePlacesInOrder_data() {
     // The links follow every input place, top to bottom; of the two banners
     // only the one in front is reached.
     const QStringList links = {"Label61", "lblTZHelp", "lblFullBrand"};
-    QTest::newRow("North and East")
-        << false << false << QString()
-        << first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last + links;
-    QTest::newRow("South and East") << true << false << QString()
-                                    << first + QStringList{"txtLonD", "txtLonM", "optLong_0"} +
-                                           last + QStringList{"optLat_1"} + links;
-    QTest::newRow("North and West") << false << true << QString()
-                                    << first + QStringList{"optLat_0", "txtLonD", "txtLonM"} +
-                                           last + QStringList{"optLong_1"} + links;
-    QTest::newRow("South and West") << true << true << QString()
-                                    << first + QStringList{"txtLonD", "txtLonM"} + last +
-                                           QStringList{"optLong_1", "optLat_1"} + links;
-    QTest::newRow("co-brand banner in front")
-        << false << false << "lblCobrand"
-        << first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last +
-               QStringList{"Label61", "lblTZHelp", "lblCobrand"};
-    QTest::newRow("full brand banner raised again")
-        << false << false << "lblCobrand lblFullBrand"
-        << first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last + links;
+    addRow("North and East", false, false, QString(),
+           first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last + links);
+    addRow("South and East", true, false, QString(),
+           first + QStringList{"txtLonD", "txtLonM", "optLong_0"} + last + QStringList{"optLat_1"} +
+               links);
+    addRow("North and West", false, true, QString(),
+           first + QStringList{"optLat_0", "txtLonD", "txtLonM"} + last + QStringList{"optLong_1"} +
+               links);
+    addRow("South and West", true, true, QString(),
+           first + QStringList{"txtLonD", "txtLonM"} + last + QStringList{"optLong_1", "optLat_1"} +
+               links);
+    addRow("co-brand banner in front", false, false, "lblCobrand",
+           first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last +
+               QStringList{"Label61", "lblTZHelp", "lblCobrand"});
+    addRow("full brand banner raised again", false, false, "lblCobrand lblFullBrand",
+           first + QStringList{"optLat_0", "txtLonD", "txtLonM", "optLong_0"} + last + links);
 }
 
 // Tab runs once through the places and comes back to the name.
@@ -422,11 +363,9 @@ void frmMainTest::keyFiltersPassOrRefuseTypedKeys_data() {
     QTest::addColumn<int>("row");
     for (const char* name : {"txtLatD", "txtLatM", "txtLonD", "txtLonM", "txtZoneMinute"})
         for (int i = 0; i < int(std::size(NumberBoxCases)); ++i)
-            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(name, NumberBoxCases[i].what)))
-                << name << i;
+            addRow(qPrintable(QStringLiteral("%1 %2").arg(name, NumberBoxCases[i].what)), name, i);
     for (int i = 0; i < int(std::size(OtherCases)); ++i)
-        QTest::newRow(OtherCases[i].what)
-            << OtherCases[i].box << int(std::size(NumberBoxCases)) + i;
+        addRow(OtherCases[i].what, OtherCases[i].box, int(std::size(NumberBoxCases)) + i);
 }
 
 void frmMainTest::keyFiltersPassOrRefuseTypedKeys() {
@@ -471,7 +410,7 @@ void frmMainTest::contextMenuPasteBypassesTheFilter() {
         }
         return false;
     };
-    fillValidInput();
+    fill(Pune, AnyMoment);
     ModalAnswerer answerer;
     box("txtLonD")->clear();
     QVERIFY2(pasteByMenu(box("txtLonD"), QStringLiteral("12abc")), "the menu offers no Paste");
@@ -486,14 +425,6 @@ void frmMainTest::contextMenuPasteBypassesTheFilter() {
     QVERIFY(!passed);
     QCOMPARE(answerer.texts,
              QStringList{"Please Enter Value Between 0 And 59 in the  Minute of Latitude"});
-}
-
-void frmMainTest::fillValidInput() {
-    box("txtName")->setText(QStringLiteral("RAM"));
-    box("txtLonD")->setText(QStringLiteral("73"));
-    box("txtLonM")->setText(QStringLiteral("50"));
-    box("txtLatD")->setText(QStringLiteral("18"));
-    box("txtLatM")->setText(QStringLiteral("31"));
 }
 
 namespace {
@@ -562,7 +493,7 @@ const InputCase InputCases[] = {
 void frmMainTest::validateInputReportsTheFirstFault_data() {
     QTest::addColumn<int>("row");
     for (int i = 0; i < int(std::size(InputCases)); ++i)
-        QTest::newRow(InputCases[i].what) << i;
+        addRow(InputCases[i].what, i);
 }
 
 void frmMainTest::validateInputReportsTheFirstFault() {
@@ -575,8 +506,7 @@ void frmMainTest::validateInputReportsTheFirstFault() {
         box(boxes[i])->setText(QString::fromUtf8(c.fields[i]));
     control<QComboBox>("cboMonth")->setCurrentIndex(c.month);
     control<QComboBox>("cboDate")->setCurrentIndex(c.day);
-    control<QComboBox>("cboYear")->setCurrentText(QString::fromUtf8(c.year));
-    QCOMPARE(control<QComboBox>("cboYear")->currentText(), QString::fromUtf8(c.year));
+    choose(window_, "cboYear", QString::fromUtf8(c.year));
     box("txtMCity")->setFocus();
 
     ModalAnswerer answerer;
@@ -594,15 +524,15 @@ void frmMainTest::validateInputReportsTheFirstFault() {
 
 void frmMainTest::buttonAndMenuRunTheInputChecks_data() {
     QTest::addColumn<bool>("byMenu");
-    QTest::newRow("button") << false;
-    QTest::newRow("File menu") << true;
+    addRow("button", false);
+    addRow("File menu", true);
 }
 
 void frmMainTest::buttonAndMenuRunTheInputChecks() {
     QFETCH(bool, byMenu);
     const auto check = [&] {
         if (byMenu)
-            window_->findChild<QAction*>(QStringLiteral("mnuNext"))->trigger();
+            control<QAction>("mnuNext")->trigger();
         else
             QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
     };
@@ -610,7 +540,7 @@ void frmMainTest::buttonAndMenuRunTheInputChecks() {
     check();
     QCOMPARE(answerer.texts, QStringList{"Please Enter Name"});
     QCOMPARE(window_->focusWidget(), box("txtName"));
-    fillValidInput();
+    fill(Pune, AnyMoment);
     box("txtLatD")->setText(QStringLiteral("95"));
     check();
     QCOMPARE(answerer.texts.size(), 2);
@@ -653,24 +583,24 @@ void frmMainTest::linksAndMenuEntriesOpenTheirAddresses() {
 
 void frmMainTest::aboutEntryShowsTheAboutWindowModally() {
     ModalAnswerer answerer;
-    window_->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    control<QAction>("mnuAbout")->trigger();
     QCOMPARE(answerer.windows, QStringList{"frmAbout"});
     QVERIFY(window_->isVisible());
 }
 
 void frmMainTest::closeBoxAndExitEndTheProgram_data() {
     QTest::addColumn<bool>("byMenu");
-    QTest::newRow("close box") << false;
-    QTest::newRow("Exit") << true;
+    addRow("close box", false);
+    addRow("Exit", true);
 }
 
 void frmMainTest::closeBoxAndExitEndTheProgram() {
     QFETCH(bool, byMenu);
     if (byMenu)
-        window_->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+        control<QAction>("mnuExit")->trigger();
     else
         window_->close();
-    QCOMPARE(programEnds, 1);
+    QCOMPARE(programEnds_, 1);
     QVERIFY2(!window_ || !window_->isVisible(), "the program ended with the main window shown");
     QTRY_VERIFY2(window_.isNull(), "the program ended but left the main window loaded");
 }

@@ -3,14 +3,14 @@
 #include "frmDisplay.h"
 
 #include "ModalAnswerer.h"
-#include "Twips.h"
 #include "UrlRecorder.h"
+#include "WindowDriver.h"
+#include "WindowLayout.h"
 #include "WindowParts.h"
 #include "modHelp.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,10 +47,7 @@ private slots:
     void cleanup();
 
     void clientAreaIsFixedBelowTheMenuBarAndCentred();
-    void controlsLieWhereTheLayoutPutsThem_data();
-    void controlsLieWhereTheLayoutPutsThem();
-    void fontsAndColoursFollowTheLayout_data();
-    void fontsAndColoursFollowTheLayout();
+    void controlsFollowTheLayout();
     void opensWithTheNoteHiddenAndBackFocused();
     void periodAndSunTimesAreNeverVisible();
     void verdictAndNotesAreNeverCutOff();
@@ -65,10 +62,7 @@ private slots:
 
 private:
     template <typename T> T* control(const char* name) const {
-        T* found = window_->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("the result window has no %s named %s", T::staticMetaObject.className(), name);
-        return found;
+        return horavela::control<T>(window_, name);
     }
 
     QPointer<QWidget> input_;
@@ -109,91 +103,52 @@ void frmDisplayTest::clientAreaIsFixedBelowTheMenuBarAndCentred() {
              "the window is not centred on the screen");
 }
 
-void frmDisplayTest::controlsLieWhereTheLayoutPutsThem_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("expected");
-    const struct {
-        const char* name;
-        QRect place;
-    } controls[] = {
+// The verdict, the note and the advice may be set smaller, down to 6 points,
+// where a wider stand-in for Verdana would not fit them.
+void frmDisplayTest::controlsFollowTheLayout() {
+    const char* const Note =
+        "Rahu Kal is an inauspicious time period in a day when favorable tasks are not performed.";
+    const char* const Advice =
+        "*Do all important and good tasks in the time before or after the Rahu Kal.";
+    const QColor black(0, 0, 0), darkRed(192, 0, 0), red(255, 0, 0), white(255, 255, 255);
+    const LayoutFont link{8.25, BoldUnderlined}, bold{8.25, Bold}, large{9.75, Bold};
+    const LayoutFont verdict{9.75, Bold, 6}, note{9.0, Bold, 6}, advice{8.25, Bold, 6};
+    const ControlLayout layout[] = {
         {"Frame2", fromTwips(0, 0, 8295, 615)},
-        {"Label61", fromTwips(120, 120, 8040, 585)},
-        {"Frame3", fromTwips(0, 600, 8295, 2655)},
-        {"Label10", fromTwips(1440, 360, 1215, 195)},
-        {"lblChosenDate", fromTwips(1335, 600, 1425, 195)},
-        {"lblChosenTimell", fromTwips(5280, 360, 1245, 195)},
-        {"lblChosenTime", fromTwips(5160, 600, 1455, 195)},
-        {"lblRahukalResult", fromTwips(1575, 1080, 4665, 240)},
-        {"lblShow", fromTwips(1080, 1560, 6165, 570)},
-        {"Label9", fromTwips(4800, 2160, 3360, 435)},
-        {"cmdExit", fromTwips(0, 3360, 1740, 465)},
-        {"cmdOK", fromTwips(1800, 3360, 6540, 465)},
+        {"Label61", fromTwips(120, 120, 8040, 585), link, nullptr, black, white},
+        {"Frame3", fromTwips(0, 600, 8295, 2655), {11.25, Bold}, "Horavela Result"},
+        {"Label10", fromTwips(1440, 360, 1215, 195), bold, "Chosen Date", black},
+        {"lblChosenDate", fromTwips(1335, 600, 1425, 195), bold, nullptr, darkRed},
+        {"lblChosenTimell", fromTwips(5280, 360, 1245, 195), {}, "Chosen Time"},
+        {"lblChosenTime", fromTwips(5160, 600, 1455, 195), bold, nullptr, darkRed},
+        {"lblRahukalResult", fromTwips(1575, 1080, 4665, 240), verdict, nullptr, darkRed},
+        {"lblShow", fromTwips(1080, 1560, 6165, 570), note, Note, black},
+        {"Label9", fromTwips(4800, 2160, 3360, 435), advice, Advice, red},
+        {"cmdExit", fromTwips(0, 3360, 1740, 465), {}, "&Exit"},
+        {"cmdOK", fromTwips(1800, 3360, 6540, 465), {}, "&Back"},
         {"Frame5", fromTwips(-120, 3840, 9255, 615)},
-        {"lblFullBrand", fromTwips(150, 120, 8235, 615)},
-        {"lblCobrand", fromTwips(120, 120, 8235, 615)},
+        {"lblFullBrand", fromTwips(150, 120, 8235, 615), link, nullptr, black},
+        {"lblCobrand", fromTwips(120, 120, 8235, 615), link, nullptr, black},
         {"Frame1", fromTwips(1680, 5400, 5295, 855)},
+        {"Label6", {}, {}, "Sun Rise Time On"},
+        {"Label5", {}, {}, "Sun Set Time On"},
+        {"Label1", {}, {}, "Sun Rise Time On"},
+        {"Label2", {}, {}, "Sun Set Time On"},
+        {"Label8", {}, {}, "Sun Rise Time On"},
+        {"Label7", {}, {}, "Sun Set Time On"},
+        {"Label4", {}, large, "Rahukal Period", black},
+        {"lblRahukalPeriod", {}, large, nullptr, black},
     };
-    for (const auto& c : controls)
-        QTest::newRow(c.name) << c.name << c.place;
-}
-
-void frmDisplayTest::controlsLieWhereTheLayoutPutsThem() {
-    QFETCH(QString, name);
-    QFETCH(QRect, expected);
-    const QRect actual = control<QWidget>(qPrintable(name))->geometry();
-    QVERIFY2(actual == expected, qPrintable(name + QStringLiteral(" lies at ") + describe(actual) +
-                                            QStringLiteral(", not ") + describe(expected)));
-}
-
-void frmDisplayTest::fontsAndColoursFollowTheLayout_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<bool>("underlined");
-    QTest::addColumn<QColor>("colour");
-    const QColor black(0, 0, 0), darkRed(192, 0, 0), red(255, 0, 0);
-    QTest::newRow("Label10") << "Label10" << 8.25 << false << black;
-    QTest::newRow("lblChosenDate") << "lblChosenDate" << 8.25 << false << darkRed;
-    QTest::newRow("lblChosenTime") << "lblChosenTime" << 8.25 << false << darkRed;
-    QTest::newRow("lblRahukalResult") << "lblRahukalResult" << 9.75 << false << darkRed;
-    QTest::newRow("lblShow") << "lblShow" << 9.0 << false << black;
-    QTest::newRow("Label9") << "Label9" << 8.25 << false << red;
-    QTest::newRow("Label4") << "Label4" << 9.75 << false << black;
-    QTest::newRow("lblRahukalPeriod") << "lblRahukalPeriod" << 9.75 << false << black;
-    QTest::newRow("Label61") << "Label61" << 8.25 << true << black;
-    QTest::newRow("lblFullBrand") << "lblFullBrand" << 8.25 << true << black;
-    QTest::newRow("lblCobrand") << "lblCobrand" << 8.25 << true << black;
-}
-
-void frmDisplayTest::fontsAndColoursFollowTheLayout() {
-    QFETCH(QString, name);
-    QFETCH(double, points);
-    QFETCH(bool, underlined);
-    QFETCH(QColor, colour);
-    const QLabel* label = control<QLabel>(qPrintable(name));
-    QCOMPARE(label->font().family(), QStringLiteral("Verdana"));
-    // Texts that would not fit with a wider stand-in for Verdana are set smaller.
-    const bool mayShrink = name == u"lblRahukalResult" || name == u"lblShow" || name == u"Label9";
-    if (mayShrink)
-        QVERIFY2(label->font().pointSizeF() <= points && label->font().pointSizeF() >= 6,
-                 qPrintable(QString::number(label->font().pointSizeF())));
-    else
-        QCOMPARE(label->font().pointSizeF(), points);
-    QVERIFY2(label->font().bold(), "the text is not bold");
-    QCOMPARE(label->font().underline(), underlined);
-    QCOMPARE(label->palette().color(QPalette::WindowText), colour);
-    const QGroupBox* result = control<QGroupBox>("Frame3");
-    QCOMPARE(result->title(), QStringLiteral("Horavela Result"));
-    QCOMPARE(result->font().pointSizeF(), 11.25);
-    QVERIFY(control<QLabel>("Label61")->autoFillBackground());
-    QCOMPARE(control<QLabel>("Label61")->palette().color(QPalette::Window), QColor(Qt::white));
+    const QStringList faults = layoutMismatches(window_, layout);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 void frmDisplayTest::opensWithTheNoteHiddenAndBackFocused() {
     frmDisplay fresh(nullptr);
     QVERIFY2(!fresh.isVisible(), "a new result window shows itself");
-    QVERIFY2(fresh.findChild<QLabel*>(QStringLiteral("lblShow"))->isHidden(),
+    QVERIFY2(horavela::control<QLabel>(&fresh, "lblShow")->isHidden(),
              "the note is shown before any check");
-    QCOMPARE(fresh.findChild<QLabel*>(QStringLiteral("lblRahukalResult"))->text(),
+    QCOMPARE(horavela::control<QLabel>(&fresh, "lblRahukalResult")->text(),
              QStringLiteral("The Chosen Time Period is Not in Rahu Kaal"));
 
     // After the buttons come the links, top to bottom; the covered banner is no stop.
@@ -202,28 +157,6 @@ void frmDisplayTest::opensWithTheNoteHiddenAndBackFocused() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), control<QWidget>(next));
     }
-
-    const struct {
-        const char* name;
-        const char* text;
-    } captions[] = {
-        {"Label10", "Chosen Date"},
-        {"lblChosenTimell", "Chosen Time"},
-        {"lblShow", "Rahu Kal is an inauspicious time period in a day when favorable tasks are "
-                    "not performed."},
-        {"Label9", "*Do all important and good tasks in the time before or after the Rahu Kal."},
-        {"Label6", "Sun Rise Time On"},
-        {"Label5", "Sun Set Time On"},
-        {"Label1", "Sun Rise Time On"},
-        {"Label2", "Sun Set Time On"},
-        {"Label8", "Sun Rise Time On"},
-        {"Label7", "Sun Set Time On"},
-        {"Label4", "Rahukal Period"},
-    };
-    for (const auto& c : captions)
-        QCOMPARE(control<QLabel>(c.name)->text(), QString::fromUtf8(c.text));
-    QCOMPARE(control<QPushButton>("cmdExit")->text(), QStringLiteral("&Exit"));
-    QCOMPARE(control<QPushButton>("cmdOK")->text(), QStringLiteral("&Back"));
 }
 
 void frmDisplayTest::periodAndSunTimesAreNeverVisible() {
@@ -274,8 +207,8 @@ void frmDisplayTest::menuBarHoldsItsEntriesInOrder() {
 
 void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses_data() {
     addWebEntryRows();
-    QTest::newRow("mkmoney, were it on")
-        << "mkmoney" << QStringLiteral("http://" HELP_SITE_HOST "/fully-branded.html");
+    addRow("mkmoney, were it on", "mkmoney",
+           QStringLiteral("http://" HELP_SITE_HOST "/fully-branded.html"));
 }
 
 void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses() {
@@ -297,7 +230,7 @@ void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses() {
 
 void frmDisplayTest::aboutEntryShowsTheAboutWindowModally() {
     ModalAnswerer answerer;
-    window_->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    control<QAction>("mnuAbout")->trigger();
     QCOMPARE(answerer.windows, QStringList{"frmAbout"});
     QVERIFY(window_->isVisible());
     QCOMPARE(programEnds, 0);
@@ -306,7 +239,7 @@ void frmDisplayTest::aboutEntryShowsTheAboutWindowModally() {
 void frmDisplayTest::backUnloadsTheWindowAndShowsTheInput_data() {
     QTest::addColumn<QString>("way");
     for (const char* way : {"Back button", "File menu Back", "Enter on opening", "Alt+B"})
-        QTest::newRow(way) << way;
+        addRow(way, way);
 }
 
 void frmDisplayTest::backUnloadsTheWindowAndShowsTheInput() {
@@ -315,7 +248,7 @@ void frmDisplayTest::backUnloadsTheWindowAndShowsTheInput() {
     if (way == u"Back button")
         QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
     else if (way == u"File menu Back")
-        window_->findChild<QAction*>(QStringLiteral("mnuFileBack"))->trigger();
+        control<QAction>("mnuFileBack")->trigger();
     else if (way == u"Enter on opening")
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     else
@@ -331,7 +264,7 @@ void frmDisplayTest::backUnloadsTheWindowAndShowsTheInput() {
 void frmDisplayTest::everyWayOutEndsTheProgram_data() {
     QTest::addColumn<QString>("way");
     for (const char* way : {"Exit button", "File menu Exit", "close box", "Escape", "Alt+E"})
-        QTest::newRow(way) << way;
+        addRow(way, way);
 }
 
 void frmDisplayTest::everyWayOutEndsTheProgram() {
@@ -339,7 +272,7 @@ void frmDisplayTest::everyWayOutEndsTheProgram() {
     if (way == u"Exit button")
         QTest::mouseClick(control<QPushButton>("cmdExit"), Qt::LeftButton);
     else if (way == u"File menu Exit")
-        window_->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+        control<QAction>("mnuExit")->trigger();
     else if (way == u"close box")
         window_->close();
     else if (way == u"Escape")

@@ -2,7 +2,9 @@
 // leaving it writes into the two zone boxes.
 #include "frmTimeZone.h"
 
-#include "Twips.h"
+#include "TimeZoneTable.h"
+#include "WindowDriver.h"
+#include "WindowLayout.h"
 #include "WindowParts.h"
 
 #include <QApplication>
@@ -75,16 +77,15 @@ void frmTimeZoneTest::looksAsDesigned() {
              "the picker has a border and a title bar");
     QCOMPARE(picker_->size(), QSize(330, 232));
     QCOMPARE(picker_->palette().color(QPalette::Window), QColor(68, 136, 249));
+    const QColor button = picker_->palette().color(QPalette::Button);
+    const ControlLayout layout[] = {
+        {"lstTimeZone", fromTwips(0, 0, 4935, 3150), {8.25, Bold}, nullptr, Qt::black, button},
+        {"cmdQuit", fromTwips(0, 3120, 4935, 345), {8.25, Bold}, "&Quit"},
+    };
+    const QStringList faults = layoutMismatches(picker_.get(), layout);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     auto* quit = control<QPushButton>(picker_.get(), "cmdQuit");
-    QCOMPARE(list()->geometry(), fromTwips(0, 0, 4935, 3150));
-    QCOMPARE(quit->geometry(), fromTwips(0, 3120, 4935, 345));
-    QCOMPARE(quit->text(), QStringLiteral("&Quit"));
     QVERIFY2(quit->isDefault(), "Enter does not press Quit");
-    QVERIFY(list()->font().bold());
-    QVERIFY(quit->font().bold());
-    QCOMPARE(list()->font().pointSizeF(), 8.25);
-    QCOMPARE(list()->palette().color(QPalette::Base), picker_->palette().color(QPalette::Button));
-    QCOMPARE(list()->palette().color(QPalette::Text), QColor(Qt::black));
     QCOMPARE(QApplication::focusWidget(), list());
     QTest::keyClick(list(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), quit);
@@ -94,30 +95,19 @@ void frmTimeZoneTest::doubleClickWritesTheRowsValues_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("hour");
     QTest::addColumn<QString>("minute");
-    QTest::newRow("GMT") << 29 << "0"
-                         << "0";
-    QTest::newRow("UT") << 61 << "0"
-                        << "0";
-    QTest::newRow("HST, west with half an hour") << 32 << "10"
-                                                 << "30";
-    QTest::newRow("NZS, east with half an hour") << 48 << "-12"
-                                                 << "-30";
-    QTest::newRow("IST, listed as +5.3") << 34 << "-5"
-                                         << "-30";
-    QTest::newRow("AEST, whole hour replaces the minutes") << 8 << "-10"
-                                                           << "0";
-    QTest::newRow("NST, Newfoundland") << 50 << "3"
-                                       << "30";
-    QTest::newRow("NST, North Sumatra") << 52 << "-6"
-                                        << "-30";
-    QTest::newRow("SAD, first of a pair") << 56 << "-10"
-                                          << "-30";
-    QTest::newRow("SDT, second of a pair") << 57 << "-10"
-                                           << "-30";
-    QTest::newRow("first row") << 0 << "9"
-                               << "0";
-    QTest::newRow("last row") << 70 << "8"
-                              << "0";
+    addRow("first row", 0, "9", "0");
+    addRow("AEST, whole hour replaces the minutes", 8, "-10", "0");
+    addRow("GMT", 29, "0", "0");
+    addRow("UT", 61, "0", "0");
+    addRow("last row", int(TimeZoneRows.size()) - 1, "8", "0");
+    // Half an hour carries the sign of the hours.
+    addRow("HST, west with half an hour", 32, "10", "30");
+    addRow("NZS, east with half an hour", 48, "-12", "-30");
+    addRow("IST, listed as +5.3", 34, "-5", "-30");
+    addRow("NST, Newfoundland", 50, "3", "30");
+    addRow("NST, North Sumatra", 52, "-6", "-30");
+    addRow("SAD, first of a pair", 56, "-10", "-30");
+    addRow("SDT, second of a pair", 57, "-10", "-30");
 }
 
 void frmTimeZoneTest::doubleClickWritesTheRowsValues() {
@@ -168,10 +158,10 @@ void frmTimeZoneTest::doubleClickWithNoRowSelectedWritesNothing() {
 
 void frmTimeZoneTest::quitEnterAndEscapeWriteNothing_data() {
     QTest::addColumn<QString>("way");
-    QTest::newRow("Quit clicked") << "click";
-    QTest::newRow("Enter on a selected row") << "enter";
-    QTest::newRow("Esc") << "escape";
-    QTest::newRow("Alt+Q") << "alt+q";
+    addRow("Quit clicked", "click");
+    addRow("Enter on a selected row", "enter");
+    addRow("Esc", "escape");
+    addRow("Alt+Q", "alt+q");
 }
 
 void frmTimeZoneTest::quitEnterAndEscapeWriteNothing() {

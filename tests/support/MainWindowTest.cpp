@@ -1,0 +1,33 @@
+#include "MainWindowTest.h"
+
+#include "frmMain.h"
+#include "modHelp.h"
+
+#include <QLocale>
+#include <QTest>
+
+namespace horavela {
+
+void MainWindowTest::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+// Closing the window ends the program through EndProgram, which deletes the
+// window; the test keeps the process alive and counts the ends instead.
+void MainWindowTest::init() {
+    programEnds_ = 0;
+    pages_.opened.clear();
+    SetProgramEndForTesting([] { ++programEnds_; });
+    window_ = new frmMain;
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+}
+
+// Deleting the main window also deletes a result window it has loaded.
+void MainWindowTest::cleanup() {
+    delete window_.data();
+    QTRY_COMPARE(resultWindowsLoaded(), 0);
+}
+
+} // namespace horavela

@@ -1,0 +1,35 @@
+#include "DegreesMinutes.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace horavela {
+
+namespace {
+
+// Gazetteer values have at most six decimals; this keeps one written as
+// x° 59.5′ from landing a hair below the half minute in binary.
+constexpr double roundingSlack = 1e-7;
+
+DegreesMinutes form(double degrees, int maxDegrees, char positive, char negative) {
+    const double minutes = std::floor(std::fabs(degrees) * 60 + 0.5 + roundingSlack);
+    const int total = static_cast<int>(std::min(minutes, maxDegrees * 60.0 + 59));
+    return {total / 60, total % 60, degrees < 0 && total > 0 ? negative : positive};
+}
+
+} // namespace
+
+DegreesMinutes latitudeForm(double degrees) {
+    return form(degrees, 89, 'N', 'S');
+}
+
+DegreesMinutes longitudeForm(double degrees) {
+    return form(degrees, 179, 'E', 'W');
+}
+
+std::string text(const DegreesMinutes& angle) {
+    return std::to_string(angle.degrees) + "\u00B0 " + std::to_string(angle.minutes) + "\u2032 " +
+           angle.hemisphere;
+}
+
+} // namespace horavela
