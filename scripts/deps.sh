@@ -19,6 +19,8 @@ test)
     # Qt's private headers let the keyboard test switch on accessibility
     # events without a screen reader; the rest builds and checks the package.
     packages+=(qt6-base-private-dev dpkg-dev appstream desktop-file-utils)
+    # Month names in Tamil and Hindi, so the result window's fit is measured on real glyphs.
+    packages+=(fonts-lohit-taml fonts-lohit-deva)
     ;;
 pictures)
     packages+=(xvfb xauth)

@@ -10,7 +10,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QShortcut>
+#include <algorithm>
 
 namespace horavela {
 
@@ -22,6 +24,10 @@ constexpr double TextPoints = 8.25;
 constexpr double CaptionPoints = 11.25;
 constexpr double VerdictPoints = 9.75;
 constexpr double NotePoints = 9;
+// Below this the chosen date would be hard to read.
+constexpr double SmallestDatePoints = 7;
+// Keeps a long date from running into the chosen time's column.
+constexpr int ColumnGap = 8;
 
 } // namespace
 
@@ -48,6 +54,7 @@ void frmDisplay::applyLook() {
         setPointSize(label, VerdictPoints);
     shrinkTextToFit(*ui_->lblShow, NotePoints);
     shrinkTextToFit(*ui_->Label9, TextPoints);
+    designedDate_ = ui_->lblChosenDate->geometry();
 
     const QList<QAction*> help = ui_->mnuHelp->actions();
     help.at(2)->setObjectName(QStringLiteral("mnuFileSep1"));
@@ -79,6 +86,7 @@ void frmDisplay::connectControls() {
 
 void frmDisplay::writeResult(const ResultTexts& texts) {
     ui_->lblChosenDate->setText(texts.chosenDate);
+    fitChosenDate();
     ui_->lblChosenTime->setText(texts.chosenTime);
     ui_->lblPreviousDaySunRiseTime->setText(texts.sunTimes[0]);
     ui_->lblPreviousDaySunSetTime->setText(texts.sunTimes[1]);
@@ -96,6 +104,24 @@ void frmDisplay::writeResult(const ResultTexts& texts) {
     ui_->cmdOK->setAccessibleDescription(note.isEmpty() ? texts.rahukalResult
                                                         : texts.rahukalResult + u' ' + note);
     ui_->lblRahukalPeriod->setText(texts.rahukalPeriod);
+}
+
+// Long month names need more than the designed width, and the glyphs of some
+// languages more than its height; the room up to the chosen time's column
+// takes them at full size, and only a date longer still is set smaller.
+void frmDisplay::fitChosenDate() {
+    QLabel& date = *ui_->lblChosenDate;
+    QFont font = date.font();
+    font.setPointSizeF(TextPoints);
+    const QFontMetrics metrics(font);
+    const int timeColumn = std::min(ui_->lblChosenTimell->x(), ui_->lblChosenTime->x());
+    const int room = timeColumn - ColumnGap - designedDate_.x();
+    const int width =
+        std::clamp(metrics.horizontalAdvance(date.text()), designedDate_.width(), room);
+    const int height = std::max(metrics.boundingRect(date.text()).height(), designedDate_.height());
+    // The text is centred on its line, so the line grows evenly up and down.
+    date.setGeometry(designedDate_.x(), designedDate_.center().y() - height / 2, width, height);
+    shrinkTextToFit(date, TextPoints, SmallestDatePoints);
 }
 
 void frmDisplay::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <memory>
@@ -63,12 +64,14 @@ private slots:
 private:
     void applyLook();
     void connectControls();
+    void fitChosenDate();
     void Form_Unload();
 
     std::unique_ptr<Ui::frmDisplay> ui_;
     QPointer<QWidget> inputWindow_;
     bool loaded_ = true;
     bool goingBack_ = false;
+    QRect designedDate_;
 };
 
 } // namespace horavela
