@@ -3,7 +3,6 @@
 #include "FitText.h"
 #include "FixedWindow.h"
 #include "PointSize.h"
-#include "frmAbout.h"
 #include "modHelp.h"
 #include "ui_frmDisplay.h"
 
@@ -32,8 +31,8 @@ constexpr int ColumnGap = 8;
 } // namespace
 
 frmDisplay::frmDisplay(QWidget* inputWindow)
-    : QMainWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : WebLinkWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmDisplay>()), inputWindow_(inputWindow) {
     setPointSize(this, TextPoints);
     ui_->setupUi(this);
@@ -72,16 +71,7 @@ void frmDisplay::connectControls() {
     // Exit is the window's cancel button.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ui_->cmdExit,
             &QPushButton::click);
-
-    connect(ui_->Label61, &LinkLabel::clicked, this, &frmDisplay::Label61_Click);
-    connect(ui_->lblFullBrand, &LinkLabel::clicked, this, &frmDisplay::lblFullBrand_Click);
-    connect(ui_->lblCobrand, &LinkLabel::clicked, this, &frmDisplay::lblCobrand_Click);
-    connect(ui_->mnuOnline, &QAction::triggered, this, &frmDisplay::mnuOnline_Click);
-    connect(ui_->mnuVisit, &QAction::triggered, this, &frmDisplay::mnuVisit_Click);
-    connect(ui_->mnuUpdate, &QAction::triggered, this, &frmDisplay::mnuUpdate_Click);
-    connect(ui_->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
-    connect(ui_->mnuDonate, &QAction::triggered, this, &frmDisplay::mnuDonate_Click);
-    connect(ui_->mkmoney, &QAction::triggered, this, &frmDisplay::mkmoney_Click);
+    connectWebLinks(*ui_);
 }
 
 void frmDisplay::writeResult(const ResultTexts& texts) {
@@ -125,7 +115,7 @@ void frmDisplay::fitChosenDate() {
 }
 
 void frmDisplay::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
+    WebLinkWindow::showEvent(event);
     QAccessibleEvent verdict(ui_->lblRahukalResult, QAccessible::Alert);
     QAccessible::updateAccessibility(&verdict);
 }
@@ -164,43 +154,6 @@ void frmDisplay::cmdExit_Click() {
 
 void frmDisplay::mnuExit_Click() {
     close();
-}
-
-void frmDisplay::Label61_Click() {
-    OpenHomePage();
-}
-
-void frmDisplay::lblFullBrand_Click() {
-    OpenFullBrandPage();
-}
-
-void frmDisplay::lblCobrand_Click() {
-    OpenCoBrandPage();
-}
-
-void frmDisplay::mnuOnline_Click() {
-    OpenOnlineHelp();
-}
-
-void frmDisplay::mnuVisit_Click() {
-    OpenHomePage();
-}
-
-void frmDisplay::mnuUpdate_Click() {
-    OpenDownloadPage();
-}
-
-void frmDisplay::mnuAbout_Click() {
-    ShowAboutWindow(this);
-}
-
-void frmDisplay::mnuDonate_Click() {
-    OpenDonatePage();
-}
-
-// The entry stays switched off; this is what it would do.
-void frmDisplay::mkmoney_Click() {
-    OpenFullBrandPage();
 }
 
 } // namespace horavela

@@ -2,7 +2,8 @@
 // and the way out of the program.
 #pragma once
 
-#include <QMainWindow>
+#include "WebLinkWindow.h"
+
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -26,7 +27,7 @@ struct ResultTexts {
     QString rahukalPeriod;
 };
 
-class frmDisplay : public QMainWindow {
+class frmDisplay : public WebLinkWindow {
     Q_OBJECT
 
 public:
@@ -50,16 +51,6 @@ private slots:
     void mnuFileBack_Click();
     void cmdExit_Click();
     void mnuExit_Click();
-
-    void Label61_Click();
-    void lblFullBrand_Click();
-    void lblCobrand_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mkmoney_Click();
 
 private:
     void applyLook();
