@@ -3,6 +3,7 @@
 #include "FitText.h"
 #include "PointSize.h"
 #include "ProgramIcon.h"
+#include "ProgramVersion.h"
 #include "modHelp.h"
 #include "ui_frmAbout.h"
 
@@ -37,6 +38,8 @@ frmAbout::frmAbout(QWidget* parent)
     blackText.setColor(QPalette::WindowText, Qt::black);
     setPalette(blackText);
     ui_->setupUi(this);
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
+    ui_->Label2->setText(QString::fromLatin1(ProgramCaption));
     setPointSize(ui_->Label2, LargePoints);
     setPointSize(ui_->lblHomePage, LargePoints);
     setFixedSize(size());

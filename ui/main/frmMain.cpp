@@ -5,6 +5,7 @@
 #include "KeyPressFilter.h"
 #include "MessageBox.h"
 #include "PointSize.h"
+#include "ProgramVersion.h"
 #include "SiteSearch.h"
 #include "TextForms.h"
 #include "frmDisplay.h"
@@ -58,6 +59,7 @@ frmMain::frmMain(QWidget* parent)
     // Set before the controls exist, so it does not have to be passed down to each of them.
     setPointSize(this, TextPoints);
     ui_->setupUi(this);
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
     applyLook();
     connectControls();
     Form_Load();

@@ -3,6 +3,7 @@
 #include "FitText.h"
 #include "FixedWindow.h"
 #include "PointSize.h"
+#include "ProgramVersion.h"
 #include "modHelp.h"
 #include "ui_frmDisplay.h"
 
@@ -36,6 +37,7 @@ frmDisplay::frmDisplay(QWidget* inputWindow)
       ui_(std::make_unique<Ui::frmDisplay>()), inputWindow_(inputWindow) {
     setPointSize(this, TextPoints);
     ui_->setupUi(this);
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
     applyLook();
     connectControls();
 }

@@ -1,6 +1,7 @@
 #include "frmTimeZone.h"
 
 #include "PointSize.h"
+#include "ProgramVersion.h"
 #include "TimeZoneTable.h"
 #include "ui_frmTimeZone.h"
 
@@ -20,6 +21,7 @@ frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* pa
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       ui_(std::make_unique<Ui::frmTimeZone>()), zoneHour_(zoneHour), zoneMinute_(zoneMinute) {
     ui_->setupUi(this);
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
     setPointSize(this, TextPoints);
     setFixedSize(size());
     // The list lies on the button face of the running system, in black.
