@@ -17,7 +17,6 @@ namespace horavela {
 
 namespace {
 
-constexpr double TextPoints = 8.25;
 constexpr double LargePoints = 9.75;
 
 // The site address is a build-time setting of any length: its text shrinks to

@@ -24,9 +24,7 @@ namespace horavela {
 
 namespace {
 
-constexpr int ClientWidth = 504;
-constexpr int ClientHeight = 465;
-constexpr double TextPoints = 8.25;
+constexpr QSize ClientArea(504, 465);
 constexpr double TZHelpPoints = 11.25;
 // How far below its label the picker's top edge lies, before the panels around the label.
 constexpr int PickerDrop = 40;
@@ -73,7 +71,7 @@ frmMain::~frmMain() {
 void frmMain::applyLook() {
     ui_->menubar->setFont(QApplication::font(ui_->menubar));
     setPointSize(ui_->lblTZHelp, TZHelpPoints);
-    fixClientAreaAndCentre(*this, ClientWidth, ClientHeight);
+    fixClientAreaAndCentre(*this, ClientArea);
     ui_->txtName->setFocus();
 }
 

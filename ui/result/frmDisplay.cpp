@@ -18,9 +18,7 @@ namespace horavela {
 
 namespace {
 
-constexpr int ClientWidth = 553;
-constexpr int ClientHeight = 296;
-constexpr double TextPoints = 8.25;
+constexpr QSize ClientArea(553, 296);
 constexpr double CaptionPoints = 11.25;
 constexpr double VerdictPoints = 9.75;
 constexpr double NotePoints = 9;
@@ -61,7 +59,7 @@ void frmDisplay::applyLook() {
     help.at(2)->setObjectName(QStringLiteral("mnuFileSep1"));
     help.at(4)->setObjectName(QStringLiteral("mnuFileSep2"));
 
-    fixClientAreaAndCentre(*this, ClientWidth, ClientHeight);
+    fixClientAreaAndCentre(*this, ClientArea);
     ui_->cmdOK->setFocus();
 }
 

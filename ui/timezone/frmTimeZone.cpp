@@ -11,12 +11,6 @@
 
 namespace horavela {
 
-namespace {
-
-constexpr double TextPoints = 8.25;
-
-} // namespace
-
 frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       ui_(std::make_unique<Ui::frmTimeZone>()), zoneHour_(zoneHour), zoneMinute_(zoneMinute) {
