@@ -44,16 +44,17 @@ run() {
     "$@" "$dir/bench_startup_runner" "$rounds" "$dir/bench_startup_minimal_fonts" "$horavela"
 }
 
-echo "== wall time, offscreen platform"
-QT_QPA_PLATFORM=offscreen run env
-if command -v xvfb-run > /dev/null; then
-    echo "== wall time, X server (xvfb-run)"
-    run env -u QT_QPA_PLATFORM xvfb-run -a
-else
-    echo "== wall time, X server: skipped, xvfb-run is not installed"
-fi
-
 # The count hardly differs between runs, so a few rounds give a steady median.
 echo "== instructions, offscreen platform (target: Horavela at most 1.05x the main window's fonts)"
 QT_QPA_PLATFORM=offscreen "$dir/bench_startup_runner" --instructions 3 \
     "$dir/bench_startup_minimal_text" "$dir/bench_startup_minimal_fonts" "$horavela"
+
+echo "== wall time, offscreen platform"
+QT_QPA_PLATFORM=offscreen run env
+if command -v xvfb-run > /dev/null; then
+    echo "== wall time, X server (xvfb-run)"
+    # A virtual X server on a busy machine can fail to start; the figures above stand.
+    run env -u QT_QPA_PLATFORM xvfb-run -a || echo "== the X server run failed"
+else
+    echo "== wall time, X server: skipped, xvfb-run is not installed"
+fi
