@@ -3,6 +3,7 @@
 #include "FitText.h"
 #include "PointSize.h"
 #include "ProgramIcon.h"
+#include "ProgramVersion.h"
 #include "modHelp.h"
 #include "ui_frmAbout.h"
 
@@ -16,7 +17,6 @@ namespace horavela {
 
 namespace {
 
-constexpr double TextPoints = 8.25;
 constexpr double LargePoints = 9.75;
 
 // The site address is a build-time setting of any length: its text shrinks to
@@ -37,6 +37,8 @@ frmAbout::frmAbout(QWidget* parent)
     blackText.setColor(QPalette::WindowText, Qt::black);
     setPalette(blackText);
     ui_->setupUi(this);
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
+    ui_->Label2->setText(QString::fromLatin1(ProgramCaption));
     setPointSize(ui_->Label2, LargePoints);
     setPointSize(ui_->lblHomePage, LargePoints);
     setFixedSize(size());

@@ -2,7 +2,6 @@
 
 #include "TextNumbers.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -43,44 +42,6 @@ struct RunValues {
     double cosLatitude;
     double zone;
 };
-
-constexpr bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A plain decimal number: an optional leading minus, digits, and optionally a point followed by
-// digits. A plus sign is refused because the zone fields count west as positive and a typed
-// "+5" most likely means five hours east.
-std::optional<double> readDecimal(std::string_view text) {
-    text = trimBlanks(text);
-    std::size_t i = (!text.empty() && text[0] == '-') ? 1 : 0;
-    const std::size_t integerStart = i;
-    while (i < text.size() && isDigit(text[i])) {
-        ++i;
-    }
-    if (i == integerStart) {
-        return std::nullopt;
-    }
-    if (i < text.size() && text[i] == '.') {
-        const std::size_t fractionStart = ++i;
-        while (i < text.size() && isDigit(text[i])) {
-            ++i;
-        }
-        if (i == fractionStart) {
-            return std::nullopt;
-        }
-    }
-    if (i != text.size()) {
-        return std::nullopt;
-    }
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 // Zone offset in radians east of Greenwich, from hours behind universal time whose sign is the
 // sign of the whole offset.

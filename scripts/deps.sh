@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Horavela needs, when any is missing.
-# Usage: scripts/deps.sh [build|test|pictures]
+# Usage: scripts/deps.sh [build|test|bench|pictures]
 #   build     what configuring, building and running the program needs (the default)
-#   test      also what the whole test suite and the Debian package need
+#   test      also what the whole test suite, the benchmarks and the Debian package need
+#   bench     also what the start-up measurement needs, on top of test
 #   pictures  also what rendering the README's screenshots needs
 set -euo pipefail
 
@@ -10,24 +11,33 @@ purpose="${1:-build}"
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev
-    libgtest-dev libbenchmark-dev
     fonts-dejavu-core
     # The coordinate search's gazetteer, loaded at run time, and the zone
     # rules it reads its places' offsets from.
     libgeonames-dev tzdata
 )
+test_packages=(
+    libgtest-dev libbenchmark-dev
+    # Qt's private headers let the keyboard test switch on accessibility
+    # events without a screen reader; the next three build and check the package.
+    qt6-base-private-dev dpkg-dev appstream desktop-file-utils
+    # Month names in Tamil and Hindi, so the result window's fit is measured on real glyphs.
+    fonts-lohit-taml fonts-lohit-deva
+)
 case "$purpose" in
 build) ;;
 test)
-    # Qt's private headers let the keyboard test switch on accessibility
-    # events without a screen reader; the rest builds and checks the package.
-    packages+=(qt6-base-private-dev dpkg-dev appstream desktop-file-utils)
+    packages+=("${test_packages[@]}")
+    ;;
+bench)
+    # The start-up measurement counts instructions with callgrind.
+    packages+=("${test_packages[@]}" valgrind)
     ;;
 pictures)
     packages+=(xvfb xauth)
     ;;
 *)
-    echo "usage: $0 [build|test|pictures]" >&2
+    echo "usage: $0 [build|test|bench|pictures]" >&2
     exit 2
     ;;
 esac
