@@ -30,7 +30,7 @@ void WebLinkWindow::mnuUpdate_Click() {
 }
 
 void WebLinkWindow::mnuAbout_Click() {
-    ShowAboutWindow(this);
+    showAboutWindow(this);
 }
 
 void WebLinkWindow::mnuDonate_Click() {

@@ -46,7 +46,7 @@ frmAbout::frmAbout(QWidget* parent)
     const QIcon icon = programIcon();
     setWindowIcon(icon);
     ui_->picIcon->setPixmap(icon.pixmap(ui_->picIcon->size()));
-    ui_->lblHomePage->setText(QStringLiteral("Click here to visit ") + MainSiteAddress());
+    ui_->lblHomePage->setText(QStringLiteral("Click here to visit ") + mainSiteAddress());
     fitLinkText(ui_->lblHomePage);
     ui_->cmdOK->setFocus();
 
@@ -70,7 +70,7 @@ void frmAbout::lblCobrand_Click() {
     OpenFullBrandPage();
 }
 
-void ShowAboutWindow(QWidget* owner) {
+void showAboutWindow(QWidget* owner) {
     // On the heap behind a guard: a shutdown may delete it while it is open.
     QPointer<frmAbout> about = new frmAbout(owner);
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();

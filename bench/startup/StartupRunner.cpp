@@ -112,10 +112,9 @@ double profileTotal(const std::string& path) {
     std::ifstream counts(path);
     std::string line;
     double total = 0;
-    while (std::getline(counts, line)) {
+    while (std::getline(counts, line))
         if (line.rfind("summary: ", 0) == 0)
             total = std::strtod(line.c_str() + 9, nullptr);
-    }
     std::remove(path.c_str());
     return total;
 }

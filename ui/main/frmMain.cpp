@@ -86,13 +86,18 @@ void frmMain::connectControls() {
     keepSelectedOptionTheTabStop(ui_->optLat_0, ui_->optLat_1);
     keepSelectedOptionTheTabStop(ui_->optLong_0, ui_->optLong_1);
 
-    installKeyPressFilter(ui_->txtLatD, [this](std::int16_t& k) { txtLatD_KeyPress(k); });
-    installKeyPressFilter(ui_->txtLatM, [this](std::int16_t& k) { txtLatM_KeyPress(k); });
-    installKeyPressFilter(ui_->txtLonD, [this](std::int16_t& k) { txtLonD_KeyPress(k); });
-    installKeyPressFilter(ui_->txtLonM, [this](std::int16_t& k) { txtLonM_KeyPress(k); });
-    installKeyPressFilter(ui_->txtZoneHour, [this](std::int16_t& k) { txtZoneHour_KeyPress(k); });
-    installKeyPressFilter(ui_->txtZoneMinute,
-                          [this](std::int16_t& k) { txtZoneMinute_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtLatD, [this](std::int16_t& k) { txtLatD_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtLatM, [this](std::int16_t& k) { txtLatM_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtLonD, [this](std::int16_t& k) { txtLonD_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtLonM, [this](std::int16_t& k) { txtLonM_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtZoneHour, [this](std::int16_t& k) { txtZoneHour_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtZoneMinute, [this](std::int16_t& k) { txtZoneMinute_KeyPress(k); });
     installKeyPressFilter(ui_->txtName, [this](std::int16_t& k) { txtName_KeyPress(k); });
 }
 
@@ -121,7 +126,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 // EndProgram deletes this window: nothing may touch it afterwards.
 void frmMain::Form_Unload() {
-    if (!IsProgramEnding())
+    if (!isProgramEnding())
         EndProgram();
 }
 
@@ -131,7 +136,7 @@ void frmMain::cmdRashi_Click() {
     const Place place = readInput();
     if (!computeSunTimes(place))
         return;
-    FormChosenDateTime(state_);
+    formChosenDateTime(state_);
     ComputeRahukalPeriod(state_);
     showResult();
 }
@@ -172,7 +177,7 @@ Place frmMain::readInput() {
 // and says why.
 bool frmMain::computeSunTimes(const Place& place) {
     // The input checks let no date through that does not exist.
-    const std::optional<std::chrono::year_month_day> chosen = ChosenDate(state_);
+    const std::optional<std::chrono::year_month_day> chosen = chosenDate(state_);
     if (!chosen)
         return refuseDate();
     const SunRunOutcome outcome = computeSunTimesAround(state_, *chosen, place);
@@ -208,7 +213,7 @@ void frmMain::showResult() {
                       dateTimeText(locale, state_.NextDaySunRise),
                       dateTimeText(locale, state_.NextDaySunSet)};
     texts.rahukalResult = QString::fromStdString(state_.RahukalResult);
-    texts.showNote = state_.RahukalResult == inRahukalText;
+    texts.showNote = state_.RahukalResult == InRahukalText;
     texts.rahukalPeriod = periodText(locale, state_.RahukalStart, state_.RahukalEnd);
 
     frmDisplay& display = resultWindow();
@@ -333,7 +338,7 @@ void frmMain::cmdBrowser_Click() {
     }
     QString query = ui_->txtMCity->text() + u' ' + ui_->txtMState->text() + u' ' +
                     ui_->txtMCountry->text() + QStringLiteral(" Latitude Longitude");
-    QString site = MainSiteAddress();
+    QString site = mainSiteAddress();
     SiteSearch search(this);
     search.Search(query, site);
 }

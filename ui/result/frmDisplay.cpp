@@ -130,7 +130,7 @@ void frmDisplay::closeEvent(QCloseEvent* event) {
 // EndProgram deletes this window: nothing may touch it afterwards.
 void frmDisplay::Form_Unload() {
     loaded_ = false;
-    if (!goingBack_ && !IsProgramEnding())
+    if (!goingBack_ && !isProgramEnding())
         EndProgram();
 }
 
