@@ -14,7 +14,7 @@ bool isSet(const char* name) {
 
 } // namespace
 
-bool CheckDisplayAvailable() {
+bool checkDisplayAvailable() {
 #if defined(__linux__) || defined(__FreeBSD__)
     if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"))
         return true;

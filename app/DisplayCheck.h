@@ -5,6 +5,6 @@ namespace horavela {
 
 // True when a display server is named or Qt is told which platform to use.
 // Otherwise writes what is missing to standard error and returns false.
-bool CheckDisplayAvailable();
+bool checkDisplayAvailable();
 
 } // namespace horavela

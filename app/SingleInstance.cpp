@@ -48,7 +48,7 @@ void CheckSingleInstance(const QString& lockFilePath) {
     EndProgram();
 }
 
-void ReleaseSingleInstance() {
+void releaseSingleInstance() {
     if (heldLock)
         heldLock->release();
 }

@@ -14,6 +14,6 @@ void CheckSingleInstance();
 void CheckSingleInstance(const QString& lockFilePath);
 
 // Lets the next copy start; the program's end calls it.
-void ReleaseSingleInstance();
+void releaseSingleInstance();
 
 } // namespace horavela

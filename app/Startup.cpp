@@ -12,11 +12,11 @@
 
 namespace horavela {
 
-QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow) {
-    return StartProgram(loadMainWindow, InstanceLock::perUserFilePath());
+QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow) {
+    return startProgram(loadMainWindow, InstanceLock::perUserFilePath());
 }
 
-QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow,
+QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow,
                       const QString& lockFilePath) {
     // Set first, so that even the message of a refused second copy carries it.
     QApplication::setWindowIcon(programIcon());

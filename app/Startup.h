@@ -11,10 +11,10 @@ namespace horavela {
 // Sets the program icon, runs the single-instance check (which ends the
 // program when another copy runs), loads the main window through loadMainWindow, chooses its banner
 // and shows it. Returns the shown main window, which the shutdown deletes.
-QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow);
+QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow);
 
 // The same with a lock file of the caller's choosing, for measurements that
 // must not meet a real running copy.
-QWidget* StartProgram(const std::function<QWidget*()>& loadMainWindow, const QString& lockFilePath);
+QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow, const QString& lockFilePath);
 
 } // namespace horavela

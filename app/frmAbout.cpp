@@ -3,6 +3,7 @@
 #include "FitText.h"
 #include "PointSize.h"
 #include "ProgramIcon.h"
+#include "ProgramVersion.h"
 #include "modHelp.h"
 #include "ui_frmAbout.h"
 
@@ -16,7 +17,6 @@ namespace horavela {
 
 namespace {
 
-constexpr double TextPoints = 8.25;
 constexpr double LargePoints = 9.75;
 
 // The site address is a build-time setting of any length: its text shrinks to
@@ -37,6 +37,8 @@ frmAbout::frmAbout(QWidget* parent)
     blackText.setColor(QPalette::WindowText, Qt::black);
     setPalette(blackText);
     ui_->setupUi(this);
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
+    ui_->Label2->setText(QString::fromLatin1(ProgramCaption));
     setPointSize(ui_->Label2, LargePoints);
     setPointSize(ui_->lblHomePage, LargePoints);
     setFixedSize(size());
@@ -44,7 +46,7 @@ frmAbout::frmAbout(QWidget* parent)
     const QIcon icon = programIcon();
     setWindowIcon(icon);
     ui_->picIcon->setPixmap(icon.pixmap(ui_->picIcon->size()));
-    ui_->lblHomePage->setText(QStringLiteral("Click here to visit ") + MainSiteAddress());
+    ui_->lblHomePage->setText(QStringLiteral("Click here to visit ") + mainSiteAddress());
     fitLinkText(ui_->lblHomePage);
     ui_->cmdOK->setFocus();
 
@@ -68,7 +70,7 @@ void frmAbout::lblCobrand_Click() {
     OpenFullBrandPage();
 }
 
-void ShowAboutWindow(QWidget* owner) {
+void showAboutWindow(QWidget* owner) {
     // On the heap behind a guard: a shutdown may delete it while it is open.
     QPointer<frmAbout> about = new frmAbout(owner);
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();

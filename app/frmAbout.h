@@ -11,7 +11,7 @@ class frmAbout;
 namespace horavela {
 
 // Shows the About window modally, centred on the screen; returns when it is closed.
-void ShowAboutWindow(QWidget* owner);
+void showAboutWindow(QWidget* owner);
 
 class frmAbout : public QDialog {
     Q_OBJECT

@@ -7,11 +7,11 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    if (!horavela::CheckDisplayAvailable())
+    if (!horavela::checkDisplayAvailable())
         return 1;
     horavela::useOwnRuntimeFolder();
     // Qt reads its own options from the command line; the program has none.
     QApplication app(argc, argv);
-    horavela::StartProgram([] { return new horavela::frmMain; });
+    horavela::startProgram([] { return new horavela::frmMain; });
     return QApplication::exec();
 }

@@ -22,7 +22,7 @@ QString siteAddress(const char* host, const char* path) {
 // The process ends here and now: no destructor of a window or of the
 // application object runs, so no further event of any window is handled.
 void endProcess() {
-    ReleaseSingleInstance();
+    releaseSingleInstance();
     std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
 }
@@ -37,7 +37,7 @@ void OpenOnlineHelp() {
 }
 
 void OpenHomePage() {
-    openWebAddress(MainSiteAddress());
+    openWebAddress(mainSiteAddress());
 }
 
 void OpenDownloadPage() {
@@ -56,7 +56,7 @@ void OpenFullBrandPage() {
     openWebAddress(siteAddress(HelpSiteHost, "/fully-branded.html"));
 }
 
-QString MainSiteAddress() {
+QString mainSiteAddress() {
     return siteAddress(MainSiteHost, "");
 }
 
@@ -86,11 +86,11 @@ void EndProgram() {
     processEnd();
 }
 
-bool IsProgramEnding() {
+bool isProgramEnding() {
     return ending;
 }
 
-void SetProgramEndForTesting(std::function<void()> endProcess) {
+void setProgramEndForTesting(std::function<void()> endProcess) {
     processEnd = std::move(endProcess);
     ending = false;
 }

@@ -16,7 +16,7 @@ void OpenCoBrandPage();
 void OpenFullBrandPage();
 
 // The bare address of the maker's main web site, as OpenHomePage opens it.
-QString MainSiteAddress();
+QString mainSiteAddress();
 
 // Unloads every loaded window, hidden ones too, ignoring failures, then ends
 // the program without handling any further event. Unloading closes each
@@ -27,10 +27,10 @@ void EndProgram();
 
 // True from the moment EndProgram starts: unload handlers use it to tell a
 // shutdown sweep from a user closing their window.
-bool IsProgramEnding();
+bool isProgramEnding();
 
 // Tests replace the last step of EndProgram (ending the process) with their
 // own, and re-arm it so that a later EndProgram runs again.
-void SetProgramEndForTesting(std::function<void()> endProcess);
+void setProgramEndForTesting(std::function<void()> endProcess);
 
 } // namespace horavela

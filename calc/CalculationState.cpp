@@ -12,31 +12,27 @@ namespace {
 using std::chrono::seconds;
 using Seconds64 = std::int64_t;
 
-constexpr Seconds64 maxSeconds = std::numeric_limits<Seconds64>::max();
-constexpr Seconds64 minSeconds = std::numeric_limits<Seconds64>::min();
+constexpr Seconds64 MaxSeconds = std::numeric_limits<Seconds64>::max();
+constexpr Seconds64 MinSeconds = std::numeric_limits<Seconds64>::min();
 
 // Date-times placed in the state by hand may lie arbitrarily far apart; saturating keeps the
 // arithmetic defined instead of overflowing.
 Seconds64 secondsBetween(DateTime from, DateTime to) {
     const Seconds64 a = to.time_since_epoch().count();
     const Seconds64 b = from.time_since_epoch().count();
-    if (b < 0 && a > maxSeconds + b) {
-        return maxSeconds;
-    }
-    if (b > 0 && a < minSeconds + b) {
-        return minSeconds;
-    }
+    if (b < 0 && a > MaxSeconds + b)
+        return MaxSeconds;
+    if (b > 0 && a < MinSeconds + b)
+        return MinSeconds;
     return a - b;
 }
 
 DateTime addSeconds(DateTime time, Seconds64 offset) {
     const Seconds64 a = time.time_since_epoch().count();
-    if (offset > 0 && a > maxSeconds - offset) {
-        return DateTime{seconds{maxSeconds}};
-    }
-    if (offset < 0 && a < minSeconds - offset) {
-        return DateTime{seconds{minSeconds}};
-    }
+    if (offset > 0 && a > MaxSeconds - offset)
+        return DateTime{seconds{MaxSeconds}};
+    if (offset < 0 && a < MinSeconds - offset)
+        return DateTime{seconds{MinSeconds}};
     return DateTime{seconds{a + offset}};
 }
 
@@ -50,11 +46,10 @@ std::int32_t clampToInt32(Seconds64 value) {
 Seconds64 eighthRoundedHalfEven(Seconds64 stretch) {
     Seconds64 quotient = stretch / 8;
     const Seconds64 remainder = stretch % 8;
-    if (remainder > 4 || (remainder == 4 && quotient % 2 != 0)) {
+    if (remainder > 4 || (remainder == 4 && quotient % 2 != 0))
         ++quotient;
-    } else if (remainder < -4 || (remainder == -4 && quotient % 2 != 0)) {
+    else if (remainder < -4 || (remainder == -4 && quotient % 2 != 0))
         --quotient;
-    }
     return quotient;
 }
 
@@ -70,21 +65,20 @@ void clearPeriod(CalculationState& state) {
 // A whole number from 0 to the highest allowed, or nothing.
 std::optional<int> readClockPart(std::string_view text, int highest) {
     const auto value = readWholeNumber(text);
-    if (!value || *value < 0 || *value > highest) {
+    if (!value || *value < 0 || *value > highest)
         return std::nullopt;
-    }
     return value;
 }
 
 } // namespace
 
-std::optional<std::chrono::year_month_day> ChosenDate(const CalculationState& state) {
+std::optional<std::chrono::year_month_day> chosenDate(const CalculationState& state) {
     // The month list holds the names in calendar order, so its position is the month's number.
     return readDate(state.MonthNumber, state.DayText, state.YearText);
 }
 
-void FormChosenDateTime(CalculationState& state) {
-    const auto date = ChosenDate(state);
+void formChosenDateTime(CalculationState& state) {
+    const auto date = chosenDate(state);
     const auto hour = readClockPart(state.HourText, 23);
     const auto minute = readClockPart(state.MinuteText, 59);
     const auto second = readClockPart(state.SecondText, 59);

@@ -50,11 +50,11 @@ struct CalculationState {
 };
 
 // The date that MonthNumber, DayText and YearText name; nothing when no such date exists.
-std::optional<std::chrono::year_month_day> ChosenDate(const CalculationState& state);
+std::optional<std::chrono::year_month_day> chosenDate(const CalculationState& state);
 
 // Sets ChosenDateTime to the moment that the chosen date and HourText, MinuteText and SecondText
 // name together, or unsets it when they name none (an hour of 24, a minute of 60, a 30 February).
-void FormChosenDateTime(CalculationState& state);
+void formChosenDateTime(CalculationState& state);
 
 // Chooses the stretch that holds ChosenDateTime, cuts it into eighths and writes DayOfWeek,
 // PartLength, ElapsedSeconds, PartFlags, RahukalResult, RahukalStart and RahukalEnd.

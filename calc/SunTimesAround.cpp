@@ -24,9 +24,8 @@ SunRunOutcome computeSunTimesAround(CalculationState& state, std::chrono::year_m
             std::to_string(unsigned{day.date.day()}), std::to_string(int{day.date.year()}),
             place.LatDegrees, place.LatMinutes, place.IsSouth, place.LonDegrees, place.LonMinutes,
             place.IsEast, place.ZoneHours, place.ZoneMinutes);
-        if (result != SunResult::Ok) {
+        if (result != SunResult::Ok)
             return {result, day.date};
-        }
         day.sunRise = state.SunTimes[0];
         day.sunSet = state.SunTimes[1];
     }

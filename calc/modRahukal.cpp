@@ -9,7 +9,7 @@ void SetRahukalResult(CalculationState& state) {
     }
     const auto eighth = RahukalPart[static_cast<std::size_t>(state.DayOfWeek - 1)].eighth;
     state.RahukalResult =
-        state.PartFlags[static_cast<std::size_t>(eighth)] ? inRahukalText : notInRahukalText;
+        state.PartFlags[static_cast<std::size_t>(eighth)] ? InRahukalText : NotInRahukalText;
 }
 
 } // namespace horavela

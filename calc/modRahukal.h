@@ -9,8 +9,8 @@
 
 namespace horavela {
 
-inline constexpr std::string_view inRahukalText = "The Chosen Time Period is in Rahu Kaal";
-inline constexpr std::string_view notInRahukalText = "The Chosen Time Period is not in Rahu Kaal";
+inline constexpr std::string_view InRahukalText = "The Chosen Time Period is in Rahu Kaal";
+inline constexpr std::string_view NotInRahukalText = "The Chosen Time Period is not in Rahu Kaal";
 
 // One weekday's Rahu Kaal: its eighth, and the period shown as offsets from the start of the
 // stretch of startParts x PartLength and endParts x PartLength + endSeconds.

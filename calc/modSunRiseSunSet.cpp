@@ -2,7 +2,6 @@
 
 #include "TextNumbers.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -11,29 +10,29 @@ namespace {
 
 // The almanac method's constants at six figures, used as they are and not replaced by exact
 // values: the published results depend on them to the minute. Angles are in radians.
-constexpr double quarterTurn = 1.5708; // base angle of sunrise
-constexpr double halfTurn = 3.14159;
-constexpr double threeQuarterTurn = 4.71239; // base angle of sunset
-constexpr double fullTurn = 6.28319;
-constexpr double degreesToRadians = 0.0174533;
-constexpr double hoursToRadians = 0.261799;
-constexpr double radiansToHours = 3.81972;
-constexpr double cosZenith = -0.0145439;           // zenith of 90 degrees 50 minutes
-constexpr double meanAnomalyPerDay = 0.017202;     // 0.9856 degrees
-constexpr double meanAnomalyOffset = 0.0574039;    // 3.289 degrees
-constexpr double centreCoefficient1 = 0.0334405;   // 1.916 degrees
-constexpr double centreCoefficient2 = 0.000349066; // 0.020 degrees
-constexpr double trueLongitudeOffset = 4.93289;    // 282.634 degrees
-constexpr double cosObliquity = 0.91746;
-constexpr double sinObliquity = 0.39782;
-constexpr double siderealPerDay = 0.0172028;     // 0.06571 hours
-constexpr double siderealOffset = 1.73364;       // 6.622 hours
-constexpr double longitudeNudge = 0.00000484814; // one second of arc
+constexpr double QuarterTurn = 1.5708; // base angle of sunrise
+constexpr double HalfTurn = 3.14159;
+constexpr double ThreeQuarterTurn = 4.71239; // base angle of sunset
+constexpr double FullTurn = 6.28319;
+constexpr double DegreesToRadians = 0.0174533;
+constexpr double HoursToRadians = 0.261799;
+constexpr double RadiansToHours = 3.81972;
+constexpr double CosZenith = -0.0145439;           // zenith of 90 degrees 50 minutes
+constexpr double MeanAnomalyPerDay = 0.017202;     // 0.9856 degrees
+constexpr double MeanAnomalyOffset = 0.0574039;    // 3.289 degrees
+constexpr double CentreCoefficient1 = 0.0334405;   // 1.916 degrees
+constexpr double CentreCoefficient2 = 0.000349066; // 0.020 degrees
+constexpr double TrueLongitudeOffset = 4.93289;    // 282.634 degrees
+constexpr double CosObliquity = 0.91746;
+constexpr double SinObliquity = 0.39782;
+constexpr double SiderealPerDay = 0.0172028;     // 0.06571 hours
+constexpr double SiderealOffset = 1.73364;       // 6.622 hours
+constexpr double LongitudeNudge = 0.00000484814; // one second of arc
 
 // Ordinary inputs stay within a few turns, where angles are wrapped turn by turn to keep the
 // method's rounding; extreme coordinates or zones would make that loop endless, so fmod takes
 // over far out.
-constexpr double maxStepwiseAngle = 64 * fullTurn;
+constexpr double MaxStepwiseAngle = 64 * FullTurn;
 
 // What stays the same for both events of one run.
 struct RunValues {
@@ -44,119 +43,71 @@ struct RunValues {
     double zone;
 };
 
-constexpr bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A plain decimal number: an optional leading minus, digits, and optionally a point followed by
-// digits. A plus sign is refused because the zone fields count west as positive and a typed
-// "+5" most likely means five hours east.
-std::optional<double> readDecimal(std::string_view text) {
-    text = trimBlanks(text);
-    std::size_t i = (!text.empty() && text[0] == '-') ? 1 : 0;
-    const std::size_t integerStart = i;
-    while (i < text.size() && isDigit(text[i])) {
-        ++i;
-    }
-    if (i == integerStart) {
-        return std::nullopt;
-    }
-    if (i < text.size() && text[i] == '.') {
-        const std::size_t fractionStart = ++i;
-        while (i < text.size() && isDigit(text[i])) {
-            ++i;
-        }
-        if (i == fractionStart) {
-            return std::nullopt;
-        }
-    }
-    if (i != text.size()) {
-        return std::nullopt;
-    }
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // Zone offset in radians east of Greenwich, from hours behind universal time whose sign is the
 // sign of the whole offset.
 std::optional<double> readZone(std::string_view zoneHours, std::string_view zoneMinutes) {
     const auto hours = readDecimal(zoneHours);
     const auto minutes = readDecimal(zoneMinutes);
-    if (!hours || !minutes) {
+    if (!hours || !minutes)
         return std::nullopt;
-    }
     const double sign = *hours < 0 ? -1.0 : 1.0;
     double zoneEast = -(sign * (std::fabs(*hours) + std::fabs(*minutes) / 60));
-    if (zoneEast == 13) {
+    if (zoneEast == 13)
         zoneEast = -11;
-    }
-    const double zone = zoneEast * hoursToRadians;
-    if (!std::isfinite(zone)) {
+    const double zone = zoneEast * HoursToRadians;
+    if (!std::isfinite(zone))
         return std::nullopt;
-    }
     return zone;
 }
 
-// Wraps a finite angle into [0, fullTurn).
+// Wraps a finite angle into [0, FullTurn).
 double bringIntoTurn(double angle) {
-    if (std::fabs(angle) > maxStepwiseAngle) {
-        angle = std::fmod(angle, fullTurn);
-    }
-    while (angle < 0) {
-        angle += fullTurn;
-    }
-    while (angle >= fullTurn) {
-        angle -= fullTurn;
-    }
+    if (std::fabs(angle) > MaxStepwiseAngle)
+        angle = std::fmod(angle, FullTurn);
+    while (angle < 0)
+        angle += FullTurn;
+    while (angle >= FullTurn)
+        angle -= FullTurn;
     return angle;
 }
 
 // Zone time of one event as minutes after midnight, or nothing when the sun does not cross the
-// horizon that day. baseAngle is quarterTurn for the sunrise and threeQuarterTurn for the sunset.
+// horizon that day. baseAngle is QuarterTurn for the sunrise and ThreeQuarterTurn for the sunset.
 std::optional<std::chrono::minutes> eventTime(const RunValues& run, double baseAngle,
                                               bool isSunrise) {
-    const double t = run.dayNumber + (baseAngle - run.longitude) / fullTurn;
-    const double meanAnomaly = meanAnomalyPerDay * t - meanAnomalyOffset;
-    double trueLongitude = meanAnomaly + centreCoefficient1 * std::sin(meanAnomaly) +
-                           trueLongitudeOffset + centreCoefficient2 * std::sin(2 * meanAnomaly);
+    const double t = run.dayNumber + (baseAngle - run.longitude) / FullTurn;
+    const double meanAnomaly = MeanAnomalyPerDay * t - MeanAnomalyOffset;
+    double trueLongitude = meanAnomaly + CentreCoefficient1 * std::sin(meanAnomaly) +
+                           TrueLongitudeOffset + CentreCoefficient2 * std::sin(2 * meanAnomaly);
     trueLongitude = bringIntoTurn(trueLongitude);
-    const double quarters = trueLongitude / quarterTurn;
-    if (std::floor(quarters) == quarters) {
-        trueLongitude += longitudeNudge;
-    }
+    const double quarters = trueLongitude / QuarterTurn;
+    if (std::floor(quarters) == quarters)
+        trueLongitude += LongitudeNudge;
 
     const double sinLongitude = std::sin(trueLongitude);
-    double rightAscension = std::atan(cosObliquity * (sinLongitude / std::cos(trueLongitude)));
-    if (trueLongitude > threeQuarterTurn) {
-        rightAscension += fullTurn;
-    } else if (trueLongitude > quarterTurn) {
-        rightAscension += halfTurn;
-    }
+    double rightAscension = std::atan(CosObliquity * (sinLongitude / std::cos(trueLongitude)));
+    if (trueLongitude > ThreeQuarterTurn)
+        rightAscension += FullTurn;
+    else if (trueLongitude > QuarterTurn)
+        rightAscension += HalfTurn;
 
-    const double sinDeclination = sinObliquity * sinLongitude;
+    const double sinDeclination = SinObliquity * sinLongitude;
     const double declination =
         std::atan(sinDeclination / std::sqrt(1 - sinDeclination * sinDeclination));
 
-    const double cosHourAngle = (cosZenith - std::sin(declination) * run.sinLatitude) /
+    const double cosHourAngle = (CosZenith - std::sin(declination) * run.sinLatitude) /
                                 (run.cosLatitude * std::cos(declination));
     const double sinHourAngleSquared = 1 - cosHourAngle * cosHourAngle;
     // Also refuses a NaN from a degenerate latitude, which must never reach the conversion below.
-    if (!(sinHourAngleSquared > 0)) {
+    if (!(sinHourAngleSquared > 0))
         return std::nullopt;
-    }
-    double hourAngle = quarterTurn - std::atan(cosHourAngle / std::sqrt(sinHourAngleSquared));
-    if (isSunrise) {
-        hourAngle = fullTurn - hourAngle;
-    }
+    double hourAngle = QuarterTurn - std::atan(cosHourAngle / std::sqrt(sinHourAngleSquared));
+    if (isSunrise)
+        hourAngle = FullTurn - hourAngle;
 
-    const double localMeanTime = hourAngle + rightAscension - siderealPerDay * t - siderealOffset;
+    const double localMeanTime = hourAngle + rightAscension - SiderealPerDay * t - SiderealOffset;
     const double universalTime = localMeanTime - run.longitude;
-    const double hours = bringIntoTurn(universalTime + run.zone) * radiansToHours;
+    const double hours = bringIntoTurn(universalTime + run.zone) * RadiansToHours;
 
     int hour = static_cast<int>(hours);
     int minute = static_cast<int>(60 * (hours - hour) + 0.5);
@@ -164,9 +115,8 @@ std::optional<std::chrono::minutes> eventTime(const RunValues& run, double baseA
         minute = 0;
         ++hour;
     }
-    if (hour == 24) {
+    if (hour == 24)
         hour = 0;
-    }
     return std::chrono::hours{hour} + std::chrono::minutes{minute};
 }
 
@@ -179,34 +129,29 @@ SunResult ComputeSunRiseSunSet(CalculationState& state, int month, std::string_v
                                std::string_view zoneMinutes) {
     const auto date = readDate(month, day, year);
     const auto zone = readZone(zoneHours, zoneMinutes);
-    if (!date || !zone) {
+    if (!date || !zone)
         return SunResult::BadInput;
-    }
 
     double latitude = LatDegrees + LatMinutes / 60.0;
-    if (IsSouth) {
+    if (IsSouth)
         latitude = -latitude;
-    }
     double longitude = LonDegrees + LonMinutes / 60.0;
-    if (!IsEast) {
+    if (!IsEast)
         longitude = -longitude;
-    }
     const std::chrono::local_days midnight{*date};
     const auto dayOfYear =
         midnight - std::chrono::local_days{date->year() / std::chrono::January / 1};
-    const double latitudeRadians = latitude * degreesToRadians;
-    const RunValues run{static_cast<double>(dayOfYear.count()), longitude * degreesToRadians,
+    const double latitudeRadians = latitude * DegreesToRadians;
+    const RunValues run{static_cast<double>(dayOfYear.count()), longitude * DegreesToRadians,
                         std::sin(latitudeRadians), std::cos(latitudeRadians), *zone};
 
-    const auto sunRise = eventTime(run, quarterTurn, true);
-    if (!sunRise) {
+    const auto sunRise = eventTime(run, QuarterTurn, true);
+    if (!sunRise)
         return SunResult::NoSunrise;
-    }
     state.SunTimes[0] = midnight + *sunRise;
-    const auto sunSet = eventTime(run, threeQuarterTurn, false);
-    if (!sunSet) {
+    const auto sunSet = eventTime(run, ThreeQuarterTurn, false);
+    if (!sunSet)
         return SunResult::NoSunset;
-    }
     state.SunTimes[1] = midnight + *sunSet;
     return SunResult::Ok;
 }

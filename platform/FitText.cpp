@@ -7,8 +7,6 @@ namespace horavela {
 
 namespace {
 
-constexpr double SmallestPoints = 6.0;
-
 bool textFits(const QLabel& label, const QFont& font) {
     const QFontMetrics metrics(font);
     const QRect area = label.contentsRect();
@@ -21,10 +19,10 @@ bool textFits(const QLabel& label, const QFont& font) {
 
 } // namespace
 
-void shrinkTextToFit(QLabel& label, double designPoints) {
+void shrinkTextToFit(QLabel& label, double designPoints, double smallestPoints) {
     QFont font = label.font();
     font.setPointSizeF(designPoints);
-    while (font.pointSizeF() > SmallestPoints && !textFits(label, font))
+    while (font.pointSizeF() > smallestPoints && !textFits(label, font))
         font.setPointSizeF(font.pointSizeF() - 0.25);
     label.setFont(font);
 }

@@ -10,7 +10,7 @@ namespace horavela {
 
 // Sets the label's font to designPoints, then shrinks it in quarter points
 // while the text does not fit the label (within its width, or for a wrapped
-// label within its whole area), stopping at 6 points.
-void shrinkTextToFit(QLabel& label, double designPoints);
+// label within its whole area), stopping at smallestPoints.
+void shrinkTextToFit(QLabel& label, double designPoints, double smallestPoints = 6.0);
 
 } // namespace horavela

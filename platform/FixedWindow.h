@@ -5,13 +5,14 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
+#include <QSize>
 
 namespace horavela {
 
-// Fixes the central widget at width x height pixels, the window around it,
-// and centres the window on its screen.
-inline void fixClientAreaAndCentre(QMainWindow& window, int width, int height) {
-    window.centralWidget()->setFixedSize(width, height);
+// Fixes the central widget at the client area's size in pixels, the window
+// around it, and centres the window on its screen.
+inline void fixClientAreaAndCentre(QMainWindow& window, QSize clientArea) {
+    window.centralWidget()->setFixedSize(clientArea);
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
     window.layout()->activate();
     window.move(window.screen()->availableGeometry().center() - window.rect().center());

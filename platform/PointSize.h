@@ -7,6 +7,9 @@
 
 namespace horavela {
 
+// The size of most text in every window.
+inline constexpr double TextPoints = 8.25;
+
 inline void setPointSize(QWidget* widget, double points) {
     QFont font = widget->font();
     font.setPointSizeF(points);

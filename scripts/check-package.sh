@@ -11,7 +11,10 @@ if [[ $# -ne 1 || ! -f "$1" ]]; then
     exit 2
 fi
 deb=$(realpath "$1")
-theme_sizes=(16 24 32 48 64 128 256)
+# The icon sizes are set once, in the top-level CMakeLists.txt.
+read -r -a theme_sizes < <(sed -n 's/^set(HORAVELA_ICON_SIZES \([0-9 ]*\))$/\1/p' \
+    "$(dirname "$0")/../CMakeLists.txt") || true
+[[ ${#theme_sizes[@]} -gt 0 ]] || { echo "no icon sizes in CMakeLists.txt" >&2; exit 2; }
 
 work=$(mktemp -d)
 pid=""

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Horavela needs, when any is missing.
-# Usage: scripts/deps.sh [build|test|pictures|windows]
+# Usage: scripts/deps.sh [build|test|bench|pictures|windows]
 #   build     what configuring, building and running the program needs (the default)
-#   test      also what the whole test suite and the Debian package need
+#   test      also what the whole test suite, the benchmarks and the Debian package need
+#   bench     also what the start-up measurement needs, on top of test
 #   pictures  also what rendering the README's screenshots needs
 #   windows   also what scripts/windows-check.sh needs
 # Tools of Debian's essential set (coreutils, dpkg, grep, sed, libc-bin's ldd) and
@@ -13,22 +14,31 @@ purpose="${1:-build}"
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev
-    libgtest-dev libbenchmark-dev
     fonts-dejavu-core
     # The coordinate search's gazetteer, loaded at run time, and the zone
     # rules it reads its places' offsets from.
     libgeonames-dev tzdata
 )
+test_packages=(
+    libgtest-dev libbenchmark-dev
+    # Qt's private headers let the keyboard test switch on accessibility
+    # events without a screen reader; the next four build and check the package
+    # (cpack's library scan runs dpkg-shlibdeps, from dpkg-dev, and file).
+    qt6-base-private-dev dpkg-dev file appstream desktop-file-utils
+    # Month names in Tamil and Hindi, so the result window's fit is measured on real glyphs.
+    fonts-lohit-taml fonts-lohit-deva
+)
 case "$purpose" in
 build) ;;
 test)
-    # Qt's private headers let the keyboard test switch on accessibility
-    # events without a screen reader; the rest builds and checks the package:
-    # cpack's library scan needs dpkg-shlibdeps (dpkg-dev) and file.
-    packages+=(qt6-base-private-dev dpkg-dev file appstream desktop-file-utils)
+    packages+=("${test_packages[@]}")
+    ;;
+bench)
+    # The start-up measurement counts instructions with callgrind and times
+    # a round under a virtual X server.
+    packages+=("${test_packages[@]}" valgrind xvfb xauth)
     ;;
 pictures)
-    # Also what bench/startup/measure.sh uses for its X server round.
     packages+=(xvfb xauth)
     ;;
 windows)
@@ -37,7 +47,7 @@ windows)
     packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
     ;;
 *)
-    echo "usage: $0 [build|test|pictures|windows]" >&2
+    echo "usage: $0 [build|test|bench|pictures|windows]" >&2
     exit 2
     ;;
 esac

@@ -11,11 +11,13 @@ build="${1:-${HORAVELA_BUILD_DIR:-build}}"
 pictures=docs/screenshots
 
 scripts/deps.sh pictures
-# A new folder is set up like the default preset; an existing one keeps its settings.
+# A new folder is set up like the default preset without the tests, whose
+# libraries the pictures do not need; an existing one keeps its settings.
 if [[ -f "$build/CMakeCache.txt" ]]; then
     cmake -S . -B "$build" -DHORAVELA_BUILD_TOOLS=ON
 else
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHORAVELA_BUILD_TOOLS=ON
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHORAVELA_BUILD_TOOLS=ON \
+        -DBUILD_TESTING=OFF
 fi
 cmake --build "$build" --target horavela_screenshots
 

@@ -3,9 +3,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Only what the program needs: no tests, so no test libraries either.
 scripts/deps.sh
-cmake --preset default
-cmake --build --preset default --target horavela
+cmake --preset program
+cmake --build --preset program --target horavela
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
     echo "Horavela is built (build/app/horavela) but cannot start here: it needs a graphical desktop," >&2
     echo "and no display was found (neither DISPLAY nor WAYLAND_DISPLAY is set, nor QT_QPA_PLATFORM)." >&2

@@ -9,10 +9,10 @@ namespace horavela {
 
 namespace {
 
-constexpr int icoMaxSize = 256;
-constexpr quint32 icoHeaderBytes = 6;
-constexpr quint32 icoEntryBytes = 16;
-constexpr quint32 icnsHeaderBytes = 8;
+constexpr int IcoMaxSize = 256;
+constexpr quint32 IcoHeaderBytes = 6;
+constexpr quint32 IcoEntryBytes = 16;
+constexpr quint32 IcnsHeaderBytes = 8;
 
 struct IcnsEntry {
     int size;
@@ -20,7 +20,7 @@ struct IcnsEntry {
 };
 
 // PNG-capable entry types; macOS picks the one that fits what it draws.
-constexpr std::array icnsEntries{
+constexpr std::array IcnsEntries{
     IcnsEntry{16, "icp4"},  IcnsEntry{32, "icp5"},  IcnsEntry{64, "icp6"},   IcnsEntry{128, "ic07"},
     IcnsEntry{256, "ic08"}, IcnsEntry{512, "ic09"}, IcnsEntry{1024, "ic10"},
 };
@@ -29,7 +29,7 @@ constexpr std::array icnsEntries{
 
 QByteArray icoFile(const QList<RenderedIcon>& icons) {
     const bool sizesFit = std::all_of(icons.begin(), icons.end(), [](const RenderedIcon& icon) {
-        return icon.size >= 1 && icon.size <= icoMaxSize;
+        return icon.size >= 1 && icon.size <= IcoMaxSize;
     });
     if (!sizesFit)
         return {};
@@ -38,10 +38,10 @@ QByteArray icoFile(const QList<RenderedIcon>& icons) {
     QDataStream out(&file, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out << quint16{0} << quint16{1} << static_cast<quint16>(icons.size());
-    auto offset = icoHeaderBytes + icoEntryBytes * static_cast<quint32>(icons.size());
+    auto offset = IcoHeaderBytes + IcoEntryBytes * static_cast<quint32>(icons.size());
     for (const RenderedIcon& icon : icons) {
         // A width or height of 256 does not fit in a byte and is written as 0.
-        const auto side = static_cast<quint8>(icon.size == icoMaxSize ? 0 : icon.size);
+        const auto side = static_cast<quint8>(icon.size == IcoMaxSize ? 0 : icon.size);
         const auto length = static_cast<quint32>(icon.png.size());
         out << side << side << quint8{0} << quint8{0} << quint16{1} << quint16{32} << length
             << offset;
@@ -53,9 +53,9 @@ QByteArray icoFile(const QList<RenderedIcon>& icons) {
 }
 
 QByteArray icnsType(int size) {
-    const auto* entry = std::find_if(icnsEntries.begin(), icnsEntries.end(),
+    const auto* entry = std::find_if(IcnsEntries.begin(), IcnsEntries.end(),
                                      [size](const IcnsEntry& e) { return e.size == size; });
-    return entry == icnsEntries.end() ? QByteArray{} : QByteArray(entry->type);
+    return entry == IcnsEntries.end() ? QByteArray{} : QByteArray(entry->type);
 }
 
 QByteArray icnsFile(const QList<RenderedIcon>& icons) {
@@ -67,7 +67,7 @@ QByteArray icnsFile(const QList<RenderedIcon>& icons) {
         if (type.isEmpty())
             return {};
         out.writeRawData(type.constData(), 4);
-        out << static_cast<quint32>(icnsHeaderBytes + icon.png.size());
+        out << static_cast<quint32>(IcnsHeaderBytes + icon.png.size());
         out.writeRawData(icon.png.constData(), static_cast<int>(icon.png.size()));
     }
 
@@ -75,7 +75,7 @@ QByteArray icnsFile(const QList<RenderedIcon>& icons) {
     QDataStream header(&file, QIODevice::WriteOnly);
     header.setByteOrder(QDataStream::BigEndian);
     header.writeRawData("icns", 4);
-    header << static_cast<quint32>(icnsHeaderBytes + entries.size());
+    header << static_cast<quint32>(IcnsHeaderBytes + entries.size());
     return file + entries;
 }
 

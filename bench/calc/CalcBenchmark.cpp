@@ -14,7 +14,7 @@ SunResult runDelhi(CalculationState& state, int month, std::string_view day,
     return ComputeSunRiseSunSet(state, month, day, year, 28, 36, false, 77, 12, true, "-5", "-30");
 }
 
-void WholeCheck(benchmark::State& bench) {
+void wholeCheck(benchmark::State& bench) {
     const Place delhi{28, 36, false, 77, 12, true, "-5", "-30"};
     CalculationState state;
     state.ChosenDateTime = local_days{2024y / March / 20} + hours{8} + minutes{15};
@@ -25,16 +25,16 @@ void WholeCheck(benchmark::State& bench) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(WholeCheck);
+BENCHMARK(wholeCheck);
 
-void SunRiseSunSetAlone(benchmark::State& bench) {
+void sunRiseSunSetAlone(benchmark::State& bench) {
     CalculationState state;
     for (auto _ : bench) {
         benchmark::DoNotOptimize(runDelhi(state, 3, "20", "2024"));
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(SunRiseSunSetAlone);
+BENCHMARK(sunRiseSunSetAlone);
 
 } // namespace
 } // namespace horavela

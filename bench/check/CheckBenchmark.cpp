@@ -20,7 +20,7 @@ void goBackUntimed(benchmark::State& state, QMainWindow* result) {
 }
 
 // Until the result window is shown: the check, the texts and the swap of windows.
-void BM_ClickToResultShown(benchmark::State& state, const QWidget* window) {
+void clickToResultShown(benchmark::State& state, const QWidget* window) {
     for (auto _ : state) {
         QMainWindow* result = runCheck(window);
         if (!result) {
@@ -32,7 +32,7 @@ void BM_ClickToResultShown(benchmark::State& state, const QWidget* window) {
 }
 
 // As above, and the window's first paint done.
-void BM_ClickToResultPainted(benchmark::State& state, const QWidget* window) {
+void clickToResultPainted(benchmark::State& state, const QWidget* window) {
     for (auto _ : state) {
         QMainWindow* result = runCheck(window);
         QCoreApplication::processEvents();
@@ -55,9 +55,9 @@ int main(int argc, char* argv[]) {
     window->show();
     QCoreApplication::processEvents();
 
-    benchmark::RegisterBenchmark("ClickToResultShown", BM_ClickToResultShown, window)
+    benchmark::RegisterBenchmark("ClickToResultShown", clickToResultShown, window)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("ClickToResultPainted", BM_ClickToResultPainted, window)
+    benchmark::RegisterBenchmark("ClickToResultPainted", clickToResultPainted, window)
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

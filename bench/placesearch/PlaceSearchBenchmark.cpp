@@ -2,12 +2,12 @@
 // Longitude" to the places window shown, in-process on the offscreen platform:
 // the first click, which loads the gazetteer, and the clicks after it. The
 // yardstick is the About window shown from its menu entry, the same way.
+#include "WindowDriver.h"
 #include "frmMain.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QLineEdit>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -53,8 +53,8 @@ private:
     Clock::time_point at_;
 };
 
-void BM_Window(benchmark::State& state, const char* name, QEvent::Type until,
-               std::function<void()> click) {
+void windowShown(benchmark::State& state, const char* name, QEvent::Type until,
+                 std::function<void()> click) {
     WindowWatch watch(name, until);
     for (auto _ : state) {
         const double seconds = watch.measure(click);
@@ -74,36 +74,34 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     auto* window = new horavela::frmMain;
-    window->findChild<QLineEdit*>(QStringLiteral("txtMCity"))->setText(QStringLiteral("Pune"));
-    window->findChild<QLineEdit*>(QStringLiteral("txtMState"))
-        ->setText(QStringLiteral("Maharashtra"));
-    window->findChild<QLineEdit*>(QStringLiteral("txtMCountry"))->setText(QStringLiteral("India"));
+    horavela::fillSearchPlace(window, QStringLiteral("Pune"), QStringLiteral("Maharashtra"),
+                              QStringLiteral("India"));
     window->show();
     QCoreApplication::processEvents();
-    auto* search = window->findChild<QPushButton*>(QStringLiteral("cmdBrowser"));
-    auto* about = window->findChild<QAction*>(QStringLiteral("mnuAbout"));
+    auto* search = horavela::control<QPushButton>(window, "cmdBrowser");
+    auto* about = horavela::control<QAction>(window, "mnuAbout");
     const auto clickSearch = [search] { search->click(); };
     const auto chooseAbout = [about] { about->trigger(); };
 
     // Registered first and run once, so that it alone meets the gazetteer unloaded.
-    benchmark::RegisterBenchmark("PlacesShown/first", BM_Window, "frmPlaceSearch", QEvent::Show,
+    benchmark::RegisterBenchmark("PlacesShown/first", windowShown, "frmPlaceSearch", QEvent::Show,
                                  clickSearch)
         ->Iterations(1)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PlacesShown/later", BM_Window, "frmPlaceSearch", QEvent::Show,
+    benchmark::RegisterBenchmark("PlacesShown/later", windowShown, "frmPlaceSearch", QEvent::Show,
                                  clickSearch)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PlacesPainted/later", BM_Window, "frmPlaceSearch", QEvent::Paint,
-                                 clickSearch)
+    benchmark::RegisterBenchmark("PlacesPainted/later", windowShown, "frmPlaceSearch",
+                                 QEvent::Paint, clickSearch)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("AboutShown/yardstick", BM_Window, "frmAbout", QEvent::Show,
+    benchmark::RegisterBenchmark("AboutShown/yardstick", windowShown, "frmAbout", QEvent::Show,
                                  chooseAbout)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("AboutPainted/yardstick", BM_Window, "frmAbout", QEvent::Paint,
+    benchmark::RegisterBenchmark("AboutPainted/yardstick", windowShown, "frmAbout", QEvent::Paint,
                                  chooseAbout)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);

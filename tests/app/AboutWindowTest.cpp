@@ -21,7 +21,7 @@ namespace horavela {
 namespace {
 
 // Runs `inspect` on the About window once it is up, then shows it from an
-// owner window and waits for ShowAboutWindow to return. A watchdog closes
+// owner window and waits for showAboutWindow to return. A watchdog closes
 // the window if the test's own way of closing it failed, so a fault shows as
 // a failed check instead of a hung test.
 bool showAboutAndInspect(const std::function<void(QDialog&)>& inspect) {
@@ -45,7 +45,7 @@ bool showAboutAndInspect(const std::function<void(QDialog&)>& inspect) {
             modal->close();
     });
     watchdog.start(5000);
-    ShowAboutWindow(&owner);
+    showAboutWindow(&owner);
     return inspected && !watchdogFired;
 }
 
@@ -72,16 +72,16 @@ void AboutWindowTest::everyControlSitsAtItsPlace() {
                             .arg(about.height())));
     QVERIFY2(about.minimumSize() == about.maximumSize(), "the About window can be resized");
 
-    const char* const FullBrand = "Home Business Opportunity. Start your own Internet business "
-                                  "and make money online. Get this software fully branded for "
-                                  "your website.";
-    const char* const Details = "Click here for more details";
+    const char* const fullBrandText = "Home Business Opportunity. Start your own Internet business "
+                                      "and make money online. Get this software fully branded for "
+                                      "your website.";
+    const char* const detailsText = "Click here for more details";
     const ControlLayout layout[] = {
         {"picIcon", fromTwips(150, 150, 510, 510), {8.25, Regular, 0, nullptr}},
         {"Label2", fromTwips(780, 285, 2130, 240), {9.75, Bold}},
         {"Label1", fromTwips(120, 840, 5835, 975), {8.25}},
-        {"Label3", fromTwips(120, 2520, 5685, 675), {8.25, Bold}, FullBrand},
-        {"lblCobrand", fromTwips(3360, 3240, 2610, 195), {8.25, BoldUnderlined}, Details},
+        {"Label3", fromTwips(120, 2520, 5685, 675), {8.25, Bold}, fullBrandText},
+        {"lblCobrand", fromTwips(3360, 3240, 2610, 195), {8.25, BoldUnderlined}, detailsText},
         {"cmdOK", fromTwips(4680, 3600, 1260, 345), {8.25, Bold}, "&OK"},
     };
     const QStringList faults = layoutMismatches(&about, layout);
@@ -116,7 +116,7 @@ void AboutWindowTest::textsNameTheProgramItsSiteAndItsAuthors() {
     const auto text = [&](const char* name) { return control<QLabel>(&about, name)->text(); };
     QCOMPARE(about.windowTitle(), QStringLiteral("Horavela v1.15"));
     QCOMPARE(text("Label2"), QStringLiteral("Horavela v1.15"));
-    QCOMPARE(text("lblHomePage"), QStringLiteral("Click here to visit ") + MainSiteAddress());
+    QCOMPARE(text("lblHomePage"), QStringLiteral("Click here to visit ") + mainSiteAddress());
     QVERIFY2(text("Label1").startsWith(QStringLiteral(
                  "Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a "
                  "day when favorable tasks are not performed. It is preferable to do all important "
@@ -201,7 +201,7 @@ void AboutWindowTest::linksOpenTheirPagesAndLeaveTheWindowOpen() {
         about.close();
     });
     QVERIFY(closed);
-    QCOMPARE(afterHomePage, QStringList{MainSiteAddress()});
+    QCOMPARE(afterHomePage, QStringList{mainSiteAddress()});
     QVERIFY2(openAfterHomePage, "clicking lblHomePage closed the About window");
     QVERIFY2(openAfterCobrand, "clicking lblCobrand closed the About window");
     const QString fullBrandPage =

@@ -39,8 +39,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override {
         ++log_.unloads;
-        log_.sawEnding = IsProgramEnding();
-        if (!IsProgramEnding())
+        log_.sawEnding = isProgramEnding();
+        if (!isProgramEnding())
             EndProgram();
         if (refuseClose_)
             event->ignore();
@@ -76,7 +76,7 @@ private:
 
 void ModHelpTest::init() {
     ends_ = 0;
-    SetProgramEndForTesting([this] { ++ends_; });
+    setProgramEndForTesting([this] { ++ends_; });
 }
 
 void ModHelpTest::cleanup() {
@@ -109,8 +109,8 @@ void ModHelpTest::eachOpenerOpensItsOwnAddress() {
                                 .arg(QLatin1String(row.opener),
                                      browser.opened.join(QStringLiteral(", ")), row.expected)));
     }
-    QVERIFY2(MainSiteAddress() == address(MainSite, ""),
-             qPrintable(QStringLiteral("MainSiteAddress() is %1").arg(MainSiteAddress())));
+    QVERIFY2(mainSiteAddress() == address(MainSite, ""),
+             qPrintable(QStringLiteral("MainSiteAddress() is %1").arg(mainSiteAddress())));
 }
 
 void ModHelpTest::endProgramUnloadsEveryWindowHiddenOnesToo() {
@@ -161,12 +161,12 @@ void ModHelpTest::endProgramFromAnUnloadHandlerEndsOnce() {
 
 void ModHelpTest::endProgramRunsAgainOnlyWhenReArmed() {
     EndProgram();
-    QVERIFY(IsProgramEnding());
+    QVERIFY(isProgramEnding());
     EndProgram();
     QVERIFY2(ends_ == 1, "a second EndProgram during the shutdown ended the program again");
 
-    SetProgramEndForTesting([this] { ++ends_; });
-    QVERIFY2(!IsProgramEnding(), "re-arming left the shutdown flag set");
+    setProgramEndForTesting([this] { ++ends_; });
+    QVERIFY2(!isProgramEnding(), "re-arming left the shutdown flag set");
     EndProgram();
     QVERIFY2(ends_ == 2, "the re-armed EndProgram did not end the program");
 }

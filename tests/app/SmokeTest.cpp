@@ -138,9 +138,9 @@ void SmokeTest::copiesOfOneUserMeetWhateverTheirEnvironment() {
 // A copy may die anywhere in its start, between making its lock and showing
 // its window included; whatever it leaves must not keep the next one out.
 void SmokeTest::copyKilledAtAnyMomentOfItsStartDoesNotBlockTheNext() {
-    constexpr int Trials = 12;
+    constexpr int trials = 12;
     QRandomGenerator random(20261207);
-    for (int trial = 0; trial < Trials; ++trial) {
+    for (int trial = 0; trial < trials; ++trial) {
         const int delayMs = random.bounded(300);
         auto doomed = startCopy();
         QTest::qWait(delayMs);

@@ -32,14 +32,13 @@ bool runDay(CalculationState& state, local_days date, int latD, int latM, bool s
         // The zone texts as the picker writes them.
         std::to_string(TimeZoneRows[zone].hour), std::to_string(TimeZoneRows[zone].minute));
     const bool riseStored = result == SunResult::Ok || result == SunResult::NoSunset;
-    if (result == SunResult::BadInput) {
+    if (result == SunResult::BadInput)
         failure = "valid input refused";
-    } else if (riseStored ? !onDate(state.SunTimes[0], date) : state.SunTimes[0] != earlier[0]) {
+    else if (riseStored ? !onDate(state.SunTimes[0], date) : state.SunTimes[0] != earlier[0])
         failure = "sunrise " + text(state.SunTimes[0]);
-    } else if (result == SunResult::Ok ? !onDate(state.SunTimes[1], date)
-                                       : state.SunTimes[1] != earlier[1]) {
+    else if (result == SunResult::Ok ? !onDate(state.SunTimes[1], date)
+                                     : state.SunTimes[1] != earlier[1])
         failure = "sunset " + text(state.SunTimes[1]);
-    }
     return result == SunResult::Ok;
 }
 
@@ -75,9 +74,8 @@ TEST(CalcInvariants, RandomChecksKeepDatesAndGiveOneEighthAndAMatchingVerdict) {
             std::to_string(latM) + (south ? "S " : "N ") + std::to_string(lonD) + "'" +
             std::to_string(lonM) + (east ? "E" : "W") + ", zone row " + std::to_string(zone);
         ASSERT_TRUE(failure.empty()) << where << ": " << failure;
-        if (!complete) {
+        if (!complete)
             continue;
-        }
         ++judged;
         state.ChosenDateTime = date + seconds{secondOf(random)};
         ComputeRahukalPeriod(state);
@@ -86,7 +84,7 @@ TEST(CalcInvariants, RandomChecksKeepDatesAndGiveOneEighthAndAMatchingVerdict) {
         ASSERT_GE(state.ElapsedSeconds, 0) << where;
         ASSERT_EQ(state.DayOfWeek, weekday{date}.c_encoding() + 1) << where;
         const bool inEighth = state.PartFlags[RahukalPart[state.DayOfWeek - 1].eighth];
-        ASSERT_EQ(state.RahukalResult, inEighth ? inRahukalText : notInRahukalText) << where;
+        ASSERT_EQ(state.RahukalResult, inEighth ? InRahukalText : NotInRahukalText) << where;
     }
     EXPECT_GT(judged, 50000) << "too few cases had sun times on all three days";
 }

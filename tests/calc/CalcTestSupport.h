@@ -17,9 +17,8 @@ inline DateTime at(int year, unsigned month, unsigned day, int hour = 0, int min
 }
 
 inline std::string text(const std::optional<DateTime>& time) {
-    if (!time) {
+    if (!time)
         return "unset";
-    }
     using namespace std::chrono;
     const auto day = floor<days>(*time);
     const year_month_day date{day};

@@ -46,7 +46,7 @@ TEST(ChosenDateTime, ListTextsNameTheMomentOrNothing) {
         state.HourText = c.hour;
         state.MinuteText = c.minute;
         state.SecondText = c.second;
-        FormChosenDateTime(state);
+        formChosenDateTime(state);
         EXPECT_EQ(state.ChosenDateTime, c.expected)
             << c.what << ": got " << text(state.ChosenDateTime) << ", expected "
             << text(c.expected);

@@ -34,9 +34,8 @@ CalculationState dayStretch(unsigned day, std::int64_t length, std::int64_t elap
 }
 
 int onlyFlag(const CalculationState& state) {
-    if (std::count(state.PartFlags.begin(), state.PartFlags.end(), true) != 1) {
+    if (std::count(state.PartFlags.begin(), state.PartFlags.end(), true) != 1)
         return -1;
-    }
     return static_cast<int>(std::find(state.PartFlags.begin(), state.PartFlags.end(), true) -
                             state.PartFlags.begin());
 }
@@ -76,7 +75,7 @@ TEST(RahukalPeriod, StretchIsChosenAtSunriseSunsetAndOneSecondEitherSide) {
         EXPECT_EQ(onlyFlag(state), c.flag) << what;
         EXPECT_EQ(state.RahukalStart, c.start) << what << ": start " << text(state.RahukalStart);
         EXPECT_EQ(state.RahukalEnd, c.end) << what << ": end " << text(state.RahukalEnd);
-        EXPECT_EQ(state.RahukalResult, c.inRahukal ? inRahukalText : notInRahukalText) << what;
+        EXPECT_EQ(state.RahukalResult, c.inRahukal ? InRahukalText : NotInRahukalText) << what;
     }
 }
 
@@ -103,12 +102,12 @@ TEST(RahukalPeriod, EachWeekdayHasItsEighthAndPeriod) {
         EXPECT_EQ(state.RahukalStart, c.start)
             << "March " << c.day << ": " << text(state.RahukalStart);
         EXPECT_EQ(state.RahukalEnd, c.end) << "March " << c.day << ": " << text(state.RahukalEnd);
-        EXPECT_EQ(state.RahukalResult, inRahukalText)
+        EXPECT_EQ(state.RahukalResult, InRahukalText)
             << "first second of the period, March " << c.day;
 
         state.ChosenDateTime = c.start - seconds{1};
         ComputeRahukalPeriod(state);
-        EXPECT_EQ(state.RahukalResult, notInRahukalText)
+        EXPECT_EQ(state.RahukalResult, NotInRahukalText)
             << "second before the period, March " << c.day;
     }
 }
@@ -143,7 +142,7 @@ TEST(RahukalPeriod, SundayMomentPastTheRoundedDownEndIsStillInRahuKaal) {
     CalculationState state = dayStretch(17, 43203, 43203);
     ComputeRahukalPeriod(state);
     EXPECT_EQ(state.RahukalEnd, at(2024, 3, 17, 18, 0)) << text(state.RahukalEnd);
-    EXPECT_EQ(state.RahukalResult, inRahukalText) << "sunset at 18:00:03, after the end shown";
+    EXPECT_EQ(state.RahukalResult, InRahukalText) << "sunset at 18:00:03, after the end shown";
 }
 
 TEST(RahukalPeriod, TinyStretchesPutEveryMomentInTheLastEighth) {

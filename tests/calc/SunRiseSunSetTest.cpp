@@ -17,8 +17,8 @@ struct Place {
     bool isEast;
 };
 
-constexpr Place greenwichEquator{0, 0, false, 0, 0, true};
-constexpr Place delhi{28, 36, false, 77, 12, true};
+constexpr Place GreenwichEquator{0, 0, false, 0, 0, true};
+constexpr Place Delhi{28, 36, false, 77, 12, true};
 
 SunResult run(CalculationState& state, int month, std::string_view day, std::string_view year,
               const Place& place, std::string_view zoneHours, std::string_view zoneMinutes) {
@@ -44,15 +44,15 @@ TEST(SunRiseSunSet, KnownPlacesAndDatesGiveTheirTimesToTheMinute) {
         int riseHour, riseMinute, setHour, setMinute;
     };
     const Case cases[] = {
-        {"equator at Greenwich, equinox", 2024, 3, 20, greenwichEquator, "0", "0", 6, 4, 18, 11},
-        {"Delhi, minutes -30", 2024, 3, 20, delhi, "-5", "-30", 6, 26, 18, 32},
-        {"Delhi, minutes 30", 2024, 3, 20, delhi, "-5", "30", 6, 26, 18, 32},
-        {"Delhi, decimal hours", 2024, 3, 20, delhi, "-5.5", "0", 6, 26, 18, 32},
-        {"sunrise minute rounds to 60", 2024, 1, 2, greenwichEquator, "0", "0", 6, 0, 18, 7},
-        {"half hour behind, minutes 30", 2024, 3, 20, greenwichEquator, "0", "30", 5, 34, 17, 41},
-        {"half hour behind, minutes -30", 2024, 3, 20, greenwichEquator, "0", "-30", 5, 34, 17, 41},
-        {"zone wraps past midnight", 2024, 3, 20, greenwichEquator, "11", "0", 19, 4, 7, 11},
-        {"blanks around zone texts", 2024, 3, 20, greenwichEquator, " 0 ", "\t0", 6, 4, 18, 11},
+        {"equator at Greenwich, equinox", 2024, 3, 20, GreenwichEquator, "0", "0", 6, 4, 18, 11},
+        {"Delhi, minutes -30", 2024, 3, 20, Delhi, "-5", "-30", 6, 26, 18, 32},
+        {"Delhi, minutes 30", 2024, 3, 20, Delhi, "-5", "30", 6, 26, 18, 32},
+        {"Delhi, decimal hours", 2024, 3, 20, Delhi, "-5.5", "0", 6, 26, 18, 32},
+        {"sunrise minute rounds to 60", 2024, 1, 2, GreenwichEquator, "0", "0", 6, 0, 18, 7},
+        {"half hour behind, minutes 30", 2024, 3, 20, GreenwichEquator, "0", "30", 5, 34, 17, 41},
+        {"half hour behind, minutes -30", 2024, 3, 20, GreenwichEquator, "0", "-30", 5, 34, 17, 41},
+        {"zone wraps past midnight", 2024, 3, 20, GreenwichEquator, "11", "0", 19, 4, 7, 11},
+        {"blanks around zone texts", 2024, 3, 20, GreenwichEquator, " 0 ", "\t0", 6, 4, 18, 11},
         // Each of these moves by a minute when the named value is replaced by the exact one, or
         // the rule is left out.
         {"1.5708, not pi/2",
@@ -124,7 +124,7 @@ TEST(SunRiseSunSet, EquivalentInputsGiveSameTimes) {
         const char *hoursB, *minutesB;
     };
     const Case cases[] = {
-        {"thirteen hours ahead is eleven behind", delhi, "-13", "0", delhi, "11", "0"},
+        {"thirteen hours ahead is eleven behind", Delhi, "-13", "0", Delhi, "11", "0"},
         {"South flag negates the latitude",
          {12, 30, true, 74, 0, false},
          "5",
@@ -190,7 +190,7 @@ TEST(SunRiseSunSet, TextsThatAreNotPlainNumbersOrRealDatesAreBadInputAndChangeNo
     for (const Case& c : cases) {
         CalculationState state = stateWithEarlierTimes();
         const auto before = state.SunTimes;
-        EXPECT_EQ(run(state, c.month, c.day, c.year, greenwichEquator, c.zoneHours, c.zoneMinutes),
+        EXPECT_EQ(run(state, c.month, c.day, c.year, GreenwichEquator, c.zoneHours, c.zoneMinutes),
                   SunResult::BadInput)
             << "month " << c.month << ", day '" << c.day << "', year '" << c.year << "', zone '"
             << c.zoneHours << "' '" << c.zoneMinutes << "' was accepted";
@@ -218,23 +218,22 @@ TEST(SunRiseSunSet, MissingSunsetKeepsThisRunsSunriseAndTheEarlierSunset) {
 }
 
 TEST(SunRiseSunSet, ExtremeCoordinatesAndZonesNeitherHangNorLeaveTheDate) {
-    constexpr std::int16_t extremes[] = {std::numeric_limits<std::int16_t>::min(), -1, 0, 90, 180,
+    constexpr std::int16_t Extremes[] = {std::numeric_limits<std::int16_t>::min(), -1, 0, 90, 180,
                                          std::numeric_limits<std::int16_t>::max()};
     const std::string hugeZone = "1" + std::string(300, '0');
     const std::string zones[] = {"99999999999999999", "-99999999999999999", hugeZone,
                                  "-" + hugeZone};
     int computed = 0;
     for (const std::string& zone : zones) {
-        for (auto latDegrees : extremes) {
-            for (auto latMinutes : extremes) {
-                for (auto lonDegrees : extremes) {
-                    for (auto lonMinutes : extremes) {
+        for (auto latDegrees : Extremes) {
+            for (auto latMinutes : Extremes) {
+                for (auto lonDegrees : Extremes) {
+                    for (auto lonMinutes : Extremes) {
                         CalculationState state;
                         const Place place{latDegrees, latMinutes, true,
                                           lonDegrees, lonMinutes, false};
-                        if (run(state, 12, "31", "32767", place, zone, zone) != SunResult::Ok) {
+                        if (run(state, 12, "31", "32767", place, zone, zone) != SunResult::Ok)
                             continue;
-                        }
                         ++computed;
                         for (const auto& time : state.SunTimes) {
                             ASSERT_EQ(std::chrono::floor<std::chrono::days>(time.value()),

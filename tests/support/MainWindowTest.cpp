@@ -17,7 +17,7 @@ void MainWindowTest::initTestCase() {
 void MainWindowTest::init() {
     programEnds_ = 0;
     pages_.opened.clear();
-    SetProgramEndForTesting([] { ++programEnds_; });
+    setProgramEndForTesting([] { ++programEnds_; });
     window_ = new frmMain;
     window_->show();
     window_->activateWindow();

@@ -43,10 +43,9 @@ public:
 
     // The next line the copy writes, or an empty text when it says nothing in time.
     QString nextLine() {
-        while (!process_.canReadLine()) {
+        while (!process_.canReadLine())
             if (!process_.waitForReadyRead(WaitMs))
                 break;
-        }
         return QString::fromLocal8Bit(process_.readLine()).trimmed();
     }
 

@@ -86,7 +86,7 @@ void renderResult(const QWidget* main, const QDir& folder) {
     if (!result)
         throw WindowDriverError(QStringLiteral("the check showed no result window"));
     const QString verdict = resultText("lblRahukalResult");
-    if (verdict != QString::fromUtf8(inRahukalText.data(), qsizetype(inRahukalText.size())))
+    if (verdict != QString::fromUtf8(InRahukalText.data(), qsizetype(InRahukalText.size())))
         throw WindowDriverError(
             QStringLiteral("the example is not in Rahu Kaal; the verdict reads: ") + verdict);
     showOnScreen(*result);
@@ -162,7 +162,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s <folder for the pictures>\n", argv[0]);
         return 2;
     }
-    if (!horavela::CheckDisplayAvailable())
+    if (!horavela::checkDisplayAvailable())
         return 1;
     QApplication app(argc, argv);
     const QDir folder(QString::fromLocal8Bit(argv[1]));

@@ -1,5 +1,7 @@
 #include "InputChecks.h"
 
+#include "TextNumbers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -8,47 +10,15 @@ namespace horavela {
 
 namespace {
 
-// Far above every limit the boxes are checked against, far below overflow.
-constexpr double Saturation = 1e9;
-
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-struct NumberPrefix {
-    double value = 0;
-    qsizetype length = 0; // 0: the text does not start with a number
-};
-
-NumberPrefix readNumberPrefix(QStringView text) {
-    qsizetype i = 0;
-    const qsizetype size = text.size();
-    bool negative = false;
-    if (i < size && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    double value = 0;
-    int digits = 0;
-    for (; i < size && isDigit(text[i]); ++i, ++digits)
-        value = std::min(value * 10 + (text[i].unicode() - u'0'), Saturation);
-    if (i < size && text[i] == u'.') {
-        qsizetype j = i + 1;
-        double scale = 0.1;
-        for (; j < size && isDigit(text[j]); ++j, ++digits, scale /= 10)
-            value += (text[j].unicode() - u'0') * scale;
-        if (digits > 0)
-            i = j;
-    }
-    if (digits == 0)
-        return {};
-    return {negative ? -value : value, i};
+// Qt's text is UTF-16 already; the reader needs no copy of it.
+NumberPrefix numberAtStart(QStringView text) {
+    return readNumberPrefix(std::u16string_view(text.utf16(), size_t(text.size())));
 }
 
 } // namespace
 
 bool isNumberBoxCode(std::int16_t code) {
-    return (code >= u'0' && code <= u'9') || code == BackspaceCode;
+    return isDigit(code) || code == BackspaceCode;
 }
 
 bool isZoneHourBoxCode(std::int16_t code) {
@@ -65,13 +35,13 @@ std::int16_t toCapital(std::int16_t code) {
 }
 
 double leadingNumber(QStringView text) {
-    return readNumberPrefix(text.trimmed()).value;
+    return numberAtStart(text.trimmed()).value;
 }
 
 std::optional<double> wholeNumber(QStringView text) {
     const QStringView trimmed = text.trimmed();
-    const NumberPrefix number = readNumberPrefix(trimmed);
-    if (number.length == 0 || number.length != trimmed.size())
+    const NumberPrefix number = numberAtStart(trimmed);
+    if (number.length == 0 || number.length != size_t(trimmed.size()))
         return std::nullopt;
     return number.value;
 }
@@ -97,14 +67,7 @@ bool minutesWithin(QStringView text) {
 }
 
 bool dayFitsMonth(int monthIndex, int dayIndex, int year) {
-    constexpr int February = 1;
-    const bool thirtyDays =
-        monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
-    if (thirtyDays)
-        return dayIndex <= 29;
-    if (monthIndex == February)
-        return dayIndex <= (year % 4 == 0 ? 28 : 27);
-    return true;
+    return isCalendarDate(year, monthIndex + 1, dayIndex + 1);
 }
 
 } // namespace horavela

@@ -24,10 +24,9 @@ bool isNameBoxCode(std::int16_t code);
 // Small letters become capitals; every other code stays as it is.
 std::int16_t toCapital(std::int16_t code);
 
-// A number here is an optional sign, then digits with at most one decimal
-// point ("7", "+3", "-5", "1.5", ".5", "2."); no exponent, no separators,
-// always "." whatever the locale. Magnitudes saturate far above any limit, so
-// no text can overflow. Blanks around the text are ignored by both readings.
+// A number here is what readNumberPrefix (TextNumbers.h) reads: an optional
+// sign, then digits with at most one decimal point ("7", "+3", "-5", "1.5",
+// ".5", "2."). Blanks around the text are ignored by both readings.
 //
 // The number at the start of the text ("12abc" gives 12), 0 when there is none.
 double leadingNumber(QStringView text);
@@ -43,8 +42,7 @@ bool degreesWithin(QStringView text, int highest);
 // Minute boxes: a whole number from 0 to 59.
 bool minutesWithin(QStringView text);
 
-// Positions count from 0 (January, the 1st). Every year divisible by 4 is a
-// leap year, which holds for all years the year list offers.
+// Positions count from 0 (January, the 1st); the calendar is readDate's.
 bool dayFitsMonth(int monthIndex, int dayIndex, int year);
 
 } // namespace horavela

@@ -5,9 +5,9 @@
 #include "KeyPressFilter.h"
 #include "MessageBox.h"
 #include "PointSize.h"
+#include "ProgramVersion.h"
 #include "SiteSearch.h"
 #include "TextForms.h"
-#include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmTimeZone.h"
 #include "modHelp.h"
@@ -24,9 +24,7 @@ namespace horavela {
 
 namespace {
 
-constexpr int ClientWidth = 504;
-constexpr int ClientHeight = 465;
-constexpr double TextPoints = 8.25;
+constexpr QSize ClientArea(504, 465);
 constexpr double TZHelpPoints = 11.25;
 // How far below its label the picker's top edge lies, before the panels around the label.
 constexpr int PickerDrop = 40;
@@ -53,12 +51,13 @@ QStringList numbers(int first, int last) {
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : WebLinkWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmMain>()) {
     // Set before the controls exist, so it does not have to be passed down to each of them.
     setPointSize(this, TextPoints);
     ui_->setupUi(this);
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
     applyLook();
     connectControls();
     Form_Load();
@@ -72,7 +71,7 @@ frmMain::~frmMain() {
 void frmMain::applyLook() {
     ui_->menubar->setFont(QApplication::font(ui_->menubar));
     setPointSize(ui_->lblTZHelp, TZHelpPoints);
-    fixClientAreaAndCentre(*this, ClientWidth, ClientHeight);
+    fixClientAreaAndCentre(*this, ClientArea);
     ui_->txtName->setFocus();
 }
 
@@ -82,26 +81,23 @@ void frmMain::connectControls() {
     connect(ui_->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(ui_->mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connect(ui_->mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
-    connect(ui_->mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
-    connect(ui_->mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
-    connect(ui_->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    connect(ui_->mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
-    connect(ui_->mkmoney, &QAction::triggered, this, &frmMain::mkmoney_Click);
-    connect(ui_->Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
-    connect(ui_->lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
-    connect(ui_->lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connectWebLinks(*ui_);
 
     keepSelectedOptionTheTabStop(ui_->optLat_0, ui_->optLat_1);
     keepSelectedOptionTheTabStop(ui_->optLong_0, ui_->optLong_1);
 
-    installKeyPressFilter(ui_->txtLatD, [this](std::int16_t& k) { txtLatD_KeyPress(k); });
-    installKeyPressFilter(ui_->txtLatM, [this](std::int16_t& k) { txtLatM_KeyPress(k); });
-    installKeyPressFilter(ui_->txtLonD, [this](std::int16_t& k) { txtLonD_KeyPress(k); });
-    installKeyPressFilter(ui_->txtLonM, [this](std::int16_t& k) { txtLonM_KeyPress(k); });
-    installKeyPressFilter(ui_->txtZoneHour, [this](std::int16_t& k) { txtZoneHour_KeyPress(k); });
-    installKeyPressFilter(ui_->txtZoneMinute,
-                          [this](std::int16_t& k) { txtZoneMinute_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtLatD, [this](std::int16_t& k) { txtLatD_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtLatM, [this](std::int16_t& k) { txtLatM_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtLonD, [this](std::int16_t& k) { txtLonD_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtLonM, [this](std::int16_t& k) { txtLonM_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtZoneHour, [this](std::int16_t& k) { txtZoneHour_KeyPress(k); });
+    installKeyPressFilter(
+        ui_->txtZoneMinute, [this](std::int16_t& k) { txtZoneMinute_KeyPress(k); });
     installKeyPressFilter(ui_->txtName, [this](std::int16_t& k) { txtName_KeyPress(k); });
 }
 
@@ -130,7 +126,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 // EndProgram deletes this window: nothing may touch it afterwards.
 void frmMain::Form_Unload() {
-    if (!IsProgramEnding())
+    if (!isProgramEnding())
         EndProgram();
 }
 
@@ -140,7 +136,7 @@ void frmMain::cmdRashi_Click() {
     const Place place = readInput();
     if (!computeSunTimes(place))
         return;
-    FormChosenDateTime(state_);
+    formChosenDateTime(state_);
     ComputeRahukalPeriod(state_);
     showResult();
 }
@@ -181,7 +177,7 @@ Place frmMain::readInput() {
 // and says why.
 bool frmMain::computeSunTimes(const Place& place) {
     // The input checks let no date through that does not exist.
-    const std::optional<std::chrono::year_month_day> chosen = ChosenDate(state_);
+    const std::optional<std::chrono::year_month_day> chosen = chosenDate(state_);
     if (!chosen)
         return refuseDate();
     const SunRunOutcome outcome = computeSunTimesAround(state_, *chosen, place);
@@ -217,7 +213,7 @@ void frmMain::showResult() {
                       dateTimeText(locale, state_.NextDaySunRise),
                       dateTimeText(locale, state_.NextDaySunSet)};
     texts.rahukalResult = QString::fromStdString(state_.RahukalResult);
-    texts.showNote = state_.RahukalResult == inRahukalText;
+    texts.showNote = state_.RahukalResult == InRahukalText;
     texts.rahukalPeriod = periodText(locale, state_.RahukalStart, state_.RahukalEnd);
 
     frmDisplay& display = resultWindow();
@@ -309,10 +305,6 @@ void frmMain::txtName_KeyPress(std::int16_t& KeyAscii) {
     KeyAscii = toCapital(KeyAscii);
 }
 
-void frmMain::Label61_Click() {
-    OpenHomePage();
-}
-
 // The sums leave out the panels around the zone box and the window's title and
 // menu bars, so the picker opens beside the label and above it; it is not
 // kept on the screen.
@@ -346,46 +338,13 @@ void frmMain::cmdBrowser_Click() {
     }
     QString query = ui_->txtMCity->text() + u' ' + ui_->txtMState->text() + u' ' +
                     ui_->txtMCountry->text() + QStringLiteral(" Latitude Longitude");
-    QString site = MainSiteAddress();
+    QString site = mainSiteAddress();
     SiteSearch search(this);
     search.Search(query, site);
 }
 
-void frmMain::lblFullBrand_Click() {
-    OpenFullBrandPage();
-}
-
-void frmMain::lblCobrand_Click() {
-    OpenCoBrandPage();
-}
-
 void frmMain::mnuExit_Click() {
     close();
-}
-
-void frmMain::mnuOnline_Click() {
-    OpenOnlineHelp();
-}
-
-void frmMain::mnuVisit_Click() {
-    OpenHomePage();
-}
-
-void frmMain::mnuUpdate_Click() {
-    OpenDownloadPage();
-}
-
-void frmMain::mnuAbout_Click() {
-    ShowAboutWindow(this);
-}
-
-void frmMain::mnuDonate_Click() {
-    OpenDonatePage();
-}
-
-// The entry stays switched off; this is what it would do.
-void frmMain::mkmoney_Click() {
-    OpenFullBrandPage();
 }
 
 } // namespace horavela

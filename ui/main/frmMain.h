@@ -5,8 +5,8 @@
 #include "CalculationState.h"
 #include "MessageBox.h"
 #include "SunTimesAround.h"
+#include "WebLinkWindow.h"
 
-#include <QMainWindow>
 #include <QPointer>
 #include <chrono>
 #include <cstdint>
@@ -20,7 +20,7 @@ namespace horavela {
 
 class frmDisplay;
 
-class frmMain : public QMainWindow {
+class frmMain : public WebLinkWindow {
     Q_OBJECT
 
 public:
@@ -36,18 +36,9 @@ private slots:
     // True when every input check passed; otherwise the user has been told what is wrong.
     bool ValidateInput();
 
-    void Label61_Click();
     void lblTZHelp_Click();
     void cmdBrowser_Click();
-    void lblFullBrand_Click();
-    void lblCobrand_Click();
     void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mkmoney_Click();
 
 private:
     void Form_Load();

@@ -9,10 +9,10 @@ namespace {
 
 // Gazetteer values have at most six decimals; this keeps one written as
 // x° 59.5′ from landing a hair below the half minute in binary.
-constexpr double roundingSlack = 1e-7;
+constexpr double RoundingSlack = 1e-7;
 
 DegreesMinutes form(double degrees, int maxDegrees, char positive, char negative) {
-    const double minutes = std::floor(std::fabs(degrees) * 60 + 0.5 + roundingSlack);
+    const double minutes = std::floor(std::fabs(degrees) * 60 + 0.5 + RoundingSlack);
     const int total = static_cast<int>(std::min(minutes, maxDegrees * 60.0 + 59));
     return {total / 60, total % 60, degrees < 0 && total > 0 ? negative : positive};
 }

@@ -8,7 +8,7 @@ namespace {
 
 // U+00C0 to U+00FF in lower case without marks; empty for the two signs ×
 // and ÷, which break words.
-constexpr std::array<const char*, 64> latin1Letters = {
+constexpr std::array<const char*, 64> Latin1Letters = {
     "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
     "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "ss",
     "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
@@ -16,7 +16,7 @@ constexpr std::array<const char*, 64> latin1Letters = {
 
 // U+0100 to U+017F, one letter each; the ligatures IJ and OE are taken apart
 // before this table is read.
-constexpr std::string_view latinExtendedLetters = "aaaaaaccccccccdddd"
+constexpr std::string_view LatinExtendedLetters = "aaaaaaccccccccdddd"
                                                   "eeeeeeeeee"
                                                   "gggggggg"
                                                   "hhhh"
@@ -36,9 +36,9 @@ constexpr std::string_view latinExtendedLetters = "aaaaaaccccccccdddd"
                                                   "yyy"
                                                   "zzzzzz"
                                                   "s";
-static_assert(latinExtendedLetters.size() == 0x80);
+static_assert(LatinExtendedLetters.size() == 0x80);
 
-constexpr char32_t invalid = 0xFFFFFFFF;
+constexpr char32_t Invalid = 0xFFFFFFFF;
 
 // The code point starting at text[i], and i moved past it.
 char32_t nextCodePoint(std::string_view text, std::size_t& i) {
@@ -57,11 +57,11 @@ char32_t nextCodePoint(std::string_view text, std::size_t& i) {
         more = 3;
         point = lead & 0x07;
     } else {
-        return invalid;
+        return Invalid;
     }
     for (; more > 0; --more) {
         if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            return invalid;
+            return Invalid;
         point = (point << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
     }
     return point;
@@ -80,7 +80,7 @@ bool isCombiningMark(char32_t c) {
 // block (dashes, quotes, the typographic apostrophe) and the modifier
 // apostrophe.
 bool isSeparator(char32_t c) {
-    return c == invalid || (c >= 0x80 && c < 0xC0) || (c >= 0x2000 && c <= 0x206F) || c == 0x02BC;
+    return c == Invalid || (c >= 0x80 && c < 0xC0) || (c >= 0x2000 && c <= 0x206F) || c == 0x02BC;
 }
 
 } // namespace
@@ -102,7 +102,7 @@ std::vector<std::string> foldedWords(std::string_view utf8) {
         } else if (c < 0x80 || isSeparator(c)) {
             endWord();
         } else if (c >= 0xC0 && c <= 0xFF) {
-            const std::string_view letters = latin1Letters[c - 0xC0];
+            const std::string_view letters = Latin1Letters[c - 0xC0];
             if (letters.empty())
                 endWord();
             word += letters;
@@ -111,7 +111,7 @@ std::vector<std::string> foldedWords(std::string_view utf8) {
         } else if (c == 0x152 || c == 0x153) {
             word += "oe";
         } else if (c >= 0x100 && c <= 0x17F) {
-            word += latinExtendedLetters[c - 0x100];
+            word += LatinExtendedLetters[c - 0x100];
         } else if (!isCombiningMark(c)) {
             word += utf8.substr(start, i - start);
         }

@@ -10,11 +10,11 @@ namespace horavela {
 namespace {
 
 // The main window appends this to every query; it names no place.
-constexpr std::string_view questionWords = " Latitude Longitude";
+constexpr std::string_view QuestionWords = " Latitude Longitude";
 
 std::string_view placeText(std::string_view query) {
-    if (query.ends_with(questionWords))
-        query.remove_suffix(questionWords.size());
+    if (query.ends_with(QuestionWords))
+        query.remove_suffix(QuestionWords.size());
     return query;
 }
 

@@ -1,6 +1,7 @@
 #include "frmPlaceSearch.h"
 
 #include "PointSize.h"
+#include "ProgramVersion.h"
 #include "WebSearch.h"
 #include "ui_frmPlaceSearch.h"
 
@@ -8,17 +9,12 @@
 
 namespace horavela {
 
-namespace {
-
-constexpr double TextPoints = 8.25;
-
-} // namespace
-
 frmPlaceSearch::frmPlaceSearch(const QString& query, std::vector<FoundPlace> places,
                                QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::frmPlaceSearch>()), query_(query) {
     setPointSize(this, TextPoints);
     ui_->setupUi(this);
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
     setModal(true);
     // Selectable labels take the focus only on a click; Tab must reach them
     // too, so that their texts can be copied without a mouse.

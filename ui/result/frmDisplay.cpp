@@ -3,34 +3,39 @@
 #include "FitText.h"
 #include "FixedWindow.h"
 #include "PointSize.h"
-#include "frmAbout.h"
+#include "ProgramVersion.h"
 #include "modHelp.h"
 #include "ui_frmDisplay.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QShortcut>
+#include <algorithm>
 
 namespace horavela {
 
 namespace {
 
-constexpr int ClientWidth = 553;
-constexpr int ClientHeight = 296;
-constexpr double TextPoints = 8.25;
+constexpr QSize ClientArea(553, 296);
 constexpr double CaptionPoints = 11.25;
 constexpr double VerdictPoints = 9.75;
 constexpr double NotePoints = 9;
+// Below this the chosen date would be hard to read.
+constexpr double SmallestDatePoints = 7;
+// Keeps a long date from running into the chosen time's column.
+constexpr int ColumnGap = 8;
 
 } // namespace
 
 frmDisplay::frmDisplay(QWidget* inputWindow)
-    : QMainWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : WebLinkWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmDisplay>()), inputWindow_(inputWindow) {
     setPointSize(this, TextPoints);
     ui_->setupUi(this);
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
     applyLook();
     connectControls();
 }
@@ -48,12 +53,13 @@ void frmDisplay::applyLook() {
         setPointSize(label, VerdictPoints);
     shrinkTextToFit(*ui_->lblShow, NotePoints);
     shrinkTextToFit(*ui_->Label9, TextPoints);
+    designedDate_ = ui_->lblChosenDate->geometry();
 
     const QList<QAction*> help = ui_->mnuHelp->actions();
     help.at(2)->setObjectName(QStringLiteral("mnuFileSep1"));
     help.at(4)->setObjectName(QStringLiteral("mnuFileSep2"));
 
-    fixClientAreaAndCentre(*this, ClientWidth, ClientHeight);
+    fixClientAreaAndCentre(*this, ClientArea);
     ui_->cmdOK->setFocus();
 }
 
@@ -65,20 +71,12 @@ void frmDisplay::connectControls() {
     // Exit is the window's cancel button.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ui_->cmdExit,
             &QPushButton::click);
-
-    connect(ui_->Label61, &LinkLabel::clicked, this, &frmDisplay::Label61_Click);
-    connect(ui_->lblFullBrand, &LinkLabel::clicked, this, &frmDisplay::lblFullBrand_Click);
-    connect(ui_->lblCobrand, &LinkLabel::clicked, this, &frmDisplay::lblCobrand_Click);
-    connect(ui_->mnuOnline, &QAction::triggered, this, &frmDisplay::mnuOnline_Click);
-    connect(ui_->mnuVisit, &QAction::triggered, this, &frmDisplay::mnuVisit_Click);
-    connect(ui_->mnuUpdate, &QAction::triggered, this, &frmDisplay::mnuUpdate_Click);
-    connect(ui_->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
-    connect(ui_->mnuDonate, &QAction::triggered, this, &frmDisplay::mnuDonate_Click);
-    connect(ui_->mkmoney, &QAction::triggered, this, &frmDisplay::mkmoney_Click);
+    connectWebLinks(*ui_);
 }
 
 void frmDisplay::writeResult(const ResultTexts& texts) {
     ui_->lblChosenDate->setText(texts.chosenDate);
+    fitChosenDate();
     ui_->lblChosenTime->setText(texts.chosenTime);
     ui_->lblPreviousDaySunRiseTime->setText(texts.sunTimes[0]);
     ui_->lblPreviousDaySunSetTime->setText(texts.sunTimes[1]);
@@ -98,8 +96,26 @@ void frmDisplay::writeResult(const ResultTexts& texts) {
     ui_->lblRahukalPeriod->setText(texts.rahukalPeriod);
 }
 
+// Long month names need more than the designed width, and the glyphs of some
+// languages more than its height; the room up to the chosen time's column
+// takes them at full size, and only a date longer still is set smaller.
+void frmDisplay::fitChosenDate() {
+    QLabel& date = *ui_->lblChosenDate;
+    QFont font = date.font();
+    font.setPointSizeF(TextPoints);
+    const QFontMetrics metrics(font);
+    const int timeColumn = std::min(ui_->lblChosenTimell->x(), ui_->lblChosenTime->x());
+    const int room = timeColumn - ColumnGap - designedDate_.x();
+    const int width =
+        std::clamp(metrics.horizontalAdvance(date.text()), designedDate_.width(), room);
+    const int height = std::max(metrics.boundingRect(date.text()).height(), designedDate_.height());
+    // The text is centred on its line, so the line grows evenly up and down.
+    date.setGeometry(designedDate_.x(), designedDate_.center().y() - height / 2, width, height);
+    shrinkTextToFit(date, TextPoints, SmallestDatePoints);
+}
+
 void frmDisplay::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
+    WebLinkWindow::showEvent(event);
     QAccessibleEvent verdict(ui_->lblRahukalResult, QAccessible::Alert);
     QAccessible::updateAccessibility(&verdict);
 }
@@ -114,7 +130,7 @@ void frmDisplay::closeEvent(QCloseEvent* event) {
 // EndProgram deletes this window: nothing may touch it afterwards.
 void frmDisplay::Form_Unload() {
     loaded_ = false;
-    if (!goingBack_ && !IsProgramEnding())
+    if (!goingBack_ && !isProgramEnding())
         EndProgram();
 }
 
@@ -138,43 +154,6 @@ void frmDisplay::cmdExit_Click() {
 
 void frmDisplay::mnuExit_Click() {
     close();
-}
-
-void frmDisplay::Label61_Click() {
-    OpenHomePage();
-}
-
-void frmDisplay::lblFullBrand_Click() {
-    OpenFullBrandPage();
-}
-
-void frmDisplay::lblCobrand_Click() {
-    OpenCoBrandPage();
-}
-
-void frmDisplay::mnuOnline_Click() {
-    OpenOnlineHelp();
-}
-
-void frmDisplay::mnuVisit_Click() {
-    OpenHomePage();
-}
-
-void frmDisplay::mnuUpdate_Click() {
-    OpenDownloadPage();
-}
-
-void frmDisplay::mnuAbout_Click() {
-    ShowAboutWindow(this);
-}
-
-void frmDisplay::mnuDonate_Click() {
-    OpenDonatePage();
-}
-
-// The entry stays switched off; this is what it would do.
-void frmDisplay::mkmoney_Click() {
-    OpenFullBrandPage();
 }
 
 } // namespace horavela

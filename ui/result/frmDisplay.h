@@ -2,8 +2,10 @@
 // and the way out of the program.
 #pragma once
 
-#include <QMainWindow>
+#include "WebLinkWindow.h"
+
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <memory>
@@ -25,7 +27,7 @@ struct ResultTexts {
     QString rahukalPeriod;
 };
 
-class frmDisplay : public QMainWindow {
+class frmDisplay : public WebLinkWindow {
     Q_OBJECT
 
 public:
@@ -50,25 +52,17 @@ private slots:
     void cmdExit_Click();
     void mnuExit_Click();
 
-    void Label61_Click();
-    void lblFullBrand_Click();
-    void lblCobrand_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mkmoney_Click();
-
 private:
     void applyLook();
     void connectControls();
+    void fitChosenDate();
     void Form_Unload();
 
     std::unique_ptr<Ui::frmDisplay> ui_;
     QPointer<QWidget> inputWindow_;
     bool loaded_ = true;
     bool goingBack_ = false;
+    QRect designedDate_;
 };
 
 } // namespace horavela

@@ -1,6 +1,7 @@
 #include "frmTimeZone.h"
 
 #include "PointSize.h"
+#include "ProgramVersion.h"
 #include "TimeZoneTable.h"
 #include "ui_frmTimeZone.h"
 
@@ -10,16 +11,11 @@
 
 namespace horavela {
 
-namespace {
-
-constexpr double TextPoints = 8.25;
-
-} // namespace
-
 frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       ui_(std::make_unique<Ui::frmTimeZone>()), zoneHour_(zoneHour), zoneMinute_(zoneMinute) {
     ui_->setupUi(this);
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
     setPointSize(this, TextPoints);
     setFixedSize(size());
     // The list lies on the button face of the running system, in black.

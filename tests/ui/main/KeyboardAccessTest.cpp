@@ -282,7 +282,7 @@ void KeyboardAccessTest::enterOnAnAboutLinkOpensItsPageAndLeavesTheWindowOpen() 
         stayedOpen = about->isVisible();
         press(Qt::Key_Escape);
     });
-    ShowAboutWindow(window_);
+    showAboutWindow(window_);
     QCOMPARE(answerer.windows, QStringList{"frmAbout"});
     QCOMPARE(visited, (QStringList{"cmdOK", "lblHomePage", "lblCobrand", "cmdOK"}));
     QCOMPARE(pages_.opened, QStringList{MainSite});
@@ -335,7 +335,7 @@ void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
     // The lock is given up, and its file removed, only when the process ends.
     const QString lockFile = QDir::temp().filePath(
         QStringLiteral("horavela-keyboard-%1.lock").arg(QCoreApplication::applicationPid()));
-    window_ = qobject_cast<QMainWindow*>(StartProgram([] { return new frmMain; }, lockFile));
+    window_ = qobject_cast<QMainWindow*>(startProgram([] { return new frmMain; }, lockFile));
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
     // Of the two banners, the start-up put one in front.

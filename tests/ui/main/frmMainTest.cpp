@@ -154,14 +154,14 @@ void frmMainTest::boxesHaveTheirLengthLimits() {
 }
 
 void frmMainTest::controlsFollowTheLayout() {
-    const char* const Description =
+    const char* const descriptionText =
         "Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a day "
         "when favorable tasks are not performed. Do all important and good tasks in the time "
         "before or after the Rahu Kaal.";
-    const char* const FullBrand =
+    const char* const fullBrandText =
         "Home Business Opportunity. Start your own Internet business and make money online. Get "
         "this software fully branded for your website. Click here for more details.";
-    const char* const CoBrand =
+    const char* const coBrandText =
         "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
         "your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
         "co-branding.";
@@ -170,7 +170,7 @@ void frmMainTest::controlsFollowTheLayout() {
         {"Frame6", {}, {}, nullptr, {}, dark},
         {"lblEnterName", {}, {}, nullptr, light},
         {"txtName", {}, {8.25}, nullptr, light, dark},
-        {"Label4", {}, {}, Description},
+        {"Label4", {}, {}, descriptionText},
         {"fraZone", {}, {}, "Enter Your Time Zone"},
         {"lblTZHelp", {}, {11.25, Bold}},
         {"txtLatD", {}, {}, nullptr, light, dark},
@@ -179,8 +179,8 @@ void frmMainTest::controlsFollowTheLayout() {
         {"cmdBrowser", {}, {}, "Click Here To Find Latitude && Longitude"},
         {"cmdRashi", {}, {}, "Is the Chosen Period in Rahul Kaal?"},
         {"Frame7", {}, {}, nullptr, {}, grey},
-        {"lblFullBrand", {}, {}, FullBrand},
-        {"lblCobrand", {}, {}, CoBrand},
+        {"lblFullBrand", {}, {}, fullBrandText},
+        {"lblCobrand", {}, {}, coBrandText},
     };
     const QStringList faults = layoutMismatches(window_, layout);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));

@@ -73,7 +73,7 @@ private:
 void frmDisplayTest::init() {
     programEnds = 0;
     pages_.opened.clear();
-    SetProgramEndForTesting([] { ++programEnds; });
+    setProgramEndForTesting([] { ++programEnds; });
     input_ = new QWidget;
     input_->setObjectName(QStringLiteral("frmMain"));
     window_ = new frmDisplay(input_);
@@ -106,9 +106,9 @@ void frmDisplayTest::clientAreaIsFixedBelowTheMenuBarAndCentred() {
 // The verdict, the note and the advice may be set smaller, down to 6 points,
 // where a wider stand-in for Verdana would not fit them.
 void frmDisplayTest::controlsFollowTheLayout() {
-    const char* const Note =
+    const char* const noteText =
         "Rahu Kal is an inauspicious time period in a day when favorable tasks are not performed.";
-    const char* const Advice =
+    const char* const adviceText =
         "*Do all important and good tasks in the time before or after the Rahu Kal.";
     const QColor black(0, 0, 0), darkRed(192, 0, 0), red(255, 0, 0), white(255, 255, 255);
     const LayoutFont link{8.25, BoldUnderlined}, bold{8.25, Bold}, large{9.75, Bold};
@@ -122,8 +122,8 @@ void frmDisplayTest::controlsFollowTheLayout() {
         {"lblChosenTimell", fromTwips(5280, 360, 1245, 195), {}, "Chosen Time"},
         {"lblChosenTime", fromTwips(5160, 600, 1455, 195), bold, nullptr, darkRed},
         {"lblRahukalResult", fromTwips(1575, 1080, 4665, 240), verdict, nullptr, darkRed},
-        {"lblShow", fromTwips(1080, 1560, 6165, 570), note, Note, black},
-        {"Label9", fromTwips(4800, 2160, 3360, 435), advice, Advice, red},
+        {"lblShow", fromTwips(1080, 1560, 6165, 570), note, noteText, black},
+        {"Label9", fromTwips(4800, 2160, 3360, 435), advice, adviceText, red},
         {"cmdExit", fromTwips(0, 3360, 1740, 465), {}, "&Exit"},
         {"cmdOK", fromTwips(1800, 3360, 6540, 465), {}, "&Back"},
         {"Frame5", fromTwips(-120, 3840, 9255, 615)},
