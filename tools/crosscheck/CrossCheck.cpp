@@ -24,8 +24,8 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr long defaultCount = 50000;
-constexpr std::uint32_t seed = 20261207;
+constexpr long DefaultCount = 50000;
+constexpr std::uint32_t Seed = 20261207;
 
 // mt19937's raw output is fixed by the standard; this reduction to [0, count) is ours.
 class Draw {
@@ -38,7 +38,7 @@ public:
     bool coin() { return upTo(2) == 1; }
 
 private:
-    std::mt19937 engine_{seed};
+    std::mt19937 engine_{Seed};
 };
 
 void appendNumber(std::string& line, long long value, int width = 0) {
@@ -144,7 +144,7 @@ std::string wholeCheck(Draw& draw) {
          {state.PreviousDaySunRise, state.PreviousDaySunSet, state.InputDaySunRise,
           state.InputDaySunSet, state.NextDaySunRise, state.NextDaySunSet})
         appendDateTime(line, time);
-    FormChosenDateTime(state);
+    formChosenDateTime(state);
     ComputeRahukalPeriod(state);
     line += " |";
     appendDateTime(line, state.RahukalStart);
@@ -152,7 +152,7 @@ std::string wholeCheck(Draw& draw) {
     if (state.RahukalResult.empty())
         line += " none";
     else
-        line += state.RahukalResult == inRahukalText ? " in" : " out";
+        line += state.RahukalResult == InRahukalText ? " in" : " out";
     return line;
 }
 
@@ -160,7 +160,7 @@ std::string wholeCheck(Draw& draw) {
 } // namespace horavela
 
 int main(int argc, char** argv) {
-    long count = horavela::defaultCount;
+    long count = horavela::DefaultCount;
     if (argc == 3) {
         const std::string_view text = argv[2];
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
