@@ -116,12 +116,7 @@ std::string wholeCheck(Draw& draw) {
     state.HourText = std::to_string(draw.between(0, 23));
     state.MinuteText = std::to_string(draw.between(0, 59));
     state.SecondText = std::to_string(draw.between(0, 59));
-    state.LatDegrees = place.LatDegrees;
-    state.LatMinutes = place.LatMinutes;
-    state.IsSouth = place.IsSouth;
-    state.LonDegrees = place.LonDegrees;
-    state.LonMinutes = place.LonMinutes;
-    state.IsEast = place.IsEast;
+    storePlace(state, place);
 
     std::string line;
     appendDate(line, chosen);

@@ -159,12 +159,7 @@ Place frmMain::readInput() {
                       ui_->optLong_0->isChecked(),
                       ui_->txtZoneHour->text().toStdString(),
                       ui_->txtZoneMinute->text().toStdString()};
-    state_.IsEast = place.IsEast;
-    state_.IsSouth = place.IsSouth;
-    state_.LatDegrees = place.LatDegrees;
-    state_.LatMinutes = place.LatMinutes;
-    state_.LonDegrees = place.LonDegrees;
-    state_.LonMinutes = place.LonMinutes;
+    storePlace(state_, place);
     state_.ChosenDateText =
         chosenDateText(QLocale(), state_.MonthNumber, QString::fromStdString(state_.DayText),
                        QString::fromStdString(state_.YearText))
