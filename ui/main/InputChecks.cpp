@@ -66,6 +66,12 @@ bool minutesWithin(QStringView text) {
     return minutes && *minutes >= 0 && *minutes <= 59;
 }
 
+Place placeFromTexts(const PlaceTexts& texts) {
+    return {roundedNumber(texts.latDegrees), roundedNumber(texts.latMinutes), texts.isSouth,
+            roundedNumber(texts.lonDegrees), roundedNumber(texts.lonMinutes), texts.isEast,
+            texts.zoneHours.toStdString(),   texts.zoneMinutes.toStdString()};
+}
+
 bool dayFitsMonth(int monthIndex, int dayIndex, int year) {
     return isCalendarDate(year, monthIndex + 1, dayIndex + 1);
 }

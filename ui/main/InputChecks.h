@@ -3,6 +3,9 @@
 // numbers, and which days a month has.
 #pragma once
 
+#include "SunTimesAround.h"
+
+#include <QString>
 #include <QStringView>
 #include <cstdint>
 #include <optional>
@@ -41,6 +44,22 @@ std::int16_t roundedNumber(QStringView text);
 bool degreesWithin(QStringView text, int highest);
 // Minute boxes: a whole number from 0 to 59.
 bool minutesWithin(QStringView text);
+
+// The main window's place boxes as typed.
+struct PlaceTexts {
+    QString latDegrees;
+    QString latMinutes;
+    bool isSouth = false;
+    QString lonDegrees;
+    QString lonMinutes;
+    bool isEast = true;
+    QString zoneHours;
+    QString zoneMinutes;
+};
+
+// The place the boxes name, read as leniently as the input checks read them,
+// so that a value that passed them is the value used.
+Place placeFromTexts(const PlaceTexts& texts);
 
 // Positions count from 0 (January, the 1st); the calendar is readDate's.
 bool dayFitsMonth(int monthIndex, int dayIndex, int year);

@@ -4,6 +4,7 @@
 #include "InputChecks.h"
 #include "KeyPressFilter.h"
 #include "MessageBox.h"
+#include "PlaceSuggestions.h"
 #include "PointSize.h"
 #include "ProgramVersion.h"
 #include "SiteSearch.h"
@@ -18,6 +19,7 @@
 #include <QCloseEvent>
 #include <QRadioButton>
 #include <QStringList>
+#include <tuple>
 #include <utility>
 
 namespace horavela {
@@ -99,6 +101,7 @@ void frmMain::connectControls() {
     installKeyPressFilter(
         ui_->txtZoneMinute, [this](std::int16_t& k) { txtZoneMinute_KeyPress(k); });
     installKeyPressFilter(ui_->txtName, [this](std::int16_t& k) { txtName_KeyPress(k); });
+    suggestions_ = new PlaceSuggestions(*ui_->txtMCity, *ui_->txtMState, *ui_->txtMCountry);
 }
 
 void frmMain::Form_Load() {
@@ -149,16 +152,7 @@ Place frmMain::readInput() {
     state_.HourText = ui_->cboHour->currentText().toStdString();
     state_.MinuteText = ui_->cboMinute->currentText().toStdString();
     state_.SecondText = ui_->cboSecond->currentText().toStdString();
-    // Read as leniently as the input checks read them, so a value that passed
-    // them is the value used.
-    const Place place{roundedNumber(ui_->txtLatD->text()),
-                      roundedNumber(ui_->txtLatM->text()),
-                      ui_->optLat_1->isChecked(),
-                      roundedNumber(ui_->txtLonD->text()),
-                      roundedNumber(ui_->txtLonM->text()),
-                      ui_->optLong_0->isChecked(),
-                      ui_->txtZoneHour->text().toStdString(),
-                      ui_->txtZoneMinute->text().toStdString()};
+    const Place place = placeFromTexts(readPlaceBoxes());
     storePlace(state_, place);
     state_.ChosenDateText =
         chosenDateText(QLocale(), state_.MonthNumber, QString::fromStdString(state_.DayText),
@@ -224,22 +218,29 @@ frmDisplay& frmMain::resultWindow() {
     return *display_;
 }
 
+PlaceTexts frmMain::readPlaceBoxes() const {
+    return {ui_->txtLatD->text(),     ui_->txtLatM->text(),      ui_->optLat_1->isChecked(),
+            ui_->txtLonD->text(),     ui_->txtLonM->text(),      ui_->optLong_0->isChecked(),
+            ui_->txtZoneHour->text(), ui_->txtZoneMinute->text()};
+}
+
 bool frmMain::ValidateInput() {
     if (ui_->txtName->text().trimmed().isEmpty())
         return refuseInput(ui_->txtName, QStringLiteral("Please Enter Name"));
-    if (!degreesWithin(ui_->txtLonD->text(), 179))
+    const PlaceTexts place = readPlaceBoxes();
+    if (!degreesWithin(place.lonDegrees, 179))
         return refuseInput(
             ui_->txtLonD,
             QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude"));
-    if (!minutesWithin(ui_->txtLonM->text()))
+    if (!minutesWithin(place.lonMinutes))
         return refuseInput(
             ui_->txtLonM,
             QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Longitude"));
-    if (!degreesWithin(ui_->txtLatD->text(), 89))
+    if (!degreesWithin(place.latDegrees, 89))
         return refuseInput(
             ui_->txtLatD,
             QStringLiteral("Please Enter Value Between 0 And 89 in the Degree of Latitude"));
-    if (!minutesWithin(ui_->txtLatM->text()))
+    if (!minutesWithin(place.latMinutes))
         return refuseInput(
             ui_->txtLatM,
             QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude"));
@@ -317,25 +318,57 @@ void frmMain::lblTZHelp_Click() {
 }
 
 // Needs none of the check's input: only the place's names, looked up in the
-// gazetteer or searched for on the web.
+// gazetteer or searched for on the web, and the chosen moment for the zone.
 void frmMain::cmdBrowser_Click() {
+    const PlaceQuery query = placeQuery();
     // A text of spaces counts as entered.
-    const std::pair<QLineEdit*, QString> places[] = {
-        {ui_->txtMCity, QStringLiteral("Please Enter City")},
-        {ui_->txtMState, QStringLiteral("Please Enter State")},
-        {ui_->txtMCountry, QStringLiteral("Please Enter Country")},
+    const std::tuple<QLineEdit*, const QString*, QString> places[] = {
+        {ui_->txtMCity, &query.city, QStringLiteral("Please Enter City")},
+        {ui_->txtMState, &query.state, QStringLiteral("Please Enter State")},
+        {ui_->txtMCountry, &query.country, QStringLiteral("Please Enter Country")},
     };
-    for (const auto& [box, message] : places) {
-        if (box->text().isEmpty()) {
+    for (const auto& [box, text, message] : places) {
+        if (text->isEmpty()) {
             refuseInput(box, message, MessageIcon::Information);
             return;
         }
     }
-    QString query = ui_->txtMCity->text() + u' ' + ui_->txtMState->text() + u' ' +
-                    ui_->txtMCountry->text() + QStringLiteral(" Latitude Longitude");
-    QString site = mainSiteAddress();
     SiteSearch search(this);
-    search.Search(query, site);
+    if (const std::optional<FoundPlace> chosen =
+            search.Search(query, mainSiteAddress(), chosenMoment()))
+        usePlace(*chosen);
+}
+
+PlaceQuery frmMain::placeQuery() const {
+    return {ui_->txtMCity->text(), ui_->txtMState->text(), ui_->txtMCountry->text(),
+            suggestions_->chosenId()};
+}
+
+ZoneMoment frmMain::chosenMoment() const {
+    const int year = ui_->cboYear->currentText().toInt();
+    return {year, QDate(year, ui_->cboMonth->currentIndex() + 1, ui_->cboDate->currentIndex() + 1),
+            QTime(ui_->cboHour->currentIndex(), ui_->cboMinute->currentIndex(),
+                  ui_->cboSecond->currentIndex())};
+}
+
+void frmMain::usePlace(const FoundPlace& found) {
+    const Place& place = found.place;
+    const std::pair<QLineEdit*, QString> texts[] = {
+        {ui_->txtMCity, found.found.name},
+        {ui_->txtMState, found.found.state},
+        {ui_->txtMCountry, found.found.country},
+        {ui_->txtLatD, QString::number(place.LatDegrees)},
+        {ui_->txtLatM, QString::number(place.LatMinutes)},
+        {ui_->txtLonD, QString::number(place.LonDegrees)},
+        {ui_->txtLonM, QString::number(place.LonMinutes)},
+        {ui_->txtZoneHour, QString::fromStdString(place.ZoneHours)},
+        {ui_->txtZoneMinute, QString::fromStdString(place.ZoneMinutes)},
+    };
+    for (const auto& [box, text] : texts)
+        box->setText(text.left(box->maxLength()));
+    (place.IsSouth ? ui_->optLat_1 : ui_->optLat_0)->setChecked(true);
+    (place.IsEast ? ui_->optLong_0 : ui_->optLong_1)->setChecked(true);
+    ui_->cmdRashi->setFocus();
 }
 
 void frmMain::mnuExit_Click() {

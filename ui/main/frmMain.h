@@ -3,7 +3,9 @@
 #pragma once
 
 #include "CalculationState.h"
+#include "InputChecks.h"
 #include "MessageBox.h"
+#include "PlaceLookup.h"
 #include "SunTimesAround.h"
 #include "WebLinkWindow.h"
 
@@ -19,6 +21,7 @@ class frmMain;
 namespace horavela {
 
 class frmDisplay;
+class PlaceSuggestions;
 
 class frmMain : public WebLinkWindow {
     Q_OBJECT
@@ -52,8 +55,15 @@ private:
     void txtZoneMinute_KeyPress(std::int16_t& KeyAscii);
     void txtName_KeyPress(std::int16_t& KeyAscii);
 
-    // Copies the controls into the calculation state; the place also goes to the sun runs.
+    // Copies the controls into the calculation state; the place goes to the sun runs.
     Place readInput();
+    // The one reading of the place boxes, for the input checks and the check alike.
+    PlaceTexts readPlaceBoxes() const;
+    PlaceQuery placeQuery() const;
+    // The moment chosen in the lists, as the local time of a place found.
+    ZoneMoment chosenMoment() const;
+    // Fills the place boxes with a place found, leaving the checks to the check.
+    void usePlace(const FoundPlace& found);
     bool computeSunTimes(const Place& place);
     bool reportSunFailure(SunResult result, std::chrono::year_month_day day);
     void showResult();
@@ -71,6 +81,7 @@ private:
     // The one calculation state of the program: it keeps the last check's values.
     CalculationState state_;
     QPointer<frmDisplay> display_;
+    PlaceSuggestions* suggestions_ = nullptr;
 };
 
 } // namespace horavela

@@ -1,23 +1,31 @@
-// The coordinate search's answer from the offline gazetteer: the places that
-// match the query, best first, written as the main window takes them.
+// The coordinate search's answer: the gazetteer's places for the typed place,
+// each with what the main window's boxes take for it.
 #pragma once
 
-#include <QString>
+#include "Gazetteer.h"
+#include "SunTimesAround.h"
+#include "ZoneRules.h"
+
+#include <optional>
 #include <vector>
 
 namespace horavela {
 
 struct FoundPlace {
-    QString place;     // "Pune, Maharashtra, India"
-    QString latitude;  // "18° 31′ N"
-    QString longitude; // "73° 51′ E"
-    QString zone;      // "Asia/Kolkata: -5 -30"
+    GazetteerPlace found;
+    // Its latitude and longitude in whole degrees and minutes, and the zone
+    // pair in force at the chosen moment (empty texts where the system's
+    // time-zone data lacks the zone).
+    Place place;
 };
 
 inline constexpr std::size_t MostPlacesShown = 20;
 
-// At most MostPlacesShown; empty when nothing matches or there is no
-// gazetteer. Zones are given for `year`.
-std::vector<FoundPlace> lookUpPlaces(const QString& query, int year);
+// Nothing when the gazetteer cannot be used.
+std::optional<std::vector<FoundPlace>> lookUpPlaces(Gazetteer& gazetteer, const PlaceQuery& query,
+                                                    const ZoneMoment& moment);
+
+// The place as the main window takes it.
+FoundPlace foundPlace(GazetteerPlace place, const ZoneMoment& moment);
 
 } // namespace horavela

@@ -1,24 +1,26 @@
 #include "SiteSearch.h"
 
-#include "PlaceLookup.h"
 #include "WebSearch.h"
 #include "frmPlaceSearch.h"
 
-#include <QDate>
 #include <QPointer>
 
 namespace horavela {
 
-QVariant SiteSearch::Search(QString& query, QString& site) {
+std::optional<FoundPlace> SiteSearch::Search(const PlaceQuery& query, const QString& site,
+                                             const ZoneMoment& moment) {
     Q_UNUSED(site);
-    std::vector<FoundPlace> places = lookUpPlaces(query, QDate::currentDate().year());
-    if (places.empty())
-        return openWebSearch(query);
+    std::optional<std::vector<FoundPlace>> places = lookUpPlaces(placesGazetteer(), query, moment);
+    if (!places || places->empty()) {
+        openWebSearch(webQueryText(query));
+        return std::nullopt;
+    }
     // On the heap behind a guard: a shutdown may delete it while it is open.
-    QPointer<frmPlaceSearch> window = new frmPlaceSearch(query, std::move(places), owner_);
+    QPointer<frmPlaceSearch> window = new frmPlaceSearch(query, std::move(*places), moment, owner_);
     window->exec();
+    std::optional<FoundPlace> chosen = window ? window->chosenPlace() : std::nullopt;
     delete window.data();
-    return true;
+    return chosen;
 }
 
 } // namespace horavela

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QStringList>
 #include <QTimeZone>
 
 namespace horavela {
@@ -13,49 +14,57 @@ QString pairText(ZonePair pair) {
 }
 
 // The window's texts are English, whatever the user's locale.
-QString dayText(QDate date) {
-    return QLocale::c().toString(date, QStringLiteral("d MMMM"));
+QString dayText(QDate date, const char* format) {
+    return QLocale::c().toString(date, QString::fromLatin1(format));
 }
 
 } // namespace
 
-std::optional<ZoneRules> zoneRules(const QByteArray& ianaId, int year) {
+std::optional<ZonePair> zonePairAt(const QByteArray& ianaId, const ZoneMoment& moment) {
     const QTimeZone zone(ianaId);
     if (!zone.isValid())
         return std::nullopt;
-    const QDateTime yearStart(QDate(year, 1, 1), QTime(0, 0), Qt::UTC);
-    const QDateTime yearEnd(QDate(year + 1, 1, 1), QTime(0, 0), Qt::UTC);
-    ZoneRules rules{zonePair(zone.standardTimeOffset(yearStart)), std::nullopt, {}, {}};
-    // Transitions, not hasDaylightTime(): that one is true for zones that
-    // kept daylight time only long ago, such as India's in the 1940s.
-    for (const QTimeZone::OffsetData& change : zone.transitions(yearStart, yearEnd)) {
-        const QDate day = change.atUtc.toTimeZone(zone).date();
-        if (change.daylightTimeOffset > 0) {
-            rules.daylight = zonePair(change.offsetFromUtc);
-            rules.daylightBegins = day;
-        } else {
-            rules.standard = zonePair(change.offsetFromUtc);
-            rules.daylightEnds = day;
-        }
+    if (!moment.date.isValid()) {
+        const QDateTime month(QDate(moment.year, 1, 1), QTime(12, 0), Qt::UTC);
+        return zonePair(zone.standardTimeOffset(month));
     }
-    if (!rules.daylight)
-        rules.daylightEnds = {};
-    return rules;
+    return zonePair(QDateTime(moment.date, moment.time, zone).offsetFromUtc());
 }
 
-QString zoneText(const QByteArray& ianaId, const std::optional<ZoneRules>& rules) {
+std::vector<ZonePeriod> zonePeriods(const QByteArray& ianaId, int year) {
+    const QTimeZone zone(ianaId);
+    if (!zone.isValid())
+        return {};
+    const QDateTime yearStart(QDate(year, 1, 1), QTime(0, 0), Qt::UTC);
+    const QDateTime yearEnd(QDate(year + 1, 1, 1), QTime(0, 0), Qt::UTC);
+    std::vector<ZonePeriod> periods{{zonePair(zone.offsetFromUtc(yearStart)), {}}};
+    for (const QTimeZone::OffsetData& change : zone.transitions(yearStart, yearEnd)) {
+        const ZonePair pair = zonePair(change.offsetFromUtc);
+        if (pair != periods.back().pair)
+            periods.push_back({pair, change.atUtc.toTimeZone(zone).date()});
+    }
+    return periods;
+}
+
+QString zoneText(const QByteArray& ianaId, const ZoneMoment& moment) {
     const QString name = QString::fromUtf8(ianaId);
-    if (!rules)
+    const std::optional<ZonePair> now = zonePairAt(ianaId, moment);
+    if (!now)
         return name + QStringLiteral(": not in this system's time-zone data");
-    if (!rules->daylight)
-        return name + QStringLiteral(": ") + pairText(rules->standard);
-    QString text = QStringLiteral("%1: %2 standard, %3 daylight")
-                       .arg(name, pairText(rules->standard), pairText(*rules->daylight));
-    // A year in which the zone starts or stops keeping daylight time has one date only.
-    if (rules->daylightBegins.isValid() && rules->daylightEnds.isValid())
-        text += QStringLiteral(" from %1 to %2")
-                    .arg(dayText(rules->daylightBegins), dayText(rules->daylightEnds));
-    return text;
+    const std::vector<ZonePeriod> periods = zonePeriods(ianaId, moment.year);
+    if (periods.size() <= 1)
+        return name + QStringLiteral(": ") + pairText(*now);
+    QStringList year;
+    for (const ZonePeriod& period : periods)
+        year.append(period.from.isValid() ? pairText(period.pair) + QStringLiteral(" from ") +
+                                                dayText(period.from, "d MMMM")
+                                          : pairText(period.pair));
+    const QString when = moment.date.isValid()
+                             ? QStringLiteral("on ") + dayText(moment.date, "d MMMM yyyy")
+                             : QStringLiteral("standard");
+    return QStringLiteral("%1: %2 %3 (in %4: %5)")
+        .arg(name, pairText(*now), when, QString::number(moment.year),
+             year.join(QStringLiteral(", ")));
 }
 
 } // namespace horavela

@@ -1,5 +1,5 @@
-// A time zone's offsets for one year, in the form of the main window's zone
-// boxes, from the system's time-zone database.
+// A place's time zone in the form of the main window's zone boxes: the offset
+// in force at the moment chosen in the form, and every offset of that year.
 #pragma once
 
 #include "ZonePair.h"
@@ -7,24 +7,39 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QTime>
 #include <optional>
+#include <vector>
 
 namespace horavela {
 
-struct ZoneRules {
-    ZonePair standard;
-    // Only where the zone changes to daylight time in that year; the dates
-    // are local.
-    std::optional<ZonePair> daylight;
-    QDate daylightBegins;
-    QDate daylightEnds;
+// The moment chosen in the main window, in the place's own local time. The
+// date is invalid when the chosen day does not exist (31 April).
+struct ZoneMoment {
+    int year = 0;
+    QDate date;
+    QTime time;
 };
 
-// Empty when the database does not know the zone.
-std::optional<ZoneRules> zoneRules(const QByteArray& ianaId, int year);
+// One offset of a year and the local day it begins; the first begins with the year.
+struct ZonePeriod {
+    ZonePair pair;
+    QDate from;
+};
 
-// "Asia/Kolkata: -5 -30", or with daylight time
-// "America/New_York: 5 0 standard, 4 0 daylight from 8 March to 1 November".
-QString zoneText(const QByteArray& ianaId, const std::optional<ZoneRules>& rules);
+// The offset in force at the moment, or, where the date does not exist, the
+// zone's standard offset of that year. Nothing when the system's time-zone
+// data does not know the zone.
+std::optional<ZonePair> zonePairAt(const QByteArray& ianaId, const ZoneMoment& moment);
+
+// Every change of offset in the year, in order, whatever kind of time the
+// zone calls it (Dublin's winter time and Casablanca's Ramadan time are
+// daylight time below standard time).
+std::vector<ZonePeriod> zonePeriods(const QByteArray& ianaId, int year);
+
+// "Asia/Kolkata: -5 -30", or, where the offset changes in the year,
+// "America/New_York: 4 0 on 15 July 2026 (in 2026: 5 0, 4 0 from 8 March,
+// 5 0 from 1 November)".
+QString zoneText(const QByteArray& ianaId, const ZoneMoment& moment);
 
 } // namespace horavela

@@ -1,17 +1,39 @@
 #include "frmPlaceSearch.h"
 
+#include "DegreesMinutes.h"
 #include "PointSize.h"
 #include "ProgramVersion.h"
 #include "WebSearch.h"
 #include "ui_frmPlaceSearch.h"
 
+#include <QHeaderView>
 #include <QLabel>
 
 namespace horavela {
 
-frmPlaceSearch::frmPlaceSearch(const QString& query, std::vector<FoundPlace> places,
-                               QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::frmPlaceSearch>()), query_(query) {
+namespace {
+
+enum Column { PlaceColumn, LatitudeColumn, LongitudeColumn, ZoneColumn };
+// Wide enough for the longest degrees and minutes; the place's names and the
+// zone wrap within theirs, so the window never has to be widened.
+constexpr int PlaceWidth = 210;
+constexpr int LatitudeWidth = 80;
+constexpr int LongitudeWidth = 90;
+
+QString namesText(const GazetteerPlace& place) {
+    QStringList parts;
+    for (const QString* part : {&place.name, &place.state, &place.country})
+        if (!part->isEmpty())
+            parts.append(*part);
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+frmPlaceSearch::frmPlaceSearch(const PlaceQuery& query, std::vector<FoundPlace> places,
+                               const ZoneMoment& moment, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::frmPlaceSearch>()), query_(query),
+      places_(std::move(places)) {
     setPointSize(this, TextPoints);
     ui_->setupUi(this);
     setWindowTitle(QString::fromLatin1(ProgramCaption));
@@ -20,36 +42,58 @@ frmPlaceSearch::frmPlaceSearch(const QString& query, std::vector<FoundPlace> pla
     // too, so that their texts can be copied without a mouse.
     for (QLabel* label : {ui_->lblIntro, ui_->lblCredit})
         label->setFocusPolicy(Qt::StrongFocus);
+    connect(ui_->cmdUse, &QPushButton::clicked, this, &frmPlaceSearch::cmdUse_Click);
     connect(ui_->cmdWeb, &QPushButton::clicked, this, &frmPlaceSearch::cmdWeb_Click);
     connect(ui_->cmdClose, &QPushButton::clicked, this, &frmPlaceSearch::cmdClose_Click);
-    Form_Load(places);
+    // Enter on a row reaches the default button, Use This Place, by itself.
+    connect(ui_->lstPlaces, &QTableWidget::cellDoubleClicked, this, &frmPlaceSearch::cmdUse_Click);
+    Form_Load(moment);
     ui_->lstPlaces->setFocus();
 }
 
 frmPlaceSearch::~frmPlaceSearch() = default;
 
-void frmPlaceSearch::Form_Load(const std::vector<FoundPlace>& places) {
+void frmPlaceSearch::Form_Load(const ZoneMoment& moment) {
     QTableWidget& list = *ui_->lstPlaces;
-    list.setRowCount(static_cast<int>(places.size()));
+    list.setRowCount(static_cast<int>(places_.size()));
     for (int row = 0; row < list.rowCount(); ++row) {
-        const FoundPlace& place = places[static_cast<std::size_t>(row)];
-        const QString texts[] = {place.place, place.latitude, place.longitude, place.zone};
+        const FoundPlace& place = places_[static_cast<std::size_t>(row)];
+        const QString names = namesText(place.found);
+        const QString latitude = QString::fromStdString(text(latitudeForm(place.found.latitude)));
+        const QString longitude =
+            QString::fromStdString(text(longitudeForm(place.found.longitude)));
+        const QString zone = zoneText(place.found.zoneId, moment);
+        const QString texts[] = {names, latitude, longitude, zone};
         int column = 0;
         for (const QString& text : texts)
             list.setItem(row, column++, new QTableWidgetItem(text));
         // A screen reader on the place hears the whole row, not just its name.
-        list.item(row, 0)->setData(
-            Qt::AccessibleTextRole,
-            QStringLiteral("%1; latitude %2; longitude %3; time zone %4")
-                .arg(place.place, place.latitude, place.longitude, place.zone));
+        list.item(row, PlaceColumn)
+            ->setData(Qt::AccessibleTextRole,
+                      QStringLiteral("%1; latitude %2; longitude %3; time zone %4")
+                          .arg(names, latitude, longitude, zone));
     }
-    list.resizeColumnsToContents();
+    QHeaderView& header = *list.horizontalHeader();
+    header.resizeSection(PlaceColumn, PlaceWidth);
+    header.resizeSection(LatitudeColumn, LatitudeWidth);
+    header.resizeSection(LongitudeColumn, LongitudeWidth);
+    // Wrapped texts need their rows as tall as the columns' final widths make them.
+    connect(&header, &QHeaderView::sectionResized, &list, &QTableWidget::resizeRowsToContents);
+    list.resizeRowsToContents();
     if (list.rowCount() > 0)
         list.setCurrentCell(0, 0);
 }
 
+void frmPlaceSearch::cmdUse_Click() {
+    const int row = ui_->lstPlaces->currentRow();
+    if (row < 0 || row >= static_cast<int>(places_.size()))
+        return;
+    chosen_ = places_[static_cast<std::size_t>(row)];
+    accept();
+}
+
 void frmPlaceSearch::cmdWeb_Click() {
-    openWebSearch(query_);
+    openWebSearch(webQueryText(query_));
 }
 
 void frmPlaceSearch::cmdClose_Click() {

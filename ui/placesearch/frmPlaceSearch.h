@@ -1,12 +1,13 @@
 // The places that the coordinate search found, each with its latitude,
-// longitude and time zone as the main window takes them. It writes nothing
-// into the main window: the user types what it shows.
+// longitude and time zone as the main window takes them; "Use This Place"
+// hands the chosen one back to the main window.
 #pragma once
 
 #include "PlaceLookup.h"
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Ui {
@@ -19,19 +20,28 @@ class frmPlaceSearch : public QDialog {
     Q_OBJECT
 
 public:
-    // Modal to its parent. "Search the Web" searches for `query`.
-    frmPlaceSearch(const QString& query, std::vector<FoundPlace> places, QWidget* parent);
+    // Modal to its parent. "Search the Web" searches for the query; zones are
+    // shown for the moment chosen in the main window.
+    frmPlaceSearch(const PlaceQuery& query, std::vector<FoundPlace> places,
+                   const ZoneMoment& moment, QWidget* parent);
     ~frmPlaceSearch() override;
 
+    // The place chosen with "Use This Place", a double-click or Enter on a
+    // row; nothing when the window was closed.
+    const std::optional<FoundPlace>& chosenPlace() const { return chosen_; }
+
 private slots:
+    void cmdUse_Click();
     void cmdWeb_Click();
     void cmdClose_Click();
 
 private:
-    void Form_Load(const std::vector<FoundPlace>& places);
+    void Form_Load(const ZoneMoment& moment);
 
     std::unique_ptr<Ui::frmPlaceSearch> ui_;
-    QString query_;
+    PlaceQuery query_;
+    std::vector<FoundPlace> places_;
+    std::optional<FoundPlace> chosen_;
 };
 
 } // namespace horavela

@@ -1,0 +1,72 @@
+// The check that tells a whole places database from a truncated or damaged
+// one before anything is read from it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace horavela {
+
+// Where the check value lives in the database file: the four bytes of
+// SQLite's header that PRAGMA user_version sets, which SQLite itself never
+// reads. The check covers every other byte of the file.
+inline constexpr std::size_t CheckOffset = 60;
+inline constexpr std::size_t CheckSize = 4;
+// SQLite's application_id, so that no other SQLite file is taken for ours.
+inline constexpr std::uint32_t PlacesApplicationId = 0x48525631; // "HRV1"
+
+// A 64-bit running hash of the file's bytes in order, fed in pieces of any
+// size. Four independent lanes of multiply-and-rotate keep it near memory
+// speed, so that checking the whole file costs a few milliseconds.
+class DatabaseHash {
+public:
+    void add(const unsigned char* bytes, std::size_t size) {
+        for (std::size_t i = 0; i < size; ++i) {
+            pending_[pendingSize_++] = bytes[i];
+            if (pendingSize_ < sizeof(pending_))
+                continue;
+            mixBlock(pending_);
+            pendingSize_ = 0;
+            // Whole blocks straight from the input while they last.
+            while (size - i - 1 >= sizeof(pending_)) {
+                mixBlock(bytes + i + 1);
+                i += sizeof(pending_);
+            }
+        }
+        length_ += size;
+    }
+
+    std::uint32_t value() const {
+        std::uint64_t h = length_;
+        for (std::uint64_t lane : lanes_)
+            h = mix(h ^ lane);
+        for (std::size_t i = 0; i < pendingSize_; ++i)
+            h = mix(h ^ pending_[i]);
+        return static_cast<std::uint32_t>(h ^ (h >> 32));
+    }
+
+private:
+    static constexpr std::uint64_t Multiplier = 0x9E3779B97F4A7C15ULL;
+
+    static std::uint64_t mix(std::uint64_t h) {
+        h *= Multiplier;
+        return h ^ (h >> 31);
+    }
+
+    void mixBlock(const unsigned char* block) {
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            std::uint64_t word;
+            std::memcpy(&word, block + lane * 8, 8);
+            lanes_[lane] = ((lanes_[lane] ^ word) * Multiplier);
+            lanes_[lane] = (lanes_[lane] << 29) | (lanes_[lane] >> 35);
+        }
+    }
+
+    std::uint64_t lanes_[4] = {1, 2, 3, 4};
+    unsigned char pending_[32] = {};
+    std::size_t pendingSize_ = 0;
+    std::uint64_t length_ = 0;
+};
+
+} // namespace horavela

@@ -1,0 +1,54 @@
+// The places the coordinate search can find, behind a small interface that
+// window tests replace with a fake.
+#pragma once
+
+#include "PlaceQuery.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace horavela {
+
+struct GazetteerPlace {
+    qint64 id = 0;
+    QString name;  // the place's own name, whichever of its names matched
+    QString state; // empty where the gazetteer knows none
+    QString country;
+    QByteArray zoneId;    // IANA id, such as "Asia/Kolkata"
+    double latitude = 0;  // degrees, north positive
+    double longitude = 0; // degrees, east positive
+    qint64 population = 0;
+};
+
+class Gazetteer {
+public:
+    virtual ~Gazetteer() = default;
+
+    // The places whose name, or one of whose other names, is the query's
+    // city, best first: agreement with the typed state and country, then a
+    // place's own name before another of its names, then population. At
+    // most `limit`; empty when none matches; nothing when the gazetteer
+    // cannot be used.
+    virtual std::optional<std::vector<GazetteerPlace>> find(const PlaceQuery& query,
+                                                            std::size_t limit) = 0;
+
+    // The places with a name that begins with what is typed, most populous
+    // first, for the City box's suggestions.
+    virtual std::optional<std::vector<GazetteerPlace>> suggest(QStringView typed,
+                                                               std::size_t limit) = 0;
+};
+
+// The program's gazetteer: the places database installed with it, opened on
+// first use.
+Gazetteer& placesGazetteer();
+
+// Puts another gazetteer in its place (tests use a fake, or a database of
+// their own) and returns the one it replaces.
+std::unique_ptr<Gazetteer> replacePlacesGazetteer(std::unique_ptr<Gazetteer> gazetteer);
+
+} // namespace horavela

@@ -1,0 +1,78 @@
+#include "PlaceSuggestions.h"
+
+#include "Gazetteer.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QStandardItemModel>
+
+namespace horavela {
+
+namespace {
+
+enum Role { IdRole = Qt::UserRole, CityRole, StateRole, CountryRole };
+
+QString shownText(const GazetteerPlace& place) {
+    QString text = place.name;
+    for (const QString* part : {&place.state, &place.country})
+        if (!part->isEmpty())
+            text += QStringLiteral(", ") + *part;
+    return text;
+}
+
+} // namespace
+
+PlaceSuggestions::PlaceSuggestions(QLineEdit& city, QLineEdit& state, QLineEdit& country)
+    : QObject(&city), city_(city), state_(state), country_(country),
+      places_(new QStandardItemModel(this)), completer_(new QCompleter(places_, this)) {
+    // The gazetteer has already put the places in order and chosen them; the
+    // completer only shows them. It is not the box's own completer, which
+    // would write the whole shown text into the box.
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer_->setMaxVisibleItems(MostSuggestions);
+    completer_->setWidget(&city);
+    completer_->popup()->setAccessibleName(QStringLiteral("Places"));
+    connect(&city, &QLineEdit::textEdited, this, &PlaceSuggestions::suggest);
+    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            &PlaceSuggestions::choose);
+}
+
+qint64 PlaceSuggestions::chosenId() const {
+    const QString texts[] = {city_.text(), state_.text(), country_.text()};
+    return std::equal(std::begin(texts), std::end(texts), std::begin(chosenTexts_)) ? chosenId_ : 0;
+}
+
+void PlaceSuggestions::suggest(const QString& typed) {
+    places_->clear();
+    const std::optional<std::vector<GazetteerPlace>> found =
+        typed.trimmed().isEmpty() ? std::nullopt
+                                  : placesGazetteer().suggest(typed, MostSuggestions);
+    if (!found || found->empty()) {
+        completer_->popup()->hide();
+        return;
+    }
+    for (const GazetteerPlace& place : *found) {
+        auto* item = new QStandardItem(shownText(place));
+        item->setData(place.id, IdRole);
+        item->setData(place.name, CityRole);
+        item->setData(place.state, StateRole);
+        item->setData(place.country, CountryRole);
+        item->setEditable(false);
+        places_->appendRow(item);
+    }
+    completer_->complete();
+}
+
+void PlaceSuggestions::choose(const QModelIndex& index) {
+    QLineEdit* boxes[] = {&city_, &state_, &country_};
+    const int roles[] = {CityRole, StateRole, CountryRole};
+    for (int i = 0; i < 3; ++i) {
+        QLineEdit& box = *boxes[i];
+        box.setText(index.data(roles[i]).toString().left(box.maxLength()));
+        chosenTexts_[i] = box.text();
+    }
+    chosenId_ = index.data(IdRole).toLongLong();
+}
+
+} // namespace horavela

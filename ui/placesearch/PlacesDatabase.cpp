@@ -1,0 +1,371 @@
+#include "PlacesDatabase.h"
+
+#include "DatabaseCheck.h"
+#include "NameKey.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QUrl>
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <sqlite3.h>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace horavela {
+
+namespace {
+
+Q_LOGGING_CATEGORY(placesLog, "horavela.places", QtWarningMsg)
+
+// No name is shared by more places than this; it bounds a search's work
+// whatever the database holds.
+constexpr int MostCandidates = 5000;
+// Past the prefixes whose best places are stored, no prefix begins more names
+// than this; the bound holds a damaged database to it too.
+constexpr int MostPrefixNames = 1000;
+
+// Why the database cannot be used, for the one line on standard error.
+struct Unusable : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The whole file hashed, its check bytes read as zero, against those bytes.
+void checkWhole(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        throw Unusable("it is missing");
+    if (!file.open(QIODevice::ReadOnly))
+        throw Unusable("it cannot be opened: " + file.errorString().toStdString());
+    std::vector<unsigned char> buffer(1 << 20);
+    DatabaseHash hash;
+    unsigned char stored[CheckSize] = {};
+    bool first = true;
+    for (;;) {
+        const qint64 read =
+            file.read(reinterpret_cast<char*>(buffer.data()), static_cast<qint64>(buffer.size()));
+        if (read < 0)
+            throw Unusable("it cannot be read: " + file.errorString().toStdString());
+        if (read == 0)
+            break;
+        if (first) {
+            if (read < static_cast<qint64>(CheckOffset + CheckSize))
+                throw Unusable("it is truncated");
+            std::copy_n(buffer.begin() + CheckOffset, CheckSize, stored);
+            std::fill_n(buffer.begin() + CheckOffset, CheckSize, 0);
+            first = false;
+        }
+        hash.add(buffer.data(), static_cast<std::size_t>(read));
+    }
+    if (first)
+        throw Unusable("it is empty");
+    const std::uint32_t value = hash.value();
+    const std::uint32_t expected = std::uint32_t{stored[0]} << 24 | std::uint32_t{stored[1]} << 16 |
+                                   std::uint32_t{stored[2]} << 8 | std::uint32_t{stored[3]};
+    if (value != expected)
+        throw Unusable("it is damaged or truncated (its check does not match)");
+}
+
+// A column as bytes; a NULL is empty.
+std::string bytes(sqlite3_stmt* statement, int column) {
+    const auto* start = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    return start ? std::string(start,
+                               static_cast<std::size_t>(sqlite3_column_bytes(statement, column)))
+                 : std::string();
+}
+
+QString text(sqlite3_stmt* statement, int column) {
+    return QString::fromStdString(bytes(statement, column));
+}
+
+} // namespace
+
+// One open database and its prepared statements. Every failure of SQLite
+// throws Unusable, so a database that breaks halfway through a search is
+// given up as a whole.
+class PlacesDatabase::Connection {
+public:
+    explicit Connection(const QString& path) {
+        checkWhole(path);
+        // Immutable: the file is read-only data, so SQLite takes no locks and
+        // writes nothing beside it, even in a read-only folder.
+        const QByteArray uri = QUrl::fromLocalFile(path).toEncoded() + "?immutable=1";
+        const int opened =
+            sqlite3_open_v2(uri.constData(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+        if (opened != SQLITE_OK)
+            fail();
+        sqlite3_stmt* id = prepare("PRAGMA application_id");
+        if (!row(id) ||
+            static_cast<std::uint32_t>(sqlite3_column_int64(id, 0)) != PlacesApplicationId)
+            throw Unusable("it is not a places database");
+        sqlite3_finalize(id);
+        names_ = prepare("SELECT place, own FROM name WHERE key = ?1 LIMIT ?2");
+        prefixNames_ = prepare("SELECT n.place, p.population FROM name n JOIN place p ON "
+                               "p.id = n.place WHERE n.key >= ?1 AND n.key < ?2 LIMIT ?3");
+        hot_ = prepare("SELECT places FROM hot WHERE key = ?1");
+        place_ = prepare("SELECT p.name, s.name, c.name, z.name, p.latitude, p.longitude, "
+                         "p.population, p.country, p.state FROM place p JOIN zone z ON z.id = "
+                         "p.zone LEFT JOIN state s ON s.country = p.country AND s.code = p.state "
+                         "LEFT JOIN country c ON c.code = p.country WHERE p.id = ?1");
+        states_ = prepare("SELECT country, state FROM state_key WHERE key = ?1");
+        countries_ = prepare("SELECT country FROM country_key WHERE key = ?1");
+    }
+
+    ~Connection() {
+        for (sqlite3_stmt* statement : {names_, prefixNames_, hot_, place_, states_, countries_})
+            sqlite3_finalize(statement);
+        sqlite3_close(db_);
+    }
+
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    std::vector<GazetteerPlace> find(const PlaceQuery& query, std::size_t limit) {
+        std::vector<Candidate> candidates = namedPlaces(nameKey(query.city));
+        // "Pune, Maharashtra" typed into the City box alone.
+        if (const qsizetype comma = query.city.indexOf(u','); candidates.empty() && comma > 0)
+            candidates = namedPlaces(nameKey(QStringView(query.city).left(comma)));
+        if (candidates.empty())
+            return {};
+        const std::set<std::pair<std::string, std::string>> states = typedStates(query.state);
+        const std::set<std::string> countries = typedCountries(query.country);
+        for (Candidate& candidate : candidates) {
+            candidate.place = place(candidate.place.id, &candidate.country, &candidate.state);
+            candidate.chosen = candidate.place.id == query.chosenId;
+            candidate.agreement = (states.contains({candidate.country, candidate.state}) ? 1 : 0) +
+                                  (countries.contains(candidate.country) ? 1 : 0);
+        }
+        const auto better = [](const Candidate& a, const Candidate& b) {
+            return std::tuple(!a.chosen, -a.agreement, !a.own, -a.place.population, a.place.id) <
+                   std::tuple(!b.chosen, -b.agreement, !b.own, -b.place.population, b.place.id);
+        };
+        std::sort(candidates.begin(), candidates.end(), better);
+        std::vector<GazetteerPlace> found;
+        for (std::size_t i = 0; i < std::min(limit, candidates.size()); ++i)
+            found.push_back(std::move(candidates[i].place));
+        return found;
+    }
+
+    std::vector<GazetteerPlace> suggest(QStringView typed, std::size_t limit) {
+        const std::string prefix = nameKey(typed);
+        if (prefix.empty() || limit == 0)
+            return {};
+        std::vector<qint64> ids = hotPlaces(prefix);
+        if (ids.empty())
+            ids = prefixPlaces(prefix);
+        if (ids.size() > limit)
+            ids.resize(limit);
+        std::vector<GazetteerPlace> places;
+        for (const qint64 id : ids)
+            places.push_back(place(id, nullptr, nullptr));
+        return places;
+    }
+
+private:
+    struct Candidate {
+        GazetteerPlace place;
+        bool own = false;
+        bool chosen = false;
+        int agreement = 0;
+        std::string country;
+        std::string state;
+    };
+
+    [[noreturn]] void fail() const {
+        throw Unusable(db_ ? sqlite3_errmsg(db_) : "SQLite could not start");
+    }
+
+    sqlite3_stmt* prepare(const char* sql) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) != SQLITE_OK)
+            fail();
+        return statement;
+    }
+
+    // True for a row, false when the statement is done; the statement is
+    // reset when done.
+    bool row(sqlite3_stmt* statement) {
+        const int result = sqlite3_step(statement);
+        if (result == SQLITE_ROW)
+            return true;
+        sqlite3_reset(statement);
+        if (result != SQLITE_DONE)
+            fail();
+        return false;
+    }
+
+    static void bindText(sqlite3_stmt* statement, int index, const std::string& text) {
+        sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
+                          SQLITE_TRANSIENT);
+    }
+
+    std::vector<Candidate> namedPlaces(const std::string& key) {
+        std::vector<Candidate> candidates;
+        if (key.empty())
+            return candidates;
+        bindText(names_, 1, key);
+        sqlite3_bind_int(names_, 2, MostCandidates);
+        while (row(names_)) {
+            Candidate candidate;
+            candidate.place.id = sqlite3_column_int64(names_, 0);
+            candidate.own = sqlite3_column_int(names_, 1) != 0;
+            candidates.push_back(std::move(candidate));
+        }
+        return candidates;
+    }
+
+    std::vector<qint64> hotPlaces(const std::string& prefix) {
+        bindText(hot_, 1, prefix);
+        std::vector<qint64> ids;
+        if (!row(hot_))
+            return ids;
+        for (const QByteArray& id : QByteArray::fromStdString(bytes(hot_, 0)).split(' '))
+            ids.push_back(id.toLongLong());
+        sqlite3_reset(hot_);
+        return ids;
+    }
+
+    // Every name that begins with the prefix sorts between the prefix and the
+    // prefix followed by 0xF5, a byte that UTF-8 never uses.
+    std::vector<qint64> prefixPlaces(const std::string& prefix) {
+        bindText(prefixNames_, 1, prefix);
+        bindText(prefixNames_, 2, prefix + '\xF5');
+        sqlite3_bind_int(prefixNames_, 3, MostPrefixNames);
+        std::vector<std::pair<qint64, qint64>> byPopulation; // (-population, id)
+        while (row(prefixNames_))
+            byPopulation.push_back(
+                {-sqlite3_column_int64(prefixNames_, 1), sqlite3_column_int64(prefixNames_, 0)});
+        std::sort(byPopulation.begin(), byPopulation.end());
+        std::vector<qint64> ids;
+        for (const auto& [population, id] : byPopulation)
+            if (std::find(ids.begin(), ids.end(), id) == ids.end())
+                ids.push_back(id);
+        return ids;
+    }
+
+    GazetteerPlace place(qint64 id, std::string* countryCode, std::string* stateCode) {
+        sqlite3_bind_int64(place_, 1, id);
+        if (!row(place_))
+            throw Unusable("a name leads to no place");
+        GazetteerPlace place;
+        place.id = id;
+        place.name = text(place_, 0);
+        place.state = text(place_, 1);
+        place.country = text(place_, 2);
+        place.zoneId = text(place_, 3).toUtf8();
+        place.latitude = static_cast<double>(sqlite3_column_int64(place_, 4)) / 1e5;
+        place.longitude = static_cast<double>(sqlite3_column_int64(place_, 5)) / 1e5;
+        place.population = sqlite3_column_int64(place_, 6);
+        if (countryCode)
+            *countryCode = bytes(place_, 7);
+        if (stateCode)
+            *stateCode = bytes(place_, 8);
+        sqlite3_reset(place_);
+        return place;
+    }
+
+    std::set<std::pair<std::string, std::string>> typedStates(const QString& typed) {
+        std::set<std::pair<std::string, std::string>> states;
+        const std::string key = nameKey(typed);
+        if (key.empty())
+            return states;
+        bindText(states_, 1, key);
+        while (row(states_))
+            states.insert({bytes(states_, 0), bytes(states_, 1)});
+        return states;
+    }
+
+    std::set<std::string> typedCountries(const QString& typed) {
+        std::set<std::string> countries;
+        const std::string key = nameKey(typed);
+        if (key.empty())
+            return countries;
+        bindText(countries_, 1, key);
+        while (row(countries_))
+            countries.insert(bytes(countries_, 0));
+        return countries;
+    }
+
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* names_ = nullptr;
+    sqlite3_stmt* prefixNames_ = nullptr;
+    sqlite3_stmt* hot_ = nullptr;
+    sqlite3_stmt* place_ = nullptr;
+    sqlite3_stmt* states_ = nullptr;
+    sqlite3_stmt* countries_ = nullptr;
+};
+
+PlacesDatabase::PlacesDatabase(QString path) : path_(std::move(path)) {}
+
+PlacesDatabase::~PlacesDatabase() = default;
+
+QString PlacesDatabase::installedPath() {
+    return QCoreApplication::applicationDirPath() +
+           QStringLiteral("/../share/horavela/places.sqlite");
+}
+
+PlacesDatabase::Connection* PlacesDatabase::connection() {
+    if (!connection_ && !failed_) {
+        try {
+            connection_ = std::make_unique<Connection>(path_);
+        } catch (const Unusable& why) {
+            failed_ = true;
+            qCWarning(placesLog,
+                      "The places database %s cannot be used: %s. The coordinate "
+                      "search opens a web search instead.",
+                      qUtf8Printable(path_), why.what());
+        }
+    }
+    return connection_.get();
+}
+
+std::optional<std::vector<GazetteerPlace>> PlacesDatabase::find(const PlaceQuery& query,
+                                                                std::size_t limit) {
+    return answer([&](Connection& open) { return open.find(query, limit); });
+}
+
+std::optional<std::vector<GazetteerPlace>> PlacesDatabase::suggest(QStringView typed,
+                                                                   std::size_t limit) {
+    return answer([&](Connection& open) { return open.suggest(typed, limit); });
+}
+
+std::optional<std::vector<GazetteerPlace>>
+PlacesDatabase::answer(const std::function<std::vector<GazetteerPlace>(Connection&)>& work) {
+    try {
+        if (Connection* open = connection())
+            return work(*open);
+    } catch (const Unusable& why) {
+        connection_.reset();
+        failed_ = true;
+        qCWarning(placesLog,
+                  "The places database %s failed: %s. The coordinate search opens a "
+                  "web search instead.",
+                  qUtf8Printable(path_), why.what());
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+std::unique_ptr<Gazetteer>& programGazetteer() {
+    static std::unique_ptr<Gazetteer> gazetteer;
+    return gazetteer;
+}
+
+} // namespace
+
+Gazetteer& placesGazetteer() {
+    std::unique_ptr<Gazetteer>& gazetteer = programGazetteer();
+    if (!gazetteer)
+        gazetteer = std::make_unique<PlacesDatabase>(PlacesDatabase::installedPath());
+    return *gazetteer;
+}
+
+std::unique_ptr<Gazetteer> replacePlacesGazetteer(std::unique_ptr<Gazetteer> gazetteer) {
+    return std::exchange(programGazetteer(), std::move(gazetteer));
+}
+
+} // namespace horavela

@@ -1,0 +1,42 @@
+// The gazetteer of the places database that is built with the program from
+// GeoNames' data: opened read-only on the first search or suggestion, and
+// checked whole before it is trusted.
+#pragma once
+
+#include "Gazetteer.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace horavela {
+
+class PlacesDatabase : public Gazetteer {
+public:
+    explicit PlacesDatabase(QString path);
+    ~PlacesDatabase() override;
+
+    // share/horavela/places.sqlite beside the program's folder: where the
+    // package installs it, and where the build puts it.
+    static QString installedPath();
+
+    std::optional<std::vector<GazetteerPlace>> find(const PlaceQuery& query,
+                                                    std::size_t limit) override;
+    std::optional<std::vector<GazetteerPlace>> suggest(QStringView typed,
+                                                       std::size_t limit) override;
+
+private:
+    class Connection;
+    // Null until first used, and again after it has failed for good.
+    Connection* connection();
+    // The work's answer, or nothing when the database cannot be used; a
+    // failure gives the database up for the rest of the run.
+    std::optional<std::vector<GazetteerPlace>>
+    answer(const std::function<std::vector<GazetteerPlace>(Connection&)>& work);
+
+    QString path_;
+    std::unique_ptr<Connection> connection_;
+    bool failed_ = false;
+};
+
+} // namespace horavela
