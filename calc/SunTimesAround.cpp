@@ -4,15 +4,6 @@
 
 namespace horavela {
 
-void storePlace(CalculationState& state, const Place& place) {
-    state.LatDegrees = place.LatDegrees;
-    state.LatMinutes = place.LatMinutes;
-    state.IsSouth = place.IsSouth;
-    state.LonDegrees = place.LonDegrees;
-    state.LonMinutes = place.LonMinutes;
-    state.IsEast = place.IsEast;
-}
-
 SunRunOutcome computeSunTimesAround(CalculationState& state, std::chrono::year_month_day chosen,
                                     const Place& place) {
     using namespace std::chrono;

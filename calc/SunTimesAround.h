@@ -24,9 +24,6 @@ struct Place {
     std::string ZoneMinutes;
 };
 
-// Copies the place's coordinates and hemispheres into the state's members of the same names.
-void storePlace(CalculationState& state, const Place& place);
-
 struct SunRunOutcome {
     SunResult result = SunResult::Ok;
     std::chrono::year_month_day day{}; // the day whose run did not give Ok

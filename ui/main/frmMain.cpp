@@ -159,7 +159,6 @@ Place frmMain::readInput() {
                       ui_->optLong_0->isChecked(),
                       ui_->txtZoneHour->text().toStdString(),
                       ui_->txtZoneMinute->text().toStdString()};
-    storePlace(state_, place);
     state_.ChosenDateText =
         chosenDateText(QLocale(), state_.MonthNumber, QString::fromStdString(state_.DayText),
                        QString::fromStdString(state_.YearText))
