@@ -19,11 +19,9 @@ SunRunOutcome computeSunTimesAround(CalculationState& state, std::chrono::year_m
         {sys_days{chosen} + std::chrono::days{1}, state.NextDaySunRise, state.NextDaySunSet},
     };
     for (const Day& day : days) {
-        const SunResult result = ComputeSunRiseSunSet(
-            state, static_cast<int>(unsigned{day.date.month()}),
-            std::to_string(unsigned{day.date.day()}), std::to_string(int{day.date.year()}),
-            place.LatDegrees, place.LatMinutes, place.IsSouth, place.LonDegrees, place.LonMinutes,
-            place.IsEast, place.ZoneHours, place.ZoneMinutes);
+        const SunResult result = sunRiseSunSetOn(
+            state, day.date, place.LatDegrees, place.LatMinutes, place.IsSouth, place.LonDegrees,
+            place.LonMinutes, place.IsEast, place.ZoneHours, place.ZoneMinutes);
         if (result != SunResult::Ok)
             return {result, day.date};
         day.sunRise = state.SunTimes[0];

@@ -29,7 +29,7 @@ struct SunRunOutcome {
     std::chrono::year_month_day day{}; // the day whose run did not give Ok
 };
 
-// Runs ComputeSunRiseSunSet for the chosen day, then the day before, then the day after, and
+// Runs sunRiseSunSetOn for the chosen day, then the day before, then the day after, and
 // copies SunTimes into InputDay..., PreviousDay... and NextDaySunRise/SunSet after each run.
 // Stops at the first run that is not Ok; the members of that day and of the days after it keep
 // their earlier values, so the caller must not go on to a verdict.
