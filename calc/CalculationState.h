@@ -21,12 +21,6 @@ struct CalculationState {
     std::string HourText;
     std::string MinuteText;
     std::string SecondText;
-    bool IsEast = false;
-    bool IsSouth = false;
-    std::int16_t LatDegrees = 0;
-    std::int16_t LatMinutes = 0;
-    std::int16_t LonDegrees = 0;
-    std::int16_t LonMinutes = 0;
 
     std::string ChosenDateText;
     std::optional<DateTime> ChosenDateTime;

@@ -4,15 +4,6 @@
 
 namespace horavela {
 
-void storePlace(CalculationState& state, const Place& place) {
-    state.LatDegrees = place.LatDegrees;
-    state.LatMinutes = place.LatMinutes;
-    state.IsSouth = place.IsSouth;
-    state.LonDegrees = place.LonDegrees;
-    state.LonMinutes = place.LonMinutes;
-    state.IsEast = place.IsEast;
-}
-
 SunRunOutcome computeSunTimesAround(CalculationState& state, std::chrono::year_month_day chosen,
                                     const Place& place) {
     using namespace std::chrono;
@@ -28,11 +19,9 @@ SunRunOutcome computeSunTimesAround(CalculationState& state, std::chrono::year_m
         {sys_days{chosen} + std::chrono::days{1}, state.NextDaySunRise, state.NextDaySunSet},
     };
     for (const Day& day : days) {
-        const SunResult result = ComputeSunRiseSunSet(
-            state, static_cast<int>(unsigned{day.date.month()}),
-            std::to_string(unsigned{day.date.day()}), std::to_string(int{day.date.year()}),
-            place.LatDegrees, place.LatMinutes, place.IsSouth, place.LonDegrees, place.LonMinutes,
-            place.IsEast, place.ZoneHours, place.ZoneMinutes);
+        const SunResult result = sunRiseSunSetOn(
+            state, day.date, place.LatDegrees, place.LatMinutes, place.IsSouth, place.LonDegrees,
+            place.LonMinutes, place.IsEast, place.ZoneHours, place.ZoneMinutes);
         if (result != SunResult::Ok)
             return {result, day.date};
         day.sunRise = state.SunTimes[0];

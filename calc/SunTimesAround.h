@@ -24,15 +24,12 @@ struct Place {
     std::string ZoneMinutes;
 };
 
-// Copies the place's coordinates and hemispheres into the state's members of the same names.
-void storePlace(CalculationState& state, const Place& place);
-
 struct SunRunOutcome {
     SunResult result = SunResult::Ok;
     std::chrono::year_month_day day{}; // the day whose run did not give Ok
 };
 
-// Runs ComputeSunRiseSunSet for the chosen day, then the day before, then the day after, and
+// Runs sunRiseSunSetOn for the chosen day, then the day before, then the day after, and
 // copies SunTimes into InputDay..., PreviousDay... and NextDaySunRise/SunSet after each run.
 // Stops at the first run that is not Ok; the members of that day and of the days after it keep
 // their earlier values, so the caller must not go on to a verdict.

@@ -122,14 +122,12 @@ std::optional<std::chrono::minutes> eventTime(const RunValues& run, double baseA
 
 } // namespace
 
-SunResult ComputeSunRiseSunSet(CalculationState& state, int month, std::string_view day,
-                               std::string_view year, std::int16_t LatDegrees,
-                               std::int16_t LatMinutes, bool IsSouth, std::int16_t LonDegrees,
-                               std::int16_t LonMinutes, bool IsEast, std::string_view zoneHours,
-                               std::string_view zoneMinutes) {
-    const auto date = readDate(month, day, year);
+SunResult sunRiseSunSetOn(CalculationState& state, std::chrono::year_month_day date,
+                          std::int16_t LatDegrees, std::int16_t LatMinutes, bool IsSouth,
+                          std::int16_t LonDegrees, std::int16_t LonMinutes, bool IsEast,
+                          std::string_view zoneHours, std::string_view zoneMinutes) {
     const auto zone = readZone(zoneHours, zoneMinutes);
-    if (!date || !zone)
+    if (!date.ok() || !zone)
         return SunResult::BadInput;
 
     double latitude = LatDegrees + LatMinutes / 60.0;
@@ -138,9 +136,9 @@ SunResult ComputeSunRiseSunSet(CalculationState& state, int month, std::string_v
     double longitude = LonDegrees + LonMinutes / 60.0;
     if (!IsEast)
         longitude = -longitude;
-    const std::chrono::local_days midnight{*date};
+    const std::chrono::local_days midnight{date};
     const auto dayOfYear =
-        midnight - std::chrono::local_days{date->year() / std::chrono::January / 1};
+        midnight - std::chrono::local_days{date.year() / std::chrono::January / 1};
     const double latitudeRadians = latitude * DegreesToRadians;
     const RunValues run{static_cast<double>(dayOfYear.count()), longitude * DegreesToRadians,
                         std::sin(latitudeRadians), std::cos(latitudeRadians), *zone};
@@ -154,6 +152,18 @@ SunResult ComputeSunRiseSunSet(CalculationState& state, int month, std::string_v
         return SunResult::NoSunset;
     state.SunTimes[1] = midnight + *sunSet;
     return SunResult::Ok;
+}
+
+SunResult ComputeSunRiseSunSet(CalculationState& state, int month, std::string_view day,
+                               std::string_view year, std::int16_t LatDegrees,
+                               std::int16_t LatMinutes, bool IsSouth, std::int16_t LonDegrees,
+                               std::int16_t LonMinutes, bool IsEast, std::string_view zoneHours,
+                               std::string_view zoneMinutes) {
+    const auto date = readDate(month, day, year);
+    if (!date)
+        return SunResult::BadInput;
+    return sunRiseSunSetOn(state, *date, LatDegrees, LatMinutes, IsSouth, LonDegrees, LonMinutes,
+                           IsEast, zoneHours, zoneMinutes);
 }
 
 } // namespace horavela

@@ -3,6 +3,7 @@
 
 #include "CalculationState.h"
 
+#include <chrono>
 #include <cstdint>
 #include <string_view>
 
@@ -18,9 +19,16 @@ enum class SunResult {
 // Writes the sunrise into SunTimes[0] and then the sunset into SunTimes[1], each on the given
 // date. On BadInput neither entry changes; on NoSunrise neither entry changes; on NoSunset the
 // sunrise of this run stays stored and the sunset entry keeps its earlier value.
-// Day and year are whole numbers, zone hours and minutes plain decimal numbers ("-5", "5.5");
-// blanks around each text are ignored. Zone hours count west of Greenwich as positive, the sign
-// of the minutes is ignored.
+// A date that is not ok() is BadInput. Zone hours and minutes are plain decimal numbers ("-5",
+// "5.5"), blanks around each text ignored; hours count west of Greenwich as positive, the sign of
+// the minutes is ignored.
+SunResult sunRiseSunSetOn(CalculationState& state, std::chrono::year_month_day date,
+                          std::int16_t LatDegrees, std::int16_t LatMinutes, bool IsSouth,
+                          std::int16_t LonDegrees, std::int16_t LonMinutes, bool IsEast,
+                          std::string_view zoneHours, std::string_view zoneMinutes);
+
+// sunRiseSunSetOn for the date that the month number and the day and year texts name; day and
+// year are whole numbers, blanks around them ignored. BadInput when they name no date.
 SunResult ComputeSunRiseSunSet(CalculationState& state, int month, std::string_view day,
                                std::string_view year, std::int16_t LatDegrees,
                                std::int16_t LatMinutes, bool IsSouth, std::int16_t LonDegrees,

@@ -2,10 +2,12 @@
 #include "modSunRiseSunSet.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace horavela {
 namespace {
@@ -25,6 +27,14 @@ SunResult run(CalculationState& state, int month, std::string_view day, std::str
     return ComputeSunRiseSunSet(state, month, day, year, place.latDegrees, place.latMinutes,
                                 place.isSouth, place.lonDegrees, place.lonMinutes, place.isEast,
                                 zoneHours, zoneMinutes);
+}
+
+// The same run given the date as a date, as the three-day run of a check gives it.
+SunResult runOn(CalculationState& state, std::chrono::year_month_day date, const Place& place,
+                std::string_view zoneHours, std::string_view zoneMinutes) {
+    return sunRiseSunSetOn(state, date, place.latDegrees, place.latMinutes, place.isSouth,
+                           place.lonDegrees, place.lonMinutes, place.isEast, zoneHours,
+                           zoneMinutes);
 }
 
 // A state whose sun times are left over from an earlier run, to see what a failure keeps.
@@ -103,15 +113,23 @@ TEST(SunRiseSunSet, KnownPlacesAndDatesGiveTheirTimesToTheMinute) {
          42},
     };
     for (const Case& c : cases) {
-        CalculationState state;
-        ASSERT_EQ(run(state, static_cast<int>(c.month), std::to_string(c.day),
+        CalculationState fromTexts;
+        ASSERT_EQ(run(fromTexts, static_cast<int>(c.month), std::to_string(c.day),
                       std::to_string(c.year), c.place, c.zoneHours, c.zoneMinutes),
                   SunResult::Ok)
             << c.what;
-        EXPECT_EQ(state.SunTimes[0], at(c.year, c.month, c.day, c.riseHour, c.riseMinute))
-            << c.what << ": sunrise was " << text(state.SunTimes[0]);
-        EXPECT_EQ(state.SunTimes[1], at(c.year, c.month, c.day, c.setHour, c.setMinute))
-            << c.what << ": sunset was " << text(state.SunTimes[1]);
+        CalculationState fromDate;
+        ASSERT_EQ(runOn(fromDate, std::chrono::year{c.year} / c.month / c.day, c.place, c.zoneHours,
+                        c.zoneMinutes),
+                  SunResult::Ok)
+            << c.what << ", given as a date";
+        for (const auto& [given, state] :
+             {std::pair{"texts", &fromTexts}, std::pair{"a date", &fromDate}}) {
+            EXPECT_EQ(state->SunTimes[0], at(c.year, c.month, c.day, c.riseHour, c.riseMinute))
+                << c.what << ", given as " << given << ": sunrise was " << text(state->SunTimes[0]);
+            EXPECT_EQ(state->SunTimes[1], at(c.year, c.month, c.day, c.setHour, c.setMinute))
+                << c.what << ", given as " << given << ": sunset was " << text(state->SunTimes[1]);
+        }
     }
 }
 
@@ -151,7 +169,7 @@ TEST(SunRiseSunSet, EquivalentInputsGiveSameTimes) {
     }
 }
 
-TEST(SunRiseSunSet, TextsThatAreNotPlainNumbersOrRealDatesAreBadInputAndChangeNothing) {
+TEST(SunRiseSunSet, InputsThatAreNotPlainNumbersOrRealDatesAreBadInputAndChangeNothing) {
     struct Case {
         int month;
         const char *day, *year, *zoneHours, *zoneMinutes;
@@ -195,6 +213,21 @@ TEST(SunRiseSunSet, TextsThatAreNotPlainNumbersOrRealDatesAreBadInputAndChangeNo
             << "month " << c.month << ", day '" << c.day << "', year '" << c.year << "', zone '"
             << c.zoneHours << "' '" << c.zoneMinutes << "' was accepted";
         EXPECT_EQ(state.SunTimes, before) << "a refused input changed the sun times";
+    }
+    // Given as a date, an impossible one would otherwise roll over into a real one.
+    using std::chrono::year, std::chrono::month;
+    const std::chrono::year_month_day impossibleDates[] = {
+        year{2023} / 2 / 29,       year{2024} / 4 / 31, year{2024} / month{13} / 1,
+        year{2024} / month{0} / 1, year{2024} / 3 / 0,  year{-32768} / 1 / 1,
+    };
+    for (const auto& date : impossibleDates) {
+        CalculationState state = stateWithEarlierTimes();
+        const auto before = state.SunTimes;
+        EXPECT_EQ(runOn(state, date, GreenwichEquator, "0", "0"), SunResult::BadInput)
+            << "the date " << static_cast<int>(date.year()) << "-"
+            << static_cast<unsigned>(date.month()) << "-" << static_cast<unsigned>(date.day())
+            << " was accepted";
+        EXPECT_EQ(state.SunTimes, before) << "a refused date changed the sun times";
     }
 }
 

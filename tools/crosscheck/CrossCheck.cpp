@@ -116,7 +116,6 @@ std::string wholeCheck(Draw& draw) {
     state.HourText = std::to_string(draw.between(0, 23));
     state.MinuteText = std::to_string(draw.between(0, 59));
     state.SecondText = std::to_string(draw.between(0, 59));
-    storePlace(state, place);
 
     std::string line;
     appendDate(line, chosen);

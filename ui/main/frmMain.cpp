@@ -153,7 +153,6 @@ Place frmMain::readInput() {
     state_.MinuteText = ui_->cboMinute->currentText().toStdString();
     state_.SecondText = ui_->cboSecond->currentText().toStdString();
     const Place place = placeFromTexts(readPlaceBoxes());
-    storePlace(state_, place);
     state_.ChosenDateText =
         chosenDateText(QLocale(), state_.MonthNumber, QString::fromStdString(state_.DayText),
                        QString::fromStdString(state_.YearText))
