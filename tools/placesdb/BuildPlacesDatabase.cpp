@@ -3,8 +3,8 @@
 // database that the coordinate search opens.
 //
 // Usage: horavela_build_places CITIES ADMIN1_JSON ISO3166_1_JSON ISO3166_2_JSON OUTPUT
-#include "DatabaseCheck.h"
 #include "NameKey.h"
+#include "PlacesFormat.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -64,6 +64,15 @@ const EverydayState EverydayStates[] = {
     {"IN", "Orissa", "Odisha"},          {"IN", "CG", "Chhattisgarh"},
     {"IN", "Pondicherry", "Puducherry"}, {"IN", "NCT", "Delhi"},
     {"IN", "New Delhi", "Delhi"},        {"IN", "Kashmir", "Jammu and Kashmir"},
+};
+
+// Names in everyday use that the extract does not yet give its places: a
+// town renamed since, and temple towns known by the name of their temple.
+const std::pair<long long, const char*> OtherNames[] = {
+    {1270642, "Gurugram"},      // Gurgaon
+    {1254657, "Kurukshetra"},   // Thanesar
+    {1254177, "Trimbakeshwar"}, // Trimbak
+    {1253237, "Somnath"},       // Veraval
 };
 
 [[noreturn]] void fail(const std::string& why) {
@@ -245,6 +254,9 @@ public:
     }
 
     void readPlaces(const char* path) {
+        std::set<long long> renamed;
+        for (const auto& [id, other] : OtherNames)
+            renamed.insert(id);
         QFile file(QString::fromLocal8Bit(path));
         if (!file.open(QIODevice::ReadOnly))
             fail(std::string("cannot read ") + path);
@@ -264,11 +276,18 @@ public:
             for (const QString& other : fields[3].split(u',', Qt::SkipEmptyParts))
                 if (std::string key = nameKey(other); !key.empty())
                     keys.try_emplace(key, false);
+            for (const auto& [id, other] : OtherNames)
+                if (id == place.id)
+                    keys.try_emplace(nameKey(QString::fromUtf8(other)), false);
             for (auto& [key, own] : keys)
                 names_.push_back({key, place.id, own});
             populations_[place.id] = place.population;
+            renamed.erase(place.id);
             places_.push_back(std::move(place));
         }
+        // A newer extract that drops one of them must not lose its name silently.
+        if (!renamed.empty())
+            fail("no place " + std::to_string(*renamed.begin()) + " for its other name");
     }
 
     void write() {
@@ -430,17 +449,25 @@ private:
 
     // The ids of the most populous places among names [begin, end), as text.
     std::string bestPlaces(std::size_t begin, std::size_t end) const {
-        std::vector<std::pair<long long, long long>> byPopulation; // (-population, id)
-        std::set<long long> seen;
-        for (std::size_t i = begin; i < end; ++i)
-            if (seen.insert(names_[i].place).second)
-                byPopulation.push_back({-populations_.at(names_[i].place), names_[i].place});
+        std::map<long long, long long> weights; // by place
+        for (std::size_t i = begin; i < end; ++i) {
+            const long long weight =
+                populations_.at(names_[i].place) * (names_[i].own ? OwnNameWeight : 1);
+            long long& best = weights[names_[i].place];
+            best = std::max(best, weight);
+        }
+        std::vector<std::pair<long long, long long>> byPopulation; // (-weight, id)
+        for (const auto& [id, weight] : weights)
+            byPopulation.push_back({-weight, id});
         const std::size_t kept = std::min(SuggestionsKept, byPopulation.size());
         std::partial_sort(byPopulation.begin(), byPopulation.begin() + static_cast<long>(kept),
                           byPopulation.end());
         std::string ids;
-        for (std::size_t i = 0; i < kept; ++i)
-            ids += (i ? " " : "") + std::to_string(byPopulation[i].second);
+        for (std::size_t i = 0; i < kept; ++i) {
+            if (i > 0)
+                ids += ' ';
+            ids += std::to_string(byPopulation[i].second);
+        }
         return ids;
     }
 

@@ -38,7 +38,8 @@ public:
                                                             std::size_t limit) = 0;
 
     // The places with a name that begins with what is typed, most populous
-    // first, for the City box's suggestions.
+    // first (a place's own name counting ten times its population against
+    // its other names), for the City box's suggestions.
     virtual std::optional<std::vector<GazetteerPlace>> suggest(QStringView typed,
                                                                std::size_t limit) = 0;
 };

@@ -2,40 +2,25 @@
 
 #include <QChar>
 #include <QString>
+#include <utility>
 
 namespace horavela {
 
 namespace {
 
 // Letters that carry their stroke or ligature in the letter itself, so that
-// decomposition leaves them alone; written as people type them in English.
+// decomposition leaves them alone, written as people type them in English;
+// and ß, which Qt's simple case folding keeps.
+constexpr std::pair<char32_t, const char*> PlainLetters[] = {
+    {U'ø', "o"}, {U'đ', "d"}, {U'ð', "d"},  {U'ł', "l"},  {U'ħ', "h"},  {U'ŧ', "t"},
+    {U'ı', "i"}, {U'ŋ', "n"}, {U'æ', "ae"}, {U'œ', "oe"}, {U'þ', "th"}, {U'ß', "ss"},
+};
+
 const char* plainLetters(char32_t c) {
-    switch (c) {
-    case U'ø':
-        return "o";
-    case U'đ':
-        return "d";
-    case U'ð':
-        return "d";
-    case U'ł':
-        return "l";
-    case U'ħ':
-        return "h";
-    case U'ŧ':
-        return "t";
-    case U'ı':
-        return "i";
-    case U'ŋ':
-        return "n";
-    case U'æ':
-        return "ae";
-    case U'œ':
-        return "oe";
-    case U'þ':
-        return "th";
-    default:
-        return nullptr;
-    }
+    for (const auto& [letter, plain] : PlainLetters)
+        if (letter == c)
+            return plain;
+    return nullptr;
 }
 
 // The combining accents that Latin, Greek and Cyrillic letters decompose into.

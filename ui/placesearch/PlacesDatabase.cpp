@@ -1,7 +1,7 @@
 #include "PlacesDatabase.h"
 
-#include "DatabaseCheck.h"
 #include "NameKey.h"
+#include "PlacesFormat.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -103,7 +103,7 @@ public:
             throw Unusable("it is not a places database");
         sqlite3_finalize(id);
         names_ = prepare("SELECT place, own FROM name WHERE key = ?1 LIMIT ?2");
-        prefixNames_ = prepare("SELECT n.place, p.population FROM name n JOIN place p ON "
+        prefixNames_ = prepare("SELECT n.place, p.population, n.own FROM name n JOIN place p ON "
                                "p.id = n.place WHERE n.key >= ?1 AND n.key < ?2 LIMIT ?3");
         hot_ = prepare("SELECT places FROM hot WHERE key = ?1");
         place_ = prepare("SELECT p.name, s.name, c.name, z.name, p.latitude, p.longitude, "
@@ -234,10 +234,11 @@ private:
         bindText(prefixNames_, 1, prefix);
         bindText(prefixNames_, 2, prefix + '\xF5');
         sqlite3_bind_int(prefixNames_, 3, MostPrefixNames);
-        std::vector<std::pair<qint64, qint64>> byPopulation; // (-population, id)
+        std::vector<std::pair<qint64, qint64>> byPopulation; // (-weight, id)
         while (row(prefixNames_))
-            byPopulation.push_back(
-                {-sqlite3_column_int64(prefixNames_, 1), sqlite3_column_int64(prefixNames_, 0)});
+            byPopulation.push_back({-sqlite3_column_int64(prefixNames_, 1) *
+                                        (sqlite3_column_int(prefixNames_, 2) ? OwnNameWeight : 1),
+                                    sqlite3_column_int64(prefixNames_, 0)});
         std::sort(byPopulation.begin(), byPopulation.end());
         std::vector<qint64> ids;
         for (const auto& [population, id] : byPopulation)

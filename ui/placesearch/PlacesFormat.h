@@ -1,5 +1,6 @@
-// The check that tells a whole places database from a truncated or damaged
-// one before anything is read from it.
+// What the tool that builds the places database and the program that reads
+// it agree on: the check that tells a whole database from a truncated or
+// damaged one, and how suggestions are ranked.
 #pragma once
 
 #include <cstddef>
@@ -15,6 +16,12 @@ inline constexpr std::size_t CheckOffset = 60;
 inline constexpr std::size_t CheckSize = 4;
 // SQLite's application_id, so that no other SQLite file is taken for ours.
 inline constexpr std::uint32_t PlacesApplicationId = 0x48525631; // "HRV1"
+
+// A suggestion matched by a place's own name counts as many people as this
+// many times its population, so that "Sing" suggests Singapore before a
+// bigger city that one of its other names begins with, and "Bomb" still
+// suggests Mumbai before a village called Bombo.
+inline constexpr long long OwnNameWeight = 10;
 
 // A 64-bit running hash of the file's bytes in order, fed in pieces of any
 // size. Four independent lanes of multiply-and-rotate keep it near memory
