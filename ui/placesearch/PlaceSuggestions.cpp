@@ -24,18 +24,26 @@ QString shownText(const GazetteerPlace& place) {
 } // namespace
 
 PlaceSuggestions::PlaceSuggestions(QLineEdit& city, QLineEdit& state, QLineEdit& country)
-    : QObject(&city), city_(city), state_(state), country_(country),
-      places_(new QStandardItemModel(this)), completer_(new QCompleter(places_, this)) {
-    // The gazetteer has already put the places in order and chosen them; the
-    // completer only shows them. It is not the box's own completer, which
-    // would write the whole shown text into the box.
-    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    completer_->setMaxVisibleItems(MostSuggestions);
-    completer_->setWidget(&city);
-    completer_->popup()->setAccessibleName(QStringLiteral("Places"));
+    : QObject(&city), city_(city), state_(state), country_(country) {
     connect(&city, &QLineEdit::textEdited, this, &PlaceSuggestions::suggest);
-    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            &PlaceSuggestions::choose);
+}
+
+// Made on the first keystroke, so that start-up never pays for the list.
+QCompleter& PlaceSuggestions::completer() {
+    if (!completer_) {
+        places_ = new QStandardItemModel(this);
+        completer_ = new QCompleter(places_, this);
+        // The gazetteer has already put the places in order and chosen them;
+        // the completer only shows them. It is not the box's own completer,
+        // which would write the whole shown text into the box.
+        completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+        completer_->setMaxVisibleItems(MostSuggestions);
+        completer_->setWidget(&city_);
+        completer_->popup()->setAccessibleName(QStringLiteral("Places"));
+        connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+                &PlaceSuggestions::choose);
+    }
+    return *completer_;
 }
 
 qint64 PlaceSuggestions::chosenId() const {
@@ -44,12 +52,13 @@ qint64 PlaceSuggestions::chosenId() const {
 }
 
 void PlaceSuggestions::suggest(const QString& typed) {
+    QCompleter& list = completer();
     places_->clear();
     const std::optional<std::vector<GazetteerPlace>> found =
         typed.trimmed().isEmpty() ? std::nullopt
                                   : placesGazetteer().suggest(typed, MostSuggestions);
     if (!found || found->empty()) {
-        completer_->popup()->hide();
+        list.popup()->hide();
         return;
     }
     for (const GazetteerPlace& place : *found) {
@@ -61,7 +70,7 @@ void PlaceSuggestions::suggest(const QString& typed) {
         item->setEditable(false);
         places_->appendRow(item);
     }
-    completer_->complete();
+    list.complete();
 }
 
 void PlaceSuggestions::choose(const QModelIndex& index) {

@@ -26,14 +26,15 @@ public:
     qint64 chosenId() const;
 
 private:
+    QCompleter& completer();
     void suggest(const QString& typed);
     void choose(const QModelIndex& index);
 
     QLineEdit& city_;
     QLineEdit& state_;
     QLineEdit& country_;
-    QStandardItemModel* places_;
-    QCompleter* completer_;
+    QStandardItemModel* places_ = nullptr;
+    QCompleter* completer_ = nullptr;
     qint64 chosenId_ = 0;
     QString chosenTexts_[3];
 };
