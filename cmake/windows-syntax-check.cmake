@@ -33,7 +33,8 @@ endfunction()
 function(translate command source result)
   separate_arguments(arguments UNIX_COMMAND "${command}")
   list(POP_FRONT arguments)
-  set(line "${COMPILER} -fsyntax-only")
+  quote("${OUTPUT}/sqlite" sqlite_folder)
+  set(line "${COMPILER} -fsyntax-only -isystem ${sqlite_folder}")
   set(skip_next FALSE)
   foreach(argument IN LISTS arguments)
     if(skip_next)
@@ -74,6 +75,9 @@ endforeach()
 
 list(LENGTH checked checked_count)
 file(MAKE_DIRECTORY ${OUTPUT})
+# SQLite's header is the same on every system, but it lies among the Linux
+# system headers, which MinGW-w64 must not see; a folder of its own holds a copy.
+file(COPY /usr/include/sqlite3.h DESTINATION ${OUTPUT}/sqlite)
 file(WRITE ${OUTPUT}/build.ninja "${ninja}")
 message(STATUS "Windows syntax check: ${checked_count} program sources, each with its Linux flags")
 
