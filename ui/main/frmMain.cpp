@@ -354,7 +354,8 @@ void frmMain::usePlace(const FoundPlace& found) {
     const Place& place = found.place;
     const std::pair<QLineEdit*, QString> texts[] = {
         {ui_->txtMCity, found.found.name},
-        {ui_->txtMState, found.found.state},
+        // A place without a state keeps the state typed, which the search asked for.
+        {ui_->txtMState, found.found.state.isEmpty() ? ui_->txtMState->text() : found.found.state},
         {ui_->txtMCountry, found.found.country},
         {ui_->txtLatD, QString::number(place.LatDegrees)},
         {ui_->txtLatM, QString::number(place.LatMinutes)},

@@ -6,6 +6,14 @@
 
 namespace horavela {
 
+QString namesText(const GazetteerPlace& place) {
+    QString text = place.name;
+    for (const QString* part : {&place.state, &place.country})
+        if (!part->isEmpty())
+            text += QStringLiteral(", ") + *part;
+    return text;
+}
+
 FoundPlace foundPlace(GazetteerPlace place, const ZoneMoment& moment) {
     const DegreesMinutes latitude = latitudeForm(place.latitude);
     const DegreesMinutes longitude = longitudeForm(place.longitude);

@@ -25,6 +25,9 @@ inline constexpr std::size_t MostPlacesShown = 20;
 std::optional<std::vector<FoundPlace>> lookUpPlaces(Gazetteer& gazetteer, const PlaceQuery& query,
                                                     const ZoneMoment& moment);
 
+// "Pune, Maharashtra, India", leaving out a name the gazetteer lacks.
+QString namesText(const GazetteerPlace& place);
+
 // The place as the main window takes it.
 FoundPlace foundPlace(GazetteerPlace place, const ZoneMoment& moment);
 

@@ -1,25 +1,19 @@
 #include "PlaceSuggestions.h"
 
-#include "Gazetteer.h"
+#include "PlaceLookup.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStandardItemModel>
+#include <algorithm>
 
 namespace horavela {
 
 namespace {
 
 enum Role { IdRole = Qt::UserRole, CityRole, StateRole, CountryRole };
-
-QString shownText(const GazetteerPlace& place) {
-    QString text = place.name;
-    for (const QString* part : {&place.state, &place.country})
-        if (!part->isEmpty())
-            text += QStringLiteral(", ") + *part;
-    return text;
-}
 
 } // namespace
 
@@ -62,15 +56,23 @@ void PlaceSuggestions::suggest(const QString& typed) {
         return;
     }
     for (const GazetteerPlace& place : *found) {
-        auto* item = new QStandardItem(shownText(place));
+        auto* item = new QStandardItem(namesText(place));
         item->setData(place.id, IdRole);
         item->setData(place.name, CityRole);
-        item->setData(place.state, StateRole);
+        // A city-state has no state of its own; its country stands in, so
+        // that the search, which asks for a state, can run at once.
+        item->setData(place.state.isEmpty() ? place.country : place.state, StateRole);
         item->setData(place.country, CountryRole);
         item->setEditable(false);
         places_->appendRow(item);
     }
-    list.complete();
+    // As wide as the longest place, not only the box, so that no name is cut.
+    QAbstractItemView& popup = *list.popup();
+    QRect under = city_.rect();
+    under.setWidth(std::max(under.width(), popup.sizeHintForColumn(0) +
+                                               popup.verticalScrollBar()->sizeHint().width() +
+                                               2 * popup.frameWidth()));
+    list.complete(under);
 }
 
 void PlaceSuggestions::choose(const QModelIndex& index) {

@@ -2,15 +2,16 @@
 
 #include "NameKey.h"
 #include "PlacesFormat.h"
+#include "SqliteLibrary.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QUrl>
 #include <algorithm>
 #include <functional>
 #include <set>
-#include <sqlite3.h>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -69,16 +70,23 @@ void checkWhole(const QString& path) {
         throw Unusable("it is damaged or truncated (its check does not match)");
 }
 
+const SqliteLibrary& loadedSqlite() {
+    QString why;
+    const SqliteLibrary* library = sqliteLibrary(&why);
+    if (!library)
+        throw Unusable("SQLite cannot be loaded: " + why.toStdString());
+    return *library;
+}
+
 // A column as bytes; a NULL is empty.
-std::string bytes(sqlite3_stmt* statement, int column) {
-    const auto* start = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return start ? std::string(start,
-                               static_cast<std::size_t>(sqlite3_column_bytes(statement, column)))
+std::string bytes(const SqliteLibrary& sql, sqlite3_stmt* statement, int column) {
+    const auto* start = reinterpret_cast<const char*>(sql.column_text(statement, column));
+    return start ? std::string(start, static_cast<std::size_t>(sql.column_bytes(statement, column)))
                  : std::string();
 }
 
-QString text(sqlite3_stmt* statement, int column) {
-    return QString::fromStdString(bytes(statement, column));
+QString text(const SqliteLibrary& sql, sqlite3_stmt* statement, int column) {
+    return QString::fromStdString(bytes(sql, statement, column));
 }
 
 } // namespace
@@ -88,37 +96,17 @@ QString text(sqlite3_stmt* statement, int column) {
 // given up as a whole.
 class PlacesDatabase::Connection {
 public:
-    explicit Connection(const QString& path) {
+    explicit Connection(const QString& path) : sql_(loadedSqlite()) {
         checkWhole(path);
-        // Immutable: the file is read-only data, so SQLite takes no locks and
-        // writes nothing beside it, even in a read-only folder.
-        const QByteArray uri = QUrl::fromLocalFile(path).toEncoded() + "?immutable=1";
-        const int opened =
-            sqlite3_open_v2(uri.constData(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-        if (opened != SQLITE_OK)
-            fail();
-        sqlite3_stmt* id = prepare("PRAGMA application_id");
-        if (!row(id) ||
-            static_cast<std::uint32_t>(sqlite3_column_int64(id, 0)) != PlacesApplicationId)
-            throw Unusable("it is not a places database");
-        sqlite3_finalize(id);
-        names_ = prepare("SELECT place, own FROM name WHERE key = ?1 LIMIT ?2");
-        prefixNames_ = prepare("SELECT n.place, p.population, n.own FROM name n JOIN place p ON "
-                               "p.id = n.place WHERE n.key >= ?1 AND n.key < ?2 LIMIT ?3");
-        hot_ = prepare("SELECT places FROM hot WHERE key = ?1");
-        place_ = prepare("SELECT p.name, s.name, c.name, z.name, p.latitude, p.longitude, "
-                         "p.population, p.country, p.state FROM place p JOIN zone z ON z.id = "
-                         "p.zone LEFT JOIN state s ON s.country = p.country AND s.code = p.state "
-                         "LEFT JOIN country c ON c.code = p.country WHERE p.id = ?1");
-        states_ = prepare("SELECT country, state FROM state_key WHERE key = ?1");
-        countries_ = prepare("SELECT country FROM country_key WHERE key = ?1");
+        try {
+            open(path);
+        } catch (const Unusable&) {
+            release();
+            throw;
+        }
     }
 
-    ~Connection() {
-        for (sqlite3_stmt* statement : {names_, prefixNames_, hot_, place_, states_, countries_})
-            sqlite3_finalize(statement);
-        sqlite3_close(db_);
-    }
+    ~Connection() { release(); }
 
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -174,13 +162,45 @@ private:
         std::string state;
     };
 
+    void open(const QString& path) {
+        // Immutable: the file is read-only data, so SQLite takes no locks and
+        // writes nothing beside it, even in a read-only folder.
+        const QByteArray uri = QUrl::fromLocalFile(path).toEncoded() + "?immutable=1";
+        if (sql_.open_v2(uri.constData(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) !=
+            SQLITE_OK)
+            fail();
+        place_ = prepare("PRAGMA application_id");
+        if (!row(place_) ||
+            static_cast<std::uint32_t>(sql_.column_int64(place_, 0)) != PlacesApplicationId)
+            throw Unusable("it is not a places database");
+        sql_.finalize(std::exchange(place_, nullptr));
+        names_ = prepare("SELECT place, own FROM name WHERE key = ?1 LIMIT ?2");
+        prefixNames_ = prepare("SELECT n.place, p.population, n.own FROM name n JOIN place p ON "
+                               "p.id = n.place WHERE n.key >= ?1 AND n.key < ?2 LIMIT ?3");
+        hot_ = prepare("SELECT places FROM hot WHERE key = ?1");
+        place_ = prepare("SELECT p.name, s.name, c.name, z.name, p.latitude, p.longitude, "
+                         "p.population, p.country, p.state FROM place p JOIN zone z ON z.id = "
+                         "p.zone LEFT JOIN state s ON s.country = p.country AND s.code = p.state "
+                         "LEFT JOIN country c ON c.code = p.country WHERE p.id = ?1");
+        states_ = prepare("SELECT country, state FROM state_key WHERE key = ?1");
+        countries_ = prepare("SELECT country FROM country_key WHERE key = ?1");
+    }
+
+    // Finalizing and closing take null handles, so this also undoes half an open.
+    void release() {
+        for (sqlite3_stmt* statement : {names_, prefixNames_, hot_, place_, states_, countries_})
+            sql_.finalize(statement);
+        sql_.close(db_);
+        db_ = nullptr;
+    }
+
     [[noreturn]] void fail() const {
-        throw Unusable(db_ ? sqlite3_errmsg(db_) : "SQLite could not start");
+        throw Unusable(db_ ? sql_.errmsg(db_) : "SQLite could not start");
     }
 
     sqlite3_stmt* prepare(const char* sql) {
         sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) != SQLITE_OK)
+        if (sql_.prepare_v2(db_, sql, -1, &statement, nullptr) != SQLITE_OK)
             fail();
         return statement;
     }
@@ -188,18 +208,18 @@ private:
     // True for a row, false when the statement is done; the statement is
     // reset when done.
     bool row(sqlite3_stmt* statement) {
-        const int result = sqlite3_step(statement);
+        const int result = sql_.step(statement);
         if (result == SQLITE_ROW)
             return true;
-        sqlite3_reset(statement);
+        sql_.reset(statement);
         if (result != SQLITE_DONE)
             fail();
         return false;
     }
 
-    static void bindText(sqlite3_stmt* statement, int index, const std::string& text) {
-        sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
-                          SQLITE_TRANSIENT);
+    void bindText(sqlite3_stmt* statement, int index, const std::string& text) {
+        sql_.bind_text(statement, index, text.data(), static_cast<int>(text.size()),
+                       SQLITE_TRANSIENT);
     }
 
     std::vector<Candidate> namedPlaces(const std::string& key) {
@@ -207,11 +227,11 @@ private:
         if (key.empty())
             return candidates;
         bindText(names_, 1, key);
-        sqlite3_bind_int(names_, 2, MostCandidates);
+        sql_.bind_int(names_, 2, MostCandidates);
         while (row(names_)) {
             Candidate candidate;
-            candidate.place.id = sqlite3_column_int64(names_, 0);
-            candidate.own = sqlite3_column_int(names_, 1) != 0;
+            candidate.place.id = sql_.column_int64(names_, 0);
+            candidate.own = sql_.column_int(names_, 1) != 0;
             candidates.push_back(std::move(candidate));
         }
         return candidates;
@@ -222,9 +242,9 @@ private:
         std::vector<qint64> ids;
         if (!row(hot_))
             return ids;
-        for (const QByteArray& id : QByteArray::fromStdString(bytes(hot_, 0)).split(' '))
+        for (const QByteArray& id : QByteArray::fromStdString(bytes(sql_, hot_, 0)).split(' '))
             ids.push_back(id.toLongLong());
-        sqlite3_reset(hot_);
+        sql_.reset(hot_);
         return ids;
     }
 
@@ -233,12 +253,12 @@ private:
     std::vector<qint64> prefixPlaces(const std::string& prefix) {
         bindText(prefixNames_, 1, prefix);
         bindText(prefixNames_, 2, prefix + '\xF5');
-        sqlite3_bind_int(prefixNames_, 3, MostPrefixNames);
+        sql_.bind_int(prefixNames_, 3, MostPrefixNames);
         std::vector<std::pair<qint64, qint64>> byPopulation; // (-weight, id)
         while (row(prefixNames_))
-            byPopulation.push_back({-sqlite3_column_int64(prefixNames_, 1) *
-                                        (sqlite3_column_int(prefixNames_, 2) ? OwnNameWeight : 1),
-                                    sqlite3_column_int64(prefixNames_, 0)});
+            byPopulation.push_back({-sql_.column_int64(prefixNames_, 1) *
+                                        (sql_.column_int(prefixNames_, 2) ? OwnNameWeight : 1),
+                                    sql_.column_int64(prefixNames_, 0)});
         std::sort(byPopulation.begin(), byPopulation.end());
         std::vector<qint64> ids;
         for (const auto& [population, id] : byPopulation)
@@ -248,23 +268,23 @@ private:
     }
 
     GazetteerPlace place(qint64 id, std::string* countryCode, std::string* stateCode) {
-        sqlite3_bind_int64(place_, 1, id);
+        sql_.bind_int64(place_, 1, id);
         if (!row(place_))
             throw Unusable("a name leads to no place");
         GazetteerPlace place;
         place.id = id;
-        place.name = text(place_, 0);
-        place.state = text(place_, 1);
-        place.country = text(place_, 2);
-        place.zoneId = text(place_, 3).toUtf8();
-        place.latitude = static_cast<double>(sqlite3_column_int64(place_, 4)) / 1e5;
-        place.longitude = static_cast<double>(sqlite3_column_int64(place_, 5)) / 1e5;
-        place.population = sqlite3_column_int64(place_, 6);
+        place.name = text(sql_, place_, 0);
+        place.state = text(sql_, place_, 1);
+        place.country = text(sql_, place_, 2);
+        place.zoneId = text(sql_, place_, 3).toUtf8();
+        place.latitude = static_cast<double>(sql_.column_int64(place_, 4)) / 1e5;
+        place.longitude = static_cast<double>(sql_.column_int64(place_, 5)) / 1e5;
+        place.population = sql_.column_int64(place_, 6);
         if (countryCode)
-            *countryCode = bytes(place_, 7);
+            *countryCode = bytes(sql_, place_, 7);
         if (stateCode)
-            *stateCode = bytes(place_, 8);
-        sqlite3_reset(place_);
+            *stateCode = bytes(sql_, place_, 8);
+        sql_.reset(place_);
         return place;
     }
 
@@ -275,7 +295,7 @@ private:
             return states;
         bindText(states_, 1, key);
         while (row(states_))
-            states.insert({bytes(states_, 0), bytes(states_, 1)});
+            states.insert({bytes(sql_, states_, 0), bytes(sql_, states_, 1)});
         return states;
     }
 
@@ -286,10 +306,11 @@ private:
             return countries;
         bindText(countries_, 1, key);
         while (row(countries_))
-            countries.insert(bytes(countries_, 0));
+            countries.insert(bytes(sql_, countries_, 0));
         return countries;
     }
 
+    const SqliteLibrary& sql_;
     sqlite3* db_ = nullptr;
     sqlite3_stmt* names_ = nullptr;
     sqlite3_stmt* prefixNames_ = nullptr;
@@ -304,8 +325,8 @@ PlacesDatabase::PlacesDatabase(QString path) : path_(std::move(path)) {}
 PlacesDatabase::~PlacesDatabase() = default;
 
 QString PlacesDatabase::installedPath() {
-    return QCoreApplication::applicationDirPath() +
-           QStringLiteral("/../share/horavela/places.sqlite");
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/horavela/places.sqlite"));
 }
 
 PlacesDatabase::Connection* PlacesDatabase::connection() {

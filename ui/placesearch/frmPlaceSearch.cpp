@@ -20,14 +20,6 @@ constexpr int PlaceWidth = 210;
 constexpr int LatitudeWidth = 80;
 constexpr int LongitudeWidth = 90;
 
-QString namesText(const GazetteerPlace& place) {
-    QStringList parts;
-    for (const QString* part : {&place.name, &place.state, &place.country})
-        if (!part->isEmpty())
-            parts.append(*part);
-    return parts.join(QStringLiteral(", "));
-}
-
 } // namespace
 
 frmPlaceSearch::frmPlaceSearch(const PlaceQuery& query, std::vector<FoundPlace> places,
