@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the picture tool and renders the README's
-# pictures of Horavela's windows into docs/screenshots/, under a virtual X
-# server. Rerun it after changing a window to refresh them.
+# Installs what is missing and fetches the place data, builds the picture tool
+# and the places database it searches, and renders the README's pictures of
+# Horavela's windows into docs/screenshots/, under a virtual X server. Rerun it
+# after changing a window to refresh them.
 # Usage: scripts/screenshots.sh [build folder]
 #   The build folder is the argument, else $HORAVELA_BUILD_DIR, else build.
 set -euo pipefail

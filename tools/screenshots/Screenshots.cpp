@@ -1,8 +1,11 @@
 // Renders the README's pictures from the real windows: the filled main window,
 // the result of a check that lands in Rahu Kaal, the time zone picker, the
-// About window and the places found for Pune. Usage: horavela_screenshots <folder>
+// About window, the City box's suggestions for "Pun", the places found for
+// Pune and the main window after "Use This Place".
+// Usage: horavela_screenshots <folder>
 #include "BrandBanner.h"
 #include "DisplayCheck.h"
+#include "PlacesDatabase.h"
 #include "ProgramIcon.h"
 #include "WindowDriver.h"
 #include "frmAbout.h"
@@ -11,19 +14,27 @@
 #include "frmTimeZone.h"
 #include "modRahukal.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QDate>
+#include <QCompleter>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStyleHints>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace horavela {
 
@@ -64,12 +75,16 @@ void showOnScreen(QWidget& window) {
     pumpEvents(SettleMilliseconds);
 }
 
-void save(QWidget& window, const QDir& folder, const char* file) {
+void save(const QPixmap& picture, const QDir& folder, const char* file) {
     const QString path = folder.filePath(QLatin1String(file));
     // Strongest compression: the pictures live in the repository.
-    if (!window.grab().save(path, "PNG", 0))
+    if (!picture.save(path, "PNG", 0))
         throw WindowDriverError(QStringLiteral("cannot write ") + path);
     std::printf("%s\n", qPrintable(path));
+}
+
+void save(QWidget& window, const QDir& folder, const char* file) {
+    save(window.grab(), folder, file);
 }
 
 // A real place and a Tuesday afternoon: Tuesday's Rahu Kaal is the seventh
@@ -118,19 +133,122 @@ void renderAbout(QWidget& main, const QDir& folder) {
     delete about;
 }
 
-// The window that the coordinate search opens for Pune, with the places of the
-// built places database.
+// Key by key, as a user types, so that the box reports each edit.
+void typeInto(QLineEdit& box, const QString& text) {
+    box.setFocus();
+    for (const QChar typed : text) {
+        const int key = typed.toUpper().unicode();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(typed));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(typed));
+        QCoreApplication::sendEvent(&box, &press);
+        QCoreApplication::sendEvent(&box, &release);
+        pumpEvents(20);
+    }
+}
+
+void pressKey(QWidget& target, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &press);
+    QCoreApplication::sendEvent(&target, &release);
+    pumpEvents(SettleMilliseconds);
+}
+
+// The suggestions are a window of their own that hangs below the City box and
+// may reach past the main window's edge: the picture shows both as the screen
+// does, with nothing around them.
+QPixmap withPopup(QWidget& main, QWidget& popup) {
+    const QRect mainArea(QPoint(0, 0), main.size());
+    const QRect popupArea(popup.mapToGlobal(QPoint(0, 0)) - main.mapToGlobal(QPoint(0, 0)),
+                          popup.size());
+    const QRect whole = mainArea.united(popupArea);
+    QPixmap picture(whole.size());
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.drawPixmap(mainArea.topLeft() - whole.topLeft(), main.grab());
+    painter.drawPixmap(popupArea.topLeft() - whole.topLeft(), popup.grab());
+    return picture;
+}
+
+// "Pun" typed into an empty City box, and the places it suggests; then the
+// first of them, Pune, chosen with the arrow keys and Enter.
+void renderSuggestions(QWidget& main, const QDir& folder) {
+    fillSearchPlace(&main, QString(), QString(), QString());
+    auto* city = control<QLineEdit>(&main, "txtMCity");
+    typeInto(*city, QStringLiteral("Pun"));
+    QCompleter* completer = city->findChild<QCompleter*>();
+    QAbstractItemView* popup = completer ? completer->popup() : nullptr;
+    if (!popup || !popup->isVisible())
+        throw WindowDriverError(QStringLiteral("typing \"Pun\" showed no suggestions"));
+    pumpEvents(SettleMilliseconds);
+    save(withPopup(main, *popup), folder, "suggestions.png");
+
+    pressKey(*popup, Qt::Key_Down);
+    pressKey(*popup, Qt::Key_Return);
+    const QStringList chosen{city->text(), control<QLineEdit>(&main, "txtMState")->text(),
+                             control<QLineEdit>(&main, "txtMCountry")->text()};
+    if (popup->isVisible() ||
+        chosen != QStringList{QStringLiteral("Pune"), QStringLiteral("Maharashtra"),
+                              QStringLiteral("India")})
+        throw WindowDriverError(QStringLiteral("the first suggestion filled in ") +
+                                chosen.join(QStringLiteral(", ")));
+}
+
+// Acts on the places window while the coordinate search holds it open; a
+// failure inside is rethrown once the search has returned, and the window is
+// closed if the action left it open.
+void answerPlaceSearch(QWidget& main, const std::function<void(frmPlaceSearch&)>& action) {
+    std::optional<WindowDriverError> failure;
+    bool opened = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* window = qobject_cast<frmPlaceSearch*>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        poll.stop();
+        opened = true;
+        try {
+            action(*window);
+        } catch (const WindowDriverError& error) {
+            failure = error;
+        }
+        if (window->isVisible())
+            window->reject();
+    });
+    poll.start(10);
+    control<QPushButton>(&main, "cmdBrowser")->click();
+    if (failure)
+        throw *failure;
+    if (!opened)
+        throw WindowDriverError(QStringLiteral("the coordinate search opened no places window"));
+}
+
+// The places window for the chosen Pune, opened by the coordinate search as a
+// user opens it, then "Use This Place" and the main window it fills in.
 void renderPlaceSearch(QWidget& main, const QDir& folder) {
-    const PlaceQuery query{QStringLiteral("Pune"), QStringLiteral("Maharashtra"),
-                           QStringLiteral("India")};
-    const ZoneMoment moment{2026, QDate(2026, 7, 15), QTime(12, 0)};
-    std::optional<std::vector<FoundPlace>> places = lookUpPlaces(placesGazetteer(), query, moment);
-    if (!places || places->empty())
-        throw WindowDriverError(QStringLiteral("the places database found no Pune"));
-    auto* window = new frmPlaceSearch(query, std::move(*places), moment, &main);
-    showOnScreen(*window);
-    save(*window, folder, "placesearch.png");
-    delete window;
+    answerPlaceSearch(main, [&](frmPlaceSearch& window) {
+        showOnScreen(window);
+        save(window, folder, "placesearch.png");
+        control<QPushButton>(&window, "cmdUse")->click();
+    });
+    const QStringList filled{control<QLineEdit>(&main, "txtLatD")->text(),
+                             control<QLineEdit>(&main, "txtLatM")->text(),
+                             control<QLineEdit>(&main, "txtLonD")->text(),
+                             control<QLineEdit>(&main, "txtLonM")->text(),
+                             control<QLineEdit>(&main, "txtZoneHour")->text(),
+                             control<QLineEdit>(&main, "txtZoneMinute")->text()};
+    const bool northEast = control<QRadioButton>(&main, "optLat_0")->isChecked() &&
+                           control<QRadioButton>(&main, "optLong_0")->isChecked();
+    if (!northEast ||
+        filled != QStringList{QStringLiteral("18"), QStringLiteral("31"), QStringLiteral("73"),
+                              QStringLiteral("51"), QStringLiteral("-5"), QStringLiteral("-30")})
+        throw WindowDriverError(QStringLiteral("Use This Place filled in ") +
+                                filled.join(QStringLiteral(" ")));
+    showOnScreen(main);
+    if (QApplication::focusWidget() != control<QPushButton>(&main, "cmdRashi"))
+        throw WindowDriverError(QStringLiteral("after Use This Place the focus is not on the "
+                                               "check button"));
+    save(main, folder, "placeused.png");
 }
 
 void renderAll(const QDir& folder) {
@@ -151,6 +269,7 @@ void renderAll(const QDir& folder) {
     showOnScreen(*main);
     renderPicker(*main, folder);
     renderAbout(*main, folder);
+    renderSuggestions(*main, folder);
     renderPlaceSearch(*main, folder);
 }
 
@@ -166,6 +285,10 @@ int main(int argc, char* argv[]) {
     if (!horavela::checkDisplayAvailable())
         return 1;
     QApplication app(argc, argv);
+    // The database this build made: the tool does not lie where the program
+    // would find it.
+    horavela::replacePlacesGazetteer(
+        std::make_unique<horavela::PlacesDatabase>(QStringLiteral(PLACES_DATABASE)));
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot create the folder %s\n", argv[1]);
