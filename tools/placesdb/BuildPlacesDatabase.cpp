@@ -342,78 +342,73 @@ private:
             stateKeys_.insert({key, country, state});
     }
 
-    void writeZones() {
-        sqlite3_stmt* insert = db_.prepare("INSERT INTO zone VALUES (?, ?)");
-        for (const auto& [name, id] : zones_) {
-            sqlite3_bind_int(insert, 1, id);
-            bindText(insert, 2, name);
+    // Every row through one prepared INSERT; `bind` binds one row's values.
+    template <typename Rows, typename Bind>
+    void insertAll(const char* sql, const Rows& rows, Bind bind) {
+        sqlite3_stmt* insert = db_.prepare(sql);
+        for (const auto& row : rows) {
+            bind(insert, row);
             db_.step(insert);
         }
         sqlite3_finalize(insert);
+    }
+
+    void writeZones() {
+        insertAll(
+            "INSERT INTO zone VALUES (?, ?)", zones_,
+            [](sqlite3_stmt* insert, const auto& zone) {
+                sqlite3_bind_int(insert, 1, zone.second);
+                bindText(insert, 2, zone.first);
+            });
     }
 
     void writeCountries() {
-        sqlite3_stmt* insert = db_.prepare("INSERT INTO country VALUES (?, ?)");
-        for (const auto& [code, name] : countryNames_) {
-            bindText(insert, 1, code);
-            bindText(insert, 2, name);
-            db_.step(insert);
-        }
-        sqlite3_finalize(insert);
-        insert = db_.prepare("INSERT INTO country_key VALUES (?, ?)");
-        for (const auto& [key, code] : countryKeys_) {
-            bindText(insert, 1, key);
-            bindText(insert, 2, code);
-            db_.step(insert);
-        }
-        sqlite3_finalize(insert);
+        const auto pair = [](sqlite3_stmt* insert, const auto& row) {
+            bindText(insert, 1, row.first);
+            bindText(insert, 2, row.second);
+        };
+        insertAll("INSERT INTO country VALUES (?, ?)", countryNames_, pair);
+        insertAll("INSERT INTO country_key VALUES (?, ?)", countryKeys_, pair);
     }
 
     void writeStates() {
-        sqlite3_stmt* insert = db_.prepare("INSERT INTO state VALUES (?, ?, ?)");
-        for (const auto& [code, name] : states_) {
-            bindText(insert, 1, code.first);
-            bindText(insert, 2, code.second);
-            bindText(insert, 3, name);
-            db_.step(insert);
-        }
-        sqlite3_finalize(insert);
-        insert = db_.prepare("INSERT INTO state_key VALUES (?, ?, ?)");
-        for (const auto& [key, country, state] : stateKeys_) {
-            bindText(insert, 1, key);
-            bindText(insert, 2, country);
-            bindText(insert, 3, state);
-            db_.step(insert);
-        }
-        sqlite3_finalize(insert);
+        insertAll("INSERT INTO state VALUES (?, ?, ?)", states_,
+                  [](sqlite3_stmt* insert, const auto& state) {
+                      bindText(insert, 1, state.first.first);
+                      bindText(insert, 2, state.first.second);
+                      bindText(insert, 3, state.second);
+                  });
+        insertAll("INSERT INTO state_key VALUES (?, ?, ?)", stateKeys_,
+                  [](sqlite3_stmt* insert, const auto& key) {
+                      bindText(insert, 1, std::get<0>(key));
+                      bindText(insert, 2, std::get<1>(key));
+                      bindText(insert, 3, std::get<2>(key));
+                  });
     }
 
     void writePlaces() {
-        sqlite3_stmt* insert = db_.prepare("INSERT INTO place VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
-        for (const PlaceRow& place : places_) {
-            sqlite3_bind_int64(insert, 1, place.id);
-            bindText(insert, 2, place.name);
-            bindText(insert, 3, place.country);
-            bindText(insert, 4, place.state);
-            sqlite3_bind_int64(insert, 5, place.latitude);
-            sqlite3_bind_int64(insert, 6, place.longitude);
-            sqlite3_bind_int64(insert, 7, place.population);
-            sqlite3_bind_int(insert, 8, place.zone);
-            db_.step(insert);
-        }
-        sqlite3_finalize(insert);
+        insertAll(
+            "INSERT INTO place VALUES (?, ?, ?, ?, ?, ?, ?, ?)", places_,
+            [](sqlite3_stmt* insert, const PlaceRow& place) {
+                sqlite3_bind_int64(insert, 1, place.id);
+                bindText(insert, 2, place.name);
+                bindText(insert, 3, place.country);
+                bindText(insert, 4, place.state);
+                sqlite3_bind_int64(insert, 5, place.latitude);
+                sqlite3_bind_int64(insert, 6, place.longitude);
+                sqlite3_bind_int64(insert, 7, place.population);
+                sqlite3_bind_int(insert, 8, place.zone);
+            });
     }
 
     void writeNames() {
         std::sort(names_.begin(), names_.end());
-        sqlite3_stmt* insert = db_.prepare("INSERT INTO name VALUES (?, ?, ?)");
-        for (const NameRow& name : names_) {
-            bindText(insert, 1, name.key);
-            sqlite3_bind_int64(insert, 2, name.place);
-            sqlite3_bind_int(insert, 3, name.own ? 1 : 0);
-            db_.step(insert);
-        }
-        sqlite3_finalize(insert);
+        insertAll("INSERT INTO name VALUES (?, ?, ?)", names_,
+                  [](sqlite3_stmt* insert, const NameRow& name) {
+                      bindText(insert, 1, name.key);
+                      sqlite3_bind_int64(insert, 2, name.place);
+                      sqlite3_bind_int(insert, 3, name.own ? 1 : 0);
+                  });
     }
 
     // The names are sorted, so the names that share a prefix lie together.
