@@ -14,6 +14,7 @@
 set -euo pipefail
 
 purpose="${1:-build}"
+source_entry=no
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev
@@ -47,8 +48,12 @@ pictures)
     ;;
 windows)
     # The MinGW-w64 compiler with C++ threads, Wine to run what it builds,
-    # and GoogleTest's sources to build the test library with that compiler.
-    packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
+    # and GoogleTest's sources to build the test library with that compiler;
+    # to build Qt and SQLite for Windows from Debian's sources (scripts/windows-qt.sh),
+    # Tcl, make and Perl; NSIS for the installer; a virtual X server for the
+    # windows under Wine.
+    packages+=(g++-mingw-w64-x86-64-posix wine64 googletest tcl make perl xz-utils nsis xvfb xauth)
+    source_entry=yes
     ;;
 *)
     echo "usage: $0 [build|test|bench|pictures|windows]" >&2
@@ -66,14 +71,18 @@ done
 # as a command rather than as a package.
 command -v npm >/dev/null 2>&1 || missing+=(npm)
 
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    as_root=(false)
+fi
+
 install_missing() {
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    if [ "$(id -u)" -eq 0 ]; then
-        as_root=()
-    elif command -v sudo >/dev/null 2>&1; then
-        as_root=(sudo)
-    else
+    if [ "${as_root[*]}" = false ]; then
         echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
         echo "Run this script as root, or install them with apt-get as root." >&2
         exit 1
@@ -97,7 +106,12 @@ fetch_data() {
         if [ ! -f "$tarball" ] || [ "$(integrity "$tarball")" != "$hash" ]; then
             echo "Fetching $name $version from the npm registry"
             rm -f "$tarball"
-            npm pack --silent --pack-destination "$folder" "$name@$version" >/dev/null
+            # Node.js trusts its own list of authorities; the system's are
+            # added, so that one installed the Debian way (a site's proxy) counts.
+            local system_authorities=/etc/ssl/certs/ca-certificates.crt
+            [ -f "$system_authorities" ] || system_authorities=
+            NODE_EXTRA_CA_CERTS="${NODE_EXTRA_CA_CERTS:-$system_authorities}" \
+                npm pack --loglevel=error --pack-destination "$folder" "$name@$version" >/dev/null
         fi
         if [ "$(integrity "$tarball")" != "$hash" ]; then
             rm -f "$tarball"
@@ -107,5 +121,37 @@ fetch_data() {
     done <"$(dirname "$0")/data-packages.txt"
 }
 
+# apt-get source needs a deb-src entry; it is made for the mirror and release
+# that apt already takes Debian's packages from.
+add_source_entry() {
+    [ "$source_entry" = yes ] || return 0
+    apt-get indextargets --format '$(CREATED_BY)' | grep -qx Sources && return 0
+    . /etc/os-release
+    local mirror
+    mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' |
+        awk -v release="$VERSION_CODENAME" '$2 == release { print $1; exit }')
+    if [ -z "$mirror" ]; then
+        echo "No Debian mirror for $VERSION_CODENAME found in apt's sources." >&2
+        exit 1
+    fi
+    # The entry names the same key as the mirror's own entry, where it names
+    # one, or apt refuses the two as conflicting.
+    local signed_by
+    signed_by=$(awk -v uri="${mirror%/}" 'BEGIN { RS = "" }
+        index($0, uri) && match($0, /Signed-By: *[^\n]*/) {
+            key = substr($0, RSTART + 10, RLENGTH - 10); sub(/^ +/, "", key); print key; exit }' \
+        /etc/apt/sources.list.d/*.sources 2>/dev/null || true)
+    echo "Adding a deb-src entry for $mirror $VERSION_CODENAME"
+    {
+        echo "Types: deb-src"
+        echo "URIs: $mirror"
+        echo "Suites: $VERSION_CODENAME"
+        echo "Components: main"
+        [ -z "$signed_by" ] || echo "Signed-By: $signed_by"
+    } | "${as_root[@]}" tee /etc/apt/sources.list.d/horavela-deb-src.sources >/dev/null
+    "${as_root[@]}" apt-get update
+}
+
 install_missing
+add_source_entry
 fetch_data
