@@ -7,10 +7,13 @@ namespace horavela {
 
 namespace {
 
+// Only systems whose desktop may be missing ask.
+#if defined(__linux__) || defined(__FreeBSD__)
 bool isSet(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0';
 }
+#endif
 
 } // namespace
 

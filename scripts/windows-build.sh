@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Cross-builds Horavela for Windows on Debian, against the Qt that
+# scripts/windows-qt.sh builds, with its tests; lays the program out with its
+# libraries and plugins as windeployqt would; and makes the installer with
+# CPack's NSIS generator. Prints the installer's path last.
+# The build-time tools (the icon renderer and the places database builder)
+# run from the Linux build, which scripts/test.sh leaves in build/.
+# Usage: scripts/windows-build.sh [LINUX_BUILD_FOLDER]
+set -euo pipefail
+project=$(cd "$(dirname "$0")/.." && pwd)
+cd "$project"
+linux=$(realpath -m "${1:-build}")
+out="$project/build-windows"
+toolchain="$project/cmake/mingw-w64.cmake"
+
+qt=$(scripts/windows-qt.sh | tail -n 1)
+if [[ ! -f "$linux/CMakeCache.txt" ]]; then
+    echo "windows-build: $linux is not a Linux build: run scripts/test.sh first" >&2
+    exit 1
+fi
+cmake --build "$linux" --target horavela_render_icon horavela_build_places >&2
+
+# GoogleTest from Debian's sources, built once with the same compiler.
+if [[ ! -f "$out/googletest/CMakeCache.txt" ]]; then
+    cmake -S /usr/src/googletest -B "$out/googletest" -G Ninja --toolchain "$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
+        -DCMAKE_INSTALL_PREFIX="$out/googletest-install" >&2
+fi
+cmake --build "$out/googletest" >&2
+cmake --install "$out/googletest" >/dev/null
+
+# Qt's own toolchain file loads ours and lets CMake find Qt for Windows.
+cmake -S . -B "$out/program" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DHORAVELA_HOST_TOOLS="$linux" \
+    -DHORAVELA_SQLITE_INCLUDE_DIR="$qt/sqlite" \
+    -DHORAVELA_SQLITE_DLL="$qt/sqlite/sqlite3.dll" \
+    -DGTest_DIR="$out/googletest-install/lib/cmake/GTest" \
+    -DCPACK_PACKAGE_DIRECTORY="$out/installer" >&2
+cmake --build "$out/program" >&2
+(cd "$out/program" && cpack -G NSIS >&2)
+ls -t "$out"/installer/Horavela-*.exe | head -n 1
