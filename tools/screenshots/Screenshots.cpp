@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFontInfo>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -277,18 +278,68 @@ void renderAll(const QDir& folder) {
 
 } // namespace horavela
 
+namespace horavela {
+namespace {
+
+// For each picture of the first folder, whether the second has one of the
+// same size, and the share of its pixels that differ; false when any picture
+// is missing or differs in size.
+bool comparePictures(const QDir& first, const QDir& second) {
+    bool same = true;
+    for (const QString& name : first.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        const QImage a(first.filePath(name));
+        const QImage b(second.filePath(name));
+        if (b.isNull() || a.size() != b.size()) {
+            std::printf("%s: %s\n", qPrintable(name),
+                        b.isNull() ? "missing"
+                                   : qPrintable(QStringLiteral("%1x%2 against %3x%4")
+                                                    .arg(a.width())
+                                                    .arg(a.height())
+                                                    .arg(b.width())
+                                                    .arg(b.height())));
+            same = false;
+            continue;
+        }
+        const QImage x = a.convertToFormat(QImage::Format_RGB32);
+        const QImage y = b.convertToFormat(QImage::Format_RGB32);
+        qint64 differing = 0;
+        for (int row = 0; row < x.height(); ++row)
+            for (int column = 0; column < x.width(); ++column)
+                differing += x.pixel(column, row) != y.pixel(column, row);
+        std::printf("%s: %dx%d, %.1f%% of the pixels differ\n", qPrintable(name), a.width(),
+                    a.height(), 100.0 * static_cast<double>(differing) / (x.width() * x.height()));
+    }
+    return same;
+}
+
+} // namespace
+} // namespace horavela
+
+// Usage: horavela_screenshots FOLDER [PLACES_DATABASE]
+//        horavela_screenshots --compare FOLDER OTHER_FOLDER
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder for the pictures>\n", argv[0]);
+    if (argc == 4 && qstrcmp(argv[1], "--compare") == 0) {
+        QGuiApplication app(argc, argv);
+        return horavela::comparePictures(QDir(QString::fromLocal8Bit(argv[2])),
+                                         QDir(QString::fromLocal8Bit(argv[3])))
+                   ? 0
+                   : 1;
+    }
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr,
+                     "usage: %s <folder for the pictures> [places database]\n"
+                     "       %s --compare <folder> <other folder>\n",
+                     argv[0], argv[0]);
         return 2;
     }
     if (!horavela::checkDisplayAvailable())
         return 1;
     QApplication app(argc, argv);
-    // The database this build made: the tool does not lie where the program
-    // would find it.
-    horavela::replacePlacesGazetteer(
-        std::make_unique<horavela::PlacesDatabase>(QStringLiteral(PLACES_DATABASE)));
+    // The database this build made, unless another is named (a build for
+    // another system runs where the build's path means nothing): the tool
+    // does not lie where the program would find it.
+    horavela::replacePlacesGazetteer(std::make_unique<horavela::PlacesDatabase>(
+        argc == 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(PLACES_DATABASE)));
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot create the folder %s\n", argv[1]);
