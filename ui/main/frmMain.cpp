@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QRadioButton>
 #include <QStringList>
+#include <QStyle>
 #include <tuple>
 #include <utility>
 
@@ -72,9 +73,26 @@ frmMain::~frmMain() {
 
 void frmMain::applyLook() {
     ui_->menubar->setFont(QApplication::font(ui_->menubar));
+    keepBoxesDark();
     setPointSize(ui_->lblTZHelp, TZHelpPoints);
     fixClientAreaAndCentre(*this, ClientArea);
     ui_->txtName->setFocus();
+}
+
+// The system's own styles, Windows' and macOS's, draw text boxes and lists in
+// the system's light colours and ignore the form's dark ones, but keep its
+// light text, which cannot be read on them. A style sheet holds them to the
+// form's colours; the other styles honour the colours as they are and pay
+// nothing for it.
+void frmMain::keepBoxesDark() {
+    const QString styleName = style()->name();
+    if (styleName.compare(u"windowsvista", Qt::CaseInsensitive) != 0 &&
+        styleName.compare(u"macos", Qt::CaseInsensitive) != 0)
+        return;
+    const QPalette& boxes = ui_->Frame6->palette();
+    ui_->Frame1->setStyleSheet(
+        QStringLiteral("QLineEdit, QComboBox { background-color: %1; color: %2; }")
+            .arg(boxes.color(QPalette::Base).name(), boxes.color(QPalette::Text).name()));
 }
 
 void frmMain::connectControls() {

@@ -70,6 +70,7 @@ private:
     frmDisplay& resultWindow();
 
     void applyLook();
+    void keepBoxesDark();
     void connectControls();
     void refuseUnlessNumber(std::int16_t& KeyAscii, bool passes);
     // Tells the user, moves the focus to the box at fault and returns false.

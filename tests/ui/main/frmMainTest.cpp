@@ -1,5 +1,7 @@
 // The main window as the user meets it: defaults, lists, tab order, key
 // filters, the input checks, and where its menus and links lead.
+#include "frmMain.h"
+
 #include "MainWindowTest.h"
 #include "ModalAnswerer.h"
 #include "WindowLayout.h"
@@ -16,13 +18,53 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <iterator>
+#include <map>
 #include <memory>
 
 using namespace horavela;
 
 namespace {
+
+// WCAG's contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+double contrast(QRgb a, QRgb b) {
+    const auto luminance = [](QRgb colour) {
+        const auto channel = [](int value) {
+            const double c = value / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
+               0.0722 * channel(qBlue(colour));
+    };
+    const double x = luminance(a);
+    const double y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// The contrast between a box's background, the colour most of its pixels
+// have, and the pixel of its text furthest from that.
+double textContrast(QWidget* box) {
+    const QImage picture = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ++counts[picture.pixel(x, y)];
+    const QRgb background =
+        std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first;
+    double most = 1;
+    // The text lies in the middle third of the box's height, away from its frame.
+    for (int y = picture.height() / 3; y < 2 * picture.height() / 3; ++y)
+        for (int x = 4; x < picture.width() / 2; ++x)
+            most = std::max(most, contrast(background, picture.pixel(x, y)));
+    return most;
+}
 
 QString iconName(QMessageBox::Icon icon) {
     return icon == QMessageBox::Critical ? QStringLiteral("critical")
@@ -36,6 +78,7 @@ class frmMainTest : public MainWindowTest {
 
 private slots:
     void opensWithDefaultsAndFocusInName();
+    void boxesAreReadableInEveryStyle();
     void clientAreaIsFixedBelowTheMenuBar();
     void listsHoldTheirItemsInOrder_data();
     void listsHoldTheirItemsInOrder();
@@ -85,6 +128,33 @@ void frmMainTest::opensWithDefaultsAndFocusInName() {
         QCOMPARE(control<QComboBox>(lists[i])->currentText(), shown[i]);
     }
     QCOMPARE(QApplication::focusWidget(), box("txtName"));
+}
+
+// Each style draws the boxes its own way: whatever their colours, the text
+// must stand out from the background as WCAG asks of text (4.5 to 1), less
+// what anti-aliasing takes off its thin strokes.
+void frmMainTest::boxesAreReadableInEveryStyle() {
+    const QString original = QApplication::style()->name();
+    for (const QString& styleName : QStyleFactory::keys()) {
+        QApplication::setStyle(styleName);
+        frmMain window;
+        fillForm(&window, "WMW", {"88", "58", false, "178", "58", true, "-88", "-88"},
+                 {2050, 12, 28, 23, 58, 58});
+        setBoxText(&window, "txtMCity", QStringLiteral("WMW"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // A text cursor would stand out where the text does not.
+        control<QWidget>(&window, "cmdRashi")->setFocus();
+        for (const char* name : {"txtName", "txtZoneHour", "txtLatD", "txtLonM", "txtMCity",
+                                 "cboMonth", "cboYear", "cboSecond"}) {
+            QWidget* box = control<QWidget>(&window, name);
+            QVERIFY2(textContrast(box) >= 3.5,
+                     qPrintable(QStringLiteral("%1 under the %2 style: contrast %3")
+                                    .arg(QLatin1String(name), styleName)
+                                    .arg(textContrast(box))));
+        }
+    }
+    QApplication::setStyle(original);
 }
 
 void frmMainTest::clientAreaIsFixedBelowTheMenuBar() {
