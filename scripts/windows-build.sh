@@ -37,6 +37,7 @@ cmake -S . -B "$out/program" -G Ninja \
     -DHORAVELA_SQLITE_INCLUDE_DIR="$qt/sqlite" \
     -DHORAVELA_SQLITE_DLL="$qt/sqlite/sqlite3.dll" \
     -DGTest_DIR="$out/googletest-install/lib/cmake/GTest" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64 \
     -DCPACK_PACKAGE_DIRECTORY="$out/installer" >&2
 cmake --build "$out/program" >&2
 (cd "$out/program" && cpack -G NSIS >&2)

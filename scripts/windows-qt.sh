@@ -4,10 +4,13 @@
 # Debian's Linux Qt as the host tools, and SQLite's DLL from Debian's sqlite3
 # source. Both go into a cache folder keyed by the source versions and the
 # options below; when it is there already, nothing is done. Prints the folder.
-# Usage: scripts/windows-qt.sh
+# With --if-built it only prints the folder, and fails when it is not there.
+# Usage: scripts/windows-qt.sh [--if-built]
 set -euo pipefail
 project=$(cd "$(dirname "$0")/.." && pwd)
-"$project/scripts/deps.sh" windows >&2
+if_built=no
+[[ "${1:-}" == --if-built ]] && if_built=yes
+[[ "$if_built" == yes ]] || "$project/scripts/deps.sh" windows >&2
 
 triplet=x86_64-w64-mingw32
 # Qt's parts that Horavela does not use are left out, which halves the build.
@@ -37,6 +40,7 @@ if [[ -f "$prefix/.complete" ]]; then
     echo "$prefix"
     exit 0
 fi
+[[ "$if_built" == no ]] || exit 1
 
 work="$cache/qt-windows-build-$key"
 rm -rf "$work" "$prefix"

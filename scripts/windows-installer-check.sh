@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# The Windows program as a user gets it, under Wine with a virtual X server,
+# in a fresh Wine prefix:
+#  1. the installer that scripts/windows-build.sh makes installs silently;
+#  2. the installed program shows its main window, and a second copy is refused;
+#  3. the test suites built for Windows pass;
+#  4. every window renders at the size the Linux pictures have, and the share
+#     of pixels that differ is listed;
+#  5. the uninstaller removes the program.
+# Needs the Qt for Windows that scripts/windows-qt.sh builds. Every step runs
+# even when an earlier one fails; the script fails when any does.
+# Usage: scripts/windows-installer-check.sh [LINUX_BUILD_FOLDER]
+set -euo pipefail
+project=$(cd "$(dirname "$0")/.." && pwd)
+cd "$project"
+if [[ "${1:-}" != --inside ]]; then
+    # One virtual X server for every step, at the dots per inch the layouts assume.
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$0" --inside "$@"
+fi
+shift
+linux=$(realpath -m "${1:-build}")
+out="$project/build-windows"
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+wine_timeout=300
+
+qt=$(scripts/windows-qt.sh --if-built) || {
+    echo "windows-installer-check: there is no Qt for Windows: run scripts/windows-qt.sh" >&2
+    exit 1
+}
+installer=$(scripts/windows-build.sh "$linux" | tail -n 1)
+echo "Installer: $installer ($(du -h "$installer" | cut -f1))"
+
+export WINEPREFIX="$out/wine-installer" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+rm -rf "$WINEPREFIX"
+trap '"$wineserver" -k 2>/dev/null || true' EXIT
+run_windows() {
+    timeout "$wine_timeout" "$wine" "$@" </dev/null
+}
+# Wine has no Verdana; without a stand-in it takes a tall font that hides the
+# text of the boxes. DejaVu Sans is the one the layouts were measured with.
+run_windows reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /t REG_SZ \
+    /d 'DejaVu Sans' /f >/dev/null
+
+failures=()
+folder="$WINEPREFIX/drive_c/Program Files/Horavela"
+program='C:\Program Files\Horavela\bin\horavela.exe'
+
+# Waits up to a minute for a line holding the text in the file.
+wait_for_line() {
+    local file=$1 text=$2
+    for _ in $(seq 120); do
+        grep -qF "$text" "$file" 2>/dev/null && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+echo "== 1. Installed silently"
+if run_windows "$installer" /S && "$wineserver" -w && [[ -f "$folder/bin/horavela.exe" ]]; then
+    echo "installed in $folder"
+else
+    echo "windows-installer-check: the installer did not install horavela.exe" >&2
+    failures+=("install")
+fi
+
+echo "== 2. The installed program, and a second copy"
+export QT_LOGGING_RULES="horavela.startup.info=true" QT_FORCE_STDERR_LOGGING=1
+"$wine" "$program" </dev/null >/dev/null 2>"$out/first-copy.log" &
+first=$!
+if wait_for_line "$out/first-copy.log" "main window on screen"; then
+    echo "the main window is on screen"
+    "$wine" "$program" </dev/null >/dev/null 2>"$out/second-copy.log" &
+    second=$!
+    if wait_for_line "$out/second-copy.log" "another copy holds the lock"; then
+        # The refused copy waits on its message; give a wrong window time to show up.
+        sleep 2
+        if grep -qF "main window on screen" "$out/second-copy.log"; then
+            echo "windows-installer-check: a second copy showed its main window" >&2
+            failures+=("second copy")
+        elif ! kill -0 "$first" 2>/dev/null; then
+            echo "windows-installer-check: the first copy ended when the second started" >&2
+            failures+=("first copy")
+        else
+            echo "a second copy is refused, and the first runs on"
+        fi
+    else
+        cat "$out/second-copy.log" >&2
+        echo "windows-installer-check: a second copy was not refused" >&2
+        failures+=("second copy")
+    fi
+    kill "$second" 2>/dev/null || true
+else
+    cat "$out/first-copy.log" >&2
+    echo "windows-installer-check: the installed program showed no main window" >&2
+    failures+=("start")
+fi
+kill "$first" 2>/dev/null || true
+"$wineserver" -k 2>/dev/null || true
+unset QT_LOGGING_RULES QT_FORCE_STDERR_LOGGING
+
+echo "== 3. The test suites built for Windows"
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+if WINEPATH="$qt/bin;$runtime;$qt/sqlite" QT_PLUGIN_PATH="$qt/plugins" \
+    ctest --test-dir "$out/program" --output-on-failure -E '^(SmokeTest|SingleInstanceTest)$' \
+    >"$out/tests.log" 2>&1; then
+    tail -n 3 "$out/tests.log"
+else
+    cat "$out/tests.log"
+    echo "windows-installer-check: tests fail under Wine" >&2
+    failures+=("tests")
+fi
+
+echo "== 4. Every window, against the Linux pictures"
+rm -rf "$out/pictures"
+if WINEPATH="$qt/bin;$runtime;$qt/sqlite" QT_PLUGIN_PATH="$qt/plugins" \
+    run_windows "$out/program/tools/screenshots/horavela_screenshots.exe" "$out/pictures"; then
+    cmake --build "$linux" --target horavela_screenshots >/dev/null
+    QT_QPA_PLATFORM=offscreen "$linux/tools/screenshots/horavela_screenshots" --compare \
+        docs/screenshots "$out/pictures" || failures+=("picture sizes")
+else
+    echo "windows-installer-check: the windows could not be rendered" >&2
+    failures+=("pictures")
+fi
+
+echo "== 5. Uninstalled"
+if run_windows "$folder/Uninstall.exe" /S && "$wineserver" -w && sleep 2 &&
+    [[ ! -e "$folder/bin/horavela.exe" ]]; then
+    echo "the program is gone"
+else
+    echo "windows-installer-check: the uninstaller left the program behind" >&2
+    failures+=("uninstall")
+fi
+
+if [[ ${#failures[@]} -ne 0 ]]; then
+    echo "windows-installer-check: failed after ${SECONDS} s: ${failures[*]}" >&2
+    exit 1
+fi
+echo "windows-installer-check: passed in ${SECONDS} s"
