@@ -15,6 +15,7 @@ set -euo pipefail
 
 purpose="${1:-build}"
 source_entry=no
+foreign_architecture=
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev
@@ -52,8 +53,11 @@ windows)
     # to build Qt and SQLite for Windows from Debian's sources (scripts/windows-qt.sh),
     # Tcl, make and Perl; NSIS for the installer; a virtual X server for the
     # windows under Wine.
-    packages+=(g++-mingw-w64-x86-64-posix wine64 googletest tcl make perl xz-utils nsis xvfb xauth)
+    # NSIS makes 32-bit installers, which need Wine's 32-bit half.
+    packages+=(g++-mingw-w64-x86-64-posix wine64 wine32:i386 googletest tcl make perl xz-utils
+        nsis xvfb xauth)
     source_entry=yes
+    foreign_architecture=i386
     ;;
 *)
     echo "usage: $0 [build|test|bench|pictures|windows]" >&2
@@ -152,6 +156,15 @@ add_source_entry() {
     "${as_root[@]}" apt-get update
 }
 
+# Packages of another architecture need it known to dpkg before apt can find them.
+add_architecture() {
+    [ -n "$foreign_architecture" ] || return 0
+    dpkg --print-foreign-architectures | grep -qx "$foreign_architecture" && return 0
+    echo "Adding the architecture $foreign_architecture"
+    "${as_root[@]}" dpkg --add-architecture "$foreign_architecture"
+}
+
+add_architecture
 install_missing
 add_source_entry
 fetch_data

@@ -41,4 +41,4 @@ cmake -S . -B "$out/program" -G Ninja \
     -DCPACK_PACKAGE_DIRECTORY="$out/installer" >&2
 cmake --build "$out/program" >&2
 (cd "$out/program" && cpack -G NSIS >&2)
-ls -t "$out"/installer/Horavela-*.exe | head -n 1
+ls -t "$out"/installer/horavela-*.exe | head -n 1

@@ -2,7 +2,7 @@
 // the ISO 3166 country and subdivision lists into the read-only places
 // database that the coordinate search opens.
 //
-// Usage: horavela_build_places CITIES ADMIN1_JSON ISO3166_1_JSON ISO3166_2_JSON OUTPUT
+// Usage: horavela_build_places CITIES ADMIN1_JSON ISO3166_1_JSON ISO3166_2_JSON TZDATA_ZI OUTPUT
 #include "NameKey.h"
 #include "PlacesFormat.h"
 
@@ -171,7 +171,8 @@ public:
     explicit Builder(const char* output) : db_(output) {
         db_.run("PRAGMA page_size = 4096; PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;");
         db_.run(R"(
-            CREATE TABLE zone (id INTEGER PRIMARY KEY, name TEXT NOT NULL);
+            CREATE TABLE zone (id INTEGER PRIMARY KEY, name TEXT NOT NULL,
+                               aliases TEXT NOT NULL);
             CREATE TABLE country (code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
             CREATE TABLE state (country TEXT, code TEXT, name TEXT NOT NULL,
                                 PRIMARY KEY (country, code)) WITHOUT ROWID;
@@ -290,6 +291,19 @@ public:
             fail("no place " + std::to_string(*renamed.begin()) + " for its other name");
     }
 
+    // Older names of the zones, from the links of tzdata's compact form ("L
+    // Asia/Kolkata Asia/Calcutta"): Windows names some zones only by them.
+    void readZoneLinks(const char* path) {
+        QFile file(QString::fromLocal8Bit(path));
+        if (!file.open(QIODevice::ReadOnly))
+            fail(std::string("cannot read ") + path);
+        while (!file.atEnd()) {
+            const QList<QByteArray> fields = file.readLine().simplified().split(' ');
+            if (fields.size() == 3 && fields[0] == "L")
+                zoneAliases_[fields[1].toStdString()].push_back(fields[2].toStdString());
+        }
+    }
+
     void write() {
         db_.run("BEGIN");
         writeZones();
@@ -355,10 +369,14 @@ private:
 
     void writeZones() {
         insertAll(
-            "INSERT INTO zone VALUES (?, ?)", zones_,
-            [](sqlite3_stmt* insert, const auto& zone) {
+            "INSERT INTO zone VALUES (?, ?, ?)", zones_,
+            [this](sqlite3_stmt* insert, const auto& zone) {
                 sqlite3_bind_int(insert, 1, zone.second);
                 bindText(insert, 2, zone.first);
+                std::string aliases;
+                for (const std::string& alias : zoneAliases_[zone.first])
+                    aliases += (aliases.empty() ? "" : " ") + alias;
+                bindText(insert, 3, aliases);
             });
     }
 
@@ -468,6 +486,7 @@ private:
 
     Database db_;
     std::map<std::string, int> zones_;
+    std::map<std::string, std::vector<std::string>> zoneAliases_;
     std::map<std::string, std::string> countryNames_;
     std::set<std::pair<std::string, std::string>> countryKeys_;
     std::map<std::pair<std::string, std::string>, std::string> states_;
@@ -508,23 +527,26 @@ void sealFile(const char* path) {
 
 int main(int argc, char** argv) {
     using namespace horavela;
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: %s CITIES ADMIN1_JSON ISO3166_1_JSON ISO3166_2_JSON OUTPUT\n",
-                     argv[0]);
+    if (argc != 7) {
+        std::fprintf(
+            stderr, "usage: %s CITIES ADMIN1_JSON ISO3166_1_JSON ISO3166_2_JSON TZDATA_ZI OUTPUT\n",
+            argv[0]);
         return 2;
     }
-    const std::string temporary = std::string(argv[5]) + ".part";
+    const char* output = argv[6];
+    const std::string temporary = std::string(output) + ".part";
     {
         Builder builder(temporary.c_str());
         builder.readCountries(argv[3]);
         builder.readStates(argv[2]);
         builder.readSubdivisions(argv[4]);
         builder.readPlaces(argv[1]);
+        builder.readZoneLinks(argv[5]);
         builder.write();
     }
     sealFile(temporary.c_str());
     // Renamed only when whole, so a failed build leaves no database behind.
-    if (std::rename(temporary.c_str(), argv[5]) != 0)
-        fail(std::string("cannot write ") + argv[5]);
+    if (std::rename(temporary.c_str(), output) != 0)
+        fail(std::string("cannot write ") + output);
     return 0;
 }

@@ -8,9 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QTimeZone>
 #include <QUrl>
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -68,6 +70,23 @@ void checkWhole(const QString& path) {
                                    std::uint32_t{stored[2]} << 8 | std::uint32_t{stored[3]};
     if (value != expected)
         throw Unusable("it is damaged or truncated (its check does not match)");
+}
+
+// The zone by a name the system knows: Qt on Windows knows some zones only by
+// their older names (Asia/Calcutta for Asia/Kolkata), as Windows' own list does.
+QByteArray knownZone(const QByteArray& zone, const QByteArray& aliases) {
+    static std::map<QByteArray, QByteArray> known;
+    const auto found = known.find(zone);
+    if (found != known.end())
+        return found->second;
+    QByteArray name = zone;
+    if (!QTimeZone::isTimeZoneIdAvailable(zone))
+        for (const QByteArray& alias : aliases.split(' '))
+            if (!alias.isEmpty() && QTimeZone::isTimeZoneIdAvailable(alias)) {
+                name = alias;
+                break;
+            }
+    return known[zone] = name;
 }
 
 const SqliteLibrary& loadedSqlite() {
@@ -179,7 +198,8 @@ private:
                                "p.id = n.place WHERE n.key >= ?1 AND n.key < ?2 LIMIT ?3");
         hot_ = prepare("SELECT places FROM hot WHERE key = ?1");
         place_ = prepare("SELECT p.name, s.name, c.name, z.name, p.latitude, p.longitude, "
-                         "p.population, p.country, p.state FROM place p JOIN zone z ON z.id = "
+                         "p.population, p.country, p.state, z.aliases FROM place p JOIN zone z "
+                         "ON z.id = "
                          "p.zone LEFT JOIN state s ON s.country = p.country AND s.code = p.state "
                          "LEFT JOIN country c ON c.code = p.country WHERE p.id = ?1");
         states_ = prepare("SELECT country, state FROM state_key WHERE key = ?1");
@@ -276,7 +296,8 @@ private:
         place.name = text(sql_, place_, 0);
         place.state = text(sql_, place_, 1);
         place.country = text(sql_, place_, 2);
-        place.zoneId = text(sql_, place_, 3).toUtf8();
+        place.zoneId = knownZone(QByteArray::fromStdString(bytes(sql_, place_, 3)),
+                                 QByteArray::fromStdString(bytes(sql_, place_, 9)));
         place.latitude = static_cast<double>(sql_.column_int64(place_, 4)) / 1e5;
         place.longitude = static_cast<double>(sql_.column_int64(place_, 5)) / 1e5;
         place.population = sql_.column_int64(place_, 6);
