@@ -55,7 +55,7 @@ windows)
     # windows under Wine.
     # NSIS makes 32-bit installers, which need Wine's 32-bit half.
     packages+=(g++-mingw-w64-x86-64-posix wine64 wine32:i386 googletest tcl make perl xz-utils
-        nsis xvfb xauth)
+        nsis xvfb xauth x11-utils)
     source_entry=yes
     foreign_architecture=i386
     ;;
