@@ -503,21 +503,15 @@ void sealFile(const char* path) {
     std::FILE* file = std::fopen(path, "r+b");
     if (!file)
         fail(std::string("cannot reopen ") + path);
-    DatabaseHash hash;
-    std::vector<unsigned char> buffer(1 << 20);
-    bool first = true;
-    while (const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), file)) {
-        if (first)
-            std::fill_n(buffer.begin() + CheckOffset, CheckSize, 0);
-        first = false;
-        hash.add(buffer.data(), read);
-    }
-    const std::uint32_t value = hash.value();
-    const unsigned char bytes[CheckSize] = {
-        static_cast<unsigned char>(value >> 24), static_cast<unsigned char>(value >> 16),
-        static_cast<unsigned char>(value >> 8), static_cast<unsigned char>(value)};
+    const FileCheck check = checkFile([&](unsigned char* data, std::size_t capacity) {
+        const std::size_t count = std::fread(data, 1, capacity, file);
+        return std::ferror(file) ? -1 : static_cast<long long>(count);
+    });
+    if (check.readFailed || check.size < CheckOffset + CheckSize)
+        fail(std::string("cannot read back ") + path);
+    const auto bytes = checkBytes(check.computed);
     if (std::fseek(file, CheckOffset, SEEK_SET) != 0 ||
-        std::fwrite(bytes, 1, CheckSize, file) != CheckSize)
+        std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
         fail(std::string("cannot seal ") + path);
     std::fclose(file);
 }

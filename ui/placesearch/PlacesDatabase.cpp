@@ -43,32 +43,16 @@ void checkWhole(const QString& path) {
         throw Unusable("it is missing");
     if (!file.open(QIODevice::ReadOnly))
         throw Unusable("it cannot be opened: " + file.errorString().toStdString());
-    std::vector<unsigned char> buffer(1 << 20);
-    DatabaseHash hash;
-    unsigned char stored[CheckSize] = {};
-    bool first = true;
-    for (;;) {
-        const qint64 read =
-            file.read(reinterpret_cast<char*>(buffer.data()), static_cast<qint64>(buffer.size()));
-        if (read < 0)
-            throw Unusable("it cannot be read: " + file.errorString().toStdString());
-        if (read == 0)
-            break;
-        if (first) {
-            if (read < static_cast<qint64>(CheckOffset + CheckSize))
-                throw Unusable("it is truncated");
-            std::copy_n(buffer.begin() + CheckOffset, CheckSize, stored);
-            std::fill_n(buffer.begin() + CheckOffset, CheckSize, 0);
-            first = false;
-        }
-        hash.add(buffer.data(), static_cast<std::size_t>(read));
-    }
-    if (first)
+    const FileCheck check = checkFile([&](unsigned char* data, std::size_t capacity) {
+        return file.read(reinterpret_cast<char*>(data), static_cast<qint64>(capacity));
+    });
+    if (check.readFailed)
+        throw Unusable("it cannot be read: " + file.errorString().toStdString());
+    if (check.size == 0)
         throw Unusable("it is empty");
-    const std::uint32_t value = hash.value();
-    const std::uint32_t expected = std::uint32_t{stored[0]} << 24 | std::uint32_t{stored[1]} << 16 |
-                                   std::uint32_t{stored[2]} << 8 | std::uint32_t{stored[3]};
-    if (value != expected)
+    if (check.size < CheckOffset + CheckSize)
+        throw Unusable("it is truncated");
+    if (check.computed != check.stored)
         throw Unusable("it is damaged or truncated (its check does not match)");
 }
 

@@ -3,9 +3,11 @@
 // damaged one, and how suggestions are ranked.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace horavela {
 
@@ -75,5 +77,48 @@ private:
     std::size_t pendingSize_ = 0;
     std::uint64_t length_ = 0;
 };
+
+// A whole file's check, and the check it holds.
+struct FileCheck {
+    bool readFailed = false;
+    std::uint64_t size = 0;
+    std::uint32_t computed = 0; // over every byte, the check bytes read as zero
+    std::uint32_t stored = 0;   // the check bytes as the file holds them
+};
+
+// Reads the file in pieces with `read(buffer, capacity)`, which returns the
+// bytes read, 0 at the end, or a negative count when reading fails.
+template <typename Read> FileCheck checkFile(Read read) {
+    FileCheck check;
+    DatabaseHash hash;
+    std::vector<unsigned char> buffer(1 << 20);
+    for (;;) {
+        const auto count = read(buffer.data(), buffer.size());
+        if (count < 0) {
+            check.readFailed = true;
+            return check;
+        }
+        if (count == 0)
+            break;
+        const auto size = static_cast<std::size_t>(count);
+        for (std::size_t at = CheckOffset; at < CheckOffset + CheckSize; ++at) {
+            if (at < check.size || at >= check.size + size)
+                continue;
+            unsigned char& byte = buffer[at - check.size];
+            check.stored |= std::uint32_t{byte} << (8 * (CheckOffset + CheckSize - 1 - at));
+            byte = 0;
+        }
+        hash.add(buffer.data(), size);
+        check.size += size;
+    }
+    check.computed = hash.value();
+    return check;
+}
+
+// The check as the file holds it, most significant byte first.
+inline std::array<unsigned char, CheckSize> checkBytes(std::uint32_t check) {
+    return {static_cast<unsigned char>(check >> 24), static_cast<unsigned char>(check >> 16),
+            static_cast<unsigned char>(check >> 8), static_cast<unsigned char>(check)};
+}
 
 } // namespace horavela
