@@ -11,7 +11,6 @@ project=$(cd "$(dirname "$0")/.." && pwd)
 cd "$project"
 linux=$(realpath -m "${1:-build}")
 out="$project/build-windows"
-toolchain="$project/cmake/mingw-w64.cmake"
 
 qt=$(scripts/windows-qt.sh | tail -n 1)
 if [[ ! -f "$linux/CMakeCache.txt" ]]; then
@@ -20,14 +19,7 @@ if [[ ! -f "$linux/CMakeCache.txt" ]]; then
 fi
 cmake --build "$linux" --target horavela_render_icon horavela_build_places >&2
 
-# GoogleTest from Debian's sources, built once with the same compiler.
-if [[ ! -f "$out/googletest/CMakeCache.txt" ]]; then
-    cmake -S /usr/src/googletest -B "$out/googletest" -G Ninja --toolchain "$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
-        -DCMAKE_INSTALL_PREFIX="$out/googletest-install" >&2
-fi
-cmake --build "$out/googletest" >&2
-cmake --install "$out/googletest" >/dev/null
+gtest_dir=$(scripts/windows-googletest.sh)
 
 # Qt's own toolchain file loads ours and lets CMake find Qt for Windows.
 cmake -S . -B "$out/program" -G Ninja \
@@ -36,7 +28,7 @@ cmake -S . -B "$out/program" -G Ninja \
     -DHORAVELA_HOST_TOOLS="$linux" \
     -DHORAVELA_SQLITE_INCLUDE_DIR="$qt/sqlite" \
     -DHORAVELA_SQLITE_DLL="$qt/sqlite/sqlite3.dll" \
-    -DGTest_DIR="$out/googletest-install/lib/cmake/GTest" \
+    -DGTest_DIR="$gtest_dir" \
     -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64 \
     -DCPACK_PACKAGE_DIRECTORY="$out/installer" >&2
 cmake --build "$out/program" >&2

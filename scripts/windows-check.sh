@@ -67,16 +67,9 @@ else
 fi
 
 echo "== 2. The calculation's tests, built for Windows, under Wine"
-# GoogleTest from Debian's sources, built once with the same compiler.
-if [[ ! -f "$out/googletest/CMakeCache.txt" ]]; then
-    cmake -S /usr/src/googletest -B "$out/googletest" -G Ninja --toolchain "$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF \
-        -DCMAKE_INSTALL_PREFIX="$out/googletest-install"
-fi
-cmake --build "$out/googletest"
-cmake --install "$out/googletest" >/dev/null
+gtest_dir=$(scripts/windows-googletest.sh)
 cmake -S . -B "$out/calc" -G Ninja --toolchain "$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DHORAVELA_CALC_ONLY=ON -DGTest_DIR="$out/googletest-install/lib/cmake/GTest"
+    -DHORAVELA_CALC_ONLY=ON -DGTest_DIR="$gtest_dir"
 built=yes
 cmake --build "$out/calc" || built=no
 if [[ "$built" == no ]]; then
