@@ -32,7 +32,7 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmAbout>()) {
-    setPointSize(this, TextPoints);
+    setFormFont(this);
     QPalette blackText = palette();
     blackText.setColor(QPalette::WindowText, Qt::black);
     setPalette(blackText);

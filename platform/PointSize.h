@@ -16,4 +16,20 @@ inline void setPointSize(QWidget* widget, double points) {
     widget->setFont(font);
 }
 
+// The windows are laid out in Verdana. Where it is missing, fontconfig would
+// pick a stand-in by the desktop's language (Lohit Tamil's Latin letters on a
+// Tamil desktop), taller and cut off by the labels; DejaVu Sans, which the
+// layouts were measured with, stands in whatever the language. Where Verdana
+// exists this changes nothing, and other scripts still come from fonts of
+// their own.
+inline void standInForVerdana() {
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+}
+
+// A window's font, which its controls take unless they set their own.
+inline void setFormFont(QWidget* form) {
+    standInForVerdana();
+    setPointSize(form, TextPoints);
+}
+
 } // namespace horavela

@@ -6,6 +6,7 @@
 // Like Horavela with its start-up log on, each says on standard error when its
 // window is on screen, and runs until it is stopped.
 #include "FirstOnScreen.h"
+#include "PointSize.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
     client->setFixedSize(ClientWidth, ClientHeight);
     window.setCentralWidget(client);
 #ifdef HORAVELA_BENCH_MAIN_FONTS
+    horavela::standInForVerdana();
     addLine(client, 8, 8.25, false);
     addLine(client, 32, 8.25, true);
     addLine(client, 56, 11.25, true);

@@ -4,15 +4,31 @@
 
 #include "Gazetteer.h"
 
+#include <QTimeZone>
 #include <algorithm>
 #include <iterator>
+#include <map>
 #include <utility>
 
 namespace horavela {
 
 class FakeGazetteer : public Gazetteer {
 public:
-    explicit FakeGazetteer(std::vector<GazetteerPlace> places) : places_(std::move(places)) {}
+    // As the database does, each place's zone goes by a name the system
+    // knows (lists of places leave systemZoneId empty): Windows knows these
+    // only by their older names.
+    explicit FakeGazetteer(std::vector<GazetteerPlace> places) : places_(std::move(places)) {
+        const std::map<QByteArray, QByteArray> olderNames{
+            {"Asia/Kolkata", "Asia/Calcutta"},
+            {"America/Argentina/Buenos_Aires", "America/Buenos_Aires"}};
+        for (GazetteerPlace& place : places_) {
+            const auto older = olderNames.find(place.zoneId);
+            place.systemZoneId = older == olderNames.end() ||
+                                         QTimeZone::isTimeZoneIdAvailable(place.zoneId)
+                                     ? place.zoneId
+                                     : older->second;
+        }
+    }
 
     // False answers as a missing or damaged database does.
     bool usable = true;

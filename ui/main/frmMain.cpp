@@ -58,7 +58,7 @@ frmMain::frmMain(QWidget* parent)
                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmMain>()) {
     // Set before the controls exist, so it does not have to be passed down to each of them.
-    setPointSize(this, TextPoints);
+    setFormFont(this);
     ui_->setupUi(this);
     setWindowTitle(QString::fromLatin1(ProgramCaption));
     applyLook();

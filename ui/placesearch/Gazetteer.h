@@ -23,6 +23,9 @@ struct GazetteerPlace {
     double latitude = 0;  // degrees, north positive
     double longitude = 0; // degrees, east positive
     qint64 population = 0;
+    // The same zone by a name the system's time-zone data knows, which is
+    // older on Windows (Asia/Calcutta); empty where it knows none.
+    QByteArray systemZoneId;
 };
 
 class Gazetteer {

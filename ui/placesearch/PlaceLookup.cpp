@@ -25,7 +25,7 @@ FoundPlace foundPlace(GazetteerPlace place, const ZoneMoment& moment) {
                longitude.hemisphere == 'E',
                {},
                {}};
-    if (const std::optional<ZonePair> zone = zonePairAt(place.zoneId, moment)) {
+    if (const std::optional<ZonePair> zone = zonePairAt(place.systemZoneId, moment)) {
         form.ZoneHours = std::to_string(zone->hours);
         form.ZoneMinutes = std::to_string(zone->minutes);
     }

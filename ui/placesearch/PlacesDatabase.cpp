@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QTimeZone>
 #include <QUrl>
@@ -57,19 +58,28 @@ void checkWhole(const QString& path) {
 }
 
 // The zone by a name the system knows: Qt on Windows knows some zones only by
-// their older names (Asia/Calcutta for Asia/Kolkata), as Windows' own list does.
-QByteArray knownZone(const QByteArray& zone, const QByteArray& aliases) {
+// their older names (Asia/Calcutta for Asia/Kolkata), as Windows' own list
+// does. Where it knows none of them (Africa/Asmara, whose older name tzdata
+// links elsewhere), a country with one zone gives that zone. Empty where
+// nothing fits.
+QByteArray knownZone(const QByteArray& zone, const QByteArray& aliases,
+                     const QByteArray& countryCode) {
     static std::map<QByteArray, QByteArray> known;
     const auto found = known.find(zone);
     if (found != known.end())
         return found->second;
-    QByteArray name = zone;
-    if (!QTimeZone::isTimeZoneIdAvailable(zone))
-        for (const QByteArray& alias : aliases.split(' '))
-            if (!alias.isEmpty() && QTimeZone::isTimeZoneIdAvailable(alias)) {
-                name = alias;
-                break;
-            }
+    QByteArray name;
+    for (const QByteArray& candidate : (zone + ' ' + aliases).split(' '))
+        if (!candidate.isEmpty() && QTimeZone::isTimeZoneIdAvailable(candidate)) {
+            name = candidate;
+            break;
+        }
+    if (name.isEmpty()) {
+        const QList<QByteArray> countryZones = QTimeZone::availableTimeZoneIds(
+            QLocale::codeToTerritory(QString::fromLatin1(countryCode)));
+        if (countryZones.size() == 1)
+            name = countryZones.front();
+    }
     return known[zone] = name;
 }
 
@@ -280,8 +290,10 @@ private:
         place.name = text(sql_, place_, 0);
         place.state = text(sql_, place_, 1);
         place.country = text(sql_, place_, 2);
-        place.zoneId = knownZone(QByteArray::fromStdString(bytes(sql_, place_, 3)),
-                                 QByteArray::fromStdString(bytes(sql_, place_, 9)));
+        place.zoneId = QByteArray::fromStdString(bytes(sql_, place_, 3));
+        place.systemZoneId = knownZone(place.zoneId,
+                                       QByteArray::fromStdString(bytes(sql_, place_, 9)),
+                                       QByteArray::fromStdString(bytes(sql_, place_, 7)));
         place.latitude = static_cast<double>(sql_.column_int64(place_, 4)) / 1e5;
         place.longitude = static_cast<double>(sql_.column_int64(place_, 5)) / 1e5;
         place.population = sql_.column_int64(place_, 6);

@@ -46,12 +46,12 @@ std::vector<ZonePeriod> zonePeriods(const QByteArray& ianaId, int year) {
     return periods;
 }
 
-QString zoneText(const QByteArray& ianaId, const ZoneMoment& moment) {
-    const QString name = QString::fromUtf8(ianaId);
-    const std::optional<ZonePair> now = zonePairAt(ianaId, moment);
+QString zoneText(const QByteArray& zoneName, const QByteArray& systemId, const ZoneMoment& moment) {
+    const QString name = QString::fromUtf8(zoneName);
+    const std::optional<ZonePair> now = zonePairAt(systemId, moment);
     if (!now)
         return name + QStringLiteral(": not in this system's time-zone data");
-    const std::vector<ZonePeriod> periods = zonePeriods(ianaId, moment.year);
+    const std::vector<ZonePeriod> periods = zonePeriods(systemId, moment.year);
     if (periods.size() <= 1)
         return name + QStringLiteral(": ") + pairText(*now);
     QStringList year;

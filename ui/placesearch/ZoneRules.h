@@ -37,9 +37,10 @@ std::optional<ZonePair> zonePairAt(const QByteArray& ianaId, const ZoneMoment& m
 // daylight time below standard time).
 std::vector<ZonePeriod> zonePeriods(const QByteArray& ianaId, int year);
 
+// The zone named `name`, read from the system's data under `systemId`:
 // "Asia/Kolkata: -5 -30", or, where the offset changes in the year,
 // "America/New_York: 4 0 on 15 July 2026 (in 2026: 5 0, 4 0 from 8 March,
 // 5 0 from 1 November)".
-QString zoneText(const QByteArray& ianaId, const ZoneMoment& moment);
+QString zoneText(const QByteArray& name, const QByteArray& systemId, const ZoneMoment& moment);
 
 } // namespace horavela

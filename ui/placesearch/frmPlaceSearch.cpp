@@ -26,7 +26,7 @@ frmPlaceSearch::frmPlaceSearch(const PlaceQuery& query, std::vector<FoundPlace> 
                                const ZoneMoment& moment, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::frmPlaceSearch>()), query_(query),
       places_(std::move(places)) {
-    setPointSize(this, TextPoints);
+    setFormFont(this);
     ui_->setupUi(this);
     setWindowTitle(QString::fromLatin1(ProgramCaption));
     setModal(true);
@@ -54,7 +54,7 @@ void frmPlaceSearch::Form_Load(const ZoneMoment& moment) {
         const QString latitude = QString::fromStdString(text(latitudeForm(place.found.latitude)));
         const QString longitude =
             QString::fromStdString(text(longitudeForm(place.found.longitude)));
-        const QString zone = zoneText(place.found.zoneId, moment);
+        const QString zone = zoneText(place.found.zoneId, place.found.systemZoneId, moment);
         const QString texts[] = {names, latitude, longitude, zone};
         int column = 0;
         for (const QString& text : texts)

@@ -33,7 +33,7 @@ frmDisplay::frmDisplay(QWidget* inputWindow)
     : WebLinkWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmDisplay>()), inputWindow_(inputWindow) {
-    setPointSize(this, TextPoints);
+    setFormFont(this);
     ui_->setupUi(this);
     setWindowTitle(QString::fromLatin1(ProgramCaption));
     applyLook();

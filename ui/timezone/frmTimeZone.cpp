@@ -16,7 +16,7 @@ frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* pa
       ui_(std::make_unique<Ui::frmTimeZone>()), zoneHour_(zoneHour), zoneMinute_(zoneMinute) {
     ui_->setupUi(this);
     setWindowTitle(QString::fromLatin1(ProgramCaption));
-    setPointSize(this, TextPoints);
+    setFormFont(this);
     setFixedSize(size());
     // The list lies on the button face of the running system, in black.
     QPalette listLook = ui_->lstTimeZone->palette();

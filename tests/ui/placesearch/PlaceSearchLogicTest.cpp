@@ -127,7 +127,7 @@ TEST(ZoneRules, GivesTheOffsetInForceAndEveryOffsetOfTheYear) {
          "Nowhere/Nothing: not in this system's time-zone data"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(zoneText(row.zone, row.moment).toStdString(), row.expected)
+        EXPECT_EQ(zoneText(row.zone, row.zone, row.moment).toStdString(), row.expected)
             << row.zone << " " << row.moment.date.toString().toStdString();
 }
 
@@ -234,7 +234,7 @@ TEST_F(PlacesDatabaseTest, EveryZoneFoundIsKnownToTheSystem) {
                              "Buenos Aires", "Indianapolis", "Asmara"}) {
         const auto found = database_->find({QString::fromUtf8(city), u"-"_qs, u"-"_qs}, 1);
         ASSERT_TRUE(found && !found->empty()) << city;
-        EXPECT_TRUE(QTimeZone(found->front().zoneId).isValid())
+        EXPECT_TRUE(QTimeZone(found->front().systemZoneId).isValid())
             << city << ": " << found->front().zoneId.toStdString();
     }
 }
@@ -459,7 +459,7 @@ TEST_F(DamagedDatabaseTest, AWholeCopyIsRead) {
 TEST(PlaceLookup, GivesTheMainWindowsFormOfEachPlace) {
     const GazetteerPlace newYork{
         1,        u"New York"_qs, u"New York"_qs, u"United States"_qs, "America/New_York",
-        40.71427, -74.00597,      8'804'190};
+        40.71427, -74.00597,      8'804'190,         "America/New_York"};
     const GazetteerPlace sydney{2,
                                 u"Sydney"_qs,
                                 u"New South Wales"_qs,
@@ -467,7 +467,8 @@ TEST(PlaceLookup, GivesTheMainWindowsFormOfEachPlace) {
                                 "Australia/Sydney",
                                 -33.86785,
                                 151.20732,
-                                4'627'345};
+                                4'627'345,
+                                "Australia/Sydney"};
     struct Row {
         GazetteerPlace place;
         QDate date;
