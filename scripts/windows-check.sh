@@ -5,7 +5,10 @@
 #     of its Linux compile command;
 #  2. the calculation and its tests, cross-built with MinGW-w64, pass under Wine;
 #  3. a fixed set of randomized whole checks gives byte-identical output on
-#     Linux and on Windows.
+#     Linux and on Windows;
+#  4. where scripts/windows-qt.sh has built Qt for Windows, the real program:
+#     its installer installed, run, tested and uninstalled under Wine
+#     (scripts/windows-installer-check.sh).
 # Every step runs even when an earlier one fails; the script fails when any does.
 # Run it after scripts/test.sh, which leaves the Linux build in build/.
 # Usage: scripts/windows-check.sh [LINUX_BUILD_FOLDER]
@@ -101,6 +104,13 @@ else
         diff "$out/checks-linux.txt" "$out/checks-windows.txt" | head -n 20 >&2 || true
         failures+=("different results")
     fi
+fi
+
+echo "== 4. The Windows program from its installer, under Wine"
+if ! scripts/windows-qt.sh --if-built >/dev/null; then
+    echo "skipped: there is no Qt for Windows (scripts/windows-qt.sh builds it)"
+elif ! scripts/windows-installer-check.sh "$linux"; then
+    failures+=("installer")
 fi
 
 if [[ ${#failures[@]} -ne 0 ]]; then

@@ -37,11 +37,6 @@ trap '"$wineserver" -k 2>/dev/null || true' EXIT
 run_windows() {
     timeout "$wine_timeout" "$wine" "$@" </dev/null
 }
-# Wine has no Verdana; without a stand-in it takes a tall font that hides the
-# text of the boxes. DejaVu Sans is the one the layouts were measured with.
-run_windows reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /t REG_SZ \
-    /d 'DejaVu Sans' /f >/dev/null
-
 failures=()
 folder="$WINEPREFIX/drive_c/Program Files/Horavela"
 program='C:\Program Files\Horavela\bin\horavela.exe'
@@ -103,8 +98,11 @@ done
 export WINEPATH
 WINEPATH=$(printf 'Z:%s;' "${dll_folders[@]}")
 export QT_PLUGIN_PATH="Z:$qt/plugins"
-# Wine does not hand QT_ variables on to its programs; its registry does.
+# Wine does not hand QT_ variables on to its programs; its registry does. The
+# offscreen platform reads fonts from one folder, as it does on Windows.
 run_windows reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /t REG_SZ /d offscreen /f >/dev/null
+run_windows reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /t REG_SZ \
+    /d 'Z:\usr\share\fonts\truetype\dejavu' /f >/dev/null
 if ctest --test-dir "$out/program" --output-on-failure -E '^(SmokeTest|SingleInstanceTest)$' \
     >"$out/tests.log" 2>&1; then
     tail -n 3 "$out/tests.log"
@@ -114,7 +112,9 @@ else
     failures+=("tests")
 fi
 
-run_windows reg delete 'HKCU\Environment' /v QT_QPA_PLATFORM /f >/dev/null
+for variable in QT_QPA_PLATFORM QT_QPA_FONTDIR; do
+    run_windows reg delete 'HKCU\Environment' /v "$variable" /f >/dev/null
+done
 
 echo "== 4. Every window, against the Linux pictures"
 rm -rf "$out/pictures"
