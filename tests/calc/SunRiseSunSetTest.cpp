@@ -111,6 +111,9 @@ TEST(SunRiseSunSet, KnownPlacesAndDatesGiveTheirTimesToTheMinute) {
          32,
          12,
          42},
+        // Only 13 hours ahead is taken as 11 behind; 14 ahead is itself.
+        {"Kiritimati, 14 hours ahead", 2024, 3, 20, {1, 52, false, 157, 24, false}, "-14", "0", 6,
+         34, 18, 40},
     };
     for (const Case& c : cases) {
         CalculationState fromTexts;

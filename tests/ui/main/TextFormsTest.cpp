@@ -82,6 +82,9 @@ void TextFormsTest::chosenDateHasTheMonthNameAndNoBlankAfterTheComma_data() {
                               << "December 5,2024";
     QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << 3
                             << QString::fromUtf8("März 5,2024");
+    // The month alone, not as it reads inside a date ("marca").
+    QTest::newRow("Polish") << QLocale(QLocale::Polish, QLocale::Poland) << 3
+                            << QString::fromUtf8("marzec 5,2024");
 }
 
 void TextFormsTest::chosenDateHasTheMonthNameAndNoBlankAfterTheComma() {
