@@ -90,6 +90,14 @@ void formChosenDateTime(CalculationState& state) {
                            std::chrono::minutes{*minute} + std::chrono::seconds{*second};
 }
 
+Stretch stretchHolding(DateTime moment, DateTime sunRise, DateTime sunSet) {
+    if (moment < sunRise)
+        return Stretch::NightBefore;
+    if (moment > sunSet)
+        return Stretch::NightAfter;
+    return Stretch::Day;
+}
+
 void ComputeRahukalPeriod(CalculationState& state) {
     state.PartFlags.fill(false);
     if (!state.ChosenDateTime || !state.InputDaySunRise || !state.InputDaySunSet ||
@@ -106,12 +114,17 @@ void ComputeRahukalPeriod(CalculationState& state) {
 
     DateTime stretchStart = sunRise;
     DateTime stretchEnd = sunSet;
-    if (chosen < sunRise) {
+    switch (stretchHolding(chosen, sunRise, sunSet)) {
+    case Stretch::NightBefore:
         stretchStart = *state.PreviousDaySunSet;
         stretchEnd = sunRise;
-    } else if (chosen > sunSet) {
+        break;
+    case Stretch::NightAfter:
         stretchStart = sunSet;
         stretchEnd = *state.NextDaySunRise;
+        break;
+    case Stretch::Day:
+        break;
     }
 
     state.PartLength =

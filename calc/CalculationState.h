@@ -50,6 +50,11 @@ std::optional<std::chrono::year_month_day> chosenDate(const CalculationState& st
 // name together, or unsets it when they name none (an hour of 24, a minute of 60, a 30 February).
 void formChosenDateTime(CalculationState& state);
 
+// The stretch of daylight or darkness that holds a moment of the chosen day:
+// its daylight, the night that ends at its sunrise, or the night that begins at its sunset.
+enum class Stretch { Day, NightBefore, NightAfter };
+Stretch stretchHolding(DateTime moment, DateTime sunRise, DateTime sunSet);
+
 // Chooses the stretch that holds ChosenDateTime, cuts it into eighths and writes DayOfWeek,
 // PartLength, ElapsedSeconds, PartFlags, RahukalResult, RahukalStart and RahukalEnd.
 // When ChosenDateTime or one of the four sun times it needs is unset, every one of those

@@ -97,4 +97,19 @@ QString periodText(const QLocale& locale, const std::optional<DateTime>& start,
     return dateTimeText(locale, start) + QStringLiteral(" to ") + dateTimeText(locale, end);
 }
 
+QString periodCaption(std::optional<Stretch> stretch) {
+    const QString caption = QStringLiteral("Rahukal Period");
+    if (!stretch)
+        return caption;
+    switch (*stretch) {
+    case Stretch::Day:
+        return caption + QStringLiteral(" (day)");
+    case Stretch::NightBefore:
+        return caption + QStringLiteral(" (night before)");
+    case Stretch::NightAfter:
+        return caption + QStringLiteral(" (night after)");
+    }
+    return caption;
+}
+
 } // namespace horavela

@@ -22,6 +22,10 @@ QString dateTimeText(const QLocale& locale, const std::optional<DateTime>& time)
 QString periodText(const QLocale& locale, const std::optional<DateTime>& start,
                    const std::optional<DateTime>& end);
 
+// "Rahukal Period (day)", "(night before)" or "(night after)": which stretch
+// the period belongs to; the bare caption where there is none.
+QString periodCaption(std::optional<Stretch> stretch);
+
 // The locale's short date format with the year always in four digits.
 QString shortDateFormat(const QLocale& locale);
 

@@ -221,6 +221,12 @@ void frmMain::showResult() {
     texts.rahukalResult = QString::fromStdString(state_.RahukalResult);
     texts.showNote = state_.RahukalResult == InRahukalText;
     texts.rahukalPeriod = periodText(locale, state_.RahukalStart, state_.RahukalEnd);
+    if (state_.RahukalStart && state_.ChosenDateTime && state_.InputDaySunRise &&
+        state_.InputDaySunSet)
+        texts.periodCaption = periodCaption(stretchHolding(
+            *state_.ChosenDateTime, *state_.InputDaySunRise, *state_.InputDaySunSet));
+    else
+        texts.periodCaption = periodCaption(std::nullopt);
 
     frmDisplay& display = resultWindow();
     display.writeResult(texts);

@@ -26,6 +26,13 @@ constexpr double NotePoints = 9;
 constexpr double SmallestDatePoints = 7;
 // Keeps a long date from running into the chosen time's column.
 constexpr int ColumnGap = 8;
+// The period's row: between the verdict and the note, inside the group's margins.
+constexpr int PeriodRowLeft = 8;
+constexpr int PeriodRowTop = 88;
+constexpr int PeriodRowHeight = 16;
+constexpr int PeriodCaptionGap = 8;
+// A long period in a wordy locale is set smaller, but not below this.
+constexpr double SmallestPeriodPoints = 6.5;
 
 } // namespace
 
@@ -87,13 +94,55 @@ void frmDisplay::writeResult(const ResultTexts& texts) {
     ui_->lblRahukalResult->setText(texts.rahukalResult);
     shrinkTextToFit(*ui_->lblRahukalResult, VerdictPoints);
     ui_->lblShow->setVisible(texts.showNote);
-    // The note belongs to the verdict, so it is read with it; Back, which has
-    // the focus when the window opens, carries both, so moving onto it repeats them.
-    const QString note = texts.showNote ? ui_->lblShow->text() : QString();
-    ui_->lblRahukalResult->setAccessibleDescription(note);
-    ui_->cmdOK->setAccessibleDescription(note.isEmpty() ? texts.rahukalResult
-                                                        : texts.rahukalResult + u' ' + note);
+    ui_->Label4->setText(texts.periodCaption);
     ui_->lblRahukalPeriod->setText(texts.rahukalPeriod);
+    fitPeriodRow();
+    // The note and the period belong to the verdict, so they are read with it;
+    // Back, which has the focus when the window opens, carries them all, so
+    // moving onto it repeats them.
+    const QString period = texts.periodCaption + QStringLiteral(": ") + texts.rahukalPeriod;
+    const QString note = texts.showNote ? ui_->lblShow->text() : QString();
+    const QString description = note.isEmpty() ? period : note + u' ' + period;
+    ui_->lblRahukalResult->setAccessibleDescription(description);
+    ui_->cmdOK->setAccessibleDescription(texts.rahukalResult + u' ' + description);
+    ui_->lblRahukalPeriod->setAccessibleName(period);
+}
+
+// The caption and the period share one row, the period right after its
+// caption, both at the verdict's size where they fit and smaller together
+// where a locale's dates are long or its glyphs tall; the row is centred.
+void frmDisplay::fitPeriodRow() {
+    QLabel& caption = *ui_->Label4;
+    QLabel& period = *ui_->lblRahukalPeriod;
+    const int room = ui_->Frame3->width() - 2 * PeriodRowLeft;
+    QFont font = caption.font();
+    double points = VerdictPoints;
+    int captionWidth = 0;
+    int periodWidth = 0;
+    for (;; points -= 0.25) {
+        font.setPointSizeF(points);
+        const QFontMetrics metrics(font);
+        captionWidth = metrics.horizontalAdvance(caption.text());
+        periodWidth = metrics.horizontalAdvance(period.text());
+        // A label centres its line, so the ink lies about the line's middle.
+        const auto inkInside = [&](const QString& text) {
+            const QRect ink = metrics.tightBoundingRect(text);
+            const int baseline = (PeriodRowHeight - metrics.height()) / 2 + metrics.ascent();
+            return baseline + ink.top() >= 0 && baseline + ink.bottom() < PeriodRowHeight;
+        };
+        if (points <= SmallestPeriodPoints ||
+            (captionWidth + PeriodCaptionGap + periodWidth <= room &&
+             inkInside(caption.text()) && inkInside(period.text())))
+            break;
+    }
+    caption.setFont(font);
+    period.setFont(font);
+    const int used = std::min(room, captionWidth + PeriodCaptionGap + periodWidth);
+    const int left = PeriodRowLeft + (room - used) / 2;
+    caption.setGeometry(left, PeriodRowTop, captionWidth, PeriodRowHeight);
+    const int periodLeft = left + captionWidth + PeriodCaptionGap;
+    period.setGeometry(periodLeft, PeriodRowTop, PeriodRowLeft + room - periodLeft,
+                       PeriodRowHeight);
 }
 
 // Long month names need more than the designed width, and the glyphs of some

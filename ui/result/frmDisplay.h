@@ -25,6 +25,7 @@ struct ResultTexts {
     // Sunrise and sunset of the day before, of the chosen day and of the day after.
     std::array<QString, 6> sunTimes;
     QString rahukalPeriod;
+    QString periodCaption = QStringLiteral("Rahukal Period"); // with the stretch it belongs to
 };
 
 class frmDisplay : public WebLinkWindow {
@@ -56,6 +57,7 @@ private:
     void applyLook();
     void connectControls();
     void fitChosenDate();
+    void fitPeriodRow();
     void Form_Unload();
 
     std::unique_ptr<Ui::frmDisplay> ui_;

@@ -293,15 +293,23 @@ void KeyboardAccessTest::resultWindowAnnouncesItsVerdict_data() {
     QTest::addColumn<int>("hour");
     QTest::addColumn<QString>("verdict");
     QTest::addColumn<bool>("withNote");
-    // At the equator on 20 March 2024 Rahu Kaal runs from 12:07:28 to 13:38:19.
-    addRow("in Rahu Kaal", 12, "The Chosen Time Period is in Rahu Kaal", true);
-    addRow("not in Rahu Kaal", 9, "The Chosen Time Period is not in Rahu Kaal", false);
+    QTest::addColumn<QString>("period");
+    // At the equator on 20 March 2024 Rahu Kaal runs from 12:07:28 to 13:38:19;
+    // in the nights around it, in their fifth eighths of 5348 s from 18:11.
+    const QString day = u"Rahukal Period (day): 3/20/2024 12:07:28 PM to 3/20/2024 1:38:19 PM"_qs;
+    addRow("in Rahu Kaal", 12, "The Chosen Time Period is in Rahu Kaal", true, day);
+    addRow("not in Rahu Kaal", 9, "The Chosen Time Period is not in Rahu Kaal", false, day);
+    addRow("the night before", 3, "The Chosen Time Period is not in Rahu Kaal", false,
+           u"Rahukal Period (night before): 3/20/2024 12:07:32 AM to 3/20/2024 1:36:39 AM"_qs);
+    addRow("the night after", 22, "The Chosen Time Period is not in Rahu Kaal", false,
+           u"Rahukal Period (night after): 3/21/2024 12:07:32 AM to 3/21/2024 1:36:39 AM"_qs);
 }
 
 void KeyboardAccessTest::resultWindowAnnouncesItsVerdict() {
     QFETCH(int, hour);
     QFETCH(QString, verdict);
     QFETCH(bool, withNote);
+    QFETCH(QString, period);
     if (!setAccessibilityListening(true))
         QSKIP("accessibility events cannot be switched on without Qt's private platform "
               "headers (Debian package qt6-base-private-dev)");
@@ -320,10 +328,11 @@ void KeyboardAccessTest::resultWindowAnnouncesItsVerdict() {
     QCOMPARE(announcements[0].object,
              static_cast<QObject*>(control<QLabel>(result, "lblRahukalResult")));
     QCOMPARE(announcements[0].name, verdict);
-    QCOMPARE(announcements[0].description, note);
+    const QString read = withNote ? note + u' ' + period : period;
+    QCOMPARE(announcements[0].description, read);
     const QString back =
         accessible(control<QPushButton>(result, "cmdOK"))->text(QAccessible::Description);
-    QCOMPARE(back, withNote ? verdict + u' ' + note : verdict);
+    QCOMPARE(back, verdict + u' ' + read);
 }
 
 // Only keys, each sent where the keyboard's input goes, from start-up to the

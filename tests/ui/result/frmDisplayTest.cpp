@@ -33,7 +33,9 @@ ResultTexts sampleTexts(bool inRahuKaal) {
                                      : QStringLiteral("The Chosen Time Period is not in Rahu Kaal");
     texts.showNote = inRahuKaal;
     texts.sunTimes = {"a1", "a2", "b1", "b2", "c1", "c2"};
-    texts.rahukalPeriod = QStringLiteral("start to end");
+    // The longest of English periods and captions.
+    texts.rahukalPeriod = QStringLiteral("12/31/2024 12:07:28 PM to 12/31/2024 12:38:19 PM");
+    texts.periodCaption = QStringLiteral("Rahukal Period (night before)");
     return texts;
 }
 
@@ -49,7 +51,7 @@ private slots:
     void clientAreaIsFixedBelowTheMenuBarAndCentred();
     void controlsFollowTheLayout();
     void opensWithTheNoteHiddenAndBackFocused();
-    void periodAndSunTimesAreNeverVisible();
+    void periodShowsAndSunTimesNeverDo();
     void verdictAndNotesAreNeverCutOff();
     void menuBarHoldsItsEntriesInOrder();
     void linksAndMenuEntriesOpenTheirAddresses_data();
@@ -111,7 +113,7 @@ void frmDisplayTest::controlsFollowTheLayout() {
     const char* const adviceText =
         "*Do all important and good tasks in the time before or after the Rahu Kal.";
     const QColor black(0, 0, 0), darkRed(192, 0, 0), red(255, 0, 0), white(255, 255, 255);
-    const LayoutFont link{8.25, BoldUnderlined}, bold{8.25, Bold}, large{9.75, Bold};
+    const LayoutFont link{8.25, BoldUnderlined}, bold{8.25, Bold}, period{9.75, Bold, 6.5};
     const LayoutFont verdict{9.75, Bold, 6}, note{9.0, Bold, 6}, advice{8.25, Bold, 6};
     const ControlLayout layout[] = {
         {"Frame2", fromTwips(0, 0, 8295, 615)},
@@ -136,8 +138,8 @@ void frmDisplayTest::controlsFollowTheLayout() {
         {"Label2", {}, {}, "Sun Set Time On"},
         {"Label8", {}, {}, "Sun Rise Time On"},
         {"Label7", {}, {}, "Sun Set Time On"},
-        {"Label4", {}, large, "Rahukal Period", black},
-        {"lblRahukalPeriod", {}, large, nullptr, black},
+        {"Label4", {}, period, "Rahukal Period (night before)", black},
+        {"lblRahukalPeriod", {}, period, nullptr, black},
     };
     const QStringList faults = layoutMismatches(window_, layout);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
@@ -159,14 +161,31 @@ void frmDisplayTest::opensWithTheNoteHiddenAndBackFocused() {
     }
 }
 
-void frmDisplayTest::periodAndSunTimesAreNeverVisible() {
+// The period shows in its own row between the verdict and the note; the sun
+// times stay out of sight.
+void frmDisplayTest::periodShowsAndSunTimesNeverDo() {
     for (QLabel* label : control<QWidget>("Frame1")->findChildren<QLabel*>()) {
         QVERIFY2(!label->text().isEmpty() || label->objectName().startsWith(u"lbl"),
                  qPrintable(label->objectName()));
         QVERIFY2(label->visibleRegion().isEmpty(),
                  qPrintable(label->objectName() + QStringLiteral(" can be seen in the window")));
     }
-    QCOMPARE(control<QWidget>("Frame1")->findChildren<QLabel*>().size(), 14);
+    QCOMPARE(control<QWidget>("Frame1")->findChildren<QLabel*>().size(), 12);
+    for (const bool inRahuKaal : {true, false}) {
+        window_->writeResult(sampleTexts(inRahuKaal));
+        for (const char* name : {"Label4", "lblRahukalPeriod"}) {
+            const QLabel* label = control<QLabel>(name);
+            QCOMPARE(label->parentWidget(), control<QWidget>("Frame3"));
+            QVERIFY2(label->visibleRegion() == QRegion(label->rect()),
+                     qPrintable(QLatin1String(name) + QStringLiteral(" is not wholly in view")));
+            for (const char* neighbour : {"lblRahukalResult", "lblShow", "Label9"})
+                QVERIFY2(!label->geometry().intersects(control<QLabel>(neighbour)->geometry()),
+                         qPrintable(QLatin1String(name) + QStringLiteral(" covers ") +
+                                    QLatin1String(neighbour)));
+        }
+        QVERIFY(control<QLabel>("Label4")->geometry().right() <
+                control<QLabel>("lblRahukalPeriod")->x());
+    }
 }
 
 // Measured by the label's own idea of the room its text needs.
