@@ -31,8 +31,11 @@ test_packages=(
     # events without a screen reader; the next four build and check the package
     # (cpack's library scan runs dpkg-shlibdeps, from dpkg-dev, and file).
     qt6-base-private-dev dpkg-dev file appstream desktop-file-utils
-    # Month names in Tamil and Hindi, so the result window's fit is measured on real glyphs.
-    fonts-lohit-taml fonts-lohit-deva
+    # The fonts of the Indian languages whose desktops the windows are checked
+    # in: fontconfig's stand-ins differ by language, and month names and
+    # times come in their scripts.
+    fonts-lohit-deva fonts-lohit-taml fonts-lohit-telu fonts-lohit-knda fonts-lohit-mlym
+    fonts-lohit-gujr fonts-lohit-guru fonts-lohit-beng-bengali
 )
 case "$purpose" in
 build) ;;
