@@ -35,8 +35,9 @@ void CheckSingleInstance(const QString& lockFilePath) {
         heldLock = std::move(lock);
         return;
     case LockOutcome::Unavailable:
-        qCWarning(lcStartup, "cannot make the lock %s; starting unchecked",
-                  qUtf8Printable(lockFilePath));
+        // The place may only have been busy; the log tells that from a broken one.
+        qCWarning(lcStartup, "cannot make the lock %s: %s; starting unchecked",
+                  qUtf8Printable(lockFilePath), qUtf8Printable(lock->whyUnavailable()));
         return;
     case LockOutcome::HeldElsewhere:
         qCInfo(lcStartup, "another copy holds the lock %s; this copy ends",

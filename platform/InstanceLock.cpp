@@ -1,6 +1,7 @@
 #include "InstanceLock.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,10 +11,13 @@
 #include <shlobj.h>
 #include <windows.h>
 #else
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #endif
 
@@ -23,9 +27,18 @@ namespace {
 
 const QString LockFileName = QStringLiteral("horavela.lock");
 
+std::function<void()>& afterLockingHook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
 } // namespace
 
 InstanceLock::InstanceLock(QString filePath) : path_(std::move(filePath)) {}
+
+void InstanceLock::setAfterLockingHook(std::function<void()> hook) {
+    afterLockingHook() = std::move(hook);
+}
 
 InstanceLock::~InstanceLock() {
     release();
@@ -61,14 +74,19 @@ LockOutcome InstanceLock::tryAcquire() {
         reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path_).utf16()),
         GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
         nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    if (file == INVALID_HANDLE_VALUE) {
+        problem_ = QStringLiteral("cannot open it (%1)").arg(qt_error_string(int(GetLastError())));
         return LockOutcome::Unavailable;
+    }
     OVERLAPPED where = lockedByte();
     if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &where)) {
         const DWORD error = GetLastError();
         CloseHandle(file);
-        return error == ERROR_LOCK_VIOLATION ? LockOutcome::HeldElsewhere
-                                             : LockOutcome::Unavailable;
+        if (error == ERROR_LOCK_VIOLATION)
+            return LockOutcome::HeldElsewhere;
+        problem_ =
+            QStringLiteral("the system does not lock it (%1)").arg(qt_error_string(int(error)));
+        return LockOutcome::Unavailable;
     }
     // The process id is only for people looking; the lock alone decides.
     const QByteArray pid = QByteArray::number(qulonglong{GetCurrentProcessId()}) + '\n';
@@ -118,10 +136,57 @@ QString InstanceLock::privateFilePath(const QString& parent, const QString& name
 
 namespace {
 
+// Never blocks: a FIFO or a device at the path opens at once, to be refused.
+constexpr int OpenFlags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
 // The process id is only for people looking; the lock alone decides.
 bool writeProcessId(int fd) {
     const QByteArray pid = QByteArray::number(qlonglong{getpid()}) + '\n';
     return ftruncate(fd, 0) == 0 && write(fd, pid.constData(), pid.size()) == pid.size();
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Only a plain file that this user alone can have written is the lock:
+// another user's file, one that others may write, a second name of some
+// other file or a FIFO is not, however it came into the folder.
+bool isOwnLockFile(const struct stat& file) {
+    return S_ISREG(file.st_mode) && file.st_uid == geteuid() && file.st_nlink == 1 &&
+           (file.st_mode & (S_IRUSR | S_IWUSR | S_IWGRP | S_IWOTH)) == (S_IRUSR | S_IWUSR);
+}
+
+// Copies that change what is in the folder do it one at a time, so that none
+// removes the file another has just made in place of the one it judged.
+bool holdFolder(int folder, const QDeadlineTimer& deadline) {
+    while (flock(folder, LOCK_EX | LOCK_NB) == -1) {
+        if (errno != EWOULDBLOCK || deadline.hasExpired())
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+// Removes what stands at `path` while it is still what was refused: the file
+// `refused` when it was opened, otherwise whatever is not a lock file.
+// Returns 0, or the error that kept it there.
+int removeRefused(const QByteArray& folder, const QByteArray& path, const struct stat* refused,
+                  const QDeadlineTimer& deadline) {
+    const int dir = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir == -1)
+        return errno;
+    int error = 0;
+    struct stat found {};
+    if (!holdFolder(dir, deadline))
+        error = errno;
+    else if (lstat(path.constData(), &found) == 0 &&
+             (refused ? sameFile(found, *refused) : !isOwnLockFile(found)) &&
+             (S_ISDIR(found.st_mode) ? rmdir(path.constData()) : unlink(path.constData())) == -1 &&
+             errno != ENOENT)
+        error = errno;
+    close(dir);
+    return error;
 }
 
 } // namespace
@@ -129,30 +194,77 @@ bool writeProcessId(int fd) {
 LockOutcome InstanceLock::tryAcquire() {
     if (handle_ != -1)
         return LockOutcome::Acquired;
+    problem_.clear();
     const QByteArray path = QFile::encodeName(path_);
-    // A copy that ends removes its file while it still holds the lock; one
-    // that opened the old file just before then finds it gone and tries anew.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const int fd = open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd == -1)
-            return LockOutcome::Unavailable;
-        if (flock(fd, LOCK_EX | LOCK_NB) == -1) {
-            const int error = errno;
-            close(fd);
-            return error == EWOULDBLOCK ? LockOutcome::HeldElsewhere : LockOutcome::Unavailable;
+    const QByteArray folder = QFile::encodeName(QFileInfo(path_).path());
+    const QDeadlineTimer deadline(ChangingFileLimitMs);
+    // A copy that ends removes its file while it still holds the lock, and a
+    // refused file is replaced: a copy that opened the old file finds it gone
+    // and tries anew, for as long as other copies keep coming and going.
+    QString trouble = QStringLiteral("the file kept being replaced");
+    for (int attempt = 0;; ++attempt) {
+        if (attempt > 0) {
+            if (deadline.hasExpired()) {
+                problem_ =
+                    QStringLiteral("gave up after %1 ms: %2").arg(ChangingFileLimitMs).arg(trouble);
+                return LockOutcome::Unavailable;
+            }
+            // Most changes are over at once; a slow one gets a little longer each time.
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(attempt - 1, 10)));
+        }
+        int fd = open(path.constData(), OpenFlags);
+        if (fd == -1 && errno == ENOENT) {
+            fd = open(path.constData(), OpenFlags | O_CREAT | O_EXCL, S_IRUSR | S_IWUSR);
+            if (fd == -1 && errno == EEXIST)
+                continue; // another copy made it just now
+            if (fd == -1) {
+                problem_ =
+                    QStringLiteral("its folder cannot hold it (%1)").arg(qt_error_string(errno));
+                return LockOutcome::Unavailable;
+            }
+            // Whatever the umask, or the next copy would refuse it.
+            fchmod(fd, S_IRUSR | S_IWUSR);
         }
         struct stat opened {};
-        struct stat named {};
-        if (fstat(fd, &opened) == 0 && stat(path.constData(), &named) == 0 &&
-            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino) {
-            // A file without the id locks just as well.
-            static_cast<void>(writeProcessId(fd));
-            handle_ = fd;
-            return LockOutcome::Acquired;
+        const struct stat* refused = nullptr;
+        if (fd == -1) {
+            // A link, a folder, a file this user may not write...; unless the
+            // path holds a lock file again by now, which is tried anew.
+            trouble = QStringLiteral("cannot open it (%1)").arg(qt_error_string(errno));
+        } else if (fstat(fd, &opened) == -1 || !isOwnLockFile(opened)) {
+            close(fd);
+            refused = &opened;
+            trouble = QStringLiteral("the file kept being replaced");
+        } else if (flock(fd, LOCK_EX | LOCK_NB) == -1) {
+            const int error = errno;
+            close(fd);
+            if (error == EWOULDBLOCK)
+                return LockOutcome::HeldElsewhere;
+            problem_ =
+                QStringLiteral("the system does not lock it (%1)").arg(qt_error_string(error));
+            return LockOutcome::Unavailable;
+        } else {
+            if (const auto& hook = afterLockingHook())
+                hook();
+            struct stat named {};
+            if (lstat(path.constData(), &named) == 0 && sameFile(opened, named)) {
+                // A file without the id locks just as well.
+                static_cast<void>(writeProcessId(fd));
+                handle_ = fd;
+                return LockOutcome::Acquired;
+            }
+            close(fd);
+            trouble = QStringLiteral("the file kept being replaced");
+            continue;
         }
-        close(fd);
+        // Not this program's lock file: the folder is this user's, so what
+        // stands there goes and a new file is made in its place.
+        if (const int error = removeRefused(folder, path, refused, deadline)) {
+            problem_ = QStringLiteral("what stands in its place cannot be removed (%1)")
+                           .arg(qt_error_string(error));
+            return LockOutcome::Unavailable;
+        }
     }
-    return LockOutcome::Unavailable;
 }
 
 void InstanceLock::release() {
@@ -178,14 +290,27 @@ QString InstanceLock::privateFilePath(const QString& parent, const QString& name
     const QByteArray path = QFile::encodeName(folder);
     if (mkdir(path.constData(), 0700) == -1 && errno != EEXIST)
         return {};
+    // Opened without following a link, so that what is checked is what is changed.
+    const int dir = open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir == -1)
+        return {};
     struct stat found {};
-    if (lstat(path.constData(), &found) == -1 || !S_ISDIR(found.st_mode) ||
-        found.st_uid != geteuid())
-        return {};
-    // Ours, but open to others (made by hand, or under an old umask): close it.
-    if ((found.st_mode & 077) != 0 && chmod(path.constData(), 0700) == -1)
-        return {};
-    return QDir(folder).filePath(LockFileName);
+    bool usable = fstat(dir, &found) == 0 && found.st_uid == geteuid();
+    // Ours, but open to others (made by hand, or under an old umask): anyone
+    // could have put a lock file of theirs in it, so it is closed and the
+    // file goes; the lock makes a new one. One copy at a time, so that none
+    // removes the file of a copy that came after the folder was closed.
+    if (usable && (found.st_mode & 077) != 0) {
+        usable = holdFolder(dir, QDeadlineTimer(ChangingFileLimitMs)) && fstat(dir, &found) == 0;
+        if (usable && (found.st_mode & 077) != 0) {
+            usable = fchmod(dir, 0700) == 0;
+            // What cannot be removed here, a folder say, the lock refuses in its turn.
+            if (usable)
+                unlinkat(dir, QFile::encodeName(LockFileName).constData(), 0);
+        }
+    }
+    close(dir);
+    return usable ? QDir(folder).filePath(LockFileName) : QString();
 }
 
 #endif

@@ -6,13 +6,14 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace horavela {
 
 enum class LockOutcome {
     Acquired,
     HeldElsewhere, // a living process holds it
-    Unavailable,   // the lock file cannot be made or locked, e.g. no write permission
+    Unavailable,   // no lock can be made there; whyUnavailable() says why
 };
 
 class InstanceLock {
@@ -22,10 +23,21 @@ public:
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // Never waits.
+    // Never waits for another copy. While the file keeps being replaced
+    // under it (copies starting and ending meanwhile) it tries again, for
+    // ChangingFileLimitMs at most.
     LockOutcome tryAcquire();
     // Lets the next copy in; also done by the system when this process ends.
     void release();
+    // Why the last tryAcquire gave Unavailable, for the start-up log.
+    QString whyUnavailable() const { return problem_; }
+
+    static constexpr int ChangingFileLimitMs = 2000;
+
+    // Runs between locking the file and checking that the path still names
+    // it, the moment when another copy's start or end can replace the file.
+    // Tests replace the file there; the program sets none.
+    static void setAfterLockingHook(std::function<void()> hook);
 
     // The lock file of this user's copies, whatever the environment and the
     // current folder; empty when the user has no private folder for it.
@@ -34,13 +46,16 @@ public:
     static QString perUserFolder();
 
     // "horavela.lock" in a folder named `name` under `parent`, made with
-    // mode 0700 when missing; empty when that folder is not this user's alone
-    // (another owner, a link, open to others) or cannot be made.
+    // mode 0700 when missing; empty when that folder is not this user's
+    // (another owner, a link) or cannot be made. A folder of this user's that
+    // others could write is closed to them, and the lock file in it, which
+    // anyone may have put there, is removed so that a new one is made.
     static QString privateFilePath(const QString& parent, const QString& name);
 
 private:
     QString path_;
     std::intptr_t handle_ = -1; // the open, locked file while held
+    QString problem_;
 };
 
 } // namespace horavela

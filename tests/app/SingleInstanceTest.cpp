@@ -7,14 +7,19 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <vector>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -28,6 +33,23 @@ constexpr QFileDevice::Permissions OthersAndGroup =
     QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
 const QString Refusal =
     QStringLiteral("message information Horavela: Application is already running");
+// A user who is not the one running the tests, for files and folders planted by others.
+constexpr int OtherUser = 65534;
+
+// What a file left at the lock's place is, besides its contents.
+enum class Left {
+    File,
+    ReadOnly,
+    WritableByOthers,
+    Fifo,
+    LinkToAFileElsewhere,
+    SecondNameOfAFileElsewhere,
+    OtherUsersFile,
+    OtherUsersLockedFile,
+};
+
+// What stands at the lock folder's place before the program looks.
+enum class Folder { Missing, OpenToAll, OpenToItsGroup, Link, OtherUsers };
 
 // A copy of the probe on the lock file given.
 class Copy : public ProgramCopy {
@@ -39,6 +61,14 @@ public:
 };
 
 } // namespace
+
+} // namespace horavela
+
+Q_DECLARE_METATYPE(horavela::Left)
+Q_DECLARE_METATYPE(horavela::Folder)
+Q_DECLARE_METATYPE(horavela::LockOutcome)
+
+namespace horavela {
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
@@ -53,7 +83,10 @@ private slots:
     void unusableLockFolderDoesNotKeepTheProgramFromStarting();
     void fileLeftBehindNeverBlocksAStart_data();
     void fileLeftBehindNeverBlocksAStart();
+    void lockFolderIsTrustedOnlyWhenItIsTheUsersAlone_data();
     void lockFolderIsTrustedOnlyWhenItIsTheUsersAlone();
+    void stalledStartKeepsTryingWhileCopiesComeAndGo_data();
+    void stalledStartKeepsTryingWhileCopiesComeAndGo();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -125,78 +158,267 @@ void SingleInstanceTest::copyThatEndedNormallyLeavesNoLock() {
 
 void SingleInstanceTest::unusableLockFolderDoesNotKeepTheProgramFromStarting_data() {
     QTest::addColumn<QString>("lockFile");
-    QTest::newRow("folder missing") << QStringLiteral("no-such-folder/horavela.lock");
-    QTest::newRow("no private folder found") << QString();
+    QTest::addColumn<QString>("inTheWay"); // a folder made first
+    QTest::addColumn<QString>("why");
+#ifdef Q_OS_UNIX
+    const QString noFolder = QStringLiteral("its folder cannot hold it");
+    const QString notRemovable = QStringLiteral("cannot be removed");
+#else
+    const QString noFolder = QStringLiteral("cannot open it");
+    const QString notRemovable = noFolder;
+#endif
+    QTest::newRow("folder missing")
+        << QStringLiteral("no-such-folder/horavela.lock") << QString() << noFolder;
+    QTest::newRow("no private folder found")
+        << QString() << QString() << QStringLiteral("no private folder");
+    QTest::newRow("a folder of files in the lock file's place")
+        << QStringLiteral("horavela.lock") << QStringLiteral("horavela.lock/kept") << notRemovable;
 }
 
 // Without a lock nobody can tell; the copy starts and says why on its log.
 void SingleInstanceTest::unusableLockFolderDoesNotKeepTheProgramFromStarting() {
     QFETCH(QString, lockFile);
+    QFETCH(QString, inTheWay);
+    QFETCH(QString, why);
     if (!lockFile.isEmpty())
         lockFile = dir_->filePath(lockFile);
+    if (!inTheWay.isEmpty())
+        QVERIFY(QDir(dir_->path()).mkpath(inTheWay));
     ProgramCopy copy(QStringLiteral(SINGLE_INSTANCE_PROBE), {lockFile}, {},
                      QProcess::MergedChannels);
     QVERIFY2(copy.waitForLineHolding(QStringLiteral("running")), qPrintable(copy.everything()));
     QVERIFY2(copy.everything().contains(QLatin1String("starting unchecked")),
              "a copy that runs without a lock did not say so");
+    QVERIFY2(copy.everything().contains(why), qPrintable(copy.everything()));
 }
 
 void SingleInstanceTest::fileLeftBehindNeverBlocksAStart_data() {
+    QTest::addColumn<Left>("left");
     QTest::addColumn<QByteArray>("contents");
-    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("empty") << Left::File << QByteArray();
     static constexpr char Garbled[] = "\x7f\xff\0 not a lock\n";
-    QTest::newRow("garbled") << QByteArray(Garbled, sizeof Garbled - 1);
+    QTest::newRow("garbled") << Left::File << QByteArray(Garbled, sizeof Garbled - 1);
     // A wrapper that writes its own id and then becomes the program leaves this.
     QTest::newRow("a living process's id")
-        << QByteArray::number(QCoreApplication::applicationPid()) + '\n';
-    QTest::newRow("the first process's id") << QByteArray("1\n");
+        << Left::File << QByteArray::number(QCoreApplication::applicationPid()) + '\n';
+    QTest::newRow("the first process's id") << Left::File << QByteArray("1\n");
+    // What others could leave while the folder was open to them, or the user by hand.
+    const QByteArray kept("not the program's\n");
+    QTest::newRow("read-only") << Left::ReadOnly << kept;
+    QTest::newRow("writable by others") << Left::WritableByOthers << kept;
+    QTest::newRow("a FIFO") << Left::Fifo << QByteArray();
+    QTest::newRow("a link to a file elsewhere") << Left::LinkToAFileElsewhere << kept;
+    QTest::newRow("a second name of a file elsewhere") << Left::SecondNameOfAFileElsewhere << kept;
+    QTest::newRow("another user's") << Left::OtherUsersFile << kept;
+    QTest::newRow("another user's, locked by them") << Left::OtherUsersLockedFile << kept;
 }
 
-// Only a held kernel lock refuses a start; what a file says does not.
+// Only a held kernel lock on the user's own file refuses a start; what a file
+// says does not, and a file that is not the user's own is replaced, never
+// locked or written.
 void SingleInstanceTest::fileLeftBehindNeverBlocksAStart() {
+    QFETCH(Left, left);
     QFETCH(QByteArray, contents);
-    QFile leftBehind(lockFile_);
-    QVERIFY(leftBehind.open(QIODevice::WriteOnly));
-    QCOMPARE(leftBehind.write(contents), contents.size());
-    leftBehind.close();
+    const QString elsewhere = dir_->filePath(QStringLiteral("elsewhere"));
+    const bool fileElsewhere =
+        left == Left::LinkToAFileElsewhere || left == Left::SecondNameOfAFileElsewhere;
+    if (left != Left::Fifo) {
+        QFile leftBehind(fileElsewhere ? elsewhere : lockFile_);
+        QVERIFY(leftBehind.open(QIODevice::WriteOnly));
+        QCOMPARE(leftBehind.write(contents), contents.size());
+    }
+#ifdef Q_OS_UNIX
+    const QByteArray path = QFile::encodeName(lockFile_);
+    int othersLock = -1;
+    const auto letGo = qScopeGuard([&othersLock] {
+        if (othersLock != -1)
+            close(othersLock);
+    });
+    switch (left) {
+    case Left::File:
+        break;
+    case Left::ReadOnly:
+        QCOMPARE(chmod(path.constData(), 0444), 0);
+        break;
+    case Left::WritableByOthers:
+        QCOMPARE(chmod(path.constData(), 0666), 0);
+        break;
+    case Left::Fifo:
+        QCOMPARE(mkfifo(path.constData(), 0600), 0);
+        break;
+    case Left::LinkToAFileElsewhere:
+        QVERIFY(QFile::link(elsewhere, lockFile_));
+        break;
+    case Left::SecondNameOfAFileElsewhere:
+        QCOMPARE(link(QFile::encodeName(elsewhere).constData(), path.constData()), 0);
+        break;
+    case Left::OtherUsersFile:
+    case Left::OtherUsersLockedFile:
+        // Giving a file away takes root.
+        if (geteuid() != 0)
+            QSKIP("planting a file owned by another user needs root");
+        QCOMPARE(chown(path.constData(), OtherUser, OtherUser), 0);
+        if (left == Left::OtherUsersLockedFile) {
+            othersLock = open(path.constData(), O_RDONLY | O_CLOEXEC);
+            QVERIFY(othersLock != -1 && flock(othersLock, LOCK_EX | LOCK_NB) == 0);
+        }
+        break;
+    }
+#else
+    if (left != Left::File)
+        QSKIP("files of other kinds and owners are planted only where files have a POSIX owner");
+#endif
 
     Copy first(lockFile_);
     QCOMPARE(first.firstLine(), QStringLiteral("running"));
     Copy second(lockFile_);
     QVERIFY2(second.firstLine() == Refusal, "the copy that took over the file holds no lock");
+
+    const QFileInfo lock(lockFile_);
+    QVERIFY2(lock.isFile() && !lock.isSymLink(), "the lock in use is not a plain file");
+    QVERIFY2(lock.ownerId() == QFileInfo(dir_->path()).ownerId(),
+             "the lock in use is another user's file");
+    QVERIFY2(!(lock.permissions() & (QFileDevice::WriteGroup | QFileDevice::WriteOther)),
+             "the lock in use may be written by others");
+    if (fileElsewhere) {
+        QFile kept(elsewhere);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QVERIFY2(kept.readAll() == contents, "the lock wrote into a file outside its folder");
+    }
 }
 
+void SingleInstanceTest::lockFolderIsTrustedOnlyWhenItIsTheUsersAlone_data() {
+    QTest::addColumn<Folder>("folder");
+    QTest::addColumn<bool>("trusted");
+    QTest::newRow("missing, so made") << Folder::Missing << true;
+    QTest::newRow("the user's, open to all") << Folder::OpenToAll << true;
+    QTest::newRow("the user's, open to its group") << Folder::OpenToItsGroup << true;
+    QTest::newRow("a link to the user's folder") << Folder::Link << false;
+    QTest::newRow("another user's") << Folder::OtherUsers << false;
+}
+
+// A folder of the user's that others could write is closed to them, and
+// what was in it is not trusted: the lock file there may be anyone's, and
+// a lock on it would refuse every start.
 void SingleInstanceTest::lockFolderIsTrustedOnlyWhenItIsTheUsersAlone() {
+    QFETCH(Folder, folder);
+    QFETCH(bool, trusted);
     const QString parent = dir_->path();
-    const QString made = InstanceLock::privateFilePath(parent, QStringLiteral("made"));
-    QCOMPARE(made, parent + QStringLiteral("/made/horavela.lock"));
-    QCOMPARE(QFileInfo(parent + QStringLiteral("/made")).permissions() & OthersAndGroup,
-             QFileDevice::Permissions{});
-
-    QVERIFY(QDir(parent).mkdir(QStringLiteral("open")));
-    QVERIFY(
-        QFile::setPermissions(parent + QStringLiteral("/open"), QFileDevice::Permissions{0x7777}));
-    QVERIFY2(!InstanceLock::privateFilePath(parent, QStringLiteral("open")).isEmpty(),
-             "the user's own folder was refused instead of closed to others");
-    QCOMPARE(QFileInfo(parent + QStringLiteral("/open")).permissions() & OthersAndGroup,
-             QFileDevice::Permissions{});
-
-    QVERIFY(QFile::link(parent + QStringLiteral("/made"), parent + QStringLiteral("/link")));
-    QVERIFY2(InstanceLock::privateFilePath(parent, QStringLiteral("link")).isEmpty(),
-             "a link was trusted as the lock folder");
-
+    const QString path = parent + QStringLiteral("/lock");
+    std::unique_ptr<InstanceLock> found;
+    switch (folder) {
+    case Folder::Missing:
+        break;
+    case Folder::OpenToAll:
+    case Folder::OpenToItsGroup:
+        QVERIFY(QDir(parent).mkdir(QStringLiteral("lock")));
+        found = std::make_unique<InstanceLock>(path + QStringLiteral("/horavela.lock"));
+        QCOMPARE(found->tryAcquire(), LockOutcome::Acquired);
+        QVERIFY(QFile::setPermissions(
+            path, QFileDevice::Permissions{folder == Folder::OpenToAll ? 0x7777 : 0x7770}));
+        break;
+    case Folder::Link:
+        QVERIFY(QDir(parent).mkdir(QStringLiteral("made")));
+        QVERIFY(QFile::link(parent + QStringLiteral("/made"), path));
+        break;
+    case Folder::OtherUsers:
 #ifdef Q_OS_UNIX
-    // Planting a folder for someone else takes the right to give it away.
-    if (geteuid() != 0)
-        QSKIP("planting a folder owned by another user needs root");
-    const QString planted = parent + QStringLiteral("/planted");
-    QVERIFY(QDir(parent).mkdir(QStringLiteral("planted")));
-    QCOMPARE(chown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
-    QVERIFY2(InstanceLock::privateFilePath(parent, QStringLiteral("planted")).isEmpty(),
-             "a folder planted by another user was trusted");
+        // Planting a folder for someone else takes the right to give it away.
+        if (geteuid() != 0)
+            QSKIP("planting a folder owned by another user needs root");
+        QVERIFY(QDir(parent).mkdir(QStringLiteral("lock")));
+        QCOMPARE(chown(QFile::encodeName(path).constData(), OtherUser, OtherUser), 0);
 #else
-    QSKIP("the folder's owner is checked only where folders have a POSIX owner");
+        QSKIP("the folder's owner is checked only where folders have a POSIX owner");
 #endif
+        break;
+    }
+
+    const QString lockFile = InstanceLock::privateFilePath(parent, QStringLiteral("lock"));
+    if (!trusted) {
+        QVERIFY2(lockFile.isEmpty(), qPrintable(QStringLiteral("trusted: ") + lockFile));
+        return;
+    }
+    QCOMPARE(lockFile, path + QStringLiteral("/horavela.lock"));
+    QCOMPARE(QFileInfo(path).permissions() & OthersAndGroup, QFileDevice::Permissions{});
+    InstanceLock lock(lockFile);
+    QVERIFY2(lock.tryAcquire() == LockOutcome::Acquired,
+             "the lock file found in a folder open to others was trusted");
+}
+
+void SingleInstanceTest::stalledStartKeepsTryingWhileCopiesComeAndGo_data() {
+    // How many copies came while the start stalled, each replacing the
+    // file (-1: no end to them), and whether the last one still runs.
+    QTest::addColumn<int>("comings");
+    QTest::addColumn<bool>("lastStays");
+    QTest::addColumn<LockOutcome>("outcome");
+    QTest::newRow("one copy came and went") << 1 << false << LockOutcome::Acquired;
+    QTest::newRow("ten copies came and went") << 10 << false << LockOutcome::Acquired;
+    QTest::newRow("a copy came and stays") << 1 << true << LockOutcome::HeldElsewhere;
+    QTest::newRow("copies never stop coming") << -1 << false << LockOutcome::Unavailable;
+}
+
+// A start can stall between locking its file and checking that the file is
+// still the one in the lock's place, while other copies start and end, each
+// replacing the file. The stalled start tries again as long as that goes on,
+// up to a time limit, and starts unchecked only after it.
+void SingleInstanceTest::stalledStartKeepsTryingWhileCopiesComeAndGo() {
+#ifndef Q_OS_UNIX
+    QSKIP("here a copy that ends leaves its file in place, so no other copy replaces it");
+#endif
+    QFETCH(int, comings);
+    QFETCH(bool, lastStays);
+    QFETCH(LockOutcome, outcome);
+    int stalls = 0;
+    bool inOtherCopy = false;
+    std::unique_ptr<InstanceLock> stays;
+    InstanceLock::setAfterLockingHook([&] {
+        if (inOtherCopy)
+            return;
+        ++stalls;
+        if (comings != -1 && stalls > comings)
+            return;
+        QFile::remove(lockFile_);
+        if (lastStays && stalls == comings) {
+            inOtherCopy = true;
+            stays = std::make_unique<InstanceLock>(lockFile_);
+            stays->tryAcquire();
+            inOtherCopy = false;
+            return;
+        }
+        // Killed before it could remove its file.
+        QFile(lockFile_).open(QIODevice::WriteOnly);
+    });
+    const auto unhook = qScopeGuard([] { InstanceLock::setAfterLockingHook({}); });
+
+    QElapsedTimer clock;
+    clock.start();
+    InstanceLock stalled(lockFile_);
+    QCOMPARE(stalled.tryAcquire(), outcome);
+    const qint64 tookMs = clock.elapsed();
+    switch (outcome) {
+    case LockOutcome::Acquired: {
+        QCOMPARE(stalls, comings + 1);
+        InstanceLock next(lockFile_);
+        QVERIFY2(next.tryAcquire() == LockOutcome::HeldElsewhere,
+                 "the file locked is not the one in the lock's place");
+        break;
+    }
+    case LockOutcome::HeldElsewhere:
+        QVERIFY(stays);
+        stays.reset();
+        QVERIFY2(stalled.tryAcquire() == LockOutcome::Acquired,
+                 "the copy refused could not start once the other ended");
+        break;
+    case LockOutcome::Unavailable:
+        QVERIFY2(tookMs >= InstanceLock::ChangingFileLimitMs,
+                 qPrintable(QStringLiteral("gave up after %1 ms").arg(tookMs)));
+        QVERIFY2(tookMs < InstanceLock::ChangingFileLimitMs + 3000,
+                 qPrintable(QStringLiteral("still trying after %1 ms").arg(tookMs)));
+        QVERIFY2(stalled.whyUnavailable().contains(QLatin1String("replaced")),
+                 qPrintable(stalled.whyUnavailable()));
+        break;
+    }
 }
 
 } // namespace horavela

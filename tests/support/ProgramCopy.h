@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <functional>
 
 namespace horavela {
 
@@ -16,11 +17,12 @@ public:
 
     // `environment` adds to or replaces variables of the test's own; a
     // variable given an empty value is removed. An empty `workingDirectory`
-    // keeps the test's own.
+    // keeps the test's own. `inChild` runs in the new process just before
+    // the program, where processes are forked (it must be empty elsewhere).
     ProgramCopy(const QString& program, const QStringList& arguments,
                 const QProcessEnvironment& environment = {},
                 QProcess::ProcessChannelMode channels = QProcess::SeparateChannels,
-                const QString& workingDirectory = {}) {
+                const QString& workingDirectory = {}, const std::function<void()>& inChild = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(environment);
@@ -30,6 +32,11 @@ public:
         process_.setProcessEnvironment(env);
         process_.setProcessChannelMode(channels);
         process_.setWorkingDirectory(workingDirectory);
+#ifdef Q_OS_UNIX
+        process_.setChildProcessModifier(inChild);
+#else
+        Q_ASSERT(!inChild);
+#endif
         process_.start(program, arguments);
     }
 
@@ -49,9 +56,9 @@ public:
         return QString::fromLocal8Bit(process_.readLine()).trimmed();
     }
 
-    // Reads lines until one holds `text`; false when none does in time.
-    bool waitForLineHolding(const QString& text) {
-        const QDeadlineTimer deadline(WaitMs);
+    // Reads lines until one holds `text`; false when none does within `ms`.
+    bool waitForLineHolding(const QString& text, int ms = WaitMs) {
+        const QDeadlineTimer deadline(ms);
         for (;;) {
             while (process_.canReadLine()) {
                 const QString line = QString::fromLocal8Bit(process_.readLine());
