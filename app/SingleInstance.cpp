@@ -2,20 +2,12 @@
 
 #include "InstanceLock.h"
 #include "MessageBox.h"
+#include "ProgramEnd.h"
 #include "StartupLog.h"
-#include "modHelp.h"
 
 #include <memory>
 
 namespace horavela {
-
-namespace {
-
-// Held for the whole run; its destructor releases the lock should the
-// program end some other way than through EndProgram.
-std::unique_ptr<InstanceLock> heldLock;
-
-} // namespace
 
 void CheckSingleInstance() {
     CheckSingleInstance(InstanceLock::perUserFilePath());
@@ -32,7 +24,7 @@ void CheckSingleInstance(const QString& lockFilePath) {
     switch (lock->tryAcquire()) {
     case LockOutcome::Acquired:
         qCInfo(lcStartup, "holding the lock %s", qUtf8Printable(lockFilePath));
-        heldLock = std::move(lock);
+        holdSingleInstance(std::move(lock));
         return;
     case LockOutcome::Unavailable:
         qCWarning(lcStartup, "cannot make the lock %s; starting unchecked",
@@ -46,11 +38,6 @@ void CheckSingleInstance(const QString& lockFilePath) {
     showMessage(nullptr, QStringLiteral("Application is already running"),
                 MessageIcon::Information);
     EndProgram();
-}
-
-void releaseSingleInstance() {
-    if (heldLock)
-        heldLock->release();
 }
 
 } // namespace horavela

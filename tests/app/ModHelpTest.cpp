@@ -1,14 +1,9 @@
-// The web-link openers and the one way the program ends.
+// The web-link openers.
 #include "modHelp.h"
 
 #include "UrlRecorder.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDialog>
-#include <QPointer>
 #include <QTest>
-#include <QWidget>
 
 namespace horavela {
 
@@ -23,70 +18,14 @@ QString address(const char* host, const char* path) {
     return QStringLiteral("http://") + QLatin1String(host) + QLatin1String(path);
 }
 
-struct UnloadLog {
-    int unloads = 0;
-    bool sawEnding = false;
-};
-
-// A window with an unload handler like the main and result windows have: it
-// ends the program unless a shutdown is already under way, and it may refuse
-// to close.
-class UnloadingWindow : public QWidget {
-public:
-    explicit UnloadingWindow(UnloadLog& log, bool refuseClose = false)
-        : log_(log), refuseClose_(refuseClose) {}
-
-protected:
-    void closeEvent(QCloseEvent* event) override {
-        ++log_.unloads;
-        log_.sawEnding = isProgramEnding();
-        if (!isProgramEnding())
-            EndProgram();
-        if (refuseClose_)
-            event->ignore();
-    }
-
-private:
-    UnloadLog& log_;
-    bool refuseClose_;
-};
-
-void runDeferredDeletions() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class ModHelpTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void eachOpenerOpensItsOwnAddress();
-    void endProgramUnloadsEveryWindowHiddenOnesToo();
-    void endProgramFromAnUnloadHandlerEndsOnce();
-    void endProgramRunsAgainOnlyWhenReArmed();
-    void endProgramUnloadsAWindowThatRefusesToClose();
-    void endProgramCopesWithWindowsOwnedByOtherWindows();
-
-private:
-    int ends_ = 0;
 };
-
-void ModHelpTest::init() {
-    ends_ = 0;
-    setProgramEndForTesting([this] { ++ends_; });
-}
-
-void ModHelpTest::cleanup() {
-    QList<QPointer<QWidget>> left;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        left.append(window);
-    for (const QPointer<QWidget>& window : left)
-        delete window.data();
-    runDeferredDeletions();
-}
 
 void ModHelpTest::eachOpenerOpensItsOwnAddress() {
     const struct {
@@ -111,91 +50,6 @@ void ModHelpTest::eachOpenerOpensItsOwnAddress() {
     }
     QVERIFY2(mainSiteAddress() == address(MainSite, ""),
              qPrintable(QStringLiteral("MainSiteAddress() is %1").arg(mainSiteAddress())));
-}
-
-void ModHelpTest::endProgramUnloadsEveryWindowHiddenOnesToo() {
-    UnloadLog shownLog;
-    UnloadLog hiddenLog;
-    QPointer<QWidget> shown = new UnloadingWindow(shownLog);
-    QPointer<QWidget> hidden = new UnloadingWindow(hiddenLog);
-    QPointer<QWidget> neverShown = new QWidget;
-    shown->show();
-    hidden->show();
-    hidden->hide();
-
-    EndProgram();
-
-    QCOMPARE(ends_, 1);
-    QVERIFY2(hiddenLog.unloads == 1 && hiddenLog.sawEnding,
-             "the hidden window's unload handler did not run once, within the shutdown");
-    QVERIFY2(shownLog.unloads == 1 && shownLog.sawEnding,
-             "the shown window's unload handler did not run once, within the shutdown");
-    QVERIFY2(!shown->isVisible(), "the shown window is still on screen");
-    runDeferredDeletions();
-    QVERIFY2(shown.isNull() && hidden.isNull() && neverShown.isNull(),
-             "a window outlived the shutdown");
-    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "some top-level window survived");
-}
-
-// Like the result window's Exit while the main window is hidden.
-void ModHelpTest::endProgramFromAnUnloadHandlerEndsOnce() {
-    UnloadLog mainLog;
-    UnloadLog resultLog;
-    QPointer<QWidget> main = new UnloadingWindow(mainLog);
-    QPointer<QWidget> result = new UnloadingWindow(resultLog);
-    result->show();
-
-    result->close();
-
-    QVERIFY2(
-        ends_ == 1,
-        qPrintable(QStringLiteral("the program was ended %1 times, expected once").arg(ends_)));
-    QVERIFY2(mainLog.unloads == 1 && mainLog.sawEnding,
-             "the hidden main window was not unloaded once as part of the shutdown");
-    QVERIFY2(resultLog.unloads == 1,
-             qPrintable(QStringLiteral("the result window's unload handler ran %1 times")
-                            .arg(resultLog.unloads)));
-    runDeferredDeletions();
-    QVERIFY2(main.isNull() && result.isNull(), "a window outlived the shutdown");
-}
-
-void ModHelpTest::endProgramRunsAgainOnlyWhenReArmed() {
-    EndProgram();
-    QVERIFY(isProgramEnding());
-    EndProgram();
-    QVERIFY2(ends_ == 1, "a second EndProgram during the shutdown ended the program again");
-
-    setProgramEndForTesting([this] { ++ends_; });
-    QVERIFY2(!isProgramEnding(), "re-arming left the shutdown flag set");
-    EndProgram();
-    QVERIFY2(ends_ == 2, "the re-armed EndProgram did not end the program");
-}
-
-void ModHelpTest::endProgramUnloadsAWindowThatRefusesToClose() {
-    UnloadLog log;
-    QPointer<QWidget> stubborn = new UnloadingWindow(log, true);
-    stubborn->show();
-
-    EndProgram();
-    runDeferredDeletions();
-
-    QVERIFY2(stubborn.isNull(), "a window that ignored its close event stayed loaded");
-    QCOMPARE(ends_, 1);
-}
-
-void ModHelpTest::endProgramCopesWithWindowsOwnedByOtherWindows() {
-    QPointer<QWidget> owner = new QWidget;
-    QPointer<QDialog> owned = new QDialog(owner);
-    QPointer<QDialog> ownedHidden = new QDialog(owner);
-    owner->show();
-    owned->show();
-
-    EndProgram();
-    runDeferredDeletions();
-
-    QVERIFY2(owner.isNull() && owned.isNull() && ownedHidden.isNull(),
-             "a window or a window it owns outlived the shutdown");
-    QCOMPARE(ends_, 1);
 }
 
 } // namespace horavela

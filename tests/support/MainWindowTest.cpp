@@ -1,7 +1,7 @@
 #include "MainWindowTest.h"
 
+#include "ProgramEnd.h"
 #include "frmMain.h"
-#include "modHelp.h"
 
 #include <QLocale>
 #include <QTest>

@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "PlaceSuggestions.h"
 #include "PointSize.h"
+#include "ProgramEnd.h"
 #include "ProgramVersion.h"
 #include "SiteSearch.h"
 #include "TextForms.h"

@@ -3,8 +3,8 @@
 #include "FitText.h"
 #include "FixedWindow.h"
 #include "PointSize.h"
+#include "ProgramEnd.h"
 #include "ProgramVersion.h"
-#include "modHelp.h"
 #include "ui_frmDisplay.h"
 
 #include <QAccessible>

@@ -9,7 +9,6 @@
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
-#include "modHelp.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,11 +3,11 @@
 #include "frmDisplay.h"
 
 #include "ModalAnswerer.h"
+#include "ProgramEnd.h"
 #include "UrlRecorder.h"
 #include "WindowDriver.h"
 #include "WindowLayout.h"
 #include "WindowParts.h"
-#include "modHelp.h"
 
 #include <QAction>
 #include <QApplication>
