@@ -6,6 +6,8 @@
 #include "ProgramIcon.h"
 #include "SingleInstance.h"
 #include "StartupLog.h"
+#include "WebLinks.h"
+#include "frmAbout.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -20,6 +22,7 @@ QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow,
                       const QString& lockFilePath) {
     // Set first, so that even the message of a refused second copy carries it.
     QApplication::setWindowIcon(programIcon());
+    setAboutWindowOpener(showAboutWindow);
     CheckSingleInstance(lockFilePath);
     QWidget* mainWindow = loadMainWindow();
     ChooseBrandBanner(*mainWindow);

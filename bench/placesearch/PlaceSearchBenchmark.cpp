@@ -8,7 +8,9 @@
 // With --memory it prints instead how much a run's peak memory grows with
 // 100 searches and their suggestions (Linux only).
 #include "PlacesDatabase.h"
+#include "WebLinks.h"
 #include "WindowDriver.h"
+#include "frmAbout.h"
 #include "frmMain.h"
 
 #include <QAction>
@@ -208,6 +210,7 @@ int main(int argc, char* argv[]) {
         return measureMemory();
     horavela::replacePlacesGazetteer(
         std::make_unique<PlacesDatabase>(QStringLiteral(PLACES_DATABASE)));
+    horavela::setAboutWindowOpener(horavela::showAboutWindow);
     auto* window = new horavela::frmMain;
     horavela::fillSearchPlace(window, QStringLiteral("Pune"), QStringLiteral("Maharashtra"),
                               QStringLiteral("India"));

@@ -10,6 +10,7 @@
 #include "ProgramVersion.h"
 #include "SiteSearch.h"
 #include "TextForms.h"
+#include "WebLinks.h"
 #include "frmDisplay.h"
 #include "frmTimeZone.h"
 #include "modHelp.h"
@@ -55,8 +56,8 @@ QStringList numbers(int first, int last) {
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
-    : WebLinkWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmMain>()) {
     // Set before the controls exist, so it does not have to be passed down to each of them.
     setFormFont(this);
@@ -102,7 +103,7 @@ void frmMain::connectControls() {
     connect(ui_->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(ui_->mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connectWebLinks(*ui_);
+    connectWebLinks(this, *ui_);
 
     keepSelectedOptionTheTabStop(ui_->optLat_0, ui_->optLat_1);
     keepSelectedOptionTheTabStop(ui_->optLong_0, ui_->optLong_1);

@@ -7,8 +7,8 @@
 #include "MessageBox.h"
 #include "PlaceLookup.h"
 #include "SunTimesAround.h"
-#include "WebLinkWindow.h"
 
+#include <QMainWindow>
 #include <QPointer>
 #include <chrono>
 #include <cstdint>
@@ -23,7 +23,7 @@ namespace horavela {
 class frmDisplay;
 class PlaceSuggestions;
 
-class frmMain : public WebLinkWindow {
+class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:

@@ -5,6 +5,7 @@
 #include "PointSize.h"
 #include "ProgramEnd.h"
 #include "ProgramVersion.h"
+#include "WebLinks.h"
 #include "ui_frmDisplay.h"
 
 #include <QAccessible>
@@ -30,8 +31,8 @@ constexpr int ColumnGap = 8;
 } // namespace
 
 frmDisplay::frmDisplay(QWidget* inputWindow)
-    : WebLinkWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmDisplay>()), inputWindow_(inputWindow) {
     setFormFont(this);
     ui_->setupUi(this);
@@ -71,7 +72,7 @@ void frmDisplay::connectControls() {
     // Exit is the window's cancel button.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ui_->cmdExit,
             &QPushButton::click);
-    connectWebLinks(*ui_);
+    connectWebLinks(this, *ui_);
 }
 
 void frmDisplay::writeResult(const ResultTexts& texts) {
@@ -115,7 +116,7 @@ void frmDisplay::fitChosenDate() {
 }
 
 void frmDisplay::showEvent(QShowEvent* event) {
-    WebLinkWindow::showEvent(event);
+    QMainWindow::showEvent(event);
     QAccessibleEvent verdict(ui_->lblRahukalResult, QAccessible::Alert);
     QAccessible::updateAccessibility(&verdict);
 }

@@ -2,8 +2,7 @@
 // and the way out of the program.
 #pragma once
 
-#include "WebLinkWindow.h"
-
+#include <QMainWindow>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -27,7 +26,7 @@ struct ResultTexts {
     QString rahukalPeriod;
 };
 
-class frmDisplay : public WebLinkWindow {
+class frmDisplay : public QMainWindow {
     Q_OBJECT
 
 public:

@@ -5,6 +5,7 @@
 #include "MainWindowTest.h"
 #include "ModalAnswerer.h"
 #include "Startup.h"
+#include "WebLinks.h"
 #include "WindowParts.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
@@ -334,6 +335,8 @@ void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
     // The lock is given up, and its file removed, only when the process ends.
     const QString lockFile = QDir::temp().filePath(
         QStringLiteral("horavela-keyboard-%1.lock").arg(QCoreApplication::applicationPid()));
+    // Help > About below must come from the start-up alone.
+    setAboutWindowOpener(nullptr);
     window_ = qobject_cast<QMainWindow*>(startProgram([] { return new frmMain; }, lockFile));
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));

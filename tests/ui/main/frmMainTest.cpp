@@ -4,8 +4,10 @@
 
 #include "MainWindowTest.h"
 #include "ModalAnswerer.h"
+#include "WebLinks.h"
 #include "WindowLayout.h"
 #include "WindowParts.h"
+#include "frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -652,6 +654,7 @@ void frmMainTest::linksAndMenuEntriesOpenTheirAddresses() {
 }
 
 void frmMainTest::aboutEntryShowsTheAboutWindowModally() {
+    setAboutWindowOpener(showAboutWindow);
     ModalAnswerer answerer;
     control<QAction>("mnuAbout")->trigger();
     QCOMPARE(answerer.windows, QStringList{"frmAbout"});

@@ -5,9 +5,11 @@
 #include "ModalAnswerer.h"
 #include "ProgramEnd.h"
 #include "UrlRecorder.h"
+#include "WebLinks.h"
 #include "WindowDriver.h"
 #include "WindowLayout.h"
 #include "WindowParts.h"
+#include "frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -229,6 +231,7 @@ void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses() {
 }
 
 void frmDisplayTest::aboutEntryShowsTheAboutWindowModally() {
+    setAboutWindowOpener(showAboutWindow);
     ModalAnswerer answerer;
     control<QAction>("mnuAbout")->trigger();
     QCOMPARE(answerer.windows, QStringList{"frmAbout"});
