@@ -1,9 +1,9 @@
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
-#include "InstanceLock.h"
-#include "MessageBox.h"
-#include "ProgramEnd.h"
-#include "StartupLog.h"
+#include "app/StartupLog.h"
+#include "lifetime/ProgramEnd.h"
+#include "platform/InstanceLock.h"
+#include "platform/MessageBox.h"
 
 #include <memory>
 

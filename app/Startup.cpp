@@ -1,13 +1,13 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "BrandBanner.h"
-#include "FirstOnScreen.h"
-#include "InstanceLock.h"
-#include "ProgramIcon.h"
-#include "SingleInstance.h"
-#include "StartupLog.h"
-#include "WebLinks.h"
-#include "frmAbout.h"
+#include "app/BrandBanner.h"
+#include "app/ProgramIcon.h"
+#include "app/SingleInstance.h"
+#include "app/StartupLog.h"
+#include "app/frmAbout.h"
+#include "platform/FirstOnScreen.h"
+#include "platform/InstanceLock.h"
+#include "weblinks/WebLinks.h"
 
 #include <QApplication>
 #include <QWidget>

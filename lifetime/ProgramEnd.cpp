@@ -1,4 +1,4 @@
-#include "ProgramEnd.h"
+#include "lifetime/ProgramEnd.h"
 
 #include <QApplication>
 #include <QList>

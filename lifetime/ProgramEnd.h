@@ -2,7 +2,7 @@
 // the way out. Below the windows: they and the start-up call down into it.
 #pragma once
 
-#include "InstanceLock.h"
+#include "platform/InstanceLock.h"
 
 #include <functional>
 #include <memory>

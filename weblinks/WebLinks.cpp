@@ -1,6 +1,6 @@
-#include "WebLinks.h"
+#include "weblinks/WebLinks.h"
 
-#include "modHelp.h"
+#include "weblinks/modHelp.h"
 
 #include <QWidget>
 

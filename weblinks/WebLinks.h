@@ -3,7 +3,7 @@
 // Donate and Make Money Online, and Help > About.
 #pragma once
 
-#include "LinkLabel.h"
+#include "platform/LinkLabel.h"
 
 #include <QAction>
 

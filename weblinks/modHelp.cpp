@@ -1,7 +1,7 @@
-#include "modHelp.h"
+#include "weblinks/modHelp.h"
 
 #include "SiteHosts.h"
-#include "WebBrowser.h"
+#include "platform/WebBrowser.h"
 
 namespace horavela {
 

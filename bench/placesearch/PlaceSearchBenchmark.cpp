@@ -7,11 +7,11 @@
 //   from its menu entry the same way.
 // With --memory it prints instead how much a run's peak memory grows with
 // 100 searches and their suggestions (Linux only).
-#include "PlacesDatabase.h"
-#include "WebLinks.h"
-#include "WindowDriver.h"
-#include "frmAbout.h"
-#include "frmMain.h"
+#include "app/frmAbout.h"
+#include "tools/windowdriver/WindowDriver.h"
+#include "ui/main/frmMain.h"
+#include "ui/placesearch/PlacesDatabase.h"
+#include "weblinks/WebLinks.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,8 +3,8 @@
 // ending or starting a copy lets two run for one user or blocks the next.
 // The copies use the user's real lock, so the test skips while a copy of the
 // program runs for this user; the program's start-up log says what it does.
-#include "InstanceLock.h"
-#include "ProgramCopy.h"
+#include "platform/InstanceLock.h"
+#include "tests/support/ProgramCopy.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The one way the program ends.
-#include "ProgramEnd.h"
+#include "lifetime/ProgramEnd.h"
 
 #include <QApplication>
 #include <QCloseEvent>

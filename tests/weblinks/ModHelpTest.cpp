@@ -1,7 +1,7 @@
 // The web-link openers.
-#include "modHelp.h"
+#include "weblinks/modHelp.h"
 
-#include "UrlRecorder.h"
+#include "tests/support/UrlRecorder.h"
 
 #include <QTest>
 

@@ -2,11 +2,11 @@
 // checks run before a calculation, and its menus and web links.
 #pragma once
 
-#include "CalculationState.h"
-#include "InputChecks.h"
-#include "MessageBox.h"
-#include "PlaceLookup.h"
-#include "SunTimesAround.h"
+#include "calc/CalculationState.h"
+#include "calc/SunTimesAround.h"
+#include "platform/MessageBox.h"
+#include "ui/main/InputChecks.h"
+#include "ui/placesearch/PlaceLookup.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,12 +1,12 @@
-#include "frmDisplay.h"
+#include "ui/result/frmDisplay.h"
 
-#include "FitText.h"
-#include "FixedWindow.h"
-#include "PointSize.h"
-#include "ProgramEnd.h"
 #include "ProgramVersion.h"
-#include "WebLinks.h"
+#include "lifetime/ProgramEnd.h"
+#include "platform/FitText.h"
+#include "platform/FixedWindow.h"
+#include "platform/PointSize.h"
 #include "ui_frmDisplay.h"
+#include "weblinks/WebLinks.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,14 +2,14 @@
 // control is called, links that are reached with Tab and pressed with a key,
 // the verdict read out when the result comes up, and a whole check done
 // without the mouse.
-#include "MainWindowTest.h"
-#include "ModalAnswerer.h"
-#include "Startup.h"
-#include "WebLinks.h"
-#include "WindowParts.h"
-#include "frmAbout.h"
-#include "frmDisplay.h"
-#include "frmMain.h"
+#include "app/Startup.h"
+#include "app/frmAbout.h"
+#include "tests/support/MainWindowTest.h"
+#include "tests/support/ModalAnswerer.h"
+#include "tests/support/WindowParts.h"
+#include "ui/main/frmMain.h"
+#include "ui/result/frmDisplay.h"
+#include "weblinks/WebLinks.h"
 
 #include <QAccessible>
 #include <QApplication>
