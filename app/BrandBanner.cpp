@@ -1,6 +1,6 @@
-#include "BrandBanner.h"
+#include "app/BrandBanner.h"
 
-#include "RandomSource.h"
+#include "platform/RandomSource.h"
 
 #include <QLabel>
 #include <QWidget>

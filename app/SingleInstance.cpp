@@ -1,21 +1,13 @@
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
-#include "InstanceLock.h"
-#include "MessageBox.h"
-#include "StartupLog.h"
-#include "modHelp.h"
+#include "app/StartupLog.h"
+#include "lifetime/ProgramEnd.h"
+#include "platform/InstanceLock.h"
+#include "platform/MessageBox.h"
 
 #include <memory>
 
 namespace horavela {
-
-namespace {
-
-// Held for the whole run; its destructor releases the lock should the
-// program end some other way than through EndProgram.
-std::unique_ptr<InstanceLock> heldLock;
-
-} // namespace
 
 void CheckSingleInstance() {
     CheckSingleInstance(InstanceLock::perUserFilePath());
@@ -32,7 +24,7 @@ void CheckSingleInstance(const QString& lockFilePath) {
     switch (lock->tryAcquire()) {
     case LockOutcome::Acquired:
         qCInfo(lcStartup, "holding the lock %s", qUtf8Printable(lockFilePath));
-        heldLock = std::move(lock);
+        holdSingleInstance(std::move(lock));
         return;
     case LockOutcome::Unavailable:
         // The place may only have been busy; the log tells that from a broken one.
@@ -47,11 +39,6 @@ void CheckSingleInstance(const QString& lockFilePath) {
     showMessage(nullptr, QStringLiteral("Application is already running"),
                 MessageIcon::Information);
     EndProgram();
-}
-
-void releaseSingleInstance() {
-    if (heldLock)
-        heldLock->release();
 }
 
 } // namespace horavela

@@ -13,7 +13,4 @@ void CheckSingleInstance();
 // a real running copy.
 void CheckSingleInstance(const QString& lockFilePath);
 
-// Lets the next copy start; the program's end calls it.
-void releaseSingleInstance();
-
 } // namespace horavela

@@ -1,11 +1,13 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "BrandBanner.h"
-#include "FirstOnScreen.h"
-#include "InstanceLock.h"
-#include "ProgramIcon.h"
-#include "SingleInstance.h"
-#include "StartupLog.h"
+#include "app/BrandBanner.h"
+#include "app/ProgramIcon.h"
+#include "app/SingleInstance.h"
+#include "app/StartupLog.h"
+#include "app/frmAbout.h"
+#include "platform/FirstOnScreen.h"
+#include "platform/InstanceLock.h"
+#include "weblinks/WebLinks.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -20,6 +22,7 @@ QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow,
                       const QString& lockFilePath) {
     // Set first, so that even the message of a refused second copy carries it.
     QApplication::setWindowIcon(programIcon());
+    setAboutWindowOpener(showAboutWindow);
     CheckSingleInstance(lockFilePath);
     QWidget* mainWindow = loadMainWindow();
     ChooseBrandBanner(*mainWindow);

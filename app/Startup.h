@@ -8,8 +8,9 @@ class QWidget;
 
 namespace horavela {
 
-// Sets the program icon, runs the single-instance check (which ends the
-// program when another copy runs), loads the main window through loadMainWindow, chooses its banner
+// Sets the program icon, gives the windows' Help > About the About window,
+// runs the single-instance check (which ends the program when another copy
+// runs), loads the main window through loadMainWindow, chooses its banner
 // and shows it. Returns the shown main window, which the shutdown deletes.
 QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow);
 

@@ -1,4 +1,4 @@
-#include "StartupLog.h"
+#include "app/StartupLog.h"
 
 namespace horavela {
 

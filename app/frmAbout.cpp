@@ -1,11 +1,11 @@
-#include "frmAbout.h"
+#include "app/frmAbout.h"
 
-#include "FitText.h"
-#include "PointSize.h"
-#include "ProgramIcon.h"
 #include "ProgramVersion.h"
-#include "modHelp.h"
+#include "app/ProgramIcon.h"
+#include "platform/FitText.h"
+#include "platform/PointSize.h"
 #include "ui_frmAbout.h"
+#include "weblinks/modHelp.h"
 
 #include <QGuiApplication>
 #include <QPointer>

@@ -1,8 +1,8 @@
 // Starts Horavela: one main window, one copy per user.
-#include "DisplayCheck.h"
-#include "RuntimeFolder.h"
-#include "Startup.h"
-#include "frmMain.h"
+#include "app/DisplayCheck.h"
+#include "app/Startup.h"
+#include "platform/RuntimeFolder.h"
+#include "ui/main/frmMain.h"
 
 #include <QApplication>
 

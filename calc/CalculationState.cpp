@@ -1,7 +1,7 @@
-#include "CalculationState.h"
+#include "calc/CalculationState.h"
 
-#include "TextNumbers.h"
-#include "modRahukal.h"
+#include "calc/TextNumbers.h"
+#include "calc/modRahukal.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "SunTimesAround.h"
+#include "calc/SunTimesAround.h"
 
 #include <optional>
 

@@ -2,8 +2,8 @@
 // the Rahu Kaal period needs to find the stretch its moment lies in.
 #pragma once
 
-#include "CalculationState.h"
-#include "modSunRiseSunSet.h"
+#include "calc/CalculationState.h"
+#include "calc/modSunRiseSunSet.h"
 
 #include <chrono>
 #include <cstdint>

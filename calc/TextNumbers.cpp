@@ -1,4 +1,4 @@
-#include "TextNumbers.h"
+#include "calc/TextNumbers.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "modRahukal.h"
+#include "calc/modRahukal.h"
 
 namespace horavela {
 

@@ -1,7 +1,7 @@
 // Which eighth of the stretch is Rahu Kaal on each weekday, and the verdict for the chosen moment.
 #pragma once
 
-#include "CalculationState.h"
+#include "calc/CalculationState.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "modSunRiseSunSet.h"
+#include "calc/modSunRiseSunSet.h"
 
-#include "TextNumbers.h"
+#include "calc/TextNumbers.h"
 
 #include <cmath>
 #include <optional>

@@ -1,7 +1,7 @@
 // Sunrise and sunset of one date at one place, in the zone the user typed, to the minute.
 #pragma once
 
-#include "CalculationState.h"
+#include "calc/CalculationState.h"
 
 #include <chrono>
 #include <cstdint>

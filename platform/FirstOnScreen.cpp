@@ -1,4 +1,4 @@
-#include "FirstOnScreen.h"
+#include "platform/FirstOnScreen.h"
 
 #include <QEvent>
 #include <QTimer>

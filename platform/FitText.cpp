@@ -1,4 +1,4 @@
-#include "FitText.h"
+#include "platform/FitText.h"
 
 #include <QFontMetrics>
 #include <QLabel>

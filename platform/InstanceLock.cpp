@@ -1,4 +1,4 @@
-#include "InstanceLock.h"
+#include "platform/InstanceLock.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>

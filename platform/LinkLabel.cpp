@@ -1,4 +1,4 @@
-#include "LinkLabel.h"
+#include "platform/LinkLabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

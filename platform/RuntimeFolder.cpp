@@ -1,6 +1,6 @@
-#include "RuntimeFolder.h"
+#include "platform/RuntimeFolder.h"
 
-#include "InstanceLock.h"
+#include "platform/InstanceLock.h"
 
 #include <QFile>
 

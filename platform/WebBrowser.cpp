@@ -1,4 +1,4 @@
-#include "WebBrowser.h"
+#include "platform/WebBrowser.h"
 
 #include <QDesktopServices>
 #include <QUrl>

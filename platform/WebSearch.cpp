@@ -1,4 +1,4 @@
-#include "WebSearch.h"
+#include "platform/WebSearch.h"
 
 #include "SearchAddress.h"
 

@@ -1,4 +1,4 @@
-#include "IconFiles.h"
+#include "app/resources/IconFiles.h"
 
 #include <QDataStream>
 #include <QIODevice>

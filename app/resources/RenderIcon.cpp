@@ -10,7 +10,7 @@
 //
 // Usage: horavela_render_icon [--argb|--png|--ico|--icns] ICON.svg OUTPUT SIZE...
 // OUTPUT is a folder for --argb and --png, the icon file for --ico and --icns.
-#include "IconFiles.h"
+#include "app/resources/IconFiles.h"
 
 #include <QBuffer>
 #include <QByteArray>

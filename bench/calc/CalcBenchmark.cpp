@@ -1,5 +1,5 @@
-#include "CalculationState.h"
-#include "SunTimesAround.h"
+#include "calc/CalculationState.h"
+#include "calc/SunTimesAround.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>

@@ -1,7 +1,7 @@
 // One check from the click on "Is the Chosen Period in Rahul Kaal?" to the
 // result window on the screen, in-process on the offscreen platform.
-#include "WindowDriver.h"
-#include "frmMain.h"
+#include "tools/windowdriver/WindowDriver.h"
+#include "ui/main/frmMain.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

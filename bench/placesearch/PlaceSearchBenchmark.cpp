@@ -7,9 +7,11 @@
 //   from its menu entry the same way.
 // With --memory it prints instead how much a run's peak memory grows with
 // 100 searches and their suggestions (Linux only).
-#include "PlacesDatabase.h"
-#include "WindowDriver.h"
-#include "frmMain.h"
+#include "app/frmAbout.h"
+#include "tools/windowdriver/WindowDriver.h"
+#include "ui/main/frmMain.h"
+#include "ui/placesearch/PlacesDatabase.h"
+#include "weblinks/WebLinks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -208,6 +210,7 @@ int main(int argc, char* argv[]) {
         return measureMemory();
     horavela::replacePlacesGazetteer(
         std::make_unique<PlacesDatabase>(QStringLiteral(PLACES_DATABASE)));
+    horavela::setAboutWindowOpener(horavela::showAboutWindow);
     auto* window = new horavela::frmMain;
     horavela::fillSearchPlace(window, QStringLiteral("Pune"), QStringLiteral("Maharashtra"),
                               QStringLiteral("India"));

@@ -5,8 +5,8 @@
 // Horavela's first window must load at the least.
 // Like Horavela with its start-up log on, each says on standard error when its
 // window is on screen, and runs until it is stopped.
-#include "FirstOnScreen.h"
-#include "PointSize.h"
+#include "platform/FirstOnScreen.h"
+#include "platform/PointSize.h"
 
 #include <QApplication>
 #include <QLabel>

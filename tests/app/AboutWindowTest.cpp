@@ -1,9 +1,9 @@
 // The About window: its layout, its ways of closing and its two links.
-#include "UrlRecorder.h"
-#include "WindowDriver.h"
-#include "WindowLayout.h"
-#include "frmAbout.h"
-#include "modHelp.h"
+#include "app/frmAbout.h"
+#include "tests/support/UrlRecorder.h"
+#include "tests/support/WindowLayout.h"
+#include "tools/windowdriver/WindowDriver.h"
+#include "weblinks/modHelp.h"
 
 #include <QApplication>
 #include <QFontMetrics>

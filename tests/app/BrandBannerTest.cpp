@@ -1,7 +1,7 @@
 // Which promotional banner the draw brings to the top of the main window.
-#include "BrandBanner.h"
+#include "app/BrandBanner.h"
 
-#include "RandomSource.h"
+#include "platform/RandomSource.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,5 +1,5 @@
 // The Windows and macOS icon files that the build's icon tool writes.
-#include "IconFiles.h"
+#include "app/resources/IconFiles.h"
 
 #include <QDataStream>
 #include <QSet>

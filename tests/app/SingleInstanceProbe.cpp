@@ -4,8 +4,8 @@
 // Output: "message <icon> <title>: <text>" for a box it answered, "running"
 // when it got past the check. It ends through the program's own EndProgram,
 // on its own after a minute at the latest.
-#include "SingleInstance.h"
-#include "modHelp.h"
+#include "app/SingleInstance.h"
+#include "lifetime/ProgramEnd.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // One copy per user: a second copy is refused while the first runs, and a
 // copy that has ended, in whatever way, never blocks the next start. Each
 // copy is a real process running the program's own check.
-#include "InstanceLock.h"
-#include "ProgramCopy.h"
+#include "platform/InstanceLock.h"
+#include "tests/support/ProgramCopy.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

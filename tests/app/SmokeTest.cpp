@@ -6,8 +6,8 @@
 // anyone else, they are that user's copies, and the test skips while a copy
 // of the program runs for that user. The program's start-up log says what it
 // does.
-#include "InstanceLock.h"
-#include "ProgramCopy.h"
+#include "platform/InstanceLock.h"
+#include "tests/support/ProgramCopy.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,13 +2,13 @@
 // language: fontconfig picks the fonts standing in for Verdana by that
 // language, and dates and times come in its script. CTest runs this once per
 // language; each window is a row.
-#include "PlaceLookup.h"
-#include "TextForms.h"
-#include "frmAbout.h"
-#include "frmDisplay.h"
-#include "frmMain.h"
-#include "frmPlaceSearch.h"
-#include "frmTimeZone.h"
+#include "app/frmAbout.h"
+#include "ui/main/TextForms.h"
+#include "ui/main/frmMain.h"
+#include "ui/placesearch/PlaceLookup.h"
+#include "ui/placesearch/frmPlaceSearch.h"
+#include "ui/result/frmDisplay.h"
+#include "ui/timezone/frmTimeZone.h"
 
 #include <QFontDatabase>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "CalcTestSupport.h"
-#include "TimeZoneTable.h"
-#include "modRahukal.h"
-#include "modSunRiseSunSet.h"
+#include "calc/modRahukal.h"
+#include "calc/modSunRiseSunSet.h"
+#include "tests/calc/CalcTestSupport.h"
+#include "ui/timezone/TimeZoneTable.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

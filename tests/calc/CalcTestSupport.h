@@ -1,7 +1,7 @@
 // Building date-times by their parts and printing them in failure messages.
 #pragma once
 
-#include "CalculationState.h"
+#include "calc/CalculationState.h"
 
 #include <chrono>
 #include <optional>

@@ -1,6 +1,6 @@
 // The chosen moment as the check command forms it from the list texts.
-#include "CalcTestSupport.h"
-#include "CalculationState.h"
+#include "calc/CalculationState.h"
+#include "tests/calc/CalcTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "CalcTestSupport.h"
-#include "modRahukal.h"
+#include "calc/modRahukal.h"
+#include "tests/calc/CalcTestSupport.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "CalcTestSupport.h"
-#include "modSunRiseSunSet.h"
+#include "calc/modSunRiseSunSet.h"
+#include "tests/calc/CalcTestSupport.h"
 
 #include <array>
 #include <chrono>

@@ -2,7 +2,7 @@
 // neither on the installed places database nor on its ordering rules.
 #pragma once
 
-#include "Gazetteer.h"
+#include "ui/placesearch/Gazetteer.h"
 
 #include <QTimeZone>
 #include <algorithm>

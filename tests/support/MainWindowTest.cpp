@@ -1,7 +1,7 @@
-#include "MainWindowTest.h"
+#include "tests/support/MainWindowTest.h"
 
-#include "frmMain.h"
-#include "modHelp.h"
+#include "lifetime/ProgramEnd.h"
+#include "ui/main/frmMain.h"
 
 #include <QLocale>
 #include <QTest>

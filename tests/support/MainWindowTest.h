@@ -4,8 +4,8 @@
 // recorded. After each, the window and any result window it loaded are gone.
 #pragma once
 
-#include "UrlRecorder.h"
-#include "WindowDriver.h"
+#include "tests/support/UrlRecorder.h"
+#include "tools/windowdriver/WindowDriver.h"
 
 #include <QLineEdit>
 #include <QMainWindow>

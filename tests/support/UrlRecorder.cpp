@@ -1,4 +1,4 @@
-#include "UrlRecorder.h"
+#include "tests/support/UrlRecorder.h"
 
 #include <QDesktopServices>
 

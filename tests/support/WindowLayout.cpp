@@ -1,4 +1,4 @@
-#include "WindowLayout.h"
+#include "tests/support/WindowLayout.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

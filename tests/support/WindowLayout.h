@@ -2,7 +2,7 @@
 // holds the window against it.
 #pragma once
 
-#include "Twips.h"
+#include "tests/support/Twips.h"
 
 #include <QColor>
 #include <QRect>

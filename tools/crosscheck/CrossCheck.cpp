@@ -3,11 +3,11 @@
 // to the digits, is computed by our own code: neither the standard library's distributions nor
 // its locale may differ between systems.
 // Usage: horavela_crosscheck OUTPUT_FILE [COUNT]
-#include "CalculationState.h"
-#include "SunTimesAround.h"
-#include "TimeZoneTable.h"
-#include "modRahukal.h"
-#include "modSunRiseSunSet.h"
+#include "calc/CalculationState.h"
+#include "calc/SunTimesAround.h"
+#include "calc/modRahukal.h"
+#include "calc/modSunRiseSunSet.h"
+#include "ui/timezone/TimeZoneTable.h"
 
 #include <charconv>
 #include <chrono>

@@ -3,16 +3,16 @@
 // About window, the City box's suggestions for "Pun", the places found for
 // Pune and the main window after "Use This Place".
 // Usage: horavela_screenshots <folder>
-#include "BrandBanner.h"
-#include "DisplayCheck.h"
-#include "PlacesDatabase.h"
-#include "ProgramIcon.h"
-#include "WindowDriver.h"
-#include "frmAbout.h"
-#include "frmMain.h"
-#include "frmPlaceSearch.h"
-#include "frmTimeZone.h"
-#include "modRahukal.h"
+#include "app/BrandBanner.h"
+#include "app/DisplayCheck.h"
+#include "app/ProgramIcon.h"
+#include "app/frmAbout.h"
+#include "calc/modRahukal.h"
+#include "tools/windowdriver/WindowDriver.h"
+#include "ui/main/frmMain.h"
+#include "ui/placesearch/PlacesDatabase.h"
+#include "ui/placesearch/frmPlaceSearch.h"
+#include "ui/timezone/frmTimeZone.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

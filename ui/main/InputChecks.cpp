@@ -1,6 +1,6 @@
-#include "InputChecks.h"
+#include "ui/main/InputChecks.h"
 
-#include "TextNumbers.h"
+#include "calc/TextNumbers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // numbers, and which days a month has.
 #pragma once
 
-#include "SunTimesAround.h"
+#include "calc/SunTimesAround.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,6 +1,6 @@
-#include "KeyPressFilter.h"
+#include "ui/main/KeyPressFilter.h"
 
-#include "InputChecks.h"
+#include "ui/main/InputChecks.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

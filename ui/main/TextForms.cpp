@@ -1,4 +1,4 @@
-#include "TextForms.h"
+#include "ui/main/TextForms.h"
 
 #include <QDate>
 #include <QTime>

@@ -2,7 +2,7 @@
 // regional settings.
 #pragma once
 
-#include "CalculationState.h"
+#include "calc/CalculationState.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,19 +1,21 @@
-#include "frmMain.h"
+#include "ui/main/frmMain.h"
 
-#include "FixedWindow.h"
-#include "InputChecks.h"
-#include "KeyPressFilter.h"
-#include "MessageBox.h"
-#include "PlaceSuggestions.h"
-#include "PointSize.h"
 #include "ProgramVersion.h"
-#include "SiteSearch.h"
-#include "TextForms.h"
-#include "frmDisplay.h"
-#include "frmTimeZone.h"
-#include "modHelp.h"
-#include "modRahukal.h"
+#include "calc/modRahukal.h"
+#include "lifetime/ProgramEnd.h"
+#include "platform/FixedWindow.h"
+#include "platform/MessageBox.h"
+#include "platform/PointSize.h"
+#include "ui/main/InputChecks.h"
+#include "ui/main/KeyPressFilter.h"
+#include "ui/main/TextForms.h"
+#include "ui/placesearch/PlaceSuggestions.h"
+#include "ui/placesearch/SiteSearch.h"
+#include "ui/result/frmDisplay.h"
+#include "ui/timezone/frmTimeZone.h"
 #include "ui_frmMain.h"
+#include "weblinks/WebLinks.h"
+#include "weblinks/modHelp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -54,8 +56,8 @@ QStringList numbers(int first, int last) {
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
-    : WebLinkWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmMain>()) {
     // Set before the controls exist, so it does not have to be passed down to each of them.
     setFormFont(this);
@@ -101,7 +103,7 @@ void frmMain::connectControls() {
     connect(ui_->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(ui_->mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connectWebLinks(*ui_);
+    connectWebLinks(this, *ui_);
 
     keepSelectedOptionTheTabStop(ui_->optLat_0, ui_->optLat_1);
     keepSelectedOptionTheTabStop(ui_->optLong_0, ui_->optLong_1);

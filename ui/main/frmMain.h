@@ -2,13 +2,13 @@
 // checks run before a calculation, and its menus and web links.
 #pragma once
 
-#include "CalculationState.h"
-#include "InputChecks.h"
-#include "MessageBox.h"
-#include "PlaceLookup.h"
-#include "SunTimesAround.h"
-#include "WebLinkWindow.h"
+#include "calc/CalculationState.h"
+#include "calc/SunTimesAround.h"
+#include "platform/MessageBox.h"
+#include "ui/main/InputChecks.h"
+#include "ui/placesearch/PlaceLookup.h"
 
+#include <QMainWindow>
 #include <QPointer>
 #include <chrono>
 #include <cstdint>
@@ -23,7 +23,7 @@ namespace horavela {
 class frmDisplay;
 class PlaceSuggestions;
 
-class frmMain : public WebLinkWindow {
+class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:

@@ -1,4 +1,4 @@
-#include "DegreesMinutes.h"
+#include "ui/placesearch/DegreesMinutes.h"
 
 #include <algorithm>
 #include <cmath>

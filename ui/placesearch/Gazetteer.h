@@ -2,7 +2,7 @@
 // window tests replace with a fake.
 #pragma once
 
-#include "PlaceQuery.h"
+#include "ui/placesearch/PlaceQuery.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "NameKey.h"
+#include "ui/placesearch/NameKey.h"
 
 #include <QChar>
 #include <QString>

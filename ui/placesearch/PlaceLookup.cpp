@@ -1,6 +1,6 @@
-#include "PlaceLookup.h"
+#include "ui/placesearch/PlaceLookup.h"
 
-#include "DegreesMinutes.h"
+#include "ui/placesearch/DegreesMinutes.h"
 
 #include <utility>
 

@@ -2,9 +2,9 @@
 // each with what the main window's boxes take for it.
 #pragma once
 
-#include "Gazetteer.h"
-#include "SunTimesAround.h"
-#include "ZoneRules.h"
+#include "calc/SunTimesAround.h"
+#include "ui/placesearch/Gazetteer.h"
+#include "ui/placesearch/ZoneRules.h"
 
 #include <optional>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "PlaceQuery.h"
+#include "ui/placesearch/PlaceQuery.h"
 
 namespace horavela {
 

@@ -1,6 +1,6 @@
-#include "PlaceSuggestions.h"
+#include "ui/placesearch/PlaceSuggestions.h"
 
-#include "PlaceLookup.h"
+#include "ui/placesearch/PlaceLookup.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -1,8 +1,8 @@
-#include "PlacesDatabase.h"
+#include "ui/placesearch/PlacesDatabase.h"
 
-#include "NameKey.h"
-#include "PlacesFormat.h"
-#include "SqliteLibrary.h"
+#include "ui/placesearch/NameKey.h"
+#include "ui/placesearch/PlacesFormat.h"
+#include "ui/placesearch/SqliteLibrary.h"
 
 #include <QCoreApplication>
 #include <QDir>

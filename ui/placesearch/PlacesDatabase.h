@@ -3,7 +3,7 @@
 // checked whole before it is trusted.
 #pragma once
 
-#include "Gazetteer.h"
+#include "ui/placesearch/Gazetteer.h"
 
 #include <QString>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "SiteSearch.h"
+#include "ui/placesearch/SiteSearch.h"
 
-#include "WebSearch.h"
-#include "frmPlaceSearch.h"
+#include "platform/WebSearch.h"
+#include "ui/placesearch/frmPlaceSearch.h"
 
 #include <QPointer>
 

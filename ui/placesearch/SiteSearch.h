@@ -3,7 +3,7 @@
 // for the query when the gazetteer knows no such place or cannot be used.
 #pragma once
 
-#include "PlaceLookup.h"
+#include "ui/placesearch/PlaceLookup.h"
 
 #include <QString>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "SqliteLibrary.h"
+#include "ui/placesearch/SqliteLibrary.h"
 
 #include <QLibrary>
 

@@ -1,4 +1,4 @@
-#include "ZoneRules.h"
+#include "ui/placesearch/ZoneRules.h"
 
 #include <QDateTime>
 #include <QLocale>

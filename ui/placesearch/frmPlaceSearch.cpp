@@ -1,9 +1,9 @@
-#include "frmPlaceSearch.h"
+#include "ui/placesearch/frmPlaceSearch.h"
 
-#include "DegreesMinutes.h"
-#include "PointSize.h"
 #include "ProgramVersion.h"
-#include "WebSearch.h"
+#include "platform/PointSize.h"
+#include "platform/WebSearch.h"
+#include "ui/placesearch/DegreesMinutes.h"
 #include "ui_frmPlaceSearch.h"
 
 #include <QHeaderView>

@@ -1,11 +1,12 @@
-#include "frmDisplay.h"
+#include "ui/result/frmDisplay.h"
 
-#include "FitText.h"
-#include "FixedWindow.h"
-#include "PointSize.h"
 #include "ProgramVersion.h"
-#include "modHelp.h"
+#include "lifetime/ProgramEnd.h"
+#include "platform/FitText.h"
+#include "platform/FixedWindow.h"
+#include "platform/PointSize.h"
 #include "ui_frmDisplay.h"
+#include "weblinks/WebLinks.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -37,8 +38,8 @@ constexpr double SmallestPeriodPoints = 6.5;
 } // namespace
 
 frmDisplay::frmDisplay(QWidget* inputWindow)
-    : WebLinkWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmDisplay>()), inputWindow_(inputWindow) {
     setFormFont(this);
     ui_->setupUi(this);
@@ -78,7 +79,7 @@ void frmDisplay::connectControls() {
     // Exit is the window's cancel button.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ui_->cmdExit,
             &QPushButton::click);
-    connectWebLinks(*ui_);
+    connectWebLinks(this, *ui_);
 }
 
 void frmDisplay::writeResult(const ResultTexts& texts) {
@@ -164,7 +165,7 @@ void frmDisplay::fitChosenDate() {
 }
 
 void frmDisplay::showEvent(QShowEvent* event) {
-    WebLinkWindow::showEvent(event);
+    QMainWindow::showEvent(event);
     QAccessibleEvent verdict(ui_->lblRahukalResult, QAccessible::Alert);
     QAccessible::updateAccessibility(&verdict);
 }

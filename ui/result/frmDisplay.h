@@ -2,8 +2,7 @@
 // and the way out of the program.
 #pragma once
 
-#include "WebLinkWindow.h"
-
+#include <QMainWindow>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -28,7 +27,7 @@ struct ResultTexts {
     QString periodCaption = QStringLiteral("Rahukal Period"); // with the stretch it belongs to
 };
 
-class frmDisplay : public WebLinkWindow {
+class frmDisplay : public QMainWindow {
     Q_OBJECT
 
 public:

@@ -1,8 +1,8 @@
-#include "frmTimeZone.h"
+#include "ui/timezone/frmTimeZone.h"
 
-#include "PointSize.h"
 #include "ProgramVersion.h"
-#include "TimeZoneTable.h"
+#include "platform/PointSize.h"
+#include "ui/timezone/TimeZoneTable.h"
 #include "ui_frmTimeZone.h"
 
 #include <QEvent>

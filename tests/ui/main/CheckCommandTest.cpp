@@ -1,11 +1,11 @@
 // The whole check through the real windows: fill the main window, click, and
 // read what the result window shows.
-#include "MainWindowTest.h"
-#include "ModalAnswerer.h"
-#include "SunTimesAround.h"
-#include "TextForms.h"
-#include "WindowParts.h"
-#include "modSunRiseSunSet.h"
+#include "calc/SunTimesAround.h"
+#include "calc/modSunRiseSunSet.h"
+#include "tests/support/MainWindowTest.h"
+#include "tests/support/ModalAnswerer.h"
+#include "tests/support/WindowParts.h"
+#include "ui/main/TextForms.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The rules behind the main window's checks, without the window: key codes,
 // number readings and the days of each month.
-#include "InputChecks.h"
+#include "ui/main/InputChecks.h"
 
-#include "KeyPressFilter.h"
+#include "ui/main/KeyPressFilter.h"
 
 #include <QKeyEvent>
 #include <QTest>

@@ -2,14 +2,14 @@
 // control is called, links that are reached with Tab and pressed with a key,
 // the verdict read out when the result comes up, and a whole check done
 // without the mouse.
-#include "MainWindowTest.h"
-#include "ModalAnswerer.h"
-#include "Startup.h"
-#include "WindowParts.h"
-#include "frmAbout.h"
-#include "frmDisplay.h"
-#include "frmMain.h"
-#include "modHelp.h"
+#include "app/Startup.h"
+#include "app/frmAbout.h"
+#include "tests/support/MainWindowTest.h"
+#include "tests/support/ModalAnswerer.h"
+#include "tests/support/WindowParts.h"
+#include "ui/main/frmMain.h"
+#include "ui/result/frmDisplay.h"
+#include "weblinks/WebLinks.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -344,6 +344,8 @@ void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
     // The lock is given up, and its file removed, only when the process ends.
     const QString lockFile = QDir::temp().filePath(
         QStringLiteral("horavela-keyboard-%1.lock").arg(QCoreApplication::applicationPid()));
+    // Help > About below must come from the start-up alone.
+    setAboutWindowOpener(nullptr);
     window_ = qobject_cast<QMainWindow*>(startProgram([] { return new frmMain; }, lockFile));
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));

@@ -2,10 +2,10 @@
 // picker, and its coordinate search: the places suggested under the City box,
 // the places found for what is typed, the one used, and the web search when
 // none is found.
-#include "FakeGazetteer.h"
-#include "MainWindowTest.h"
-#include "ModalAnswerer.h"
-#include "WindowParts.h"
+#include "tests/support/FakeGazetteer.h"
+#include "tests/support/MainWindowTest.h"
+#include "tests/support/ModalAnswerer.h"
+#include "tests/support/WindowParts.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -1,6 +1,6 @@
 // How dates and times are written into the result window, in several
 // languages and in every locale Qt knows.
-#include "TextForms.h"
+#include "ui/main/TextForms.h"
 
 #include <QTest>
 #include <chrono>

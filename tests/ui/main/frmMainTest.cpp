@@ -1,11 +1,13 @@
 // The main window as the user meets it: defaults, lists, tab order, key
 // filters, the input checks, and where its menus and links lead.
-#include "frmMain.h"
+#include "ui/main/frmMain.h"
 
-#include "MainWindowTest.h"
-#include "ModalAnswerer.h"
-#include "WindowLayout.h"
-#include "WindowParts.h"
+#include "app/frmAbout.h"
+#include "tests/support/MainWindowTest.h"
+#include "tests/support/ModalAnswerer.h"
+#include "tests/support/WindowLayout.h"
+#include "tests/support/WindowParts.h"
+#include "weblinks/WebLinks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -652,6 +654,7 @@ void frmMainTest::linksAndMenuEntriesOpenTheirAddresses() {
 }
 
 void frmMainTest::aboutEntryShowsTheAboutWindowModally() {
+    setAboutWindowOpener(showAboutWindow);
     ModalAnswerer answerer;
     control<QAction>("mnuAbout")->trigger();
     QCOMPARE(answerer.windows, QStringList{"frmAbout"});

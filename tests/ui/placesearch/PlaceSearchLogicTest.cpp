@@ -1,10 +1,10 @@
 // The place search without a window: name folding, the degree-and-minute
 // form, zone offsets, and the built places database, whole and damaged.
-#include "DegreesMinutes.h"
-#include "NameKey.h"
-#include "PlaceLookup.h"
-#include "PlacesDatabase.h"
-#include "ZoneRules.h"
+#include "ui/placesearch/DegreesMinutes.h"
+#include "ui/placesearch/NameKey.h"
+#include "ui/placesearch/PlaceLookup.h"
+#include "ui/placesearch/PlacesDatabase.h"
+#include "ui/placesearch/ZoneRules.h"
 
 #include <QFile>
 #include <QLocale>

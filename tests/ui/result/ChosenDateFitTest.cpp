@@ -1,7 +1,7 @@
 // The chosen date stands whole in the result window for every month, in the
 // languages most users have set: the month name comes from the locale.
-#include "TextForms.h"
-#include "frmDisplay.h"
+#include "ui/main/TextForms.h"
+#include "ui/result/frmDisplay.h"
 
 #include <QDate>
 #include <QFontMetrics>

@@ -1,13 +1,15 @@
 // The result window on its own: its layout, what a check writes into it, its
 // links, and the ways back and out.
-#include "frmDisplay.h"
+#include "ui/result/frmDisplay.h"
 
-#include "ModalAnswerer.h"
-#include "UrlRecorder.h"
-#include "WindowDriver.h"
-#include "WindowLayout.h"
-#include "WindowParts.h"
-#include "modHelp.h"
+#include "app/frmAbout.h"
+#include "lifetime/ProgramEnd.h"
+#include "tests/support/ModalAnswerer.h"
+#include "tests/support/UrlRecorder.h"
+#include "tests/support/WindowLayout.h"
+#include "tests/support/WindowParts.h"
+#include "tools/windowdriver/WindowDriver.h"
+#include "weblinks/WebLinks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -248,6 +250,7 @@ void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses() {
 }
 
 void frmDisplayTest::aboutEntryShowsTheAboutWindowModally() {
+    setAboutWindowOpener(showAboutWindow);
     ModalAnswerer answerer;
     control<QAction>("mnuAbout")->trigger();
     QCOMPARE(answerer.windows, QStringList{"frmAbout"});

@@ -1,11 +1,11 @@
 // The time zone picker on its own: its list, its look, and what each way of
 // leaving it writes into the two zone boxes.
-#include "frmTimeZone.h"
+#include "ui/timezone/frmTimeZone.h"
 
-#include "TimeZoneTable.h"
-#include "WindowDriver.h"
-#include "WindowLayout.h"
-#include "WindowParts.h"
+#include "tests/support/WindowLayout.h"
+#include "tests/support/WindowParts.h"
+#include "tools/windowdriver/WindowDriver.h"
+#include "ui/timezone/TimeZoneTable.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,22 +1,13 @@
-// The web-link openers and the one way the program ends.
+// The one way the program ends, and the single-instance lock it gives up on
+// the way out. Below the windows: they and the start-up call down into it.
 #pragma once
 
-#include <QString>
+#include "platform/InstanceLock.h"
+
 #include <functional>
+#include <memory>
 
 namespace horavela {
-
-// Each hands one fixed "http://" address to the default browser, does not
-// wait for it and ignores failure.
-void OpenOnlineHelp();
-void OpenHomePage();
-void OpenDownloadPage();
-void OpenDonatePage();
-void OpenCoBrandPage();
-void OpenFullBrandPage();
-
-// The bare address of the maker's main web site, as OpenHomePage opens it.
-QString mainSiteAddress();
 
 // Unloads every loaded window, hidden ones too, ignoring failures, then ends
 // the program without handling any further event. Unloading closes each
@@ -32,5 +23,11 @@ bool isProgramEnding();
 // Tests replace the last step of EndProgram (ending the process) with their
 // own, and re-arm it so that a later EndProgram runs again.
 void setProgramEndForTesting(std::function<void()> endProcess);
+
+// Keeps the single-instance lock that start-up acquired for the rest of the run.
+void holdSingleInstance(std::unique_ptr<InstanceLock> lock);
+
+// Lets the next copy start; the program's end calls it.
+void releaseSingleInstance();
 
 } // namespace horavela

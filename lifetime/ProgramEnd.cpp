@@ -1,8 +1,4 @@
-#include "modHelp.h"
-
-#include "SingleInstance.h"
-#include "SiteHosts.h"
-#include "WebBrowser.h"
+#include "lifetime/ProgramEnd.h"
 
 #include <QApplication>
 #include <QList>
@@ -15,9 +11,9 @@ namespace horavela {
 
 namespace {
 
-QString siteAddress(const char* host, const char* path) {
-    return QStringLiteral("http://") + QLatin1String(host) + QLatin1String(path);
-}
+// Held for the whole run; its destructor releases the lock should the
+// program end some other way than through EndProgram.
+std::unique_ptr<InstanceLock> heldLock;
 
 // The process ends here and now: no destructor of a window or of the
 // application object runs, so no further event of any window is handled.
@@ -31,34 +27,6 @@ bool ending = false;
 std::function<void()> processEnd = endProcess;
 
 } // namespace
-
-void OpenOnlineHelp() {
-    openWebAddress(siteAddress(ProgramSiteHost, "/horavela-help.html"));
-}
-
-void OpenHomePage() {
-    openWebAddress(mainSiteAddress());
-}
-
-void OpenDownloadPage() {
-    openWebAddress(siteAddress(ProgramSiteHost, "/download-horavela.html"));
-}
-
-void OpenDonatePage() {
-    openWebAddress(siteAddress(HelpSiteHost, "/donate.html"));
-}
-
-void OpenCoBrandPage() {
-    openWebAddress(siteAddress(HelpSiteHost, "/co-brand.html"));
-}
-
-void OpenFullBrandPage() {
-    openWebAddress(siteAddress(HelpSiteHost, "/fully-branded.html"));
-}
-
-QString mainSiteAddress() {
-    return siteAddress(MainSiteHost, "");
-}
 
 void EndProgram() {
     if (ending)
@@ -93,6 +61,15 @@ bool isProgramEnding() {
 void setProgramEndForTesting(std::function<void()> endProcess) {
     processEnd = std::move(endProcess);
     ending = false;
+}
+
+void holdSingleInstance(std::unique_ptr<InstanceLock> lock) {
+    heldLock = std::move(lock);
+}
+
+void releaseSingleInstance() {
+    if (heldLock)
+        heldLock->release();
 }
 
 } // namespace horavela

@@ -1,7 +1,5 @@
-// The web-link openers and the one way the program ends.
-#include "modHelp.h"
-
-#include "UrlRecorder.h"
+// The one way the program ends.
+#include "lifetime/ProgramEnd.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,15 +11,6 @@
 namespace horavela {
 
 namespace {
-
-// The build's host names, passed in apart from the program's own copy.
-constexpr char MainSite[] = EXPECTED_MAIN_SITE_HOST;
-constexpr char HelpSite[] = EXPECTED_HELP_SITE_HOST;
-constexpr char ProgramSite[] = EXPECTED_PROGRAM_SITE_HOST;
-
-QString address(const char* host, const char* path) {
-    return QStringLiteral("http://") + QLatin1String(host) + QLatin1String(path);
-}
 
 struct UnloadLog {
     int unloads = 0;
@@ -57,13 +46,12 @@ void runDeferredDeletions() {
 
 } // namespace
 
-class ModHelpTest : public QObject {
+class ProgramEndTest : public QObject {
     Q_OBJECT
 
 private slots:
     void init();
     void cleanup();
-    void eachOpenerOpensItsOwnAddress();
     void endProgramUnloadsEveryWindowHiddenOnesToo();
     void endProgramFromAnUnloadHandlerEndsOnce();
     void endProgramRunsAgainOnlyWhenReArmed();
@@ -74,12 +62,12 @@ private:
     int ends_ = 0;
 };
 
-void ModHelpTest::init() {
+void ProgramEndTest::init() {
     ends_ = 0;
     setProgramEndForTesting([this] { ++ends_; });
 }
 
-void ModHelpTest::cleanup() {
+void ProgramEndTest::cleanup() {
     QList<QPointer<QWidget>> left;
     for (QWidget* window : QApplication::topLevelWidgets())
         left.append(window);
@@ -88,32 +76,7 @@ void ModHelpTest::cleanup() {
     runDeferredDeletions();
 }
 
-void ModHelpTest::eachOpenerOpensItsOwnAddress() {
-    const struct {
-        const char* opener;
-        void (*open)();
-        QString expected;
-    } table[] = {
-        {"OpenOnlineHelp", OpenOnlineHelp, address(ProgramSite, "/horavela-help.html")},
-        {"OpenHomePage", OpenHomePage, address(MainSite, "")},
-        {"OpenDownloadPage", OpenDownloadPage, address(ProgramSite, "/download-horavela.html")},
-        {"OpenDonatePage", OpenDonatePage, address(HelpSite, "/donate.html")},
-        {"OpenCoBrandPage", OpenCoBrandPage, address(HelpSite, "/co-brand.html")},
-        {"OpenFullBrandPage", OpenFullBrandPage, address(HelpSite, "/fully-branded.html")},
-    };
-    for (const auto& row : table) {
-        UrlRecorder browser;
-        row.open();
-        QVERIFY2(browser.opened == QStringList{row.expected},
-                 qPrintable(QStringLiteral("%1 opened [%2], expected just %3")
-                                .arg(QLatin1String(row.opener),
-                                     browser.opened.join(QStringLiteral(", ")), row.expected)));
-    }
-    QVERIFY2(mainSiteAddress() == address(MainSite, ""),
-             qPrintable(QStringLiteral("MainSiteAddress() is %1").arg(mainSiteAddress())));
-}
-
-void ModHelpTest::endProgramUnloadsEveryWindowHiddenOnesToo() {
+void ProgramEndTest::endProgramUnloadsEveryWindowHiddenOnesToo() {
     UnloadLog shownLog;
     UnloadLog hiddenLog;
     QPointer<QWidget> shown = new UnloadingWindow(shownLog);
@@ -138,7 +101,7 @@ void ModHelpTest::endProgramUnloadsEveryWindowHiddenOnesToo() {
 }
 
 // Like the result window's Exit while the main window is hidden.
-void ModHelpTest::endProgramFromAnUnloadHandlerEndsOnce() {
+void ProgramEndTest::endProgramFromAnUnloadHandlerEndsOnce() {
     UnloadLog mainLog;
     UnloadLog resultLog;
     QPointer<QWidget> main = new UnloadingWindow(mainLog);
@@ -159,7 +122,7 @@ void ModHelpTest::endProgramFromAnUnloadHandlerEndsOnce() {
     QVERIFY2(main.isNull() && result.isNull(), "a window outlived the shutdown");
 }
 
-void ModHelpTest::endProgramRunsAgainOnlyWhenReArmed() {
+void ProgramEndTest::endProgramRunsAgainOnlyWhenReArmed() {
     EndProgram();
     QVERIFY(isProgramEnding());
     EndProgram();
@@ -171,7 +134,7 @@ void ModHelpTest::endProgramRunsAgainOnlyWhenReArmed() {
     QVERIFY2(ends_ == 2, "the re-armed EndProgram did not end the program");
 }
 
-void ModHelpTest::endProgramUnloadsAWindowThatRefusesToClose() {
+void ProgramEndTest::endProgramUnloadsAWindowThatRefusesToClose() {
     UnloadLog log;
     QPointer<QWidget> stubborn = new UnloadingWindow(log, true);
     stubborn->show();
@@ -183,7 +146,7 @@ void ModHelpTest::endProgramUnloadsAWindowThatRefusesToClose() {
     QCOMPARE(ends_, 1);
 }
 
-void ModHelpTest::endProgramCopesWithWindowsOwnedByOtherWindows() {
+void ProgramEndTest::endProgramCopesWithWindowsOwnedByOtherWindows() {
     QPointer<QWidget> owner = new QWidget;
     QPointer<QDialog> owned = new QDialog(owner);
     QPointer<QDialog> ownedHidden = new QDialog(owner);
@@ -200,5 +163,5 @@ void ModHelpTest::endProgramCopesWithWindowsOwnedByOtherWindows() {
 
 } // namespace horavela
 
-QTEST_MAIN(horavela::ModHelpTest)
-#include "ModHelpTest.moc"
+QTEST_MAIN(horavela::ProgramEndTest)
+#include "ProgramEndTest.moc"

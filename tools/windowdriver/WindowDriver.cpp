@@ -1,4 +1,4 @@
-#include "WindowDriver.h"
+#include "tools/windowdriver/WindowDriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,0 +1,51 @@
+// The maker's links that the main and the result window both carry, under the
+// same names: the promotional link labels, the web entries of the Help menu,
+// Donate and Make Money Online, and Help > About.
+#pragma once
+
+#include "platform/LinkLabel.h"
+
+#include <QAction>
+
+class QWidget;
+
+namespace horavela {
+
+// The controls as a window's .ui file names them.
+struct WebLinkControls {
+    LinkLabel* Label61;
+    LinkLabel* lblFullBrand;
+    LinkLabel* lblCobrand;
+    QAction* mnuOnline;
+    QAction* mnuVisit;
+    QAction* mnuUpdate;
+    QAction* mnuAbout;
+    QAction* mnuDonate;
+    QAction* mkmoney;
+};
+
+// Ties each control to its handler for as long as owner lives; the About
+// window opens over owner.
+void connectWebLinks(QWidget* owner, const WebLinkControls& controls);
+
+template <typename Ui> void connectWebLinks(QWidget* owner, const Ui& ui) {
+    connectWebLinks(owner, WebLinkControls{.Label61 = ui.Label61,
+                                           .lblFullBrand = ui.lblFullBrand,
+                                           .lblCobrand = ui.lblCobrand,
+                                           .mnuOnline = ui.mnuOnline,
+                                           .mnuVisit = ui.mnuVisit,
+                                           .mnuUpdate = ui.mnuUpdate,
+                                           .mnuAbout = ui.mnuAbout,
+                                           .mnuDonate = ui.mnuDonate,
+                                           .mkmoney = ui.mkmoney});
+}
+
+// Shows the About window over owner and returns when it is closed.
+using AboutWindowOpener = void (*)(QWidget* owner);
+
+// The About window belongs to the program's shell, above the windows that
+// offer it, so the start-up hands its opener down here. Until then, and
+// after nullptr, Help > About does nothing.
+void setAboutWindowOpener(AboutWindowOpener open);
+
+} // namespace horavela
