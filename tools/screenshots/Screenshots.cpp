@@ -61,18 +61,24 @@ void pumpEvents(int milliseconds) {
 
 // Shows the window and waits until the display server has mapped it, so the
 // grab below uses the platform's real fonts and rendering.
+// Waits for what a window system does in its own time, such as showing or
+// activating a window, and fails with `what` when it does not come.
+template <typename Condition> void waitUntil(Condition done, const QString& what) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.hasExpired(AppearMilliseconds))
+            throw WindowDriverError(what);
+        pumpEvents(20);
+    }
+}
+
 void showOnScreen(QWidget& window) {
     window.show();
     window.raise();
     window.activateWindow();
-    QElapsedTimer timer;
-    timer.start();
-    while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
-        if (timer.hasExpired(AppearMilliseconds))
-            throw WindowDriverError(window.objectName() +
-                                    QStringLiteral(" never appeared on the screen"));
-        pumpEvents(20);
-    }
+    waitUntil([&] { return window.windowHandle() && window.windowHandle()->isExposed(); },
+              window.objectName() + QStringLiteral(" never appeared on the screen"));
     pumpEvents(SettleMilliseconds);
 }
 
@@ -175,12 +181,17 @@ QPixmap withPopup(QWidget& main, QWidget& popup) {
 // first of them, Pune, chosen with the arrow keys and Enter.
 void renderSuggestions(QWidget& main, const QDir& folder) {
     fillSearchPlace(&main, QString(), QString(), QString());
+    // Suggestions show only in the window that has the keyboard, which a
+    // window system may hand back late after the About window closes.
+    main.activateWindow();
+    waitUntil([&] { return QApplication::activeWindow() == &main; },
+              QStringLiteral("the main window did not get the keyboard back"));
     auto* city = control<QLineEdit>(&main, "txtMCity");
     typeInto(*city, QStringLiteral("Pun"));
     QCompleter* completer = city->findChild<QCompleter*>();
     QAbstractItemView* popup = completer ? completer->popup() : nullptr;
-    if (!popup || !popup->isVisible())
-        throw WindowDriverError(QStringLiteral("typing \"Pun\" showed no suggestions"));
+    waitUntil([&] { return popup && popup->isVisible(); },
+              QStringLiteral("typing \"Pun\" showed no suggestions"));
     pumpEvents(SettleMilliseconds);
     save(withPopup(main, *popup), folder, "suggestions.png");
 

@@ -34,6 +34,9 @@ QCompleter& PlaceSuggestions::completer() {
         completer_->setMaxVisibleItems(MostSuggestions);
         completer_->setWidget(&city_);
         completer_->popup()->setAccessibleName(QStringLiteral("Places"));
+        // A window of its own, which would take the desktop's font; in the
+        // box's font its rows are as high on every system.
+        completer_->popup()->setFont(city_.font());
         connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
                 &PlaceSuggestions::choose);
     }
