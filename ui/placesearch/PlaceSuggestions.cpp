@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace horavela {
@@ -14,6 +15,29 @@ namespace horavela {
 namespace {
 
 enum Role { IdRole = Qt::UserRole, CityRole, StateRole, CountryRole };
+
+// Rows exactly as high as a line of the box's text: styles pad list rows
+// each in their own way, which would give the list another height on each
+// system. The completer's own delegate still draws them.
+class LineHighRows : public QStyledItemDelegate {
+public:
+    LineHighRows(QAbstractItemDelegate* drawing, QObject* parent)
+        : QStyledItemDelegate(parent), drawing_(drawing) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        drawing_->paint(painter, option, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = drawing_->sizeHint(option, index);
+        size.setHeight(option.fontMetrics.height());
+        return size;
+    }
+
+private:
+    QAbstractItemDelegate* drawing_;
+};
 
 } // namespace
 
@@ -37,6 +61,8 @@ QCompleter& PlaceSuggestions::completer() {
         // A window of its own, which would take the desktop's font; in the
         // box's font its rows are as high on every system.
         completer_->popup()->setFont(city_.font());
+        QAbstractItemView& popup = *completer_->popup();
+        popup.setItemDelegate(new LineHighRows(popup.itemDelegate(), &popup));
         connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
                 &PlaceSuggestions::choose);
     }
