@@ -20,11 +20,8 @@ bool textFits(const QLabel& label, const QFont& font) {
 } // namespace
 
 void shrinkTextToFit(QLabel& label, double designPoints, double smallestPoints) {
-    QFont font = label.font();
-    font.setPointSizeF(designPoints);
-    while (font.pointSizeF() > smallestPoints && !textFits(label, font))
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    label.setFont(font);
+    label.setFont(shrunkToFit(label.font(), designPoints, smallestPoints,
+                              [&](const QFont& font) { return textFits(label, font); }));
 }
 
 } // namespace horavela

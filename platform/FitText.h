@@ -4,9 +4,21 @@
 // until the text fits, down to a size that is still legible.
 #pragma once
 
+#include <QFont>
+
 class QLabel;
 
 namespace horavela {
+
+// The font at designPoints, made a quarter point smaller at a time while
+// `fits(font)` says no, stopping at smallestPoints.
+template <typename Fits>
+QFont shrunkToFit(QFont font, double designPoints, double smallestPoints, Fits fits) {
+    font.setPointSizeF(designPoints);
+    while (font.pointSizeF() > smallestPoints && !fits(font))
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
 
 // Sets the label's font to designPoints, then shrinks it in quarter points
 // while the text does not fit the label (within its width, or for a wrapped

@@ -116,30 +116,27 @@ void frmDisplay::fitPeriodRow() {
     QLabel& caption = *ui_->Label4;
     QLabel& period = *ui_->lblRahukalPeriod;
     const int room = ui_->Frame3->width() - 2 * PeriodRowLeft;
-    QFont font = caption.font();
-    double points = VerdictPoints;
-    int captionWidth = 0;
-    int periodWidth = 0;
-    for (;; points -= 0.25) {
-        font.setPointSizeF(points);
-        const QFontMetrics metrics(font);
-        captionWidth = metrics.horizontalAdvance(caption.text());
-        periodWidth = metrics.horizontalAdvance(period.text());
-        // A label centres its line, so the ink lies about the line's middle.
-        const auto inkInside = [&](const QString& text) {
-            const QRect ink = metrics.tightBoundingRect(text);
+    const auto rowWidth = [&](const QFontMetrics& metrics) {
+        return metrics.horizontalAdvance(caption.text()) + PeriodCaptionGap +
+               metrics.horizontalAdvance(period.text());
+    };
+    const QFont font = shrunkToFit(
+        caption.font(), VerdictPoints, SmallestPeriodPoints, [&](const QFont& candidate) {
+            const QFontMetrics metrics(candidate);
+            // A label centres its line, so the ink lies about the line's middle.
             const int baseline = (PeriodRowHeight - metrics.height()) / 2 + metrics.ascent();
-            return baseline + ink.top() >= 0 && baseline + ink.bottom() < PeriodRowHeight;
-        };
-        if (points <= SmallestPeriodPoints ||
-            (captionWidth + PeriodCaptionGap + periodWidth <= room &&
-             inkInside(caption.text()) && inkInside(period.text())))
-            break;
-    }
+            const auto inkInside = [&](const QString& text) {
+                const QRect ink = metrics.tightBoundingRect(text);
+                return baseline + ink.top() >= 0 && baseline + ink.bottom() < PeriodRowHeight;
+            };
+            return rowWidth(metrics) <= room && inkInside(caption.text()) &&
+                   inkInside(period.text());
+        });
     caption.setFont(font);
     period.setFont(font);
-    const int used = std::min(room, captionWidth + PeriodCaptionGap + periodWidth);
-    const int left = PeriodRowLeft + (room - used) / 2;
+    const QFontMetrics metrics(font);
+    const int captionWidth = metrics.horizontalAdvance(caption.text());
+    const int left = PeriodRowLeft + (room - std::min(room, rowWidth(metrics))) / 2;
     caption.setGeometry(left, PeriodRowTop, captionWidth, PeriodRowHeight);
     const int periodLeft = left + captionWidth + PeriodCaptionGap;
     period.setGeometry(periodLeft, PeriodRowTop, PeriodRowLeft + room - periodLeft,
