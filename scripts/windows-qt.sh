@@ -36,7 +36,24 @@ key=$(printf '%s\n' "$qt_version" "$sqlite_version" "${qt_options[@]}" "${sqlite
     "$(cat "$project/cmake/mingw-w64.cmake")" | sha256sum | cut -c1-12)
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/horavela"
 prefix="$cache/qt-windows-${qt_version%%+*}-$key"
+# Qt's toolchain file chain-loads ours by the path it was configured with, a
+# path in the checkout that built the cache. A copy of ours beside it, named
+# relative to the file, lets the cache serve every checkout; a cache made
+# before this is mended the same way.
+make_relocatable() {
+    local qt_cmake="$prefix/lib/cmake/Qt6"
+    cp "$project/cmake/mingw-w64.cmake" "$qt_cmake/mingw-w64.cmake"
+    sed -i -E 's|"[^"]*/cmake/mingw-w64\.cmake"|"${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake"|g' \
+        "$qt_cmake/qt.toolchain.cmake"
+    if grep -rqF "$project/" "$prefix"; then
+        echo "windows-qt: the cache still names the checkout $project:" >&2
+        grep -rlF "$project/" "$prefix" >&2
+        exit 1
+    fi
+}
+
 if [[ -f "$prefix/.complete" ]]; then
+    make_relocatable
     echo "$prefix"
     exit 0
 fi
@@ -70,6 +87,7 @@ cmake --install qt-build >&2
 
 mkdir -p "$prefix/sqlite"
 cp sqlite3-*/sqlite3.dll sqlite3-*/sqlite3.h "$prefix/sqlite/"
+make_relocatable
 touch "$prefix/.complete"
 cd "$cache"
 rm -rf "$work"
