@@ -1,4 +1,4 @@
-// The calculation state that one check fills and reads, and the Rahu Kaal period computed from it.
+// The calculation state that one check fills and reads.
 // A default-constructed state is empty: texts empty, numbers zero, flags false, date-times unset.
 #pragma once
 
@@ -43,27 +43,8 @@ struct CalculationState {
     std::string RahukalResult;
 };
 
-// The date that MonthNumber, DayText and YearText name; nothing when no such date exists.
-std::optional<std::chrono::year_month_day> chosenDate(const CalculationState& state);
-
-// Sets ChosenDateTime to the moment that the chosen date and HourText, MinuteText and SecondText
-// name together, or unsets it when they name none (an hour of 24, a minute of 60, a 30 February).
-void formChosenDateTime(CalculationState& state);
-
-// The stretch of daylight or darkness that holds a moment of the chosen day:
-// its daylight, the night that ends at its sunrise, or the night that begins at its sunset.
-enum class Stretch { Day, NightBefore, NightAfter };
-Stretch stretchHolding(DateTime moment, DateTime sunRise, DateTime sunSet);
-
-// Chooses the stretch that holds ChosenDateTime, cuts it into eighths and writes DayOfWeek,
-// PartLength, ElapsedSeconds, PartFlags, RahukalResult, RahukalStart and RahukalEnd.
-// When ChosenDateTime or one of the four sun times it needs is unset, every one of those
-// members is reset to its empty value instead, so no verdict of an earlier check survives.
-// Seconds that do not fit the 32-bit members are clamped to their range.
-void ComputeRahukalPeriod(CalculationState& state);
-
-// Sets the flag of the eighth that ElapsedSeconds falls in; everything from 7 x PartLength on
-// is the last eighth. Clears no flag.
-void MarkTimePart(CalculationState& state);
+// The moment that MonthNumber, DayText, YearText, HourText, MinuteText and SecondText name
+// together; nothing when they name none (an hour of 24, a minute of 60, a 30 February).
+std::optional<DateTime> chosenDateTime(const CalculationState& state);
 
 } // namespace horavela

@@ -1,4 +1,5 @@
-// Which eighth of the stretch is Rahu Kaal on each weekday, and the verdict for the chosen moment.
+// Which eighth of the stretch is Rahu Kaal on each weekday, the period it gives and the verdict for
+// the chosen moment.
 #pragma once
 
 #include "calc/CalculationState.h"
@@ -31,6 +32,22 @@ inline constexpr std::array<RahukalPartRow, 7> RahukalPart{{
     {3, 3, 4, -1}, // Friday
     {2, 2, 3, -1}, // Saturday
 }};
+
+// The stretch of daylight or darkness that holds a moment of the chosen day:
+// its daylight, the night that ends at its sunrise, or the night that begins at its sunset.
+enum class Stretch { Day, NightBefore, NightAfter };
+Stretch stretchHolding(DateTime moment, DateTime sunRise, DateTime sunSet);
+
+// Chooses the stretch that holds ChosenDateTime, cuts it into eighths and writes DayOfWeek,
+// PartLength, ElapsedSeconds, PartFlags, RahukalResult, RahukalStart and RahukalEnd.
+// When ChosenDateTime or one of the four sun times it needs is unset, every one of those
+// members is reset to its empty value instead, so no verdict of an earlier check survives.
+// Seconds that do not fit the 32-bit members are clamped to their range.
+void ComputeRahukalPeriod(CalculationState& state);
+
+// Sets the flag of the eighth that ElapsedSeconds falls in; everything from 7 x PartLength on
+// is the last eighth. Clears no flag.
+void MarkTimePart(CalculationState& state);
 
 // Writes the verdict from the flag of the weekday's eighth. A DayOfWeek outside 1 to 7 leaves
 // RahukalResult empty: there is no verdict without a weekday.

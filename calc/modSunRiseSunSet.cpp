@@ -43,21 +43,12 @@ struct RunValues {
     double zone;
 };
 
-// Zone offset in radians east of Greenwich, from hours behind universal time whose sign is the
-// sign of the whole offset.
-std::optional<double> readZone(std::string_view zoneHours, std::string_view zoneMinutes) {
-    const auto hours = readDecimal(zoneHours);
-    const auto minutes = readDecimal(zoneMinutes);
-    if (!hours || !minutes)
-        return std::nullopt;
-    const double sign = *hours < 0 ? -1.0 : 1.0;
-    double zoneEast = -(sign * (std::fabs(*hours) + std::fabs(*minutes) / 60));
+// Zone offset in radians east of Greenwich.
+double zoneRadians(const ZoneOffset& offset) {
+    double zoneEast = offset.hoursEast();
     if (zoneEast == 13)
         zoneEast = -11;
-    const double zone = zoneEast * HoursToRadians;
-    if (!std::isfinite(zone))
-        return std::nullopt;
-    return zone;
+    return zoneEast * HoursToRadians;
 }
 
 // Wraps a finite angle into [0, FullTurn).
@@ -122,26 +113,24 @@ std::optional<std::chrono::minutes> eventTime(const RunValues& run, double baseA
 
 } // namespace
 
-SunResult sunRiseSunSetOn(CalculationState& state, std::chrono::year_month_day date,
-                          std::int16_t LatDegrees, std::int16_t LatMinutes, bool IsSouth,
-                          std::int16_t LonDegrees, std::int16_t LonMinutes, bool IsEast,
-                          std::string_view zoneHours, std::string_view zoneMinutes) {
-    const auto zone = readZone(zoneHours, zoneMinutes);
-    if (!date.ok() || !zone)
+SunResult sunRiseSunSetAt(CalculationState& state, std::chrono::year_month_day date,
+                          const Place& place) {
+    if (!date.ok() || !place.zone)
         return SunResult::BadInput;
 
-    double latitude = LatDegrees + LatMinutes / 60.0;
-    if (IsSouth)
+    double latitude = place.LatDegrees + place.LatMinutes / 60.0;
+    if (place.IsSouth)
         latitude = -latitude;
-    double longitude = LonDegrees + LonMinutes / 60.0;
-    if (!IsEast)
+    double longitude = place.LonDegrees + place.LonMinutes / 60.0;
+    if (!place.IsEast)
         longitude = -longitude;
     const std::chrono::local_days midnight{date};
     const auto dayOfYear =
         midnight - std::chrono::local_days{date.year() / std::chrono::January / 1};
     const double latitudeRadians = latitude * DegreesToRadians;
     const RunValues run{static_cast<double>(dayOfYear.count()), longitude * DegreesToRadians,
-                        std::sin(latitudeRadians), std::cos(latitudeRadians), *zone};
+                        std::sin(latitudeRadians), std::cos(latitudeRadians),
+                        zoneRadians(*place.zone)};
 
     const auto sunRise = eventTime(run, QuarterTurn, true);
     if (!sunRise)
@@ -162,8 +151,9 @@ SunResult ComputeSunRiseSunSet(CalculationState& state, int month, std::string_v
     const auto date = readDate(month, day, year);
     if (!date)
         return SunResult::BadInput;
-    return sunRiseSunSetOn(state, *date, LatDegrees, LatMinutes, IsSouth, LonDegrees, LonMinutes,
-                           IsEast, zoneHours, zoneMinutes);
+    return sunRiseSunSetAt(state, *date,
+                           {LatDegrees, LatMinutes, IsSouth, LonDegrees, LonMinutes, IsEast,
+                            readZoneOffset(zoneHours, zoneMinutes)});
 }
 
 } // namespace horavela

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/CalculationState.h"
+#include "calc/Place.h"
 
 #include <chrono>
 #include <cstdint>
@@ -19,16 +20,14 @@ enum class SunResult {
 // Writes the sunrise into SunTimes[0] and then the sunset into SunTimes[1], each on the given
 // date. On BadInput neither entry changes; on NoSunrise neither entry changes; on NoSunset the
 // sunrise of this run stays stored and the sunset entry keeps its earlier value.
-// A date that is not ok() is BadInput. Zone hours and minutes are plain decimal numbers ("-5",
-// "5.5"), blanks around each text ignored; hours count west of Greenwich as positive, the sign of
-// the minutes is ignored.
-SunResult sunRiseSunSetOn(CalculationState& state, std::chrono::year_month_day date,
-                          std::int16_t LatDegrees, std::int16_t LatMinutes, bool IsSouth,
-                          std::int16_t LonDegrees, std::int16_t LonMinutes, bool IsEast,
-                          std::string_view zoneHours, std::string_view zoneMinutes);
+// A date that is not ok(), or a place without a zone, is BadInput.
+SunResult sunRiseSunSetAt(CalculationState& state, std::chrono::year_month_day date,
+                          const Place& place);
 
-// sunRiseSunSetOn for the date that the month number and the day and year texts name; day and
-// year are whole numbers, blanks around them ignored. BadInput when they name no date.
+// sunRiseSunSetAt for the date that the month number and the day and year texts name; day and
+// year are whole numbers, blanks around them ignored. BadInput when they name no date. Zone hours
+// and minutes are read by readZoneOffset: plain decimal numbers ("-5", "5.5"), blanks around
+// each text ignored, hours west of Greenwich positive, the sign of the minutes ignored.
 SunResult ComputeSunRiseSunSet(CalculationState& state, int month, std::string_view day,
                                std::string_view year, std::int16_t LatDegrees,
                                std::int16_t LatMinutes, bool IsSouth, std::int16_t LonDegrees,

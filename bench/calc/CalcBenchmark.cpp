@@ -1,5 +1,4 @@
-#include "calc/CalculationState.h"
-#include "calc/SunTimesAround.h"
+#include "calc/Check.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -9,19 +8,13 @@ namespace {
 
 using namespace std::chrono;
 
-SunResult runDelhi(CalculationState& state, int month, std::string_view day,
-                   std::string_view year) {
-    return ComputeSunRiseSunSet(state, month, day, year, 28, 36, false, 77, 12, true, "-5", "-30");
-}
+const Place Delhi{28, 36, false, 77, 12, true, ZoneOffset{-5, -30}};
 
 void wholeCheck(benchmark::State& bench) {
-    const Place delhi{28, 36, false, 77, 12, true, "-5", "-30"};
     CalculationState state;
-    state.ChosenDateTime = local_days{2024y / March / 20} + hours{8} + minutes{15};
+    const DateTime moment = local_days{2024y / March / 20} + hours{8} + minutes{15};
     for (auto _ : bench) {
-        computeSunTimesAround(state, 2024y / March / 20, delhi);
-        ComputeRahukalPeriod(state);
-        benchmark::DoNotOptimize(state);
+        benchmark::DoNotOptimize(check(state, Delhi, moment));
         benchmark::ClobberMemory();
     }
 }
@@ -30,7 +23,8 @@ BENCHMARK(wholeCheck);
 void sunRiseSunSetAlone(benchmark::State& bench) {
     CalculationState state;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(runDelhi(state, 3, "20", "2024"));
+        benchmark::DoNotOptimize(
+            ComputeSunRiseSunSet(state, 3, "20", "2024", 28, 36, false, 77, 12, true, "-5", "-30"));
         benchmark::ClobberMemory();
     }
 }

@@ -1,7 +1,6 @@
+#include "calc/Check.h"
 #include "calc/modRahukal.h"
-#include "calc/modSunRiseSunSet.h"
 #include "tests/calc/CalcTestSupport.h"
-#include "ui/timezone/TimeZoneTable.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -17,29 +16,31 @@ bool onDate(const std::optional<DateTime>& time, local_days date) {
     return time && floor<days>(*time) == date && (*time - date) % minutes{1} == seconds{0};
 }
 
-// Runs one day the way a check does; returns whether it gave both sun times, and checks what a
-// failure must keep.
-bool runDay(CalculationState& state, local_days date, int latD, int latM, bool south, int lonD,
-            int lonM, bool east, std::size_t zone, std::string& failure) {
-    const year_month_day ymd{date};
-    const auto earlier = state.SunTimes;
-    const SunResult result = ComputeSunRiseSunSet(
-        state, static_cast<int>(static_cast<unsigned>(ymd.month())),
-        std::to_string(static_cast<unsigned>(ymd.day())),
-        std::to_string(static_cast<int>(ymd.year())), static_cast<std::int16_t>(latD),
-        static_cast<std::int16_t>(latM), south, static_cast<std::int16_t>(lonD),
-        static_cast<std::int16_t>(lonM), east,
-        // The zone texts as the picker writes them.
-        std::to_string(TimeZoneRows[zone].hour), std::to_string(TimeZoneRows[zone].minute));
-    const bool riseStored = result == SunResult::Ok || result == SunResult::NoSunset;
-    if (result == SunResult::BadInput)
-        failure = "valid input refused";
-    else if (riseStored ? !onDate(state.SunTimes[0], date) : state.SunTimes[0] != earlier[0])
-        failure = "sunrise " + text(state.SunTimes[0]);
-    else if (result == SunResult::Ok ? !onDate(state.SunTimes[1], date)
-                                     : state.SunTimes[1] != earlier[1])
-        failure = "sunset " + text(state.SunTimes[1]);
-    return result == SunResult::Ok;
+TEST(Check, KnownMomentsGiveTheirDaysPeriod) {
+    const Place delhi{28, 36, false, 77, 12, true, ZoneOffset{-5, -30}};
+    struct Row {
+        const char* what;
+        DateTime moment;
+        DateTime start;
+        DateTime end;
+        std::string_view verdict;
+    };
+    // Monday 24 January 2022: sunrise 7:14, sunset 17:53, eighths of 4792 seconds.
+    const Row rows[] = {
+        {"in Monday's second eighth", at(2022, 1, 24, 9), at(2022, 1, 24, 8, 33, 52),
+         at(2022, 1, 24, 9, 53, 43), InRahukalText},
+        {"just after it", at(2022, 1, 24, 9, 53, 44), at(2022, 1, 24, 8, 33, 52),
+         at(2022, 1, 24, 9, 53, 43), NotInRahukalText},
+    };
+    for (const Row& row : rows) {
+        CalculationState state;
+        ASSERT_EQ(check(state, delhi, row.moment).result, SunResult::Ok) << row.what;
+        EXPECT_EQ(state.InputDaySunRise, at(2022, 1, 24, 7, 14)) << row.what;
+        EXPECT_EQ(state.InputDaySunSet, at(2022, 1, 24, 17, 53)) << row.what;
+        EXPECT_EQ(state.RahukalStart, row.start) << row.what << ": " << text(state.RahukalStart);
+        EXPECT_EQ(state.RahukalEnd, row.end) << row.what << ": " << text(state.RahukalEnd);
+        EXPECT_EQ(state.RahukalResult, row.verdict) << row.what;
+    }
 }
 
 TEST(CalcInvariants, RandomChecksKeepDatesAndGiveOneEighthAndAMatchingVerdict) {
@@ -48,37 +49,51 @@ TEST(CalcInvariants, RandomChecksKeepDatesAndGiveOneEighthAndAMatchingVerdict) {
     const int lastDay = (local_days{2050y / December / 31} - local_days{}).count();
     std::uniform_int_distribution<int> dayOf(firstDay, lastDay);
     std::uniform_int_distribution<int> degreesOf(0, 179), latitudeOf(0, 89), minutesOf(0, 59);
-    std::uniform_int_distribution<int> secondOf(0, 86399);
+    std::uniform_int_distribution<int> secondOf(0, 86399), zoneHoursOf(-12, 13), quarterOf(0, 2);
     CalculationState state;
     int judged = 0;
     for (int i = 0; i < 100000; ++i) {
         const local_days date{days{dayOf(random)}};
-        const int latD = latitudeOf(random), latM = minutesOf(random);
-        const int lonD = degreesOf(random), lonM = minutesOf(random);
-        const bool south = (random() & 1) != 0, east = (random() & 1) != 0;
-        const std::size_t zone = static_cast<std::size_t>(i) % TimeZoneRows.size();
-        std::string failure;
-        bool complete = runDay(state, date, latD, latM, south, lonD, lonM, east, zone, failure);
-        state.InputDaySunRise = state.SunTimes[0];
-        state.InputDaySunSet = state.SunTimes[1];
-        complete =
-            runDay(state, date - days{1}, latD, latM, south, lonD, lonM, east, zone, failure) &&
-            complete;
-        state.PreviousDaySunSet = state.SunTimes[1];
-        complete =
-            runDay(state, date + days{1}, latD, latM, south, lonD, lonM, east, zone, failure) &&
-            complete;
-        state.NextDaySunRise = state.SunTimes[0];
+        Place place{static_cast<std::int16_t>(latitudeOf(random)),
+                    static_cast<std::int16_t>(minutesOf(random)),
+                    (random() & 1) != 0,
+                    static_cast<std::int16_t>(degreesOf(random)),
+                    static_cast<std::int16_t>(minutesOf(random)),
+                    (random() & 1) != 0,
+                    {}};
+        // Every zone the picker can write: whole, half and three-quarter hours, both parts with
+        // the sign of the whole offset.
+        const int zoneHours = zoneHoursOf(random);
+        constexpr int QuarterMinutes[] = {0, 30, 45};
+        const int zoneMinutes = (zoneHours < 0 ? -1 : 1) * QuarterMinutes[quarterOf(random)];
+        place.zone = ZoneOffset{double(zoneHours), double(zoneMinutes)};
+        const DateTime moment = date + seconds{secondOf(random)};
+        const CheckOutcome outcome = check(state, place, moment);
         const std::string where =
-            "case " + std::to_string(i) + ": " + text(date) + " at " + std::to_string(latD) + "'" +
-            std::to_string(latM) + (south ? "S " : "N ") + std::to_string(lonD) + "'" +
-            std::to_string(lonM) + (east ? "E" : "W") + ", zone row " + std::to_string(zone);
-        ASSERT_TRUE(failure.empty()) << where << ": " << failure;
-        if (!complete)
+            "case " + std::to_string(i) + ": " + text(moment) + " at " +
+            std::to_string(place.LatDegrees) + "'" + std::to_string(place.LatMinutes) +
+            (place.IsSouth ? "S " : "N ") + std::to_string(place.LonDegrees) + "'" +
+            std::to_string(place.LonMinutes) + (place.IsEast ? "E" : "W") + ", zone " +
+            std::to_string(zoneHours) + " " + std::to_string(zoneMinutes);
+        const std::optional<DateTime> sunTimes[] = {
+            state.PreviousDaySunRise, state.PreviousDaySunSet, state.InputDaySunRise,
+            state.InputDaySunSet,     state.NextDaySunRise,    state.NextDaySunSet};
+        ASSERT_NE(outcome.result, SunResult::BadInput) << where << ": valid input refused";
+        if (outcome.result != SunResult::Ok) {
+            const local_days failed{outcome.day};
+            ASSERT_TRUE(failed >= date - days{1} && failed <= date + days{1}) << where;
+            ASSERT_TRUE(std::none_of(std::begin(sunTimes), std::end(sunTimes),
+                                     [](const auto& time) { return time.has_value(); }))
+                << where << ": a sun time of an incomplete check was kept";
+            ASSERT_TRUE(state.RahukalResult.empty()) << where;
+            ASSERT_EQ(std::count(state.PartFlags.begin(), state.PartFlags.end(), true), 0) << where;
             continue;
+        }
         ++judged;
-        state.ChosenDateTime = date + seconds{secondOf(random)};
-        ComputeRahukalPeriod(state);
+        const local_days dates[] = {date - days{1}, date, date + days{1}};
+        for (std::size_t n = 0; n < 6; ++n)
+            ASSERT_TRUE(onDate(sunTimes[n], dates[n / 2]))
+                << where << ": sun time " << n << " is " << text(sunTimes[n]);
         ASSERT_EQ(std::count(state.PartFlags.begin(), state.PartFlags.end(), true), 1) << where;
         ASSERT_GE(state.PartLength, 0) << where;
         ASSERT_GE(state.ElapsedSeconds, 0) << where;

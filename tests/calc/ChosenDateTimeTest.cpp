@@ -39,17 +39,15 @@ TEST(ChosenDateTime, ListTextsNameTheMomentOrNothing) {
     };
     for (const ChosenCase& c : cases) {
         CalculationState state;
-        state.ChosenDateTime = at(1999, 9, 9); // a stale value that must not survive
         state.MonthNumber = static_cast<std::int16_t>(c.month);
         state.DayText = c.day;
         state.YearText = c.year;
         state.HourText = c.hour;
         state.MinuteText = c.minute;
         state.SecondText = c.second;
-        formChosenDateTime(state);
-        EXPECT_EQ(state.ChosenDateTime, c.expected)
-            << c.what << ": got " << text(state.ChosenDateTime) << ", expected "
-            << text(c.expected);
+        const std::optional<DateTime> chosen = chosenDateTime(state);
+        EXPECT_EQ(chosen, c.expected)
+            << c.what << ": got " << text(chosen) << ", expected " << text(c.expected);
     }
 }
 

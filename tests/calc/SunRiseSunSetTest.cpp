@@ -12,29 +12,30 @@
 namespace horavela {
 namespace {
 
-struct Place {
+struct Spot {
     std::int16_t latDegrees, latMinutes;
     bool isSouth;
     std::int16_t lonDegrees, lonMinutes;
     bool isEast;
 };
 
-constexpr Place GreenwichEquator{0, 0, false, 0, 0, true};
-constexpr Place Delhi{28, 36, false, 77, 12, true};
+constexpr Spot GreenwichEquator{0, 0, false, 0, 0, true};
+constexpr Spot Delhi{28, 36, false, 77, 12, true};
 
 SunResult run(CalculationState& state, int month, std::string_view day, std::string_view year,
-              const Place& place, std::string_view zoneHours, std::string_view zoneMinutes) {
+              const Spot& place, std::string_view zoneHours, std::string_view zoneMinutes) {
     return ComputeSunRiseSunSet(state, month, day, year, place.latDegrees, place.latMinutes,
                                 place.isSouth, place.lonDegrees, place.lonMinutes, place.isEast,
                                 zoneHours, zoneMinutes);
 }
 
 // The same run given the date as a date, as the three-day run of a check gives it.
-SunResult runOn(CalculationState& state, std::chrono::year_month_day date, const Place& place,
+SunResult runOn(CalculationState& state, std::chrono::year_month_day date, const Spot& place,
                 std::string_view zoneHours, std::string_view zoneMinutes) {
-    return sunRiseSunSetOn(state, date, place.latDegrees, place.latMinutes, place.isSouth,
-                           place.lonDegrees, place.lonMinutes, place.isEast, zoneHours,
-                           zoneMinutes);
+    return sunRiseSunSetAt(state, date,
+                           {place.latDegrees, place.latMinutes, place.isSouth, place.lonDegrees,
+                            place.lonMinutes, place.isEast,
+                            readZoneOffset(zoneHours, zoneMinutes)});
 }
 
 // A state whose sun times are left over from an earlier run, to see what a failure keeps.
@@ -49,7 +50,7 @@ TEST(SunRiseSunSet, KnownPlacesAndDatesGiveTheirTimesToTheMinute) {
         const char* what;
         int year;
         unsigned month, day;
-        Place place;
+        Spot place;
         const char *zoneHours, *zoneMinutes;
         int riseHour, riseMinute, setHour, setMinute;
     };
@@ -112,8 +113,17 @@ TEST(SunRiseSunSet, KnownPlacesAndDatesGiveTheirTimesToTheMinute) {
          12,
          42},
         // Only 13 hours ahead is taken as 11 behind; 14 ahead is itself.
-        {"Kiritimati, 14 hours ahead", 2024, 3, 20, {1, 52, false, 157, 24, false}, "-14", "0", 6,
-         34, 18, 40},
+        {"Kiritimati, 14 hours ahead",
+         2024,
+         3,
+         20,
+         {1, 52, false, 157, 24, false},
+         "-14",
+         "0",
+         6,
+         34,
+         18,
+         40},
     };
     for (const Case& c : cases) {
         CalculationState fromTexts;
@@ -139,9 +149,9 @@ TEST(SunRiseSunSet, KnownPlacesAndDatesGiveTheirTimesToTheMinute) {
 TEST(SunRiseSunSet, EquivalentInputsGiveSameTimes) {
     struct Case {
         const char* what;
-        Place placeA;
+        Spot placeA;
         const char *hoursA, *minutesA;
-        Place placeB;
+        Spot placeB;
         const char *hoursB, *minutesB;
     };
     const Case cases[] = {
@@ -266,8 +276,8 @@ TEST(SunRiseSunSet, ExtremeCoordinatesAndZonesNeitherHangNorLeaveTheDate) {
                 for (auto lonDegrees : Extremes) {
                     for (auto lonMinutes : Extremes) {
                         CalculationState state;
-                        const Place place{latDegrees, latMinutes, true,
-                                          lonDegrees, lonMinutes, false};
+                        const Spot place{latDegrees, latMinutes, true,
+                                         lonDegrees, lonMinutes, false};
                         if (run(state, 12, "31", "32767", place, zone, zone) != SunResult::Ok)
                             continue;
                         ++computed;

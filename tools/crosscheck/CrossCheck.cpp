@@ -3,11 +3,8 @@
 // to the digits, is computed by our own code: neither the standard library's distributions nor
 // its locale may differ between systems.
 // Usage: horavela_crosscheck OUTPUT_FILE [COUNT]
-#include "calc/CalculationState.h"
-#include "calc/SunTimesAround.h"
+#include "calc/Check.h"
 #include "calc/modRahukal.h"
-#include "calc/modSunRiseSunSet.h"
-#include "ui/timezone/TimeZoneTable.h"
 
 #include <charconv>
 #include <chrono>
@@ -104,29 +101,29 @@ std::string wholeCheck(Draw& draw) {
     place.LonDegrees = static_cast<std::int16_t>(draw.between(0, 179));
     place.LonMinutes = static_cast<std::int16_t>(draw.between(0, 59));
     place.IsEast = draw.coin();
-    const TimeZoneRow& zone =
-        TimeZoneRows[static_cast<std::size_t>(draw.upTo(static_cast<int>(TimeZoneRows.size())))];
-    place.ZoneHours = std::to_string(zone.hour);
-    place.ZoneMinutes = std::to_string(zone.minute);
-
-    CalculationState state;
-    state.MonthNumber = static_cast<std::int16_t>(static_cast<unsigned>(m));
-    state.DayText = std::to_string(static_cast<unsigned>(chosen.day()));
-    state.YearText = std::to_string(static_cast<int>(y));
-    state.HourText = std::to_string(draw.between(0, 23));
-    state.MinuteText = std::to_string(draw.between(0, 59));
-    state.SecondText = std::to_string(draw.between(0, 59));
+    // Whole, half and three-quarter hours, both parts with the sign of the whole offset, as the
+    // time zone picker writes them.
+    const int zoneHours = draw.between(-12, 13);
+    const int quarterMinutes[] = {0, 30, 45};
+    const int zoneMinutes = (zoneHours < 0 ? -1 : 1) * quarterMinutes[draw.upTo(3)];
+    place.zone = ZoneOffset{static_cast<double>(zoneHours), static_cast<double>(zoneMinutes)};
+    const int hour = draw.between(0, 23);
+    const int minute = draw.between(0, 59);
+    const int second = draw.between(0, 59);
 
     std::string line;
     appendDate(line, chosen);
-    line += ' ' + state.HourText + ':' + state.MinuteText + ':' + state.SecondText;
+    line +=
+        ' ' + std::to_string(hour) + ':' + std::to_string(minute) + ':' + std::to_string(second);
     line += " lat " + std::to_string(place.LatDegrees) + ' ' + std::to_string(place.LatMinutes) +
             (place.IsSouth ? " S" : " N");
     line += " lon " + std::to_string(place.LonDegrees) + ' ' + std::to_string(place.LonMinutes) +
             (place.IsEast ? " E" : " W");
-    line += " zone " + place.ZoneHours + ' ' + place.ZoneMinutes + " |";
+    line += " zone " + std::to_string(zoneHours) + ' ' + std::to_string(zoneMinutes) + " |";
 
-    const SunRunOutcome outcome = computeSunTimesAround(state, chosen, place);
+    CalculationState state;
+    const CheckOutcome outcome =
+        check(state, place, local_days{chosen} + hours{hour} + minutes{minute} + seconds{second});
     if (outcome.result != SunResult::Ok) {
         line += ' ';
         line += resultName(outcome.result);
@@ -138,8 +135,6 @@ std::string wholeCheck(Draw& draw) {
          {state.PreviousDaySunRise, state.PreviousDaySunSet, state.InputDaySunRise,
           state.InputDaySunSet, state.NextDaySunRise, state.NextDaySunSet})
         appendDateTime(line, time);
-    formChosenDateTime(state);
-    ComputeRahukalPeriod(state);
     line += " |";
     appendDateTime(line, state.RahukalStart);
     appendDateTime(line, state.RahukalEnd);

@@ -67,9 +67,13 @@ bool minutesWithin(QStringView text) {
 }
 
 Place placeFromTexts(const PlaceTexts& texts) {
-    return {roundedNumber(texts.latDegrees), roundedNumber(texts.latMinutes), texts.isSouth,
-            roundedNumber(texts.lonDegrees), roundedNumber(texts.lonMinutes), texts.isEast,
-            texts.zoneHours.toStdString(),   texts.zoneMinutes.toStdString()};
+    return {roundedNumber(texts.latDegrees),
+            roundedNumber(texts.latMinutes),
+            texts.isSouth,
+            roundedNumber(texts.lonDegrees),
+            roundedNumber(texts.lonMinutes),
+            texts.isEast,
+            readZoneOffset(texts.zoneHours.toStdString(), texts.zoneMinutes.toStdString())};
 }
 
 bool dayFitsMonth(int monthIndex, int dayIndex, int year) {

@@ -3,7 +3,7 @@
 // numbers, and which days a month has.
 #pragma once
 
-#include "calc/SunTimesAround.h"
+#include "calc/Place.h"
 
 #include <QString>
 #include <QStringView>

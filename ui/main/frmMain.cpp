@@ -1,16 +1,16 @@
 #include "ui/main/frmMain.h"
 
 #include "ProgramVersion.h"
-#include "calc/modRahukal.h"
+#include "calc/Check.h"
 #include "lifetime/ProgramEnd.h"
 #include "platform/FixedWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/PointSize.h"
 #include "ui/main/InputChecks.h"
 #include "ui/main/KeyPressFilter.h"
-#include "ui/main/TextForms.h"
 #include "ui/placesearch/PlaceSuggestions.h"
 #include "ui/placesearch/SiteSearch.h"
+#include "ui/result/ResultTexts.h"
 #include "ui/result/frmDisplay.h"
 #include "ui/timezone/frmTimeZone.h"
 #include "ui_frmMain.h"
@@ -157,39 +157,44 @@ void frmMain::cmdRashi_Click() {
     if (!ValidateInput())
         return;
     const Place place = readInput();
-    if (!computeSunTimes(place))
+    // The input checks let no date through that does not exist.
+    const std::optional<DateTime> moment = chosenDateTime(state_);
+    if (!moment) {
+        refuseDate();
         return;
-    formChosenDateTime(state_);
-    ComputeRahukalPeriod(state_);
+    }
+    // A day without sunrise or sunset would leave no period to show, so the
+    // check stops there and says why.
+    const CheckOutcome outcome = check(state_, place, *moment);
+    if (outcome.result != SunResult::Ok) {
+        reportSunFailure(outcome.result, outcome.day);
+        return;
+    }
     showResult();
 }
 
+frmMain::DateLists frmMain::dateLists() const {
+    return {ui_->cboMonth->currentText(),      ui_->cboDate->currentText(),
+            ui_->cboYear->currentText(),       ui_->cboHour->currentText(),
+            ui_->cboMinute->currentText(),     ui_->cboSecond->currentText(),
+            ui_->cboMonth->currentIndex() + 1, ui_->cboDate->currentIndex() + 1};
+}
+
 Place frmMain::readInput() {
-    state_.MonthText = ui_->cboMonth->currentText().trimmed().toStdString();
-    state_.MonthNumber = static_cast<std::int16_t>(ui_->cboMonth->currentIndex() + 1);
-    state_.DayText = ui_->cboDate->currentText().trimmed().toStdString();
-    state_.YearText = ui_->cboYear->currentText().trimmed().toStdString();
-    state_.HourText = ui_->cboHour->currentText().toStdString();
-    state_.MinuteText = ui_->cboMinute->currentText().toStdString();
-    state_.SecondText = ui_->cboSecond->currentText().toStdString();
+    const DateLists lists = dateLists();
+    state_.MonthText = lists.month.trimmed().toStdString();
+    state_.MonthNumber = static_cast<std::int16_t>(lists.monthNumber);
+    state_.DayText = lists.day.trimmed().toStdString();
+    state_.YearText = lists.year.trimmed().toStdString();
+    state_.HourText = lists.hour.toStdString();
+    state_.MinuteText = lists.minute.toStdString();
+    state_.SecondText = lists.second.toStdString();
     const Place place = placeFromTexts(readPlaceBoxes());
     state_.ChosenDateText =
         chosenDateText(QLocale(), state_.MonthNumber, QString::fromStdString(state_.DayText),
                        QString::fromStdString(state_.YearText))
             .toStdString();
     return place;
-}
-
-// Sunrise and sunset of the chosen day, the day before and the day after.
-// A day without them would leave stale times behind, so the check stops there
-// and says why.
-bool frmMain::computeSunTimes(const Place& place) {
-    // The input checks let no date through that does not exist.
-    const std::optional<std::chrono::year_month_day> chosen = chosenDate(state_);
-    if (!chosen)
-        return refuseDate();
-    const SunRunOutcome outcome = computeSunTimesAround(state_, *chosen, place);
-    return outcome.result == SunResult::Ok || reportSunFailure(outcome.result, outcome.day);
 }
 
 bool frmMain::reportSunFailure(SunResult result, std::chrono::year_month_day day) {
@@ -209,29 +214,8 @@ bool frmMain::reportSunFailure(SunResult result, std::chrono::year_month_day day
 }
 
 void frmMain::showResult() {
-    const QLocale locale;
-    ResultTexts texts;
-    texts.chosenDate = QString::fromStdString(state_.ChosenDateText);
-    texts.chosenTime = ui_->cboHour->currentText() + u':' + ui_->cboMinute->currentText() + u':' +
-                       ui_->cboSecond->currentText();
-    texts.sunTimes = {dateTimeText(locale, state_.PreviousDaySunRise),
-                      dateTimeText(locale, state_.PreviousDaySunSet),
-                      dateTimeText(locale, state_.InputDaySunRise),
-                      dateTimeText(locale, state_.InputDaySunSet),
-                      dateTimeText(locale, state_.NextDaySunRise),
-                      dateTimeText(locale, state_.NextDaySunSet)};
-    texts.rahukalResult = QString::fromStdString(state_.RahukalResult);
-    texts.showNote = state_.RahukalResult == InRahukalText;
-    texts.rahukalPeriod = periodText(locale, state_.RahukalStart, state_.RahukalEnd);
-    if (state_.RahukalStart && state_.ChosenDateTime && state_.InputDaySunRise &&
-        state_.InputDaySunSet)
-        texts.periodCaption = periodCaption(stretchHolding(
-            *state_.ChosenDateTime, *state_.InputDaySunRise, *state_.InputDaySunSet));
-    else
-        texts.periodCaption = periodCaption(std::nullopt);
-
     frmDisplay& display = resultWindow();
-    display.writeResult(texts);
+    display.writeResult(resultTexts(QLocale(), state_));
     hide();
     display.show();
 }
@@ -269,8 +253,8 @@ bool frmMain::ValidateInput() {
         return refuseInput(
             ui_->txtLatM,
             QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude"));
-    if (!dayFitsMonth(ui_->cboMonth->currentIndex(), ui_->cboDate->currentIndex(),
-                      ui_->cboYear->currentText().toInt()))
+    const DateLists lists = dateLists();
+    if (!dayFitsMonth(lists.monthNumber - 1, lists.dayNumber - 1, lists.year.toInt()))
         return refuseDate();
     return true;
 }
@@ -370,10 +354,10 @@ PlaceQuery frmMain::placeQuery() const {
 }
 
 ZoneMoment frmMain::chosenMoment() const {
-    const int year = ui_->cboYear->currentText().toInt();
-    return {year, QDate(year, ui_->cboMonth->currentIndex() + 1, ui_->cboDate->currentIndex() + 1),
-            QTime(ui_->cboHour->currentIndex(), ui_->cboMinute->currentIndex(),
-                  ui_->cboSecond->currentIndex())};
+    const DateLists lists = dateLists();
+    const int year = lists.year.toInt();
+    return {year, QDate(year, lists.monthNumber, lists.dayNumber),
+            QTime(lists.hour.toInt(), lists.minute.toInt(), lists.second.toInt())};
 }
 
 void frmMain::usePlace(const FoundPlace& found) {
@@ -387,8 +371,9 @@ void frmMain::usePlace(const FoundPlace& found) {
         {ui_->txtLatM, QString::number(place.LatMinutes)},
         {ui_->txtLonD, QString::number(place.LonDegrees)},
         {ui_->txtLonM, QString::number(place.LonMinutes)},
-        {ui_->txtZoneHour, QString::fromStdString(place.ZoneHours)},
-        {ui_->txtZoneMinute, QString::fromStdString(place.ZoneMinutes)},
+        // A zone the system's time-zone data lacks leaves the boxes empty for the user.
+        {ui_->txtZoneHour, place.zone ? QString::number(place.zone->hours) : QString()},
+        {ui_->txtZoneMinute, place.zone ? QString::number(place.zone->minutes) : QString()},
     };
     for (const auto& [box, text] : texts)
         box->setText(text.left(box->maxLength()));

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "calc/CalculationState.h"
-#include "calc/SunTimesAround.h"
+#include "calc/Place.h"
+#include "calc/modSunRiseSunSet.h"
 #include "platform/MessageBox.h"
 #include "ui/main/InputChecks.h"
 #include "ui/placesearch/PlaceLookup.h"
@@ -55,7 +56,16 @@ private:
     void txtZoneMinute_KeyPress(std::int16_t& KeyAscii);
     void txtName_KeyPress(std::int16_t& KeyAscii);
 
-    // Copies the controls into the calculation state; the place goes to the sun runs.
+    // The six date and time lists as they stand: their texts, and the month's
+    // and the day's positions counted from 1.
+    struct DateLists {
+        QString month, day, year, hour, minute, second;
+        int monthNumber;
+        int dayNumber;
+    };
+    // The one reading of the lists, for the checks, the check and the search alike.
+    DateLists dateLists() const;
+    // Copies the controls into the calculation state; the place goes to the check.
     Place readInput();
     // The one reading of the place boxes, for the input checks and the check alike.
     PlaceTexts readPlaceBoxes() const;
@@ -64,7 +74,6 @@ private:
     ZoneMoment chosenMoment() const;
     // Fills the place boxes with a place found, leaving the checks to the check.
     void usePlace(const FoundPlace& found);
-    bool computeSunTimes(const Place& place);
     bool reportSunFailure(SunResult result, std::chrono::year_month_day day);
     void showResult();
     frmDisplay& resultWindow();

@@ -23,12 +23,10 @@ FoundPlace foundPlace(GazetteerPlace place, const ZoneMoment& moment) {
                static_cast<std::int16_t>(longitude.degrees),
                static_cast<std::int16_t>(longitude.minutes),
                longitude.hemisphere == 'E',
-               {},
                {}};
-    if (const std::optional<ZonePair> zone = zonePairAt(place.systemZoneId, moment)) {
-        form.ZoneHours = std::to_string(zone->hours);
-        form.ZoneMinutes = std::to_string(zone->minutes);
-    }
+    if (const std::optional<ZonePair> zone = zonePairAt(place.systemZoneId, moment))
+        form.zone =
+            ZoneOffset{static_cast<double>(zone->hours), static_cast<double>(zone->minutes)};
     return {std::move(place), std::move(form)};
 }
 

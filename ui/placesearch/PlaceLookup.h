@@ -2,7 +2,7 @@
 // each with what the main window's boxes take for it.
 #pragma once
 
-#include "calc/SunTimesAround.h"
+#include "calc/Place.h"
 #include "ui/placesearch/Gazetteer.h"
 #include "ui/placesearch/ZoneRules.h"
 

@@ -62,6 +62,7 @@ void frmDisplay::applyLook() {
     shrinkTextToFit(*ui_->lblShow, NotePoints);
     shrinkTextToFit(*ui_->Label9, TextPoints);
     designedDate_ = ui_->lblChosenDate->geometry();
+    designedPeriodCaption_ = ui_->Label4->text();
 
     const QList<QAction*> help = ui_->mnuHelp->actions();
     help.at(2)->setObjectName(QStringLiteral("mnuFileSep1"));
@@ -95,13 +96,15 @@ void frmDisplay::writeResult(const ResultTexts& texts) {
     ui_->lblRahukalResult->setText(texts.rahukalResult);
     shrinkTextToFit(*ui_->lblRahukalResult, VerdictPoints);
     ui_->lblShow->setVisible(texts.showNote);
-    ui_->Label4->setText(texts.periodCaption);
+    const QString caption =
+        texts.periodCaption.isEmpty() ? designedPeriodCaption_ : texts.periodCaption;
+    ui_->Label4->setText(caption);
     ui_->lblRahukalPeriod->setText(texts.rahukalPeriod);
     fitPeriodRow();
     // The note and the period belong to the verdict, so they are read with it;
     // Back, which has the focus when the window opens, carries them all, so
     // moving onto it repeats them.
-    const QString period = texts.periodCaption + QStringLiteral(": ") + texts.rahukalPeriod;
+    const QString period = caption + QStringLiteral(": ") + texts.rahukalPeriod;
     const QString note = texts.showNote ? ui_->lblShow->text() : QString();
     const QString description = note.isEmpty() ? period : note + u' ' + period;
     ui_->lblRahukalResult->setAccessibleDescription(description);

@@ -2,11 +2,12 @@
 // and the way out of the program.
 #pragma once
 
+#include "ui/result/ResultTexts.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QRect>
 #include <QString>
-#include <array>
 #include <memory>
 
 namespace Ui {
@@ -14,18 +15,6 @@ class frmDisplay;
 }
 
 namespace horavela {
-
-// Everything one check writes into the window; every check writes all of it.
-struct ResultTexts {
-    QString chosenDate;
-    QString chosenTime;
-    QString rahukalResult;
-    bool showNote = false; // the moment lies in Rahu Kaal
-    // Sunrise and sunset of the day before, of the chosen day and of the day after.
-    std::array<QString, 6> sunTimes;
-    QString rahukalPeriod;
-    QString periodCaption = QStringLiteral("Rahukal Period"); // with the stretch it belongs to
-};
 
 class frmDisplay : public QMainWindow {
     Q_OBJECT
@@ -64,6 +53,7 @@ private:
     bool loaded_ = true;
     bool goingBack_ = false;
     QRect designedDate_;
+    QString designedPeriodCaption_;
 };
 
 } // namespace horavela

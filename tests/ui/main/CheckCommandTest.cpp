@@ -1,11 +1,11 @@
 // The whole check through the real windows: fill the main window, click, and
 // read what the result window shows.
-#include "calc/SunTimesAround.h"
+#include "calc/Check.h"
 #include "calc/modSunRiseSunSet.h"
 #include "tests/support/MainWindowTest.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/WindowParts.h"
-#include "ui/main/TextForms.h"
+#include "ui/result/ResultTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +25,7 @@ namespace {
 // calculation itself from the numbers the boxes should be read as.
 QStringList expectedSunTimes(const Place& place, year_month_day chosen) {
     CalculationState state;
-    if (computeSunTimesAround(state, chosen, place).result != SunResult::Ok)
+    if (check(state, place, local_days{chosen} + hours{12}).result != SunResult::Ok)
         qFatal("the expected sun times cannot be worked out for this place");
     QStringList texts;
     for (const auto* time :
@@ -133,7 +133,7 @@ void CheckCommandTest::neighbouringDaysRollOverMonthsAndYears() {
         QVERIFY2(shown[i].startsWith(previousDay + u' '), qPrintable(shown[i]));
     for (int i : {4, 5})
         QVERIFY2(shown[i].startsWith(nextDay + u' '), qPrintable(shown[i]));
-    QCOMPARE(shown, expectedSunTimes({18, 31, false, 73, 50, true, "-5", "-30"},
+    QCOMPARE(shown, expectedSunTimes({18, 31, false, 73, 50, true, ZoneOffset{-5, -30}},
                                      std::chrono::year{year} / month / day));
 }
 
@@ -178,14 +178,9 @@ void CheckCommandTest::coordinatesAreReadAsTheInputChecksReadThem() {
     const auto value = [&](const char* name, int typedValue) {
         return std::int16_t(box == QLatin1String(name) ? readAs : typedValue);
     };
-    const Place read{value("txtLatD", 18),
-                     value("txtLatM", 31),
-                     false,
-                     value("txtLonD", 73),
-                     value("txtLonM", 50),
-                     true,
-                     "-5",
-                     "-30"};
+    const Place read{value("txtLatD", 18), value("txtLatM", 31), false,
+                     value("txtLonD", 73), value("txtLonM", 50), true,
+                     ZoneOffset{-5, -30}};
     QCOMPARE(sunTimesShown(), expectedSunTimes(read, std::chrono::year{2024} / 6 / 15));
 }
 

@@ -459,7 +459,7 @@ TEST_F(DamagedDatabaseTest, AWholeCopyIsRead) {
 TEST(PlaceLookup, GivesTheMainWindowsFormOfEachPlace) {
     const GazetteerPlace newYork{
         1,        u"New York"_qs, u"New York"_qs, u"United States"_qs, "America/New_York",
-        40.71427, -74.00597,      8'804'190,         "America/New_York"};
+        40.71427, -74.00597,      8'804'190,      "America/New_York"};
     const GazetteerPlace sydney{2,
                                 u"Sydney"_qs,
                                 u"New South Wales"_qs,
@@ -475,17 +475,17 @@ TEST(PlaceLookup, GivesTheMainWindowsFormOfEachPlace) {
         Place expected;
     };
     const Row rows[] = {
-        {newYork, QDate(2026, 7, 15), {40, 43, false, 74, 0, false, "4", "0"}},
-        {newYork, QDate(2026, 1, 15), {40, 43, false, 74, 0, false, "5", "0"}},
-        {sydney, QDate(2026, 1, 15), {33, 52, true, 151, 12, true, "-11", "0"}},
-        {sydney, QDate(2026, 7, 15), {33, 52, true, 151, 12, true, "-10", "0"}},
-        {sydney, QDate(), {33, 52, true, 151, 12, true, "-10", "0"}},
+        {newYork, QDate(2026, 7, 15), {40, 43, false, 74, 0, false, ZoneOffset{4, 0}}},
+        {newYork, QDate(2026, 1, 15), {40, 43, false, 74, 0, false, ZoneOffset{5, 0}}},
+        {sydney, QDate(2026, 1, 15), {33, 52, true, 151, 12, true, ZoneOffset{-11, 0}}},
+        {sydney, QDate(2026, 7, 15), {33, 52, true, 151, 12, true, ZoneOffset{-10, 0}}},
+        {sydney, QDate(), {33, 52, true, 151, 12, true, ZoneOffset{-10, 0}}},
     };
     for (const Row& row : rows) {
         const Place place = foundPlace(row.place, {2026, row.date, QTime(12, 0)}).place;
         const auto fields = [](const Place& p) {
             return std::tuple(p.LatDegrees, p.LatMinutes, p.IsSouth, p.LonDegrees, p.LonMinutes,
-                              p.IsEast, p.ZoneHours, p.ZoneMinutes);
+                              p.IsEast, p.zone);
         };
         EXPECT_EQ(fields(place), fields(row.expected))
             << row.place.name.toStdString() << " " << row.date.toString().toStdString();

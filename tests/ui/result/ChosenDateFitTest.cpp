@@ -1,6 +1,6 @@
 // The chosen date stands whole in the result window for every month, in the
 // languages most users have set: the month name comes from the locale.
-#include "ui/main/TextForms.h"
+#include "ui/result/ResultTexts.h"
 #include "ui/result/frmDisplay.h"
 
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "ui/main/TextForms.h"
+#include "ui/result/ResultTexts.h"
 
 #include <QDate>
 #include <QTime>
@@ -98,18 +98,37 @@ QString periodText(const QLocale& locale, const std::optional<DateTime>& start,
 }
 
 QString periodCaption(std::optional<Stretch> stretch) {
-    const QString caption = QStringLiteral("Rahukal Period");
     if (!stretch)
-        return caption;
+        return {};
     switch (*stretch) {
     case Stretch::Day:
-        return caption + QStringLiteral(" (day)");
+        return QStringLiteral("Rahukal Period (day)");
     case Stretch::NightBefore:
-        return caption + QStringLiteral(" (night before)");
+        return QStringLiteral("Rahukal Period (night before)");
     case Stretch::NightAfter:
-        return caption + QStringLiteral(" (night after)");
+        return QStringLiteral("Rahukal Period (night after)");
     }
-    return caption;
+    return {};
+}
+
+ResultTexts resultTexts(const QLocale& locale, const CalculationState& state) {
+    ResultTexts texts;
+    texts.chosenDate = QString::fromStdString(state.ChosenDateText);
+    texts.chosenTime =
+        QString::fromStdString(state.HourText + ':' + state.MinuteText + ':' + state.SecondText);
+    texts.sunTimes = {dateTimeText(locale, state.PreviousDaySunRise),
+                      dateTimeText(locale, state.PreviousDaySunSet),
+                      dateTimeText(locale, state.InputDaySunRise),
+                      dateTimeText(locale, state.InputDaySunSet),
+                      dateTimeText(locale, state.NextDaySunRise),
+                      dateTimeText(locale, state.NextDaySunSet)};
+    texts.rahukalResult = QString::fromStdString(state.RahukalResult);
+    texts.showNote = state.RahukalResult == InRahukalText;
+    texts.rahukalPeriod = periodText(locale, state.RahukalStart, state.RahukalEnd);
+    if (state.RahukalStart && state.ChosenDateTime && state.InputDaySunRise && state.InputDaySunSet)
+        texts.periodCaption = periodCaption(
+            stretchHolding(*state.ChosenDateTime, *state.InputDaySunRise, *state.InputDaySunSet));
+    return texts;
 }
 
 } // namespace horavela

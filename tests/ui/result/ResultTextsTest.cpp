@@ -1,6 +1,6 @@
 // How dates and times are written into the result window, in several
 // languages and in every locale Qt knows.
-#include "ui/main/TextForms.h"
+#include "ui/result/ResultTexts.h"
 
 #include <QTest>
 #include <chrono>
@@ -24,7 +24,7 @@ QList<QLocale> everyLocale() {
 
 } // namespace
 
-class TextFormsTest : public QObject {
+class ResultTextsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -39,12 +39,12 @@ private slots:
 };
 
 // A zone whose abbreviation is easy to spot, so a leaked zone field shows.
-void TextFormsTest::initTestCase() {
+void ResultTextsTest::initTestCase() {
     qputenv("TZ", "Asia/Kolkata");
     tzset();
 }
 
-void TextFormsTest::dateTimesReadAsTheLocaleWritesThem_data() {
+void ResultTextsTest::dateTimesReadAsTheLocaleWritesThem_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<DateTime>("time");
     QTest::addColumn<QString>("expected");
@@ -65,14 +65,14 @@ void TextFormsTest::dateTimesReadAsTheLocaleWritesThem_data() {
         << QString::fromUtf8("5.01.2024 г. 8:02:03 ч.");
 }
 
-void TextFormsTest::dateTimesReadAsTheLocaleWritesThem() {
+void ResultTextsTest::dateTimesReadAsTheLocaleWritesThem() {
     QFETCH(QLocale, locale);
     QFETCH(DateTime, time);
     QFETCH(QString, expected);
     QCOMPARE(dateTimeText(locale, time), expected);
 }
 
-void TextFormsTest::chosenDateHasTheMonthNameAndNoBlankAfterTheComma_data() {
+void ResultTextsTest::chosenDateHasTheMonthNameAndNoBlankAfterTheComma_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<int>("month");
     QTest::addColumn<QString>("expected");
@@ -87,14 +87,14 @@ void TextFormsTest::chosenDateHasTheMonthNameAndNoBlankAfterTheComma_data() {
                             << QString::fromUtf8("marzec 5,2024");
 }
 
-void TextFormsTest::chosenDateHasTheMonthNameAndNoBlankAfterTheComma() {
+void ResultTextsTest::chosenDateHasTheMonthNameAndNoBlankAfterTheComma() {
     QFETCH(QLocale, locale);
     QFETCH(int, month);
     QFETCH(QString, expected);
     QCOMPARE(chosenDateText(locale, month, u"5", u"2024"), expected);
 }
 
-void TextFormsTest::periodJoinsStartAndEnd() {
+void ResultTextsTest::periodJoinsStartAndEnd() {
     const QLocale us(QLocale::English, QLocale::UnitedStates);
     QCOMPARE(periodText(us, at(2024, 3, 20, 12, 7, 28), at(2024, 3, 20, 13, 38, 19)),
              QStringLiteral("3/20/2024 12:07:28 PM to 3/20/2024 1:38:19 PM"));
@@ -103,7 +103,7 @@ void TextFormsTest::periodJoinsStartAndEnd() {
 }
 
 // With two year digits 1924 and 2024 would read alike.
-void TextFormsTest::noLocaleShowsATwoDigitYear() {
+void ResultTextsTest::noLocaleShowsATwoDigitYear() {
     QStringList alike;
     for (const QLocale& locale : everyLocale())
         if (dateTimeText(locale, at(1924, 1, 5, 0, 0, 0)) ==
@@ -113,7 +113,7 @@ void TextFormsTest::noLocaleShowsATwoDigitYear() {
              qPrintable(QStringLiteral("1924 and 2024 read alike in ") + alike.join(u", ")));
 }
 
-void TextFormsTest::noLocaleShowsATimeZone() {
+void ResultTextsTest::noLocaleShowsATimeZone() {
     QStringList leaks;
     for (const QLocale& locale : everyLocale()) {
         const QString text = dateTimeText(locale, at(2024, 1, 5, 18, 12, 7));
@@ -125,5 +125,5 @@ void TextFormsTest::noLocaleShowsATimeZone() {
     QVERIFY2(leaks.isEmpty(), qPrintable(leaks.join(u"; ")));
 }
 
-QTEST_MAIN(TextFormsTest)
-#include "TextFormsTest.moc"
+QTEST_MAIN(ResultTextsTest)
+#include "ResultTextsTest.moc"

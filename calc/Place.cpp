@@ -1,0 +1,25 @@
+#include "calc/Place.h"
+
+#include "calc/TextNumbers.h"
+
+#include <cmath>
+
+namespace horavela {
+
+double ZoneOffset::hoursEast() const {
+    const double sign = hours < 0 ? -1.0 : 1.0;
+    return -(sign * (std::fabs(hours) + std::fabs(minutes) / 60));
+}
+
+std::optional<ZoneOffset> readZoneOffset(std::string_view hours, std::string_view minutes) {
+    const auto hourNumber = readDecimal(hours);
+    const auto minuteNumber = readDecimal(minutes);
+    if (!hourNumber || !minuteNumber)
+        return std::nullopt;
+    const ZoneOffset offset{*hourNumber, *minuteNumber};
+    if (!std::isfinite(offset.hoursEast()))
+        return std::nullopt;
+    return offset;
+}
+
+} // namespace horavela

@@ -1,0 +1,38 @@
+// A place as the check takes it: the latitude and longitude as typed, unsigned degrees and
+// minutes with their hemispheres, and the zone offset read once from the zone texts.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace horavela {
+
+// Hours behind universal time, whose sign is the sign of the whole offset (0 counts as behind),
+// and minutes, whose sign is ignored: five and a half hours east is -5 and -30 (or 30).
+struct ZoneOffset {
+    double hours = 0;
+    double minutes = 0;
+
+    // The offset east of universal time, in hours.
+    double hoursEast() const;
+    bool operator==(const ZoneOffset&) const = default;
+};
+
+// The zone texts as numbers, by the zone fields' rule (readDecimal); nothing when either text is
+// not a number or the offset is not finite.
+std::optional<ZoneOffset> readZoneOffset(std::string_view hours, std::string_view minutes);
+
+struct Place {
+    std::int16_t LatDegrees = 0;
+    std::int16_t LatMinutes = 0;
+    bool IsSouth = false;
+    std::int16_t LonDegrees = 0;
+    std::int16_t LonMinutes = 0;
+    bool IsEast = false;
+    // Nothing when the zone is not known: texts that are no numbers, or a zone the system's
+    // time-zone data lacks.
+    std::optional<ZoneOffset> zone;
+};
+
+} // namespace horavela
