@@ -4,6 +4,7 @@
 #include "ui/placesearch/frmPlaceSearch.h"
 
 #include <QPointer>
+#include <memory>
 
 namespace horavela {
 
@@ -18,9 +19,10 @@ std::optional<FoundPlace> SiteSearch::Search(const PlaceQuery& query, const QStr
     // On the heap behind a guard: a shutdown may delete it while it is open.
     QPointer<frmPlaceSearch> window = new frmPlaceSearch(query, std::move(*places), moment, owner_);
     window->exec();
-    std::optional<FoundPlace> chosen = window ? window->chosenPlace() : std::nullopt;
-    delete window.data();
-    return chosen;
+    if (!window)
+        return std::nullopt;
+    const std::unique_ptr<frmPlaceSearch> closed(window.data());
+    return closed->chosenPlace();
 }
 
 } // namespace horavela
