@@ -3,9 +3,9 @@
 // language, and dates and times come in its script. CTest runs this once per
 // language; each window is a row.
 #include "app/frmAbout.h"
+#include "places/PlaceLookup.h"
 #include "ui/main/TextForms.h"
 #include "ui/main/frmMain.h"
-#include "ui/placesearch/PlaceLookup.h"
 #include "ui/placesearch/frmPlaceSearch.h"
 #include "ui/result/frmDisplay.h"
 #include "ui/timezone/frmTimeZone.h"
@@ -53,8 +53,8 @@ QString inkOutside(const QLabel& label) {
             if (qAlpha(picture.pixel(x, y)) > 0)
                 ink |= QRect(x, y, 1, 1);
     ink.translate(-room, -room);
-    const QRect allowed = QRect(QPoint(0, 0), box.size())
-                              .adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance);
+    const QRect allowed =
+        QRect(QPoint(0, 0), box.size()).adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance);
     if (ink.isNull() || allowed.contains(ink))
         return {};
     return QStringLiteral("%1 \"%2\" in %3: its ink spans %4,%5 to %6,%7 of a %8 x %9 box")
@@ -114,9 +114,9 @@ private slots:
 // Without the language's own font, its glyphs would not be drawn as a user sees them.
 void WholeTextTest::initTestCase() {
     const QMap<QLocale::Language, const char*> fonts{
-        {QLocale::Hindi, "Lohit Devanagari"}, {QLocale::Marathi, "Lohit Devanagari"},
-        {QLocale::Tamil, "Lohit Tamil"},      {QLocale::Telugu, "Lohit Telugu"},
-        {QLocale::Kannada, "Lohit Kannada"},  {QLocale::Malayalam, "Lohit Malayalam"},
+        {QLocale::Hindi, "Lohit Devanagari"},  {QLocale::Marathi, "Lohit Devanagari"},
+        {QLocale::Tamil, "Lohit Tamil"},       {QLocale::Telugu, "Lohit Telugu"},
+        {QLocale::Kannada, "Lohit Kannada"},   {QLocale::Malayalam, "Lohit Malayalam"},
         {QLocale::Gujarati, "Lohit Gujarati"}, {QLocale::Punjabi, "Lohit Gurmukhi"},
         {QLocale::Bengali, "Lohit Bengali"}};
     const auto font = fonts.find(QLocale().language());

@@ -4,9 +4,9 @@
 
 #include "calc/CalculationState.h"
 #include "calc/SunTimesAround.h"
+#include "places/PlaceLookup.h"
 #include "platform/MessageBox.h"
 #include "ui/main/InputChecks.h"
-#include "ui/placesearch/PlaceLookup.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -18,7 +18,7 @@
 #include <QTest>
 #include <QUrl>
 #include <functional>
-#include <memory>
+#include <optional>
 
 using namespace horavela;
 
@@ -40,12 +40,33 @@ const std::vector<GazetteerPlace> Places{
     {1176734, "Hyderabad", "Sindh", "Pakistan", "Asia/Karachi", 25.39242, 68.37366, 1386330, {}},
     {1269843, "Hyderabad", "Telangana", "India", "Asia/Kolkata", 17.38405, 78.45636, 3597816, {}},
     {1259229, "Pune", "Maharashtra", "India", "Asia/Kolkata", 18.51957, 73.85535, 2935744, {}},
-    {5128581, "New York", "New York", "United States", "America/New_York", 40.71427, -74.00597,
-     8804190, {}},
-    {3435910, "Buenos Aires", "Buenos Aires F.D.", "Argentina", "America/Argentina/Buenos_Aires",
-     -34.61315, -58.37723, 13076300, {}},
-    {2147714, "Sydney", "New South Wales", "Australia", "Australia/Sydney", -33.86785, 151.20732,
-     4627345, {}},
+    {5128581,
+     "New York",
+     "New York",
+     "United States",
+     "America/New_York",
+     40.71427,
+     -74.00597,
+     8804190,
+     {}},
+    {3435910,
+     "Buenos Aires",
+     "Buenos Aires F.D.",
+     "Argentina",
+     "America/Argentina/Buenos_Aires",
+     -34.61315,
+     -58.37723,
+     13076300,
+     {}},
+    {2147714,
+     "Sydney",
+     "New South Wales",
+     "Australia",
+     "Australia/Sydney",
+     -33.86785,
+     151.20732,
+     4627345,
+     {}},
     {1880252, "Singapore", "", "Singapore", "Asia/Singapore", 1.28967, 103.85007, 3547809, {}},
     // As a gazetteer newer than the system's time-zone data would give it.
     {1, "Atlantis", "Atlantic", "Ocean", "Atlantic/Atlantis", 31.0, -24.0, 0, {}},
@@ -150,21 +171,21 @@ private:
     QAbstractItemView& suggestions() const;
     void typeInto(const char* name, const QString& text) const;
 
-    FakeGazetteer* gazetteer_ = nullptr;
-    std::unique_ptr<Gazetteer> programGazetteer_;
+    // The fake answers for the program's gazetteer from init to cleanup.
+    std::optional<FakeGazetteer> gazetteer_;
+    std::optional<ScopedGazetteer> usingFake_;
 };
 
 void PickerAndSearchTest::init() {
-    auto gazetteer = std::make_unique<FakeGazetteer>(Places);
-    gazetteer_ = gazetteer.get();
-    programGazetteer_ = replacePlacesGazetteer(std::move(gazetteer));
+    gazetteer_.emplace(Places);
+    usingFake_.emplace(*gazetteer_);
     MainWindowTest::init();
 }
 
 void PickerAndSearchTest::cleanup() {
     MainWindowTest::cleanup();
-    replacePlacesGazetteer(std::move(programGazetteer_));
-    gazetteer_ = nullptr;
+    usingFake_.reset();
+    gazetteer_.reset();
 }
 
 void PickerAndSearchTest::openPicker(std::function<void(QWidget*)> action) {

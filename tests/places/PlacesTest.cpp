@@ -1,10 +1,10 @@
 // The place search without a window: name folding, the degree-and-minute
 // form, zone offsets, and the built places database, whole and damaged.
-#include "ui/placesearch/DegreesMinutes.h"
-#include "ui/placesearch/NameKey.h"
-#include "ui/placesearch/PlaceLookup.h"
-#include "ui/placesearch/PlacesDatabase.h"
-#include "ui/placesearch/ZoneRules.h"
+#include "places/DegreesMinutes.h"
+#include "places/NameKey.h"
+#include "places/PlaceLookup.h"
+#include "places/PlacesDatabase.h"
+#include "places/ZoneRules.h"
 
 #include <QFile>
 #include <QLocale>
@@ -459,7 +459,7 @@ TEST_F(DamagedDatabaseTest, AWholeCopyIsRead) {
 TEST(PlaceLookup, GivesTheMainWindowsFormOfEachPlace) {
     const GazetteerPlace newYork{
         1,        u"New York"_qs, u"New York"_qs, u"United States"_qs, "America/New_York",
-        40.71427, -74.00597,      8'804'190,         "America/New_York"};
+        40.71427, -74.00597,      8'804'190,      "America/New_York"};
     const GazetteerPlace sydney{2,
                                 u"Sydney"_qs,
                                 u"New South Wales"_qs,
