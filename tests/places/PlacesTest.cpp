@@ -6,6 +6,7 @@
 #include "places/PlacesDatabase.h"
 #include "places/PlacesFormat.h"
 #include "places/ZoneRules.h"
+#include "tests/support/FakeGazetteer.h"
 
 #include <QFile>
 #include <QLocale>
@@ -469,6 +470,21 @@ TEST_F(DamagedDatabaseTest, AWholeCopyIsRead) {
     ASSERT_TRUE(found && !found->empty());
     EXPECT_EQ(found->front().name.toStdString(), "Pune");
     EXPECT_TRUE(warnings().isEmpty());
+}
+
+// A stand-in left in place would answer the next test's searches.
+TEST(ScopedGazetteer, StandsInWhileItLivesAndBringsBackTheOneBefore) {
+    FakeGazetteer outer({}), middle({}), inner({});
+    const ScopedGazetteer usingOuter(outer);
+    {
+        const ScopedGazetteer usingMiddle(middle);
+        {
+            const ScopedGazetteer usingInner(inner);
+            EXPECT_EQ(&placesGazetteer(), &inner);
+        }
+        EXPECT_EQ(&placesGazetteer(), &middle);
+    }
+    EXPECT_EQ(&placesGazetteer(), &outer);
 }
 
 TEST(PlaceLookup, GivesTheMainWindowsFormOfEachPlace) {
