@@ -8,9 +8,9 @@
 // With --memory it prints instead how much a run's peak memory grows with
 // 100 searches and their suggestions (Linux only).
 #include "app/frmAbout.h"
+#include "places/PlacesDatabase.h"
 #include "tools/windowdriver/WindowDriver.h"
 #include "ui/main/frmMain.h"
-#include "ui/placesearch/PlacesDatabase.h"
 #include "weblinks/WebLinks.h"
 
 #include <QAction>
@@ -208,8 +208,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--memory") == 0)
         return measureMemory();
-    horavela::replacePlacesGazetteer(
-        std::make_unique<PlacesDatabase>(QStringLiteral(PLACES_DATABASE)));
+    PlacesDatabase places(QStringLiteral(PLACES_DATABASE));
+    const horavela::ScopedGazetteer usingPlaces(places);
     horavela::setAboutWindowOpener(horavela::showAboutWindow);
     auto* window = new horavela::frmMain;
     horavela::fillSearchPlace(window, QStringLiteral("Pune"), QStringLiteral("Maharashtra"),

@@ -3,8 +3,8 @@
 // language, and dates and times come in its script. CTest runs this once per
 // language; each window is a row.
 #include "app/frmAbout.h"
+#include "places/PlaceLookup.h"
 #include "ui/main/frmMain.h"
-#include "ui/placesearch/PlaceLookup.h"
 #include "ui/placesearch/frmPlaceSearch.h"
 #include "ui/result/ResultTexts.h"
 #include "ui/result/frmDisplay.h"

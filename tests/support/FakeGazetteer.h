@@ -2,7 +2,7 @@
 // neither on the installed places database nor on its ordering rules.
 #pragma once
 
-#include "ui/placesearch/Gazetteer.h"
+#include "places/Gazetteer.h"
 
 #include <QTimeZone>
 #include <algorithm>
@@ -23,10 +23,10 @@ public:
             {"America/Argentina/Buenos_Aires", "America/Buenos_Aires"}};
         for (GazetteerPlace& place : places_) {
             const auto older = olderNames.find(place.zoneId);
-            place.systemZoneId = older == olderNames.end() ||
-                                         QTimeZone::isTimeZoneIdAvailable(place.zoneId)
-                                     ? place.zoneId
-                                     : older->second;
+            place.systemZoneId =
+                older == olderNames.end() || QTimeZone::isTimeZoneIdAvailable(place.zoneId)
+                    ? place.zoneId
+                    : older->second;
         }
     }
 

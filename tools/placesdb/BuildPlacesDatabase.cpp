@@ -3,8 +3,8 @@
 // database that the coordinate search opens.
 //
 // Usage: horavela_build_places CITIES ADMIN1_JSON ISO3166_1_JSON ISO3166_2_JSON TZDATA_ZI OUTPUT
-#include "ui/placesearch/NameKey.h"
-#include "ui/placesearch/PlacesFormat.h"
+#include "places/NameKey.h"
+#include "places/PlacesFormat.h"
 
 #include <QFile>
 #include <QJsonArray>

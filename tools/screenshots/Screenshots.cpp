@@ -8,9 +8,9 @@
 #include "app/ProgramIcon.h"
 #include "app/frmAbout.h"
 #include "calc/modRahukal.h"
+#include "places/PlacesDatabase.h"
 #include "tools/windowdriver/WindowDriver.h"
 #include "ui/main/frmMain.h"
-#include "ui/placesearch/PlacesDatabase.h"
 #include "ui/placesearch/frmPlaceSearch.h"
 #include "ui/timezone/frmTimeZone.h"
 
@@ -349,8 +349,9 @@ int main(int argc, char* argv[]) {
     // The database this build made, unless another is named (a build for
     // another system runs where the build's path means nothing): the tool
     // does not lie where the program would find it.
-    horavela::replacePlacesGazetteer(std::make_unique<horavela::PlacesDatabase>(
-        argc == 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(PLACES_DATABASE)));
+    horavela::PlacesDatabase places(argc == 3 ? QString::fromLocal8Bit(argv[2])
+                                              : QStringLiteral(PLACES_DATABASE));
+    const horavela::ScopedGazetteer usingPlaces(places);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot create the folder %s\n", argv[1]);

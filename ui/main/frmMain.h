@@ -5,9 +5,9 @@
 #include "calc/CalculationState.h"
 #include "calc/Place.h"
 #include "calc/modSunRiseSunSet.h"
+#include "places/PlaceLookup.h"
 #include "platform/MessageBox.h"
 #include "ui/main/InputChecks.h"
-#include "ui/placesearch/PlaceLookup.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "ui/placesearch/PlaceSuggestions.h"
 
-#include "ui/placesearch/PlaceLookup.h"
+#include "places/PlaceLookup.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -3,7 +3,7 @@
 // for the query when the gazetteer knows no such place or cannot be used.
 #pragma once
 
-#include "ui/placesearch/PlaceLookup.h"
+#include "places/PlaceLookup.h"
 
 #include <QString>
 #include <optional>

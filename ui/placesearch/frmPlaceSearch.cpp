@@ -1,9 +1,9 @@
 #include "ui/placesearch/frmPlaceSearch.h"
 
 #include "ProgramVersion.h"
+#include "places/DegreesMinutes.h"
 #include "platform/PointSize.h"
 #include "platform/WebSearch.h"
-#include "ui/placesearch/DegreesMinutes.h"
 #include "ui_frmPlaceSearch.h"
 
 #include <QHeaderView>

@@ -3,7 +3,7 @@
 // hands the chosen one back to the main window.
 #pragma once
 
-#include "ui/placesearch/PlaceLookup.h"
+#include "places/PlaceLookup.h"
 
 #include <QDialog>
 #include <memory>

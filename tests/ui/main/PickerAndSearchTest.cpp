@@ -18,7 +18,7 @@
 #include <QTest>
 #include <QUrl>
 #include <functional>
-#include <memory>
+#include <optional>
 
 using namespace horavela;
 
@@ -40,12 +40,33 @@ const std::vector<GazetteerPlace> Places{
     {1176734, "Hyderabad", "Sindh", "Pakistan", "Asia/Karachi", 25.39242, 68.37366, 1386330, {}},
     {1269843, "Hyderabad", "Telangana", "India", "Asia/Kolkata", 17.38405, 78.45636, 3597816, {}},
     {1259229, "Pune", "Maharashtra", "India", "Asia/Kolkata", 18.51957, 73.85535, 2935744, {}},
-    {5128581, "New York", "New York", "United States", "America/New_York", 40.71427, -74.00597,
-     8804190, {}},
-    {3435910, "Buenos Aires", "Buenos Aires F.D.", "Argentina", "America/Argentina/Buenos_Aires",
-     -34.61315, -58.37723, 13076300, {}},
-    {2147714, "Sydney", "New South Wales", "Australia", "Australia/Sydney", -33.86785, 151.20732,
-     4627345, {}},
+    {5128581,
+     "New York",
+     "New York",
+     "United States",
+     "America/New_York",
+     40.71427,
+     -74.00597,
+     8804190,
+     {}},
+    {3435910,
+     "Buenos Aires",
+     "Buenos Aires F.D.",
+     "Argentina",
+     "America/Argentina/Buenos_Aires",
+     -34.61315,
+     -58.37723,
+     13076300,
+     {}},
+    {2147714,
+     "Sydney",
+     "New South Wales",
+     "Australia",
+     "Australia/Sydney",
+     -33.86785,
+     151.20732,
+     4627345,
+     {}},
     {1880252, "Singapore", "", "Singapore", "Asia/Singapore", 1.28967, 103.85007, 3547809, {}},
     // As a gazetteer newer than the system's time-zone data would give it.
     {1, "Atlantis", "Atlantic", "Ocean", "Atlantic/Atlantis", 31.0, -24.0, 0, {}},
@@ -150,21 +171,21 @@ private:
     QAbstractItemView& suggestions() const;
     void typeInto(const char* name, const QString& text) const;
 
-    FakeGazetteer* gazetteer_ = nullptr;
-    std::unique_ptr<Gazetteer> programGazetteer_;
+    // The fake answers for the program's gazetteer from init to cleanup.
+    std::optional<FakeGazetteer> gazetteer_;
+    std::optional<ScopedGazetteer> usingFake_;
 };
 
 void PickerAndSearchTest::init() {
-    auto gazetteer = std::make_unique<FakeGazetteer>(Places);
-    gazetteer_ = gazetteer.get();
-    programGazetteer_ = replacePlacesGazetteer(std::move(gazetteer));
+    gazetteer_.emplace(Places);
+    usingFake_.emplace(*gazetteer_);
     MainWindowTest::init();
 }
 
 void PickerAndSearchTest::cleanup() {
     MainWindowTest::cleanup();
-    replacePlacesGazetteer(std::move(programGazetteer_));
-    gazetteer_ = nullptr;
+    usingFake_.reset();
+    gazetteer_.reset();
 }
 
 void PickerAndSearchTest::openPicker(std::function<void(QWidget*)> action) {
@@ -441,6 +462,9 @@ void PickerAndSearchTest::usedPlaceFillsTheFormForTheChosenMoment_data() {
            "Hyderabad | Telangana | India | 17 23 N | 78 27 E | -5 -30");
     addRow("the first place by Enter", "Hyderabad", "15 July 2026 12:00", 0, "Enter",
            "Hyderabad | Sindh | Pakistan | 25 24 N | 68 22 E | -5 0");
+    // The search asked for a state, and asks again if the box is emptied.
+    addRow("a place without a state keeps the state typed", "Singapore", "15 July 2026 12:00", 0,
+           "Use", "Singapore | state | Singapore | 1 17 N | 103 51 E | -8 0");
 }
 
 // The form starts with a place in every box that no row expects, so that a
@@ -534,27 +558,36 @@ void PickerAndSearchTest::cityBoxSuggestsThePlacesTyped() {
 void PickerAndSearchTest::chosenSuggestionIsFoundFirstUntilABoxChanges_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("choice");
     QTest::addColumn<QStringList>("edit");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QString>("firstFound");
     const QStringList chosen{"Hyderabad", "Telangana", "India"};
     const QString sindh = QStringLiteral("Hyderabad, Sindh, Pakistan");
-    addRow("arrows and Enter", "Hyd", "keys", QStringList{}, chosen, Telangana);
-    addRow("a click", "Hyd", "click", QStringList{}, chosen, Telangana);
-    addRow("Esc chooses nothing", "Hyderabad", "Esc", QStringList{},
+    addRow("arrows and Enter", "Hyd", "keys", Telangana, QStringList{}, chosen, Telangana);
+    addRow("a click", "Hyd", "click", Telangana, QStringList{}, chosen, Telangana);
+    addRow("Esc chooses nothing", "Hyderabad", "Esc", Telangana, QStringList{},
            QStringList{"Hyderabad", "AP", "IN"}, sindh);
-    addRow("city changed afterwards", "Hyd", "keys", QStringList{"txtMCity", "HYDERABAD"},
-           QStringList{"HYDERABAD", "Telangana", "India"}, sindh);
-    addRow("state changed afterwards", "Hyd", "keys", QStringList{"txtMState", "TELANGANA"},
-           QStringList{"Hyderabad", "TELANGANA", "India"}, sindh);
-    addRow("country changed afterwards", "Hyd", "keys", QStringList{"txtMCountry", "INDIA"},
-           QStringList{"Hyderabad", "Telangana", "INDIA"}, sindh);
+    addRow("city changed afterwards", "Hyd", "keys", Telangana,
+           QStringList{"txtMCity", "HYDERABAD"}, QStringList{"HYDERABAD", "Telangana", "India"},
+           sindh);
+    addRow("state changed afterwards", "Hyd", "keys", Telangana,
+           QStringList{"txtMState", "TELANGANA"}, QStringList{"Hyderabad", "TELANGANA", "India"},
+           sindh);
+    addRow("country changed afterwards", "Hyd", "keys", Telangana,
+           QStringList{"txtMCountry", "INDIA"}, QStringList{"Hyderabad", "Telangana", "INDIA"},
+           sindh);
+    // Its country stands in for the state, so the search runs at once.
+    const QString singapore = QStringLiteral("Singapore, Singapore");
+    addRow("a place without a state", "Sing", "keys", singapore, QStringList{},
+           QStringList{"Singapore", "Singapore", "Singapore"}, singapore);
 }
 
 // The state and country were typed first, as abbreviations the choice replaces.
 void PickerAndSearchTest::chosenSuggestionIsFoundFirstUntilABoxChanges() {
     QFETCH(QString, typed);
     QFETCH(QString, way);
+    QFETCH(QString, choice);
     QFETCH(QStringList, edit);
     QFETCH(QStringList, boxes);
     QFETCH(QString, firstFound);
@@ -562,7 +595,7 @@ void PickerAndSearchTest::chosenSuggestionIsFoundFirstUntilABoxChanges() {
     typeInto("txtMCity", typed);
     QAbstractItemView& offered = suggestions();
     QVERIFY2(offered.isVisible(), "no places were suggested");
-    chooseSuggestion(offered, Telangana, way);
+    chooseSuggestion(offered, choice, way);
     QVERIFY2(!offered.isVisible(), "the suggestions stayed open");
     if (!edit.isEmpty()) {
         typeInto(qPrintable(edit[0]), edit[1]);

@@ -1,4 +1,4 @@
-#include "ui/placesearch/NameKey.h"
+#include "places/NameKey.h"
 
 #include <QChar>
 #include <QString>

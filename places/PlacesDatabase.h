@@ -3,7 +3,7 @@
 // checked whole before it is trusted.
 #pragma once
 
-#include "ui/placesearch/Gazetteer.h"
+#include "places/Gazetteer.h"
 
 #include <QString>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "ui/placesearch/DegreesMinutes.h"
+#include "places/DegreesMinutes.h"
 
 #include <algorithm>
 #include <cmath>

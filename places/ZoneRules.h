@@ -2,7 +2,7 @@
 // in force at the moment chosen in the form, and every offset of that year.
 #pragma once
 
-#include "ui/placesearch/ZonePair.h"
+#include "places/ZonePair.h"
 
 #include <QByteArray>
 #include <QDate>

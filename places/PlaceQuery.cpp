@@ -1,4 +1,4 @@
-#include "ui/placesearch/PlaceQuery.h"
+#include "places/PlaceQuery.h"
 
 namespace horavela {
 

@@ -1,4 +1,4 @@
-#include "ui/placesearch/ZoneRules.h"
+#include "places/ZoneRules.h"
 
 #include <QDateTime>
 #include <QLocale>

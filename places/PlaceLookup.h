@@ -3,8 +3,8 @@
 #pragma once
 
 #include "calc/Place.h"
-#include "ui/placesearch/Gazetteer.h"
-#include "ui/placesearch/ZoneRules.h"
+#include "places/Gazetteer.h"
+#include "places/ZoneRules.h"
 
 #include <optional>
 #include <vector>

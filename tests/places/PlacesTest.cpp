@@ -1,10 +1,12 @@
 // The place search without a window: name folding, the degree-and-minute
 // form, zone offsets, and the built places database, whole and damaged.
-#include "ui/placesearch/DegreesMinutes.h"
-#include "ui/placesearch/NameKey.h"
-#include "ui/placesearch/PlaceLookup.h"
-#include "ui/placesearch/PlacesDatabase.h"
-#include "ui/placesearch/ZoneRules.h"
+#include "places/DegreesMinutes.h"
+#include "places/NameKey.h"
+#include "places/PlaceLookup.h"
+#include "places/PlacesDatabase.h"
+#include "places/PlacesFormat.h"
+#include "places/ZoneRules.h"
+#include "tests/support/FakeGazetteer.h"
 
 #include <QFile>
 #include <QLocale>
@@ -183,6 +185,8 @@ TEST_F(PlacesDatabaseTest, FindsPlacesByAnyOfTheirNamesStatesAndCountries) {
         {"Bangalore", "Karnataka", "India", "Bengaluru, Karnataka, India"},
         {"Benares", "UP", "India", "Varanasi, Uttar Pradesh, India"},
         {"Poona", "MH", "India", "Pune, Maharashtra, India"},
+        // The state typed into the City box too, behind a comma.
+        {"Pune, Maharashtra", "Maharashtra", "India", "Pune, Maharashtra, India"},
         {"Baroda", "Gujarat", "India", "Vadodara, Gujarat, India"},
         {"Cochin", "Kerala", "India", "Cochin, Kerala, India"},
         {"Calicut", "Kerala", "India", "Kozhikode, Kerala, India"},
@@ -207,6 +211,10 @@ TEST_F(PlacesDatabaseTest, FindsPlacesByAnyOfTheirNamesStatesAndCountries) {
         {"Hamirpur", "HP", "India", "Ham\u012Brpur, Himachal Pradesh, India"},
         {"Srinagar", "UK", "India", "Sr\u012Bnagar, Uttarakhand, India"},
         {"Dubai", "Dubai", "UAE", "Dubai, Dubai, United Arab Emirates"},
+        // The less populous of two: only the country puts it first, by its
+        // name or by its code, as the state's older name matches no state.
+        {"Hyderabad", "Sind", "Pakistan", "Hyderabad, Sindh, Pakistan"},
+        {"Hyderabad", "Sind", "PK", "Hyderabad, Sindh, Pakistan"},
         // Other scripts.
         {"\u092A\u0941\u0923\u0947", "Maharashtra", "India", "Pune, Maharashtra, India"},
         {"\u0B9A\u0BC6\u0BA9\u0BCD\u0BA9\u0BC8", "TN", "India", "Chennai, Tamil Nadu, India"},
@@ -262,6 +270,8 @@ TEST_F(PlacesDatabaseTest, SuggestsThePlaceMostPeopleMeanFirst) {
         {"\u092A\u0941\u0923", "Pune"},
         {"Dehra", "Dehra D\u016Bn"},
         {"sing", "Singapore"},
+        // A whole name, which no longer name begins with.
+        {"Kolkata", "Kolkata"},
     };
     for (const Row& row : rows) {
         const auto found = database_->suggest(QString::fromUtf8(row.typed), 10);
@@ -421,6 +431,12 @@ TEST_F(DamagedDatabaseTest, EveryDamageIsRefusedOnceWithItsReason) {
     const Row rows[] = {
         {"flip-header", flip(20), "check does not match"},
         {"flip-check", flip(61), "check does not match"},
+        {"unsealed",
+         [](QByteArray& bytes) {
+             for (std::size_t at = CheckOffset; at < CheckOffset + CheckSize; ++at)
+                 bytes[static_cast<qsizetype>(at)] = 0;
+         },
+         "check does not match"},
         {"flip-application-id", flip(70), "check does not match"},
         {"flip-middle", flip(12'345'679), "check does not match"},
         {"flip-last", flip(-1), "check does not match"},
@@ -454,6 +470,21 @@ TEST_F(DamagedDatabaseTest, AWholeCopyIsRead) {
     ASSERT_TRUE(found && !found->empty());
     EXPECT_EQ(found->front().name.toStdString(), "Pune");
     EXPECT_TRUE(warnings().isEmpty());
+}
+
+// A stand-in left in place would answer the next test's searches.
+TEST(ScopedGazetteer, StandsInWhileItLivesAndBringsBackTheOneBefore) {
+    FakeGazetteer outer({}), middle({}), inner({});
+    const ScopedGazetteer usingOuter(outer);
+    {
+        const ScopedGazetteer usingMiddle(middle);
+        {
+            const ScopedGazetteer usingInner(inner);
+            EXPECT_EQ(&placesGazetteer(), &inner);
+        }
+        EXPECT_EQ(&placesGazetteer(), &middle);
+    }
+    EXPECT_EQ(&placesGazetteer(), &outer);
 }
 
 TEST(PlaceLookup, GivesTheMainWindowsFormOfEachPlace) {

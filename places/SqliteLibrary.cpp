@@ -1,4 +1,4 @@
-#include "ui/placesearch/SqliteLibrary.h"
+#include "places/SqliteLibrary.h"
 
 #include <QLibrary>
 

@@ -1,6 +1,6 @@
-#include "ui/placesearch/PlaceLookup.h"
+#include "places/PlaceLookup.h"
 
-#include "ui/placesearch/DegreesMinutes.h"
+#include "places/DegreesMinutes.h"
 
 #include <utility>
 

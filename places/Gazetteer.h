@@ -2,13 +2,12 @@
 // window tests replace with a fake.
 #pragma once
 
-#include "ui/placesearch/PlaceQuery.h"
+#include "places/PlaceQuery.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
 #include <cstddef>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -48,11 +47,22 @@ public:
 };
 
 // The program's gazetteer: the places database installed with it, opened on
-// first use.
+// first use, unless a ScopedGazetteer stands in for it.
 Gazetteer& placesGazetteer();
 
-// Puts another gazetteer in its place (tests use a fake, or a database of
-// their own) and returns the one it replaces.
-std::unique_ptr<Gazetteer> replacePlacesGazetteer(std::unique_ptr<Gazetteer> gazetteer);
+// While it lives, placesGazetteer() is the gazetteer given (tests use a fake,
+// or a database of their own); its end brings back the one before, so guards
+// nest and nothing outlives the test that set it.
+class ScopedGazetteer {
+public:
+    explicit ScopedGazetteer(Gazetteer& gazetteer);
+    ~ScopedGazetteer();
+
+    ScopedGazetteer(const ScopedGazetteer&) = delete;
+    ScopedGazetteer& operator=(const ScopedGazetteer&) = delete;
+
+private:
+    Gazetteer* previous_;
+};
 
 } // namespace horavela

@@ -1,8 +1,8 @@
-#include "ui/placesearch/PlacesDatabase.h"
+#include "places/PlacesDatabase.h"
 
-#include "ui/placesearch/NameKey.h"
-#include "ui/placesearch/PlacesFormat.h"
-#include "ui/placesearch/SqliteLibrary.h"
+#include "places/NameKey.h"
+#include "places/PlacesFormat.h"
+#include "places/SqliteLibrary.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -291,9 +291,9 @@ private:
         place.state = text(sql_, place_, 1);
         place.country = text(sql_, place_, 2);
         place.zoneId = QByteArray::fromStdString(bytes(sql_, place_, 3));
-        place.systemZoneId = knownZone(place.zoneId,
-                                       QByteArray::fromStdString(bytes(sql_, place_, 9)),
-                                       QByteArray::fromStdString(bytes(sql_, place_, 7)));
+        place.systemZoneId =
+            knownZone(place.zoneId, QByteArray::fromStdString(bytes(sql_, place_, 9)),
+                      QByteArray::fromStdString(bytes(sql_, place_, 7)));
         place.latitude = static_cast<double>(sql_.column_int64(place_, 4)) / 1e5;
         place.longitude = static_cast<double>(sql_.column_int64(place_, 5)) / 1e5;
         place.population = sql_.column_int64(place_, 6);
@@ -389,22 +389,23 @@ PlacesDatabase::answer(const std::function<std::vector<GazetteerPlace>(Connectio
 
 namespace {
 
-std::unique_ptr<Gazetteer>& programGazetteer() {
-    static std::unique_ptr<Gazetteer> gazetteer;
-    return gazetteer;
-}
+// The stand-in of the innermost ScopedGazetteer alive; null when none is.
+Gazetteer* standIn = nullptr;
 
 } // namespace
 
 Gazetteer& placesGazetteer() {
-    std::unique_ptr<Gazetteer>& gazetteer = programGazetteer();
-    if (!gazetteer)
-        gazetteer = std::make_unique<PlacesDatabase>(PlacesDatabase::installedPath());
-    return *gazetteer;
+    if (standIn)
+        return *standIn;
+    static PlacesDatabase installed(PlacesDatabase::installedPath());
+    return installed;
 }
 
-std::unique_ptr<Gazetteer> replacePlacesGazetteer(std::unique_ptr<Gazetteer> gazetteer) {
-    return std::exchange(programGazetteer(), std::move(gazetteer));
+ScopedGazetteer::ScopedGazetteer(Gazetteer& gazetteer)
+    : previous_(std::exchange(standIn, &gazetteer)) {}
+
+ScopedGazetteer::~ScopedGazetteer() {
+    standIn = previous_;
 }
 
 } // namespace horavela
