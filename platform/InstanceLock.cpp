@@ -211,9 +211,9 @@ LockOutcome InstanceLock::tryAcquire() {
     if (handle_ != -1)
         return LockOutcome::Acquired;
     problem_.clear();
-    // Almost every start finds the file that the first copy since the system
-    // started made; the folder changes only when there is none, or when what
-    // is there is not this user's lock file.
+    // Almost every start finds the file an earlier copy made; the folder
+    // changes only when there is none, or when what is there is not this
+    // user's lock file.
     int fd = open(QFile::encodeName(path_).constData(), OpenFlags);
     if (fd != -1 && !isOwnLockFile(fd)) {
         close(fd);
