@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace horavela {
 
@@ -58,9 +59,14 @@ bool isProgramEnding() {
     return ending;
 }
 
-void setProgramEndForTesting(std::function<void()> endProcess) {
-    processEnd = std::move(endProcess);
-    ending = false;
+ReplacedProgramEnd::ReplacedProgramEnd(std::function<void()> endProcess)
+    : endBefore_(std::exchange(processEnd, std::move(endProcess))),
+      endingBefore_(std::exchange(ending, false)), lockBefore_(std::move(heldLock)) {}
+
+ReplacedProgramEnd::~ReplacedProgramEnd() {
+    processEnd = std::move(endBefore_);
+    ending = endingBefore_;
+    heldLock = std::move(lockBefore_);
 }
 
 void holdSingleInstance(std::unique_ptr<InstanceLock> lock) {

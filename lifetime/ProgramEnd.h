@@ -20,9 +20,23 @@ void EndProgram();
 // shutdown sweep from a user closing their window.
 bool isProgramEnding();
 
-// Tests replace the last step of EndProgram (ending the process) with their
-// own, and re-arm it so that a later EndProgram runs again.
-void setProgramEndForTesting(std::function<void()> endProcess);
+// For tests: while it lives, the last step of EndProgram (ending the
+// process) is `endProcess`, and the program starts over as if it had not
+// begun to end and held no lock. When it goes, the program's end, whether it
+// was ending and the lock it held are again what they were, and a lock taken
+// meanwhile is given up, so nothing one test sets is left for the next.
+class ReplacedProgramEnd {
+public:
+    explicit ReplacedProgramEnd(std::function<void()> endProcess);
+    ~ReplacedProgramEnd();
+    ReplacedProgramEnd(const ReplacedProgramEnd&) = delete;
+    ReplacedProgramEnd& operator=(const ReplacedProgramEnd&) = delete;
+
+private:
+    std::function<void()> endBefore_;
+    bool endingBefore_;
+    std::unique_ptr<InstanceLock> lockBefore_;
+};
 
 // Keeps the single-instance lock that start-up acquired for the rest of the run.
 void holdSingleInstance(std::unique_ptr<InstanceLock> lock);

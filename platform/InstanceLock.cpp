@@ -11,7 +11,6 @@
 #include <shlobj.h>
 #include <windows.h>
 #else
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -27,18 +26,10 @@ namespace {
 
 const QString LockFileName = QStringLiteral("horavela.lock");
 
-std::function<void()>& afterLockingHook() {
-    static std::function<void()> hook;
-    return hook;
-}
-
 } // namespace
 
-InstanceLock::InstanceLock(QString filePath) : path_(std::move(filePath)) {}
-
-void InstanceLock::setAfterLockingHook(std::function<void()> hook) {
-    afterLockingHook() = std::move(hook);
-}
+InstanceLock::InstanceLock(QString filePath, std::function<void()> afterOpening)
+    : path_(std::move(filePath)), afterOpening_(std::move(afterOpening)) {}
 
 InstanceLock::~InstanceLock() {
     release();
@@ -70,6 +61,7 @@ OVERLAPPED lockedByte() {
 LockOutcome InstanceLock::tryAcquire() {
     if (handle_ != -1)
         return LockOutcome::Acquired;
+    problem_.clear();
     const HANDLE file = CreateFileW(
         reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path_).utf16()),
         GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -78,6 +70,8 @@ LockOutcome InstanceLock::tryAcquire() {
         problem_ = QStringLiteral("cannot open it (%1)").arg(qt_error_string(int(GetLastError())));
         return LockOutcome::Unavailable;
     }
+    if (afterOpening_)
+        afterOpening_();
     OVERLAPPED where = lockedByte();
     if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &where)) {
         const DWORD error = GetLastError();
@@ -139,14 +133,14 @@ namespace {
 // Never blocks: a FIFO or a device at the path opens at once, to be refused.
 constexpr int OpenFlags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
+// Another copy holds the folder for a few system calls; a holder that keeps
+// it longer is stuck, or not one of ours, and is not waited for.
+constexpr int FolderWaitLimitMs = 2000;
+
 // The process id is only for people looking; the lock alone decides.
 bool writeProcessId(int fd) {
     const QByteArray pid = QByteArray::number(qlonglong{getpid()}) + '\n';
     return ftruncate(fd, 0) == 0 && write(fd, pid.constData(), pid.size()) == pid.size();
-}
-
-bool sameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // Only a plain file that this user alone can have written is the lock:
@@ -157,9 +151,15 @@ bool isOwnLockFile(const struct stat& file) {
            (file.st_mode & (S_IRUSR | S_IWUSR | S_IWGRP | S_IWOTH)) == (S_IRUSR | S_IWUSR);
 }
 
+bool isOwnLockFile(int fd) {
+    struct stat file {};
+    return fstat(fd, &file) == 0 && isOwnLockFile(file);
+}
+
 // Copies that change what is in the folder do it one at a time, so that none
-// removes the file another has just made in place of the one it judged.
-bool holdFolder(int folder, const QDeadlineTimer& deadline) {
+// removes the file another has just made.
+bool holdFolder(int folder) {
+    const QDeadlineTimer deadline(FolderWaitLimitMs);
     while (flock(folder, LOCK_EX | LOCK_NB) == -1) {
         if (errno != EWOULDBLOCK || deadline.hasExpired())
             return false;
@@ -168,25 +168,41 @@ bool holdFolder(int folder, const QDeadlineTimer& deadline) {
     return true;
 }
 
-// Removes what stands at `path` while it is still what was refused: the file
-// `refused` when it was opened, otherwise whatever is not a lock file.
-// Returns 0, or the error that kept it there.
-int removeRefused(const QByteArray& folder, const QByteArray& path, const struct stat* refused,
-                  const QDeadlineTimer& deadline) {
-    const int dir = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (dir == -1)
-        return errno;
-    int error = 0;
+// Opens the lock file in `folder`, made anew when it is missing or when what
+// stands in its place is not a lock file of this user's; -1 with `problem`
+// set when there is none to be had.
+int makeLockFile(const QString& folder, const QByteArray& name, QString& problem) {
+    const int dir = open(QFile::encodeName(folder).constData(),
+                         O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir == -1) {
+        problem = QStringLiteral("its folder cannot hold it (%1)").arg(qt_error_string(errno));
+        return -1;
+    }
+    int fd = -1;
     struct stat found {};
-    if (!holdFolder(dir, deadline))
-        error = errno;
-    else if (lstat(path.constData(), &found) == 0 &&
-             (refused ? sameFile(found, *refused) : !isOwnLockFile(found)) &&
-             (S_ISDIR(found.st_mode) ? rmdir(path.constData()) : unlink(path.constData())) == -1 &&
-             errno != ENOENT)
-        error = errno;
+    if (!holdFolder(dir)) {
+        problem = QStringLiteral("its folder stayed busy (%1)").arg(qt_error_string(errno));
+    } else if (fstatat(dir, name.constData(), &found, AT_SYMLINK_NOFOLLOW) == 0 &&
+               !isOwnLockFile(found) &&
+               unlinkat(dir, name.constData(), S_ISDIR(found.st_mode) ? AT_REMOVEDIR : 0) == -1 &&
+               errno != ENOENT) {
+        problem = QStringLiteral("what stands in its place cannot be removed (%1)")
+                      .arg(qt_error_string(errno));
+    } else {
+        // Either no file, or the one another copy made since this copy looked.
+        fd = openat(dir, name.constData(), OpenFlags | O_CREAT, S_IRUSR | S_IWUSR);
+        if (fd == -1) {
+            problem = QStringLiteral("its folder cannot hold it (%1)").arg(qt_error_string(errno));
+        } else if (fchmod(fd, S_IRUSR | S_IWUSR) == -1 || !isOwnLockFile(fd)) {
+            // Whatever the umask the file is made with, or the next copy
+            // would refuse it; what is still not a lock file is not locked.
+            problem = QStringLiteral("what stands in its place is not a lock file");
+            close(fd);
+            fd = -1;
+        }
+    }
     close(dir);
-    return error;
+    return fd;
 }
 
 } // namespace
@@ -195,83 +211,41 @@ LockOutcome InstanceLock::tryAcquire() {
     if (handle_ != -1)
         return LockOutcome::Acquired;
     problem_.clear();
-    const QByteArray path = QFile::encodeName(path_);
-    const QByteArray folder = QFile::encodeName(QFileInfo(path_).path());
-    const QDeadlineTimer deadline(ChangingFileLimitMs);
-    // A copy that ends removes its file while it still holds the lock, and a
-    // refused file is replaced: a copy that opened the old file finds it gone
-    // and tries anew, for as long as other copies keep coming and going.
-    QString trouble = QStringLiteral("the file kept being replaced");
-    for (int attempt = 0;; ++attempt) {
-        if (attempt > 0) {
-            if (deadline.hasExpired()) {
-                problem_ =
-                    QStringLiteral("gave up after %1 ms: %2").arg(ChangingFileLimitMs).arg(trouble);
-                return LockOutcome::Unavailable;
-            }
-            // Most changes are over at once; a slow one gets a little longer each time.
-            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(attempt - 1, 10)));
-        }
-        int fd = open(path.constData(), OpenFlags);
-        if (fd == -1 && errno == ENOENT) {
-            fd = open(path.constData(), OpenFlags | O_CREAT | O_EXCL, S_IRUSR | S_IWUSR);
-            if (fd == -1 && errno == EEXIST)
-                continue; // another copy made it just now
-            if (fd == -1) {
-                problem_ =
-                    QStringLiteral("its folder cannot hold it (%1)").arg(qt_error_string(errno));
-                return LockOutcome::Unavailable;
-            }
-            // Whatever the umask, or the next copy would refuse it.
-            fchmod(fd, S_IRUSR | S_IWUSR);
-        }
-        struct stat opened {};
-        const struct stat* refused = nullptr;
-        if (fd == -1) {
-            // A link, a folder, a file this user may not write...; unless the
-            // path holds a lock file again by now, which is tried anew.
-            trouble = QStringLiteral("cannot open it (%1)").arg(qt_error_string(errno));
-        } else if (fstat(fd, &opened) == -1 || !isOwnLockFile(opened)) {
-            close(fd);
-            refused = &opened;
-            trouble = QStringLiteral("the file kept being replaced");
-        } else if (flock(fd, LOCK_EX | LOCK_NB) == -1) {
-            const int error = errno;
-            close(fd);
-            if (error == EWOULDBLOCK)
-                return LockOutcome::HeldElsewhere;
-            problem_ =
-                QStringLiteral("the system does not lock it (%1)").arg(qt_error_string(error));
-            return LockOutcome::Unavailable;
-        } else {
-            if (const auto& hook = afterLockingHook())
-                hook();
-            struct stat named {};
-            if (lstat(path.constData(), &named) == 0 && sameFile(opened, named)) {
-                // A file without the id locks just as well.
-                static_cast<void>(writeProcessId(fd));
-                handle_ = fd;
-                return LockOutcome::Acquired;
-            }
-            close(fd);
-            trouble = QStringLiteral("the file kept being replaced");
-            continue;
-        }
-        // Not this program's lock file: the folder is this user's, so what
-        // stands there goes and a new file is made in its place.
-        if (const int error = removeRefused(folder, path, refused, deadline)) {
-            problem_ = QStringLiteral("what stands in its place cannot be removed (%1)")
-                           .arg(qt_error_string(error));
-            return LockOutcome::Unavailable;
-        }
+    // Almost every start finds the file an earlier copy made; the folder
+    // changes only when there is none, or when what is there is not this
+    // user's lock file.
+    int fd = open(QFile::encodeName(path_).constData(), OpenFlags);
+    if (fd != -1 && !isOwnLockFile(fd)) {
+        close(fd);
+        fd = -1;
     }
+    if (fd == -1) {
+        const QFileInfo where(path_);
+        fd = makeLockFile(where.path(), QFile::encodeName(where.fileName()), problem_);
+        if (fd == -1)
+            return LockOutcome::Unavailable;
+    }
+    if (afterOpening_)
+        afterOpening_();
+    if (flock(fd, LOCK_EX | LOCK_NB) == -1) {
+        const int error = errno;
+        close(fd);
+        if (error == EWOULDBLOCK)
+            return LockOutcome::HeldElsewhere;
+        problem_ = QStringLiteral("the system does not lock it (%1)").arg(qt_error_string(error));
+        return LockOutcome::Unavailable;
+    }
+    // A file without the id locks just as well.
+    static_cast<void>(writeProcessId(fd));
+    handle_ = fd;
+    return LockOutcome::Acquired;
 }
 
+// The file stays: a copy that has opened it and not yet locked it then locks
+// the same file as every later copy.
 void InstanceLock::release() {
     if (handle_ == -1)
         return;
-    // Removed while still locked, so no copy can lock this file after it is gone.
-    unlink(QFile::encodeName(path_).constData());
     close(static_cast<int>(handle_));
     handle_ = -1;
 }
@@ -301,7 +275,7 @@ QString InstanceLock::privateFilePath(const QString& parent, const QString& name
     // file goes; the lock makes a new one. One copy at a time, so that none
     // removes the file of a copy that came after the folder was closed.
     if (usable && (found.st_mode & 077) != 0) {
-        usable = holdFolder(dir, QDeadlineTimer(ChangingFileLimitMs)) && fstat(dir, &found) == 0;
+        usable = holdFolder(dir) && fstat(dir, &found) == 0;
         if (usable && (found.st_mode & 077) != 0) {
             usable = fchmod(dir, 0700) == 0;
             // What cannot be removed here, a folder say, the lock refuses in its turn.

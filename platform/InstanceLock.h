@@ -2,6 +2,8 @@
 // same user. It is a kernel lock on a file in a folder only that user can
 // write: the system frees it when its holder ends in any way, so a crash or a
 // kill never leaves a block behind, and what the file holds does not matter.
+// A copy that ends leaves the file in place: only the kernel's lock on it
+// says who holds it.
 #pragma once
 
 #include <QString>
@@ -18,26 +20,24 @@ enum class LockOutcome {
 
 class InstanceLock {
 public:
-    explicit InstanceLock(QString filePath);
+    // `afterOpening` runs between opening the file and locking it, the
+    // moment a start can be held up while other copies come and go. Tests
+    // pause a start there; the program passes none.
+    explicit InstanceLock(QString filePath, std::function<void()> afterOpening = {});
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // Never waits for another copy. While the file keeps being replaced
-    // under it (copies starting and ending meanwhile) it tries again, for
-    // ChangingFileLimitMs at most.
+    // Never waits for another copy to end. A lock file of this user's, once
+    // made, stays for every later copy, so nothing replaces it under a
+    // starting copy and there is nothing to try again. Anything else in its
+    // place is removed and a lock file made, by one copy at a time.
     LockOutcome tryAcquire();
     // Lets the next copy in; also done by the system when this process ends.
+    // The file stays.
     void release();
     // Why the last tryAcquire gave Unavailable, for the start-up log.
     QString whyUnavailable() const { return problem_; }
-
-    static constexpr int ChangingFileLimitMs = 2000;
-
-    // Runs between locking the file and checking that the path still names
-    // it, the moment when another copy's start or end can replace the file.
-    // Tests replace the file there; the program sets none.
-    static void setAfterLockingHook(std::function<void()> hook);
 
     // The lock file of this user's copies, whatever the environment and the
     // current folder; empty when the user has no private folder for it.
@@ -54,6 +54,7 @@ public:
 
 private:
     QString path_;
+    std::function<void()> afterOpening_;
     std::intptr_t handle_ = -1; // the open, locked file while held
     QString problem_;
 };

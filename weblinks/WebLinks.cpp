@@ -3,6 +3,7 @@
 #include "weblinks/modHelp.h"
 
 #include <QWidget>
+#include <utility>
 
 namespace horavela {
 
@@ -65,6 +66,13 @@ void connectWebLinks(QWidget* owner, const WebLinkControls& controls) {
 
 void setAboutWindowOpener(AboutWindowOpener open) {
     aboutWindowOpener = open;
+}
+
+ReplacedAboutWindowOpener::ReplacedAboutWindowOpener(AboutWindowOpener open)
+    : before_(std::exchange(aboutWindowOpener, open)) {}
+
+ReplacedAboutWindowOpener::~ReplacedAboutWindowOpener() {
+    aboutWindowOpener = before_;
 }
 
 } // namespace horavela

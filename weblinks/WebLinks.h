@@ -44,8 +44,21 @@ template <typename Ui> void connectWebLinks(QWidget* owner, const Ui& ui) {
 using AboutWindowOpener = void (*)(QWidget* owner);
 
 // The About window belongs to the program's shell, above the windows that
-// offer it, so the start-up hands its opener down here. Until then, and
-// after nullptr, Help > About does nothing.
+// offer it, so the start-up hands its opener down here for the rest of the
+// run. Until then, and after nullptr, Help > About does nothing.
 void setAboutWindowOpener(AboutWindowOpener open);
+
+// For tests: Help > About opens through `open` while it lives, and through
+// what it opened through before once it goes, whatever was set meanwhile.
+class ReplacedAboutWindowOpener {
+public:
+    explicit ReplacedAboutWindowOpener(AboutWindowOpener open);
+    ~ReplacedAboutWindowOpener();
+    ReplacedAboutWindowOpener(const ReplacedAboutWindowOpener&) = delete;
+    ReplacedAboutWindowOpener& operator=(const ReplacedAboutWindowOpener&) = delete;
+
+private:
+    AboutWindowOpener before_;
+};
 
 } // namespace horavela

@@ -13,6 +13,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -40,12 +41,14 @@ constexpr int OtherUser = 65534;
 enum class Left {
     File,
     ReadOnly,
+    WritableByItsGroup,
     WritableByOthers,
     Fifo,
     LinkToAFileElsewhere,
     SecondNameOfAFileElsewhere,
     OtherUsersFile,
     OtherUsersLockedFile,
+    EmptyFolder,
 };
 
 // What stands at the lock folder's place before the program looks.
@@ -85,8 +88,8 @@ private slots:
     void fileLeftBehindNeverBlocksAStart();
     void lockFolderIsTrustedOnlyWhenItIsTheUsersAlone_data();
     void lockFolderIsTrustedOnlyWhenItIsTheUsersAlone();
-    void stalledStartKeepsTryingWhileCopiesComeAndGo_data();
-    void stalledStartKeepsTryingWhileCopiesComeAndGo();
+    void pausedStartIsRefusedOrAloneWhileCopiesComeAndGo_data();
+    void pausedStartIsRefusedOrAloneWhileCopiesComeAndGo();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -145,12 +148,13 @@ void SingleInstanceTest::copyKilledHardDoesNotBlockTheNextStart() {
             QStringLiteral("after the first copy was killed the next one said \"%1\"").arg(line)));
 }
 
+// The file stays for the next copy, so that none can find it replaced.
 void SingleInstanceTest::copyThatEndedNormallyLeavesNoLock() {
     Copy first(lockFile_, {QStringLiteral("--end-at-once")});
     QCOMPARE(first.firstLine(), QStringLiteral("running"));
     QVERIFY2(first.endsWithin(WaitMs), "the copy did not end through EndProgram");
     QVERIFY2(!first.crashed() && first.exitCode() == 0, "EndProgram did not end the copy cleanly");
-    QVERIFY2(!QFileInfo::exists(lockFile_), "EndProgram left the lock file behind");
+    QVERIFY2(QFileInfo(lockFile_).isFile(), "EndProgram removed the lock file");
 
     Copy next(lockFile_);
     QCOMPARE(next.firstLine(), QStringLiteral("running"));
@@ -205,12 +209,14 @@ void SingleInstanceTest::fileLeftBehindNeverBlocksAStart_data() {
     // What others could leave while the folder was open to them, or the user by hand.
     const QByteArray kept("not the program's\n");
     QTest::newRow("read-only") << Left::ReadOnly << kept;
+    QTest::newRow("writable by its group") << Left::WritableByItsGroup << kept;
     QTest::newRow("writable by others") << Left::WritableByOthers << kept;
     QTest::newRow("a FIFO") << Left::Fifo << QByteArray();
     QTest::newRow("a link to a file elsewhere") << Left::LinkToAFileElsewhere << kept;
     QTest::newRow("a second name of a file elsewhere") << Left::SecondNameOfAFileElsewhere << kept;
     QTest::newRow("another user's") << Left::OtherUsersFile << kept;
     QTest::newRow("another user's, locked by them") << Left::OtherUsersLockedFile << kept;
+    QTest::newRow("an empty folder") << Left::EmptyFolder << QByteArray();
 }
 
 // Only a held kernel lock on the user's own file refuses a start; what a file
@@ -222,7 +228,9 @@ void SingleInstanceTest::fileLeftBehindNeverBlocksAStart() {
     const QString elsewhere = dir_->filePath(QStringLiteral("elsewhere"));
     const bool fileElsewhere =
         left == Left::LinkToAFileElsewhere || left == Left::SecondNameOfAFileElsewhere;
-    if (left != Left::Fifo) {
+    if (left == Left::EmptyFolder) {
+        QVERIFY(QDir(dir_->path()).mkdir(QFileInfo(lockFile_).fileName()));
+    } else if (left != Left::Fifo) {
         QFile leftBehind(fileElsewhere ? elsewhere : lockFile_);
         QVERIFY(leftBehind.open(QIODevice::WriteOnly));
         QCOMPARE(leftBehind.write(contents), contents.size());
@@ -236,9 +244,13 @@ void SingleInstanceTest::fileLeftBehindNeverBlocksAStart() {
     });
     switch (left) {
     case Left::File:
+    case Left::EmptyFolder:
         break;
     case Left::ReadOnly:
         QCOMPARE(chmod(path.constData(), 0444), 0);
+        break;
+    case Left::WritableByItsGroup:
+        QCOMPARE(chmod(path.constData(), 0660), 0);
         break;
     case Left::WritableByOthers:
         QCOMPARE(chmod(path.constData(), 0666), 0);
@@ -265,7 +277,7 @@ void SingleInstanceTest::fileLeftBehindNeverBlocksAStart() {
         break;
     }
 #else
-    if (left != Left::File)
+    if (left != Left::File && left != Left::EmptyFolder)
         QSKIP("files of other kinds and owners are planted only where files have a POSIX owner");
 #endif
 
@@ -346,79 +358,66 @@ void SingleInstanceTest::lockFolderIsTrustedOnlyWhenItIsTheUsersAlone() {
              "the lock file found in a folder open to others was trusted");
 }
 
-void SingleInstanceTest::stalledStartKeepsTryingWhileCopiesComeAndGo_data() {
-    // How many copies came while the start stalled, each replacing the
-    // file (-1: no end to them), and whether the last one still runs.
+void SingleInstanceTest::pausedStartIsRefusedOrAloneWhileCopiesComeAndGo_data() {
+    // How many copies started and ended, one after the other, while the
+    // start was paused (-1: as many as start in longer than a start ever
+    // waited for the file to settle), and whether one more came and stays.
     QTest::addColumn<int>("comings");
     QTest::addColumn<bool>("lastStays");
     QTest::addColumn<LockOutcome>("outcome");
     QTest::newRow("one copy came and went") << 1 << false << LockOutcome::Acquired;
     QTest::newRow("ten copies came and went") << 10 << false << LockOutcome::Acquired;
-    QTest::newRow("a copy came and stays") << 1 << true << LockOutcome::HeldElsewhere;
-    QTest::newRow("copies never stop coming") << -1 << false << LockOutcome::Unavailable;
+    QTest::newRow("a copy came and stays") << 0 << true << LockOutcome::HeldElsewhere;
+    QTest::newRow("copies never stop coming") << -1 << true << LockOutcome::HeldElsewhere;
+    QTest::newRow("copies came and went for seconds") << -1 << false << LockOutcome::Acquired;
 }
 
-// A start can stall between locking its file and checking that the file is
-// still the one in the lock's place, while other copies start and end, each
-// replacing the file. The stalled start tries again as long as that goes on,
-// up to a time limit, and starts unchecked only after it.
-void SingleInstanceTest::stalledStartKeepsTryingWhileCopiesComeAndGo() {
-#ifndef Q_OS_UNIX
-    QSKIP("here a copy that ends leaves its file in place, so no other copy replaces it");
-#endif
+// A start can be held up between opening the file and locking it while
+// other copies start and end. However long that lasts, the file it opened
+// is the one every other copy locks: it is refused while one of them runs,
+// and otherwise it is the only copy running.
+void SingleInstanceTest::pausedStartIsRefusedOrAloneWhileCopiesComeAndGo() {
     QFETCH(int, comings);
     QFETCH(bool, lastStays);
     QFETCH(LockOutcome, outcome);
-    int stalls = 0;
-    bool inOtherCopy = false;
-    std::unique_ptr<InstanceLock> stays;
-    InstanceLock::setAfterLockingHook([&] {
-        if (inOtherCopy)
+    // Longer than a start once tried again while its file was being replaced.
+    constexpr qint64 SecondsOfCopiesMs = 2500;
+    int pauses = 0;
+    QStringList said;
+    std::unique_ptr<Copy> stays;
+    InstanceLock paused(lockFile_, [&] {
+        if (pauses++ > 0)
             return;
-        ++stalls;
-        if (comings != -1 && stalls > comings)
-            return;
-        QFile::remove(lockFile_);
-        if (lastStays && stalls == comings) {
-            inOtherCopy = true;
-            stays = std::make_unique<InstanceLock>(lockFile_);
-            stays->tryAcquire();
-            inOtherCopy = false;
-            return;
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; comings == -1 ? clock.elapsed() < SecondsOfCopiesMs : i < comings; ++i) {
+            Copy copy(lockFile_, {QStringLiteral("--end-at-once")});
+            said << copy.firstLine();
+            if (!copy.endsWithin(WaitMs))
+                said << QStringLiteral("did not end");
         }
-        // Killed before it could remove its file.
-        QFile(lockFile_).open(QIODevice::WriteOnly);
+        if (lastStays) {
+            stays = std::make_unique<Copy>(lockFile_);
+            said << stays->firstLine();
+        }
     });
-    const auto unhook = qScopeGuard([] { InstanceLock::setAfterLockingHook({}); });
-
-    QElapsedTimer clock;
-    clock.start();
-    InstanceLock stalled(lockFile_);
-    QCOMPARE(stalled.tryAcquire(), outcome);
-    const qint64 tookMs = clock.elapsed();
-    switch (outcome) {
-    case LockOutcome::Acquired: {
-        QCOMPARE(stalls, comings + 1);
-        InstanceLock next(lockFile_);
-        QVERIFY2(next.tryAcquire() == LockOutcome::HeldElsewhere,
-                 "the file locked is not the one in the lock's place");
-        break;
+    QCOMPARE(paused.tryAcquire(), outcome);
+    QCOMPARE(pauses, 1);
+    QVERIFY2(said.size() >= std::max(comings, 0) + (lastStays ? 1 : 0),
+             qPrintable(QStringLiteral("only %1 copies came").arg(said.size())));
+    QVERIFY2(said == QStringList(said.size(), QStringLiteral("running")),
+             qPrintable(QStringLiteral("the copies said: ") + said.join(QStringLiteral(", "))));
+    if (outcome == LockOutcome::Acquired) {
+        Copy next(lockFile_);
+        QVERIFY2(next.firstLine() == Refusal, "the file locked is not the one in the lock's place");
+        return;
     }
-    case LockOutcome::HeldElsewhere:
-        QVERIFY(stays);
-        stays.reset();
-        QVERIFY2(stalled.tryAcquire() == LockOutcome::Acquired,
-                 "the copy refused could not start once the other ended");
-        break;
-    case LockOutcome::Unavailable:
-        QVERIFY2(tookMs >= InstanceLock::ChangingFileLimitMs,
-                 qPrintable(QStringLiteral("gave up after %1 ms").arg(tookMs)));
-        QVERIFY2(tookMs < InstanceLock::ChangingFileLimitMs + 3000,
-                 qPrintable(QStringLiteral("still trying after %1 ms").arg(tookMs)));
-        QVERIFY2(stalled.whyUnavailable().contains(QLatin1String("replaced")),
-                 qPrintable(stalled.whyUnavailable()));
-        break;
-    }
+    QVERIFY(stays);
+    stays->killHard();
+    QVERIFY2(paused.tryAcquire() == LockOutcome::Acquired,
+             "the copy refused could not start once the other ended");
+    Copy next(lockFile_);
+    QVERIFY2(next.firstLine() == Refusal, "the file locked is not the one in the lock's place");
 }
 
 } // namespace horavela

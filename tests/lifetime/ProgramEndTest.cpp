@@ -5,8 +5,11 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <memory>
+#include <optional>
 
 namespace horavela {
 
@@ -57,14 +60,16 @@ private slots:
     void endProgramRunsAgainOnlyWhenReArmed();
     void endProgramUnloadsAWindowThatRefusesToClose();
     void endProgramCopesWithWindowsOwnedByOtherWindows();
+    void replacedEndLeavesNothingBehindWhenItGoes();
 
 private:
     int ends_ = 0;
+    std::optional<ReplacedProgramEnd> programEnd_;
 };
 
 void ProgramEndTest::init() {
     ends_ = 0;
-    setProgramEndForTesting([this] { ++ends_; });
+    programEnd_.emplace([this] { ++ends_; });
 }
 
 void ProgramEndTest::cleanup() {
@@ -74,6 +79,7 @@ void ProgramEndTest::cleanup() {
     for (const QPointer<QWidget>& window : left)
         delete window.data();
     runDeferredDeletions();
+    programEnd_.reset();
 }
 
 void ProgramEndTest::endProgramUnloadsEveryWindowHiddenOnesToo() {
@@ -128,7 +134,7 @@ void ProgramEndTest::endProgramRunsAgainOnlyWhenReArmed() {
     EndProgram();
     QVERIFY2(ends_ == 1, "a second EndProgram during the shutdown ended the program again");
 
-    setProgramEndForTesting([this] { ++ends_; });
+    const ReplacedProgramEnd reArmed([this] { ++ends_; });
     QVERIFY2(!isProgramEnding(), "re-arming left the shutdown flag set");
     EndProgram();
     QVERIFY2(ends_ == 2, "the re-armed EndProgram did not end the program");
@@ -159,6 +165,37 @@ void ProgramEndTest::endProgramCopesWithWindowsOwnedByOtherWindows() {
     QVERIFY2(owner.isNull() && owned.isNull() && ownedHidden.isNull(),
              "a window or a window it owns outlived the shutdown");
     QCOMPARE(ends_, 1);
+}
+
+// What a test sets through its replaced end, the shutdown begun and the lock
+// taken, goes with it; what was there before comes back.
+void ProgramEndTest::replacedEndLeavesNothingBehindWhenItGoes() {
+    const QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString heldBefore = dir.filePath(QStringLiteral("before.lock"));
+    const QString takenMeanwhile = dir.filePath(QStringLiteral("meanwhile.lock"));
+    auto lock = std::make_unique<InstanceLock>(heldBefore);
+    QCOMPARE(lock->tryAcquire(), LockOutcome::Acquired);
+    holdSingleInstance(std::move(lock));
+    int innerEnds = 0;
+    {
+        const ReplacedProgramEnd inner([&innerEnds] { ++innerEnds; });
+        lock = std::make_unique<InstanceLock>(takenMeanwhile);
+        QCOMPARE(lock->tryAcquire(), LockOutcome::Acquired);
+        holdSingleInstance(std::move(lock));
+        EndProgram();
+        QVERIFY(isProgramEnding());
+    }
+    QCOMPARE(innerEnds, 1);
+    QVERIFY2(!isProgramEnding(), "the shutdown begun under a replaced end outlived it");
+    InstanceLock again(takenMeanwhile);
+    QVERIFY2(again.tryAcquire() == LockOutcome::Acquired,
+             "the lock taken under a replaced end outlived it");
+    InstanceLock second(heldBefore);
+    QVERIFY2(second.tryAcquire() == LockOutcome::HeldElsewhere,
+             "the lock held before a replaced end was lost with it");
+    EndProgram();
+    QVERIFY2(ends_ == 1 && innerEnds == 1, "the end replaced before did not come back");
 }
 
 } // namespace horavela

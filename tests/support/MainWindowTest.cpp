@@ -1,6 +1,5 @@
 #include "tests/support/MainWindowTest.h"
 
-#include "lifetime/ProgramEnd.h"
 #include "ui/main/frmMain.h"
 
 #include <QLocale>
@@ -17,7 +16,7 @@ void MainWindowTest::initTestCase() {
 void MainWindowTest::init() {
     programEnds_ = 0;
     pages_.opened.clear();
-    setProgramEndForTesting([] { ++programEnds_; });
+    programEnd_.emplace([] { ++programEnds_; });
     window_ = new frmMain;
     window_->show();
     window_->activateWindow();
@@ -27,6 +26,7 @@ void MainWindowTest::init() {
 // Deleting the main window also deletes a result window it has loaded.
 void MainWindowTest::cleanup() {
     delete window_.data();
+    programEnd_.reset();
     QTRY_COMPARE(resultWindowsLoaded(), 0);
 }
 

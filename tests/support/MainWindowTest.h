@@ -4,6 +4,7 @@
 // recorded. After each, the window and any result window it loaded are gone.
 #pragma once
 
+#include "lifetime/ProgramEnd.h"
 #include "tests/support/UrlRecorder.h"
 #include "tools/windowdriver/WindowDriver.h"
 
@@ -11,6 +12,7 @@
 #include <QMainWindow>
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 namespace horavela {
 
@@ -39,6 +41,7 @@ protected:
     QPointer<QMainWindow> window_;
     UrlRecorder pages_;
     static inline int programEnds_ = 0;
+    std::optional<ReplacedProgramEnd> programEnd_;
 };
 
 } // namespace horavela

@@ -13,10 +13,10 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -341,12 +341,14 @@ void KeyboardAccessTest::resultWindowAnnouncesItsVerdict() {
 // North give the same sun, so switching to South changes no time.
 void KeyboardAccessTest::wholeCheckWithTheKeyboardAlone() {
     delete window_.data();
-    // The lock is given up, and its file removed, only when the process ends.
-    const QString lockFile = QDir::temp().filePath(
-        QStringLiteral("horavela-keyboard-%1.lock").arg(QCoreApplication::applicationPid()));
-    // Help > About below must come from the start-up alone.
-    setAboutWindowOpener(nullptr);
-    window_ = qobject_cast<QMainWindow*>(startProgram([] { return new frmMain; }, lockFile));
+    // The lock the start-up takes is given up when the test's program end goes.
+    const QTemporaryDir lockFolder;
+    QVERIFY(lockFolder.isValid());
+    // Help > About below must come from the start-up alone; what it sets
+    // goes with this test.
+    const ReplacedAboutWindowOpener noneYet(nullptr);
+    window_ = qobject_cast<QMainWindow*>(startProgram(
+        [] { return new frmMain; }, lockFolder.filePath(QStringLiteral("horavela.lock"))));
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
     // Of the two banners, the start-up put one in front.

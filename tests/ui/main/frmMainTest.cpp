@@ -654,7 +654,7 @@ void frmMainTest::linksAndMenuEntriesOpenTheirAddresses() {
 }
 
 void frmMainTest::aboutEntryShowsTheAboutWindowModally() {
-    setAboutWindowOpener(showAboutWindow);
+    const ReplacedAboutWindowOpener about(showAboutWindow);
     ModalAnswerer answerer;
     control<QAction>("mnuAbout")->trigger();
     QCOMPARE(answerer.windows, QStringList{"frmAbout"});

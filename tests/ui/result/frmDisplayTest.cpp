@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <optional>
 
 using namespace horavela;
 
@@ -72,12 +73,13 @@ private:
     QPointer<QWidget> input_;
     QPointer<frmDisplay> window_;
     UrlRecorder pages_;
+    std::optional<ReplacedProgramEnd> programEnd_;
 };
 
 void frmDisplayTest::init() {
     programEnds = 0;
     pages_.opened.clear();
-    setProgramEndForTesting([] { ++programEnds; });
+    programEnd_.emplace([] { ++programEnds; });
     input_ = new QWidget;
     input_->setObjectName(QStringLiteral("frmMain"));
     window_ = new frmDisplay(input_);
@@ -89,6 +91,7 @@ void frmDisplayTest::init() {
 void frmDisplayTest::cleanup() {
     delete window_.data();
     delete input_.data();
+    programEnd_.reset();
 }
 
 void frmDisplayTest::clientAreaIsFixedBelowTheMenuBarAndCentred() {
@@ -250,7 +253,7 @@ void frmDisplayTest::linksAndMenuEntriesOpenTheirAddresses() {
 }
 
 void frmDisplayTest::aboutEntryShowsTheAboutWindowModally() {
-    setAboutWindowOpener(showAboutWindow);
+    const ReplacedAboutWindowOpener about(showAboutWindow);
     ModalAnswerer answerer;
     control<QAction>("mnuAbout")->trigger();
     QCOMPARE(answerer.windows, QStringList{"frmAbout"});
