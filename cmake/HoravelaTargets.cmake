@@ -118,8 +118,19 @@ function(horavela_add_test name)
   if(arg_TEST_SUFFIX)
     list(APPEND subset TEST_SUFFIX ${arg_TEST_SUFFIX})
   endif()
-  gtest_discover_tests(${target} ${subset} ${discovery}
-      PROPERTIES ENVIRONMENT "${environment}" ${arg_PROPERTIES})
+  if(arg_PROPERTIES)
+    list(PREPEND arg_PROPERTIES PROPERTIES)
+  endif()
+  string(MAKE_C_IDENTIFIER "${target}${arg_TEST_SUFFIX}" list)
+  gtest_discover_tests(${target} ${subset} ${discovery} ${arg_PROPERTIES} TEST_LIST ${list}_tests)
+  # gtest_discover_tests hands a list-valued property on as separate values,
+  # which keeps only the first variable of an environment; so the environment
+  # is set on the listed tests after they are listed.
+  set(script ${CMAKE_CURRENT_BINARY_DIR}/${list}_environment.cmake)
+  file(WRITE ${script} "if(${list}_tests)\n"
+      "  set_tests_properties(\${${list}_tests} PROPERTIES ENVIRONMENT [==[${environment}]==])\n"
+      "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()
 
 # Imports a build-time tool from the build for the build machine
