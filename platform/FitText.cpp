@@ -1,7 +1,13 @@
 #include "platform/FitText.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
+#include <QString>
+#include <QStyle>
+#include <algorithm>
+#include <cmath>
 
 namespace horavela {
 
@@ -9,19 +15,96 @@ namespace {
 
 bool textFits(const QLabel& label, const QFont& font) {
     const QFontMetrics metrics(font);
-    const QRect area = label.contentsRect();
-    if (!label.wordWrap())
-        return metrics.horizontalAdvance(label.text()) <= area.width();
-    const QRect needed =
-        metrics.boundingRect(area, int(label.alignment()) | Qt::TextWordWrap, label.text());
-    return needed.width() <= area.width() && needed.height() <= area.height();
+    const QRect area = labelTextRect(label);
+    if (!label.wordWrap()) {
+        if (metrics.horizontalAdvance(label.text()) > area.width())
+            return false;
+    } else {
+        const QRect needed =
+            metrics.boundingRect(area, int(label.alignment()) | Qt::TextWordWrap, label.text());
+        if (needed.width() > area.width() || needed.height() > area.height())
+            return false;
+    }
+    const QRectF ink =
+        drawnInk(font, label.text(), area, labelTextFlags(label), label.devicePixelRatioF());
+    return ink.isEmpty() || QRectF(label.contentsRect())
+                                .adjusted(-InkSlack, -InkSlack, InkSlack, InkSlack)
+                                .contains(ink);
 }
 
 } // namespace
 
+int labelTextFlags(const QLabel& label) {
+    int flags = int(label.alignment());
+    if (label.wordWrap())
+        flags |= Qt::TextWordWrap;
+    if (label.buddy())
+        flags |= Qt::TextShowMnemonic;
+    return flags;
+}
+
+QRect labelTextRect(const QLabel& label) {
+    const int margin = label.margin();
+    QRect area = label.contentsRect().adjusted(margin, margin, -margin, -margin);
+    // An indent of -1 is none, or half an x for a framed label.
+    int indent = label.indent();
+    if (indent < 0 && label.frameWidth() > 0)
+        indent = label.fontMetrics().horizontalAdvance(u'x') / 2 - margin;
+    if (indent > 0) {
+        const Qt::Alignment align =
+            QStyle::visualAlignment(label.layoutDirection(), label.alignment());
+        if (align & Qt::AlignLeft)
+            area.setLeft(area.left() + indent);
+        if (align & Qt::AlignRight)
+            area.setRight(area.right() - indent);
+        if (align & Qt::AlignTop)
+            area.setTop(area.top() + indent);
+        if (align & Qt::AlignBottom)
+            area.setBottom(area.bottom() - indent);
+    }
+    return area;
+}
+
+QRectF drawnInk(const QFont& font, const QString& text, const QRect& area, int flags,
+                double pixelRatio) {
+    // Room all round for ink that strays far from the area.
+    const QSize box = area.size();
+    const int margin = box.height() + 40;
+    const QSize logical = box + QSize(2 * margin, 2 * margin);
+    QImage picture(logical * pixelRatio, QImage::Format_Alpha8);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(0);
+    {
+        QPainter painter(&picture);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(QPoint(margin, margin), box), flags | Qt::TextDontClip, text);
+    }
+    int left = picture.width(), right = -1, top = picture.height(), bottom = -1;
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar* line = picture.constScanLine(y);
+        const uchar* const end = line + picture.width();
+        const auto first = std::find_if(line, end, [](uchar alpha) { return alpha != 0; });
+        if (first == end)
+            continue;
+        const auto last =
+            std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(first),
+                         [](uchar alpha) { return alpha != 0; });
+        left = std::min(left, int(first - line));
+        right = std::max(right, int(last.base() - line) - 1);
+        top = std::min(top, y);
+        bottom = y;
+    }
+    if (bottom < 0)
+        return {};
+    return QRectF(left / pixelRatio - margin + area.x(), top / pixelRatio - margin + area.y(),
+                  (right - left + 1) / pixelRatio, (bottom - top + 1) / pixelRatio);
+}
+
 void shrinkTextToFit(QLabel& label, double designPoints, double smallestPoints) {
-    label.setFont(shrunkToFit(label.font(), designPoints, smallestPoints,
-                              [&](const QFont& font) { return textFits(label, font); }));
+    label.setFont(shrunkToFit(
+        label.font(), designPoints, smallestPoints,
+        [&](const QFont& font) { return textFits(label, font); }));
 }
 
 } // namespace horavela

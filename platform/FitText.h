@@ -5,8 +5,11 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
+#include <QRectF>
 
 class QLabel;
+class QString;
 
 namespace horavela {
 
@@ -20,9 +23,30 @@ QFont shrunkToFit(QFont font, double designPoints, double smallestPoints, Fits f
     return font;
 }
 
+// Antialiasing, and a glyph that hangs left of its start (the hook of a J),
+// may reach this far past a label's box.
+inline constexpr double InkSlack = 1;
+
+// The flags a plain-text label draws its text with: its alignment, wrapping
+// and mnemonic.
+int labelTextFlags(const QLabel& label);
+
+// Where a plain-text label lays its text out: its contents less its margin
+// and indent. Ink may stray from there into the rest of the label unclipped.
+QRect labelTextRect(const QLabel& label);
+
+// Where `text` leaves ink, drawn in `font` with `flags` into `area` at the
+// screen's pixel ratio, in `area`'s coordinates; empty for a text that leaves
+// none. The glyphs of many scripts reach past their advance, before their
+// start and above the font's ascent, and a line that falls back on another
+// font for them is taller than the font's own: only the drawing tells.
+QRectF drawnInk(const QFont& font, const QString& text, const QRect& area, int flags,
+                double pixelRatio);
+
 // Sets the label's font to designPoints, then shrinks it in quarter points
 // while the text does not fit the label (within its width, or for a wrapped
-// label within its whole area), stopping at smallestPoints.
+// label within its whole area, and its ink within InkSlack of its box),
+// stopping at smallestPoints.
 void shrinkTextToFit(QLabel& label, double designPoints, double smallestPoints = 6.0);
 
 } // namespace horavela

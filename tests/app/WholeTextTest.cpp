@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -26,14 +27,24 @@ using namespace std::chrono;
 namespace {
 
 // Ink may reach this far past its label's box, as antialiasing does.
-constexpr int Tolerance = 1;
+constexpr double Tolerance = 1;
 
 // Where the label's text leaves ink outside its box, drawn as the label draws
-// it into a picture with room all round; empty when it is all inside.
+// it, at the screen's pixel ratio, into a picture with room all round; empty
+// when it is all inside.
 QString inkOutside(const QLabel& label) {
     const QRect box = label.contentsRect();
+    // The label lays its text out indented from the side it is aligned to.
+    QRect text = box.translated(-box.topLeft());
+    if (label.indent() > 0 && (label.alignment() & Qt::AlignLeft))
+        text.setLeft(label.indent());
+    if (label.indent() > 0 && (label.alignment() & Qt::AlignRight))
+        text.setRight(text.right() - label.indent());
     const int room = box.height() + 40;
-    QImage picture(box.size() + QSize(2 * room, 2 * room), QImage::Format_ARGB32_Premultiplied);
+    const double ratio = label.devicePixelRatioF();
+    const QSize logical = box.size() + QSize(2 * room, 2 * room);
+    QImage picture(logical * ratio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     // Drawn unclipped, to see what the label's own clipping cuts off.
     int flags = int(label.alignment()) | Qt::TextDontClip;
@@ -45,26 +56,35 @@ QString inkOutside(const QLabel& label) {
         QPainter painter(&picture);
         painter.setFont(label.font());
         painter.setPen(Qt::black);
-        painter.drawText(QRect(QPoint(room, room), box.size()), flags, label.text());
+        painter.drawText(text.translated(room, room), flags, label.text());
     }
-    QRect ink;
-    for (int y = 0; y < picture.height(); ++y)
+    QRect pixels;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x)
-            if (qAlpha(picture.pixel(x, y)) > 0)
-                ink |= QRect(x, y, 1, 1);
-    ink.translate(-room, -room);
-    const QRect allowed =
-        QRect(QPoint(0, 0), box.size()).adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance);
-    if (ink.isNull() || allowed.contains(ink))
+            if (qAlpha(line[x]) > 0)
+                pixels |= QRect(x, y, 1, 1);
+    }
+    if (pixels.isNull())
         return {};
-    return QStringLiteral("%1 \"%2\" in %3: its ink spans %4,%5 to %6,%7 of a %8 x %9 box")
+    // In the window's own pixels.
+    const QRectF ink(QPointF(pixels.left() / ratio - room, pixels.top() / ratio - room),
+                     QSizeF(pixels.width() / ratio, pixels.height() / ratio));
+    const double past =
+        std::max({-ink.left(), -ink.top(), ink.right() - box.width(), ink.bottom() - box.height()});
+    if (past <= Tolerance)
+        return {};
+    return QStringLiteral("%1 \"%2\" in %3 at %4 pt: its ink spans %5,%6 to %7,%8 of a %9 x %10 "
+                          "box, %11 px past it")
         .arg(label.objectName(), label.text(), QFontInfo(label.font()).family())
+        .arg(label.font().pointSizeF())
         .arg(ink.left())
         .arg(ink.top())
         .arg(ink.right())
         .arg(ink.bottom())
         .arg(box.width())
-        .arg(box.height());
+        .arg(box.height())
+        .arg(past);
 }
 
 // Every label that the window shows, and that has a text, checked.
@@ -78,27 +98,30 @@ QStringList labelsCutOff(const QWidget& window) {
     return cut;
 }
 
-// The longest texts the check writes, in the desktop's language: the longest
-// month's last day and a period of the night before, past noon.
-ResultTexts longestResult() {
+// What a check writes on a month's longest day, in the desktop's language,
+// with a period of the night: one wholly before midnight, or one that runs
+// past it into the first of the next month, whose date is then written too.
+ResultTexts monthResult(int month, bool pastMidnight) {
     const QLocale locale;
-    int longest = 1;
-    for (int month = 2; month <= 12; ++month)
-        if (locale.standaloneMonthName(month).size() > locale.standaloneMonthName(longest).size())
-            longest = month;
+    // A leap year, so February's longest day is the 29th.
+    const year_month_day_last last{year{2024} / std::chrono::month(month) / std::chrono::last};
+    const local_days lastDay{last};
     ResultTexts texts;
-    texts.chosenDate = chosenDateText(locale, longest, u"30", u"2024");
+    texts.chosenDate =
+        chosenDateText(locale, month, QString::number(unsigned(last.day())), u"2024");
     texts.chosenTime = QStringLiteral("23:59:59");
     texts.rahukalResult = QStringLiteral("The Chosen Time Period is not in Rahu Kaal");
     texts.showNote = true;
-    const DateTime start = local_days{year{2024} / December / 30} + hours{22} + minutes{7};
-    texts.rahukalPeriod = periodText(locale, start, start + minutes{91} + seconds{38});
+    const DateTime start = lastDay + (pastMidnight ? hours{23} + minutes{20} + seconds{38}
+                                                   : hours{22} + minutes{7} + seconds{28});
+    texts.rahukalPeriod = periodText(locale, start, start + minutes{91} + seconds{21});
     texts.periodCaption = periodCaption(Stretch::NightBefore);
     return texts;
 }
 
-// The windows, each made as the program makes it and shown.
-using Window = std::function<std::unique_ptr<QWidget>()>;
+// The windows, each made as the program makes it, or written into as a check
+// writes into it; the window stays the test's.
+using Window = std::function<QWidget*()>;
 
 } // namespace
 
@@ -109,6 +132,12 @@ private slots:
     void initTestCase();
     void everyLabelHoldsItsInk_data();
     void everyLabelHoldsItsInk();
+
+private:
+    std::unique_ptr<QWidget> made_;
+    // One result window takes every month's texts in turn, as the program's
+    // window takes one check after another.
+    std::unique_ptr<frmDisplay> result_;
 };
 
 // Without the language's own font, its glyphs would not be drawn as a user sees them.
@@ -128,18 +157,29 @@ void WholeTextTest::initTestCase() {
 void WholeTextTest::everyLabelHoldsItsInk_data() {
     QTest::addColumn<Window>("window");
     const QByteArray language = QLocale().name().toLatin1();
-    QTest::newRow("main " + language) << Window([] { return std::make_unique<frmMain>(); });
-    QTest::newRow("result " + language) << Window([] {
-        auto window = std::make_unique<frmDisplay>(nullptr);
-        window->writeResult(longestResult());
-        return window;
-    });
-    QTest::newRow("time zone picker " + language) << Window([] {
+    const auto make = [this](auto build) {
+        return Window([this, build] {
+            made_ = build();
+            return made_.get();
+        });
+    };
+    QTest::newRow("main " + language) << make([] { return std::make_unique<frmMain>(); });
+    for (int month = 1; month <= 12; ++month)
+        for (const bool pastMidnight : {false, true})
+            QTest::newRow("result " + language + ' ' + QByteArray::number(month) +
+                          (pastMidnight ? " past midnight" : " before midnight"))
+                << Window([this, month, pastMidnight] {
+                       if (!result_)
+                           result_ = std::make_unique<frmDisplay>(nullptr);
+                       result_->writeResult(monthResult(month, pastMidnight));
+                       return result_.get();
+                   });
+    QTest::newRow("time zone picker " + language) << make([] {
         // The picker writes into the main window's zone boxes.
         static QLineEdit hours, minutes;
         return std::make_unique<frmTimeZone>(hours, minutes);
     });
-    QTest::newRow("places " + language) << Window([] {
+    QTest::newRow("places " + language) << make([] {
         const ZoneMoment moment{2024, QDate(2024, 12, 30), QTime(22, 7)};
         std::vector<FoundPlace> places{
             foundPlace({1259229, u"Pune"_qs, u"Maharashtra"_qs, u"India"_qs, "Asia/Kolkata",
@@ -149,15 +189,16 @@ void WholeTextTest::everyLabelHoldsItsInk_data() {
             PlaceQuery{u"Pune"_qs, u"Maharashtra"_qs, u"India"_qs, 0}, std::move(places), moment,
             nullptr);
     });
-    QTest::newRow("About " + language) << Window([] { return std::make_unique<frmAbout>(); });
+    QTest::newRow("About " + language) << make([] { return std::make_unique<frmAbout>(); });
 }
 
 void WholeTextTest::everyLabelHoldsItsInk() {
     QFETCH(Window, window);
-    const std::unique_ptr<QWidget> shown = window();
+    QWidget* const shown = window();
     shown->show();
-    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
     const QStringList cut = labelsCutOff(*shown);
+    made_.reset();
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
 }
 

@@ -14,6 +14,7 @@
 #include <QFontMetrics>
 #include <QShortcut>
 #include <algorithm>
+#include <cmath>
 
 namespace horavela {
 
@@ -34,6 +35,12 @@ constexpr int PeriodRowHeight = 16;
 constexpr int PeriodCaptionGap = 8;
 // A long period in a wordy locale is set smaller, but not below this.
 constexpr double SmallestPeriodPoints = 6.5;
+
+// The room a label needs before its text's start for ink that hangs left of
+// it (a vowel sign written before its consonant); none for antialiasing.
+int hangingLeft(const QRectF& ink) {
+    return ink.left() < -InkSlack ? int(std::ceil(-ink.left())) : 0;
+}
 
 } // namespace
 
@@ -115,33 +122,56 @@ void frmDisplay::writeResult(const ResultTexts& texts) {
 // The caption and the period share one row, the period right after its
 // caption, both at the verdict's size where they fit and smaller together
 // where a locale's dates are long or its glyphs tall; the row is centred.
+// Their ink is what must fit: the glyphs of many scripts reach past their
+// advance and above the font's ascent.
 void frmDisplay::fitPeriodRow() {
     QLabel& caption = *ui_->Label4;
     QLabel& period = *ui_->lblRahukalPeriod;
     const int room = ui_->Frame3->width() - 2 * PeriodRowLeft;
-    const auto rowWidth = [&](const QFontMetrics& metrics) {
-        return metrics.horizontalAdvance(caption.text()) + PeriodCaptionGap +
-               metrics.horizontalAdvance(period.text());
+    const double ratio = period.devicePixelRatioF();
+    // Ink that hangs left of a text's start further than antialiasing does
+    // gets room in its label before the text, which is indented by as much.
+    struct Extent {
+        int lead = 0;
+        int width = 0;
     };
-    const QFont font = shrunkToFit(
-        caption.font(), VerdictPoints, SmallestPeriodPoints, [&](const QFont& candidate) {
-            const QFontMetrics metrics(candidate);
-            // A label centres its line, so the ink lies about the line's middle.
-            const int baseline = (PeriodRowHeight - metrics.height()) / 2 + metrics.ascent();
-            const auto inkInside = [&](const QString& text) {
-                const QRect ink = metrics.tightBoundingRect(text);
-                return baseline + ink.top() >= 0 && baseline + ink.bottom() < PeriodRowHeight;
-            };
-            return rowWidth(metrics) <= room && inkInside(caption.text()) &&
-                   inkInside(period.text());
-        });
+    struct Row {
+        Extent caption, period;
+        int width = 0;
+        bool fits = false;
+    };
+    const auto measure = [&](const QFont& font) {
+        const QFontMetrics metrics(font);
+        bool upright = true;
+        const auto extent = [&](const QLabel& label) {
+            Extent text{0, metrics.horizontalAdvance(label.text())};
+            const QRectF ink = drawnInk(font, label.text(), QRect(0, 0, room, PeriodRowHeight),
+                                        labelTextFlags(label), ratio);
+            if (ink.isEmpty())
+                return text;
+            upright = upright && ink.top() >= 0 && ink.bottom() <= PeriodRowHeight;
+            text.lead = hangingLeft(ink);
+            text.width = std::max(text.width, int(std::ceil(ink.right())));
+            return text;
+        };
+        Row row;
+        row.caption = extent(caption);
+        row.period = extent(period);
+        row.width = row.caption.lead + row.caption.width + PeriodCaptionGap + row.period.lead +
+                    row.period.width;
+        row.fits = upright && row.width <= room;
+        return row;
+    };
+    const QFont font = shrunkToFit(caption.font(), VerdictPoints, SmallestPeriodPoints,
+                                   [&](const QFont& candidate) { return measure(candidate).fits; });
     caption.setFont(font);
     period.setFont(font);
-    const QFontMetrics metrics(font);
-    const int captionWidth = metrics.horizontalAdvance(caption.text());
-    const int left = PeriodRowLeft + (room - std::min(room, rowWidth(metrics))) / 2;
-    caption.setGeometry(left, PeriodRowTop, captionWidth, PeriodRowHeight);
-    const int periodLeft = left + captionWidth + PeriodCaptionGap;
+    const Row row = measure(font);
+    const int left = PeriodRowLeft + (room - std::min(room, row.width)) / 2;
+    caption.setIndent(row.caption.lead);
+    caption.setGeometry(left, PeriodRowTop, row.caption.lead + row.caption.width, PeriodRowHeight);
+    const int periodLeft = caption.geometry().right() + 1 + PeriodCaptionGap;
+    period.setIndent(row.period.lead);
     period.setGeometry(periodLeft, PeriodRowTop, PeriodRowLeft + room - periodLeft,
                        PeriodRowHeight);
 }
@@ -151,16 +181,30 @@ void frmDisplay::fitPeriodRow() {
 // takes them at full size, and only a date longer still is set smaller.
 void frmDisplay::fitChosenDate() {
     QLabel& date = *ui_->lblChosenDate;
+    const QString text = date.text();
     QFont font = date.font();
     font.setPointSizeF(TextPoints);
     const QFontMetrics metrics(font);
     const int timeColumn = std::min(ui_->lblChosenTimell->x(), ui_->lblChosenTime->x());
     const int room = timeColumn - ColumnGap - designedDate_.x();
-    const int width =
-        std::clamp(metrics.horizontalAdvance(date.text()), designedDate_.width(), room);
-    const int height = std::max(metrics.boundingRect(date.text()).height(), designedDate_.height());
-    // The text is centred on its line, so the line grows evenly up and down.
-    date.setGeometry(designedDate_.x(), designedDate_.center().y() - height / 2, width, height);
+    int height = std::max(metrics.boundingRect(text).height(), designedDate_.height());
+    // Drawn on the line it would get, the ink tells how far the glyphs reach.
+    const QRectF ink = drawnInk(font, text, QRect(0, 0, room, height), labelTextFlags(date),
+                                date.devicePixelRatioF());
+    int width = metrics.horizontalAdvance(text);
+    int lead = 0;
+    if (!ink.isEmpty()) {
+        lead = hangingLeft(ink);
+        width = std::max(width, int(std::ceil(ink.right())));
+        // The text is centred on its line, so a taller line moves it down by
+        // half of what it grows.
+        height += 2 * std::max(0, int(std::ceil(std::max(-ink.top(), ink.bottom() - height))));
+    }
+    // Ink hanging left of the text's start gets room before it, the text staying put.
+    width = std::clamp(width, designedDate_.width(), room);
+    date.setIndent(lead);
+    date.setGeometry(designedDate_.x() - lead, designedDate_.center().y() - height / 2,
+                     lead + width, height);
     shrinkTextToFit(date, TextPoints, SmallestDatePoints);
 }
 

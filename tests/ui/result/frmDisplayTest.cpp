@@ -20,7 +20,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 using namespace horavela;
 
@@ -55,6 +57,8 @@ private slots:
     void controlsFollowTheLayout();
     void opensWithTheNoteHiddenAndBackFocused();
     void periodShowsAndSunTimesNeverDo();
+    void periodRowIsCentred_data();
+    void periodRowIsCentred();
     void verdictAndNotesAreNeverCutOff();
     void menuBarHoldsItsEntriesInOrder();
     void linksAndMenuEntriesOpenTheirAddresses_data();
@@ -191,6 +195,57 @@ void frmDisplayTest::periodShowsAndSunTimesNeverDo() {
         QVERIFY(control<QLabel>("Label4")->geometry().right() <
                 control<QLabel>("lblRahukalPeriod")->x());
     }
+}
+
+void frmDisplayTest::periodRowIsCentred_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("period");
+    const QString nightBefore = QStringLiteral("Rahukal Period (night before)");
+    addRow("day", u"Rahukal Period (day)"_qs, u"3/18/2025 3:29:48 PM to 3/18/2025 4:59:55 PM"_qs);
+    addRow("night before, the longest", nightBefore,
+           u"12/31/2024 12:07:28 PM to 12/31/2024 12:38:19 PM"_qs);
+    addRow("night after, past midnight", u"Rahukal Period (night after)"_qs,
+           u"12/31/2024 11:20:38 PM to 1/1/2025 12:51:59 AM"_qs);
+    addRow("no stretch", u"Rahukal Period"_qs, u"1/5/2024 6:12:00 AM to 1/5/2024 7:42:00 AM"_qs);
+    // Tall glyphs set the row smaller.
+    addRow("Kannada", nightBefore, u"29/9/2024 07:40:22 ಅಪರಾಹ್ನ to 29/9/2024 09:10:43 ಅಪರಾಹ್ನ"_qs);
+}
+
+// The caption and the period, as one, stand as far from the group's left
+// edge as from its right, measured by the ink a user sees.
+void frmDisplayTest::periodRowIsCentred() {
+    QFETCH(QString, caption);
+    QFETCH(QString, period);
+    ResultTexts texts = sampleTexts(false);
+    texts.periodCaption = caption;
+    texts.rahukalPeriod = period;
+    window_->writeResult(texts);
+    const QWidget* group = control<QWidget>("Frame3");
+    // The columns of the group in which the label leaves ink.
+    const auto inkColumns = [&](const char* name) {
+        QLabel* label = control<QLabel>(name);
+        const QImage picture = label->grab().toImage();
+        const QRgb background = label->palette().color(label->backgroundRole()).rgb();
+        int first = picture.width(), last = -1;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (picture.pixel(x, y) != background) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        const double ratio = picture.devicePixelRatio();
+        return std::pair(label->x() + first / ratio, label->x() + (last + 1) / ratio);
+    };
+    const double left = inkColumns("Label4").first;
+    const double right = group->width() - inkColumns("lblRahukalPeriod").second;
+    QVERIFY2(
+        left > 0 && right > 0 && qAbs(left - right) <= 1,
+        qPrintable(QStringLiteral("\"%1 %2\" at %3 points stands %4 px from the left and %5 px "
+                                  "from the right")
+                       .arg(caption, period)
+                       .arg(control<QLabel>("Label4")->font().pointSizeF())
+                       .arg(left)
+                       .arg(right)));
 }
 
 // Measured by the label's own idea of the room its text needs.
