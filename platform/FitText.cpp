@@ -1,6 +1,7 @@
 #include "platform/FitText.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -65,15 +66,19 @@ QRect labelTextRect(const QLabel& label) {
     return area;
 }
 
-QRectF drawnInk(const QFont& font, const QString& text, const QRect& area, int flags,
-                double pixelRatio) {
+namespace {
+
+QRectF drawInk(const QFont& font, const QString& text, const QRect& area, int flags,
+               double pixelRatio) {
     // Room all round for ink that strays far from the area.
     const QSize box = area.size();
     const int margin = box.height() + 40;
     const QSize logical = box + QSize(2 * margin, 2 * margin);
-    QImage picture(logical * pixelRatio, QImage::Format_Alpha8);
+    // The premultiplied format draws from the glyph cache, where others would
+    // rasterise every glyph's outline anew.
+    QImage picture(logical * pixelRatio, QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(pixelRatio);
-    picture.fill(0);
+    picture.fill(Qt::transparent);
     {
         QPainter painter(&picture);
         painter.setFont(font);
@@ -81,15 +86,15 @@ QRectF drawnInk(const QFont& font, const QString& text, const QRect& area, int f
         painter.drawText(QRect(QPoint(margin, margin), box), flags | Qt::TextDontClip, text);
     }
     int left = picture.width(), right = -1, top = picture.height(), bottom = -1;
+    const auto inked = [](QRgb pixel) { return qAlpha(pixel) != 0; };
     for (int y = 0; y < picture.height(); ++y) {
-        const uchar* line = picture.constScanLine(y);
-        const uchar* const end = line + picture.width();
-        const auto first = std::find_if(line, end, [](uchar alpha) { return alpha != 0; });
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        const QRgb* const end = line + picture.width();
+        const QRgb* const first = std::find_if(line, end, inked);
         if (first == end)
             continue;
         const auto last =
-            std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(first),
-                         [](uchar alpha) { return alpha != 0; });
+            std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(first), inked);
         left = std::min(left, int(first - line));
         right = std::max(right, int(last.base() - line) - 1);
         top = std::min(top, y);
@@ -99,6 +104,27 @@ QRectF drawnInk(const QFont& font, const QString& text, const QRect& area, int f
         return {};
     return QRectF(left / pixelRatio - margin + area.x(), top / pixelRatio - margin + area.y(),
                   (right - left + 1) / pixelRatio, (bottom - top + 1) / pixelRatio);
+}
+
+} // namespace
+
+// Every result window fits the same captions and notes again, and drawing is
+// most of what fitting costs, so each drawing is remembered: the same font,
+// text and box always leave the same ink.
+QRectF drawnInk(const QFont& font, const QString& text, const QRect& area, int flags,
+                double pixelRatio) {
+    static QHash<QString, QRectF> known;
+    constexpr qsizetype MostKnown = 512;
+    const QString key = font.key() + u'\x1f' + text + u'\x1f' + QString::number(area.width()) +
+                        u'x' + QString::number(area.height()) + u'\x1f' + QString::number(flags) +
+                        u'\x1f' + QString::number(pixelRatio);
+    if (const auto found = known.constFind(key); found != known.cend())
+        return found->translated(area.topLeft());
+    const QRectF ink = drawInk(font, text, QRect(QPoint(0, 0), area.size()), flags, pixelRatio);
+    if (known.size() >= MostKnown)
+        known.clear();
+    known.insert(key, ink);
+    return ink.translated(area.topLeft());
 }
 
 void shrinkTextToFit(QLabel& label, double designPoints, double smallestPoints) {
