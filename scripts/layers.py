@@ -15,12 +15,17 @@ its place in the table first.
 
 Usage: scripts/layers.py --check
 """
-import os
+import importlib.util
 import re
 import sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
+
+# The tree is walked as root-includes.py walks it, build folders left out.
+_spec = importlib.util.spec_from_file_location("root_includes", ROOT / "scripts" / "root-includes.py")
+ROOT_INCLUDES = importlib.util.module_from_spec(_spec)
+_spec.loader.exec_module(ROOT_INCLUDES)
 
 # Folder: the folders it stands on. The lowest first.
 LAYERS = {
@@ -66,19 +71,10 @@ def layer_of(relative):
 
 
 def project_files():
-    """Every C++ and .ui file of the tree, build folders and hidden folders left out."""
-    for folder, subfolders, files in os.walk(ROOT):
-        subfolders[:] = sorted(
-            name
-            for name in subfolders
-            if not name.startswith(".")
-            and not (Path(folder, name) / "CMakeCache.txt").exists()
-            and not (folder == str(ROOT) and name.startswith("build"))
-        )
-        for name in sorted(files):
-            path = Path(folder, name)
-            if path.suffix in SOURCES or path.suffix == ".ui":
-                yield path
+    """Every C++ and .ui file of the tree, as root-includes.py walks it."""
+    for path in ROOT_INCLUDES.project_files():
+        if path.suffix in SOURCES or path.suffix == ".ui":
+            yield path
 
 
 def included_names(path):
