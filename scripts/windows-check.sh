@@ -91,8 +91,13 @@ else
 fi
 
 echo "== 4. The Windows program from its installer, under Wine"
-if ! scripts/windows-qt.sh --if-built >/dev/null; then
+qt_status=0
+scripts/windows-qt.sh --if-built >/dev/null || qt_status=$?
+if [[ $qt_status -eq 1 ]]; then
     echo "skipped: there is no Qt for Windows (scripts/windows-qt.sh builds it)"
+elif [[ $qt_status -ne 0 ]]; then
+    echo "windows-check: the Qt for Windows in the cache cannot be used" >&2
+    failures+=("Qt for Windows")
 elif ! scripts/windows-installer-check.sh "$linux"; then
     failures+=("installer")
 fi
