@@ -12,7 +12,7 @@ if(TARGET Qt6::QWindowsVistaStylePlugin)
           DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)
 endif()
 if(MINGW)
-  foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+  foreach(runtime IN LISTS HORAVELA_MINGW_RUNTIME_DLLS)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
                     OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT IS_ABSOLUTE "${runtime_path}" OR NOT EXISTS "${runtime_path}")

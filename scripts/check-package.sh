@@ -3,18 +3,23 @@
 # files it holds and nothing else, that apt can install it here, that its
 # desktop entry and metainfo are valid, and that the unpacked program, started
 # as its desktop entry says, shows its main window and keeps running.
-# Usage: scripts/check-package.sh PACKAGE.deb
+# What the package must hold (its version, id, licence, icon sizes and the
+# packages it needs) comes from the build that made it: the facts file that
+# CMake writes into the build folder.
+# Usage: scripts/check-package.sh PACKAGE.deb [BUILD_FOLDER]
+#   BUILD_FOLDER  the build that made the package; see scripts/folders.sh
 set -euo pipefail
 
-if [[ $# -ne 1 || ! -f "$1" ]]; then
-    echo "usage: $0 PACKAGE.deb" >&2
+if [[ $# -lt 1 || $# -gt 2 || ! -f "$1" ]]; then
+    echo "usage: $0 PACKAGE.deb [BUILD_FOLDER]" >&2
     exit 2
 fi
 deb=$(realpath "$1")
-# The icon sizes are set once, in the top-level CMakeLists.txt.
-read -r -a theme_sizes < <(sed -n 's/^set(HORAVELA_ICON_SIZES \([0-9 ]*\))$/\1/p' \
-    "$(dirname "$0")/../CMakeLists.txt") || true
-[[ ${#theme_sizes[@]} -gt 0 ]] || { echo "no icon sizes in CMakeLists.txt" >&2; exit 2; }
+source "$(dirname "$0")/folders.sh" "${2:-}"
+facts="$build/horavela-facts.sh"
+[[ -f "$facts" ]] || { echo "no $facts: is $build the build that made the package?" >&2; exit 2; }
+# shellcheck source=/dev/null
+source "$facts"
 
 work=$(mktemp -d)
 pid=""
@@ -35,9 +40,10 @@ fail() {
 # The files, exactly: a test, a benchmark or a build tool in the package
 # shows up as an extra line.
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }' | sort >"$work/files"
-desktop_files=$(grep -c '^/usr/share/applications/.*\.desktop$' "$work/files" || true)
-[[ "$desktop_files" -eq 1 ]] || fail "expected one desktop entry, found $desktop_files"
-id=$(sed -n 's|^/usr/share/applications/\(.*\)\.desktop$|\1|p' "$work/files")
+version=$(dpkg-deb -f "$deb" Version)
+[[ "$version" == "$HORAVELA_VERSION" ]] ||
+    fail "the package is version $version, the build in $build makes $HORAVELA_VERSION"
+id="$HORAVELA_APP_ID"
 {
     echo /usr/bin/horavela
     echo "/usr/share/applications/$id.desktop"
@@ -45,7 +51,7 @@ id=$(sed -n 's|^/usr/share/applications/\(.*\)\.desktop$|\1|p' "$work/files")
     echo /usr/share/doc/horavela/copyright
     echo /usr/share/horavela/places.sqlite
     echo "/usr/share/icons/hicolor/scalable/apps/$id.svg"
-    for size in "${theme_sizes[@]}"; do
+    for size in "${HORAVELA_ICON_SIZES[@]}"; do
         echo "/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
     done
 } | sort >"$work/expected"
@@ -56,7 +62,7 @@ fi
 # Packages the program loads from at run time, which the library scan cannot
 # see, must be listed by hand.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in qt6-qpa-plugins libsqlite3-0 tzdata; do
+for needed in "${HORAVELA_PACKAGE_DEPENDS[@]}"; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" ||
         fail "the package does not depend on $needed (Depends: $depends)"
 done
@@ -73,12 +79,12 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >&2 |
     fail "the metainfo is not valid"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
 # The licence, as the copyright file and the metainfo name it.
-grep -qx "License: GPL-3.0-or-later" "$root/usr/share/doc/horavela/copyright" ||
-    fail "the copyright file does not name the licence GPL-3.0-or-later"
-grep -q "<project_license>GPL-3.0-or-later</project_license>" \
+grep -qxF "License: $HORAVELA_LICENSE" "$root/usr/share/doc/horavela/copyright" ||
+    fail "the copyright file does not name the licence $HORAVELA_LICENSE"
+grep -qF "<project_license>$HORAVELA_LICENSE</project_license>" \
     "$root/usr/share/metainfo/$id.metainfo.xml" ||
-    fail "the metainfo does not name the licence GPL-3.0-or-later"
-for size in "${theme_sizes[@]}"; do
+    fail "the metainfo does not name the licence $HORAVELA_LICENSE"
+for size in "${HORAVELA_ICON_SIZES[@]}"; do
     png="$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
     # A PNG starts with its 8-byte signature and the IHDR chunk, whose first
     # eight data bytes are the width and height, big-endian.

@@ -2,18 +2,17 @@
 # Installs what is missing, builds Horavela in Release, checks its desktop entry
 # and metainfo, and makes the Debian package.
 # Usage: scripts/package.sh [BUILD_FOLDER]
-#   BUILD_FOLDER  where to build; build/ in the project folder (the default preset's) when not given
+#   BUILD_FOLDER  where to build; see scripts/folders.sh
 # Everything but the package's path goes to standard error, so that
 #   deb=$(scripts/package.sh)
 # catches the path alone.
 set -euo pipefail
-project=$(cd "$(dirname "$0")/.." && pwd)
-build=$(realpath -m "${1:-$project/build}")
-cd "$project"
-
 exec 3>&1 1>&2
 
-scripts/deps.sh test
+# CMake, which names the build folder, may come with the packages.
+"$(dirname "$0")/deps.sh" test
+source "$(dirname "$0")/folders.sh" "${1:-}"
+cd "$project"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 # Only what the package holds; the tests are test.sh's business.
 cmake --build "$build" --target horavela horavela_theme_icons

@@ -3,15 +3,15 @@
 # and the places database it searches, and renders the README's pictures of
 # Horavela's windows into docs/screenshots/, under a virtual X server. Rerun it
 # after changing a window to refresh them.
-# Usage: scripts/screenshots.sh [build folder]
-#   The build folder is the argument, else $HORAVELA_BUILD_DIR, else build.
+# Usage: scripts/screenshots.sh [BUILD_FOLDER]
+#   BUILD_FOLDER  see scripts/folders.sh
 set -euo pipefail
-cd "$(dirname "$0")/.."
+# CMake, which names the build folder, may come with the packages.
+"$(dirname "$0")/deps.sh" pictures
+source "$(dirname "$0")/folders.sh" "${1:-}"
+cd "$project"
 
-build="${1:-${HORAVELA_BUILD_DIR:-build}}"
 pictures=docs/screenshots
-
-scripts/deps.sh pictures
 # A new folder is set up like the default preset without the tests, whose
 # libraries the pictures do not need; an existing one keeps its settings.
 if [[ -f "$build/CMakeCache.txt" ]]; then

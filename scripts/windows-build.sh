@@ -4,13 +4,16 @@
 # libraries and plugins as windeployqt would; and makes the installer with
 # CPack's NSIS generator. Prints the installer's path last.
 # The build-time tools (the icon renderer and the places database builder)
-# run from the Linux build, which scripts/test.sh leaves in build/.
+# run from the Linux build, which scripts/test.sh leaves in the default
+# preset's folder.
 # Usage: scripts/windows-build.sh [LINUX_BUILD_FOLDER]
+#   LINUX_BUILD_FOLDER  see scripts/folders.sh
 set -euo pipefail
-project=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/folders.sh" "${1:-}"
 cd "$project"
-linux=$(realpath -m "${1:-build}")
-out="$project/build-windows"
+linux="$build"
+out="$windows_build"
+source scripts/wine-env.sh
 
 qt=$(scripts/windows-qt.sh | tail -n 1)
 if [[ ! -f "$linux/CMakeCache.txt" ]]; then
@@ -29,7 +32,7 @@ cmake -S . -B "$out/program" -G Ninja \
     -DHORAVELA_SQLITE_INCLUDE_DIR="$qt/sqlite" \
     -DHORAVELA_SQLITE_DLL="$qt/sqlite/sqlite3.dll" \
     -DGTest_DIR="$gtest_dir" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64 \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" \
     -DCPACK_PACKAGE_DIRECTORY="$out/installer" >&2
 cmake --build "$out/program" >&2
 (cd "$out/program" && cpack -G NSIS >&2)

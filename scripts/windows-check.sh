@@ -10,22 +10,17 @@
 #     its installer installed, run, tested and uninstalled under Wine
 #     (scripts/windows-installer-check.sh).
 # Every step runs even when an earlier one fails; the script fails when any does.
-# Run it after scripts/test.sh, which leaves the Linux build in build/.
+# Run it after scripts/test.sh, which leaves the Linux build in the default
+# preset's folder.
 # Usage: scripts/windows-check.sh [LINUX_BUILD_FOLDER]
+#   LINUX_BUILD_FOLDER  see scripts/folders.sh
 set -euo pipefail
-project=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/folders.sh" "${1:-}"
 cd "$project"
-linux=$(realpath -m "${1:-build}")
-out="$project/build-windows"
+linux="$build"
+out="$windows_build"
 toolchain="$project/cmake/mingw-w64.cmake"
 compiler=x86_64-w64-mingw32-g++-posix
-# The wine64 package alone puts its loader here; /usr/bin/wine comes with the
-# 32-bit parts, which nothing here needs.
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
-# Plenty for a run that takes seconds, even when the first one creates the
-# Wine prefix; a hung run must not hold CI.
-wine_timeout=300
 
 scripts/deps.sh windows
 if [[ ! -f "$linux/compile_commands.json" ]]; then
@@ -34,19 +29,8 @@ if [[ ! -f "$linux/compile_commands.json" ]]; then
 fi
 mkdir -p "$out"
 
-# A Wine prefix of our own, made without asking for Mono or Gecko, which
-# nothing here uses and which cannot be downloaded here anyway.
-export WINEPREFIX="$out/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-    # Wine's server outlives the last program by a few seconds; end it now.
-    if [[ -d "$WINEPREFIX" ]]; then
-        "$wineserver" -k 2>/dev/null || true
-    fi
-}
-trap cleanup EXIT
-run_windows() {
-    timeout "$wine_timeout" "$wine" "$@" </dev/null
-}
+source scripts/wine-env.sh "$out/wine"
+trap stop_wine EXIT
 
 failures=()
 
@@ -107,8 +91,13 @@ else
 fi
 
 echo "== 4. The Windows program from its installer, under Wine"
-if ! scripts/windows-qt.sh --if-built >/dev/null; then
+qt_status=0
+scripts/windows-qt.sh --if-built >/dev/null || qt_status=$?
+if [[ $qt_status -eq 1 ]]; then
     echo "skipped: there is no Qt for Windows (scripts/windows-qt.sh builds it)"
+elif [[ $qt_status -ne 0 ]]; then
+    echo "windows-check: the Qt for Windows in the cache cannot be used" >&2
+    failures+=("Qt for Windows")
 elif ! scripts/windows-installer-check.sh "$linux"; then
     failures+=("installer")
 fi

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds GoogleTest for Windows once, from Debian's sources with the same
-# MinGW-w64 compiler as Horavela, into build-windows/; prints the folder of its
-# CMake package (for -DGTest_DIR=).
+# MinGW-w64 compiler as Horavela, into the Windows build folder
+# (scripts/folders.sh); prints the folder of its CMake package (for -DGTest_DIR=).
 # Usage: scripts/windows-googletest.sh
 set -euo pipefail
-project=$(cd "$(dirname "$0")/.." && pwd)
-out="$project/build-windows"
+source "$(dirname "$0")/folders.sh"
+out="$windows_build"
 if [[ ! -f "$out/googletest/CMakeCache.txt" ]]; then
     cmake -S /usr/src/googletest -B "$out/googletest" -G Ninja \
         --toolchain "$project/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \

@@ -10,19 +10,17 @@
 # Needs the Qt for Windows that scripts/windows-qt.sh builds. Every step runs
 # even when an earlier one fails; the script fails when any does.
 # Usage: scripts/windows-installer-check.sh [LINUX_BUILD_FOLDER]
+#   LINUX_BUILD_FOLDER  see scripts/folders.sh
 set -euo pipefail
-project=$(cd "$(dirname "$0")/.." && pwd)
-cd "$project"
 if [[ "${1:-}" != --inside ]]; then
     # One virtual X server for every step, at the dots per inch the layouts assume.
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$0" --inside "$@"
 fi
 shift
-linux=$(realpath -m "${1:-build}")
-out="$project/build-windows"
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
-wine_timeout=300
+source "$(dirname "$0")/folders.sh" "${1:-}"
+cd "$project"
+linux="$build"
+out="$windows_build"
 
 qt=$(scripts/windows-qt.sh --if-built) || {
     echo "windows-installer-check: there is no Qt for Windows: run scripts/windows-qt.sh" >&2
@@ -30,13 +28,13 @@ qt=$(scripts/windows-qt.sh --if-built) || {
 }
 installer=$(scripts/windows-build.sh "$linux" | tail -n 1)
 echo "Installer: $installer ($(du -h "$installer" | cut -f1))"
+# The version, the caption and the runtime of the Windows build.
+# shellcheck source=/dev/null
+source "$out/program/horavela-facts.sh"
 
-export WINEPREFIX="$out/wine-installer" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source scripts/wine-env.sh "$out/wine-installer"
 rm -rf "$WINEPREFIX"
-trap '"$wineserver" -k 2>/dev/null || true' EXIT
-run_windows() {
-    timeout "$wine_timeout" "$wine" "$@" </dev/null
-}
+trap stop_wine EXIT
 failures=()
 folder="$WINEPREFIX/drive_c/Program Files/Horavela"
 program='C:\Program Files\Horavela\bin\horavela.exe'
@@ -64,15 +62,15 @@ else
 fi
 
 echo "== 2. The installed program, and a second copy"
-# The main window is titled "Horavela v1.15"; the refused copy's message box "Horavela".
-"$wine" "$program" </dev/null >/dev/null 2>&1 &
-if wait_for_window "Horavela v1.15"; then
+# The main window has the program's caption; the refused copy's message box is titled "Horavela".
+start_windows "$program"
+if wait_for_window "$HORAVELA_CAPTION"; then
     echo "the main window is on screen"
-    "$wine" "$program" </dev/null >/dev/null 2>&1 &
+    start_windows "$program"
     if wait_for_window "Horavela"; then
         # Give a wrong second main window time to show up.
         sleep 2
-        if [[ $(windows_titled "Horavela v1.15") -ne 1 ]]; then
+        if [[ $(windows_titled "$HORAVELA_CAPTION") -ne 1 ]]; then
             echo "windows-installer-check: a second copy showed its main window" >&2
             failures+=("second copy")
         else
@@ -86,25 +84,26 @@ else
     echo "windows-installer-check: the installed program showed no main window" >&2
     failures+=("start")
 fi
-"$wineserver" -k 2>/dev/null || true
+stop_wine
 
 echo "== 3. The test suites built for Windows"
 # Where Wine finds the DLLs of the programs that are not installed: Qt's,
 # SQLite's and MinGW-w64's runtime.
 dll_folders=("$qt/bin" "$qt/sqlite")
-for runtime in libstdc++-6.dll libwinpthread-1.dll; do
-    dll_folders+=("$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=$runtime)")")")
+for runtime in "${HORAVELA_MINGW_RUNTIME_DLLS[@]}"; do
+    dll_folders+=("$(dirname "$(realpath "$("$HORAVELA_CXX_COMPILER" -print-file-name="$runtime")")")")
 done
 export WINEPATH
 WINEPATH=$(printf 'Z:%s;' "${dll_folders[@]}")
 export QT_PLUGIN_PATH="Z:$qt/plugins"
 # Wine does not hand QT_ variables on to its programs; its registry does. The
-# offscreen platform reads fonts from one folder, as it does on Windows.
+# offscreen platform reads fonts from one folder, as it does on Windows: the
+# one Wine's own fonts come from.
 run_windows reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /t REG_SZ /d offscreen /f >/dev/null
 run_windows reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /t REG_SZ \
-    /d 'Z:\usr\share\fonts\truetype\dejavu' /f >/dev/null
-if ctest --test-dir "$out/program" --output-on-failure -E '^(SmokeTest|SingleInstanceTest)$' \
-    >"$out/tests.log" 2>&1; then
+    /d "Z:${wine_fonts//\//\\}" /f >/dev/null
+if FONTCONFIG_FILE="$wine_fontconfig" ctest --test-dir "$out/program" --output-on-failure \
+    -E '^(SmokeTest|SingleInstanceTest)$' >"$out/tests.log" 2>&1; then
     tail -n 3 "$out/tests.log"
 else
     cat "$out/tests.log"

@@ -4,7 +4,8 @@
 # Debian's Linux Qt as the host tools, and SQLite's DLL from Debian's sqlite3
 # source. Both go into a cache folder keyed by the source versions and the
 # options below; when it is there already, nothing is done. Prints the folder.
-# With --if-built it only prints the folder, and fails when it is not there.
+# With --if-built it only prints the folder, and fails when it is not there
+# (status 1). A cache that cannot be used from this checkout fails with status 2.
 # Usage: scripts/windows-qt.sh [--if-built]
 set -euo pipefail
 project=$(cd "$(dirname "$0")/.." && pwd)
@@ -42,13 +43,22 @@ prefix="$cache/qt-windows-${qt_version%%+*}-$key"
 # before this is mended the same way.
 make_relocatable() {
     local qt_cmake="$prefix/lib/cmake/Qt6"
+    # Qt 6.4 writes the path as
+    #   set(__qt_initially_configured_toolchain_file "/checkout/cmake/mingw-w64.cmake")
+    local chain_load='set(__qt_initially_configured_toolchain_file "${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake")'
     cp "$project/cmake/mingw-w64.cmake" "$qt_cmake/mingw-w64.cmake"
     sed -i -E 's|"[^"]*/cmake/mingw-w64\.cmake"|"${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake"|g' \
         "$qt_cmake/qt.toolchain.cmake"
+    # A cache made by another checkout names that one, not this: the line itself says.
+    if ! grep -qxF "$chain_load" "$qt_cmake/qt.toolchain.cmake"; then
+        echo "windows-qt: $qt_cmake/qt.toolchain.cmake does not chain-load the copy beside it:" >&2
+        grep -n 'mingw-w64' "$qt_cmake/qt.toolchain.cmake" >&2 || true
+        exit 2
+    fi
     if grep -rqF "$project/" "$prefix"; then
         echo "windows-qt: the cache still names the checkout $project:" >&2
         grep -rlF "$project/" "$prefix" >&2
-        exit 1
+        exit 2
     fi
 }
 
