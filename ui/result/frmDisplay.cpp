@@ -36,10 +36,22 @@ constexpr int PeriodCaptionGap = 8;
 // A long period in a wordy locale is set smaller, but not below this.
 constexpr double SmallestPeriodPoints = 6.5;
 
-// The room a label needs before its text's start for ink that hangs left of
-// it (a vowel sign written before its consonant); none for antialiasing.
-int hangingLeft(const QRectF& ink) {
-    return ink.left() < -InkSlack ? int(std::ceil(-ink.left())) : 0;
+// How much of a label a text takes: `lead`, the room before its start for ink
+// that hangs left of it (a vowel sign written before its consonant; none for
+// antialiasing), and `width`, its advance or its ink's right edge, whichever
+// reaches further.
+struct Extent {
+    int lead = 0;
+    int width = 0;
+};
+Extent textExtent(const QFontMetrics& metrics, const QString& text, const QRectF& ink) {
+    Extent extent{0, metrics.horizontalAdvance(text)};
+    if (ink.isEmpty())
+        return extent;
+    if (ink.left() < -InkSlack)
+        extent.lead = int(std::ceil(-ink.left()));
+    extent.width = std::max(extent.width, int(std::ceil(ink.right())));
+    return extent;
 }
 
 } // namespace
@@ -129,12 +141,8 @@ void frmDisplay::fitPeriodRow() {
     QLabel& period = *ui_->lblRahukalPeriod;
     const int room = ui_->Frame3->width() - 2 * PeriodRowLeft;
     const double ratio = period.devicePixelRatioF();
-    // Ink that hangs left of a text's start further than antialiasing does
-    // gets room in its label before the text, which is indented by as much.
-    struct Extent {
-        int lead = 0;
-        int width = 0;
-    };
+    // Ink that hangs left of a text's start gets room in its label before the
+    // text, which is indented by as much.
     struct Row {
         Extent caption, period;
         int width = 0;
@@ -144,15 +152,11 @@ void frmDisplay::fitPeriodRow() {
         const QFontMetrics metrics(font);
         bool upright = true;
         const auto extent = [&](const QLabel& label) {
-            Extent text{0, metrics.horizontalAdvance(label.text())};
             const QRectF ink = drawnInk(font, label.text(), QRect(0, 0, room, PeriodRowHeight),
                                         labelTextFlags(label), ratio);
-            if (ink.isEmpty())
-                return text;
-            upright = upright && ink.top() >= 0 && ink.bottom() <= PeriodRowHeight;
-            text.lead = hangingLeft(ink);
-            text.width = std::max(text.width, int(std::ceil(ink.right())));
-            return text;
+            upright =
+                upright && (ink.isEmpty() || (ink.top() >= 0 && ink.bottom() <= PeriodRowHeight));
+            return textExtent(metrics, label.text(), ink);
         };
         Row row;
         row.caption = extent(caption);
@@ -191,17 +195,14 @@ void frmDisplay::fitChosenDate() {
     // Drawn on the line it would get, the ink tells how far the glyphs reach.
     const QRectF ink = drawnInk(font, text, QRect(0, 0, room, height), labelTextFlags(date),
                                 date.devicePixelRatioF());
-    int width = metrics.horizontalAdvance(text);
-    int lead = 0;
-    if (!ink.isEmpty()) {
-        lead = hangingLeft(ink);
-        width = std::max(width, int(std::ceil(ink.right())));
-        // The text is centred on its line, so a taller line moves it down by
-        // half of what it grows.
+    const Extent extent = textExtent(metrics, text, ink);
+    const int lead = extent.lead;
+    // The text is centred on its line, so a taller line moves it down by half
+    // of what it grows.
+    if (!ink.isEmpty())
         height += 2 * std::max(0, int(std::ceil(std::max(-ink.top(), ink.bottom() - height))));
-    }
     // Ink hanging left of the text's start gets room before it, the text staying put.
-    width = std::clamp(width, designedDate_.width(), room);
+    const int width = std::clamp(extent.width, designedDate_.width(), room);
     date.setIndent(lead);
     date.setGeometry(designedDate_.x() - lead, designedDate_.center().y() - height / 2,
                      lead + width, height);
