@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Qt for Windows (Core, Gui, Widgets, Test and the windows platform
+# Builds Qt for Windows (Core, Gui, Widgets, PrintSupport, Test and the windows platform
 # plugin) with Debian's MinGW-w64 from Debian's own qt6-base source, using
 # Debian's Linux Qt as the host tools, and SQLite's DLL from Debian's sqlite3
 # source. Both go into a cache folder keyed by the source versions and the
@@ -22,7 +22,7 @@ qt_options=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
-    -DINPUT_opengl=no -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    -DINPUT_opengl=no -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_icu=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_vulkan=OFF
     -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
