@@ -7,7 +7,7 @@
 namespace horavela {
 
 double ZoneOffset::hoursEast() const {
-    const double sign = hours < 0 ? -1.0 : 1.0;
+    const double sign = std::signbit(hours) ? -1.0 : 1.0;
     return -(sign * (std::fabs(hours) + std::fabs(minutes) / 60));
 }
 

@@ -8,8 +8,9 @@
 
 namespace horavela {
 
-// Hours behind universal time, whose sign is the sign of the whole offset (0 counts as behind),
-// and minutes, whose sign is ignored: five and a half hours east is -5 and -30 (or 30).
+// Hours behind universal time, whose sign is the sign of the whole offset, and minutes, whose sign
+// is ignored: five and a half hours east is -5 and -30 (or 30). Hours of -0 are ahead, so that an
+// offset of less than an hour east can be written: 19 minutes east is -0 and -19.
 struct ZoneOffset {
     double hours = 0;
     double minutes = 0;

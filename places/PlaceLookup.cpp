@@ -26,7 +26,7 @@ FoundPlace foundPlace(GazetteerPlace place, const ZoneMoment& moment) {
                {}};
     if (const std::optional<ZonePair> zone = zonePairAt(place.systemZoneId, moment))
         form.zone =
-            ZoneOffset{static_cast<double>(zone->hours), static_cast<double>(zone->minutes)};
+            zoneOffset(*zone);
     return {std::move(place), std::move(form)};
 }
 

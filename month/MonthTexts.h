@@ -1,0 +1,29 @@
+// How the month table is written for people: its heading and its cells, in the
+// user's language and regional time format.
+#pragma once
+
+#include "calc/DayPeriods.h"
+#include "month/MonthPlace.h"
+
+#include <QLocale>
+#include <QString>
+#include <chrono>
+
+namespace horavela {
+
+// "Pune, Maharashtra, India, 18° 31′ N, 73° 51′ E": the names given, then the latitude and longitude.
+QString placeHeading(const MonthPlace& place);
+// "Asia/Kolkata" when linked, else the offset as entered: "-5 -30".
+QString zoneHeading(const MonthPlace& place);
+// The month's name and the year, as the locale writes them: "March 2025".
+QString monthHeading(const QLocale& locale, std::chrono::year_month month);
+
+// The day's date and its weekday, as the result window writes dates and the locale weekdays.
+QString dayDateText(const QLocale& locale, std::chrono::year_month_day day);
+QString weekdayText(const QLocale& locale, std::chrono::year_month_day day);
+// A time of day to the nearest minute, in the locale's time format: "7:14 AM".
+QString minuteText(const QLocale& locale, DateTime time);
+// Start and end to the nearest minute: "8:34 AM – 9:54 AM".
+QString spanText(const QLocale& locale, const TimeSpan& span);
+
+} // namespace horavela
