@@ -9,8 +9,9 @@ namespace horavela {
 
 namespace {
 
+// "-5 -30", "-0 -19": the pair as the zone boxes show it.
 QString pairText(ZonePair pair) {
-    return QString::number(pair.hours) + u' ' + QString::number(pair.minutes);
+    return zoneHoursText(pair) + u' ' + QString::number(pair.minutes);
 }
 
 // The window's texts are English, whatever the user's locale.
@@ -19,6 +20,10 @@ QString dayText(QDate date, const char* format) {
 }
 
 } // namespace
+
+QString zoneHoursText(ZonePair pair) {
+    return pair.hours == 0 && pair.minutes < 0 ? QStringLiteral("-0") : QString::number(pair.hours);
+}
 
 std::optional<ZonePair> zonePairAt(const QByteArray& ianaId, const ZoneMoment& moment) {
     const QTimeZone zone(ianaId);

@@ -27,6 +27,10 @@ struct ZonePeriod {
     QDate from;
 };
 
+// The hours' text of the zone boxes: "-5", or "-0" where the offset is under
+// an hour east, since the check reads "0" as behind.
+QString zoneHoursText(ZonePair pair);
+
 // The offset in force at the moment, or, where the date does not exist, the
 // zone's standard offset of that year. Nothing when the system's time-zone
 // data does not know the zone.

@@ -63,6 +63,11 @@ TEST(SunRiseSunSet, KnownPlacesAndDatesGiveTheirTimesToTheMinute) {
         {"half hour behind, minutes 30", 2024, 3, 20, GreenwichEquator, "0", "30", 5, 34, 17, 41},
         {"half hour behind, minutes -30", 2024, 3, 20, GreenwichEquator, "0", "-30", 5, 34, 17, 41},
         {"zone wraps past midnight", 2024, 3, 20, GreenwichEquator, "11", "0", 19, 4, 7, 11},
+        // Under an hour east the hours are written -0: ahead, unlike 0.
+        {"19 minutes ahead, hours -0", 2024, 3, 20, GreenwichEquator, "-0", "-19", 6, 23, 18, 30},
+        {"19 minutes behind, hours 0", 2024, 3, 20, GreenwichEquator, "0", "-19", 5, 45, 17, 52},
+        {"19 minutes ahead, minutes unsigned", 2024, 3, 20, GreenwichEquator, "-0", "19", 6, 23, 18,
+         30},
         {"blanks around zone texts", 2024, 3, 20, GreenwichEquator, " 0 ", "\t0", 6, 4, 18, 11},
         // Each of these moves by a minute when the named value is replaced by the exact one, or
         // the rule is left out.

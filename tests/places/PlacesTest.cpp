@@ -124,6 +124,14 @@ TEST(ZoneRules, GivesTheOffsetInForceAndEveryOffsetOfTheYear) {
          {2026, QDate(2026, 12, 15), noon},
          "Europe/Dublin: 0 0 on 15 December 2026 (in 2026: 0 0, -1 0 from 29 March, 0 0 from 25 "
          "October)"},
+        // Half an hour of daylight saving.
+        {"Australia/Lord_Howe",
+         {2026, QDate(2026, 7, 15), noon},
+         "Australia/Lord_Howe: -10 -30 on 15 July 2026 (in 2026: -11 0, -10 -30 from 5 April, -11 "
+         "0 from 4 October)"},
+        // Amsterdam Mean Time, 19 minutes 32 seconds east: the hours are -0.
+        {"Europe/Amsterdam", {1905, QDate(1905, 7, 1), noon}, "Europe/Amsterdam: -0 -19"},
+        {"Asia/Kolkata", {1901, QDate(1901, 1, 1), QTime(0, 0)}, "Asia/Kolkata: -5 -21"},
         {"Nowhere/Nothing",
          {2026, QDate(2026, 1, 1), noon},
          "Nowhere/Nothing: not in this system's time-zone data"},
@@ -500,12 +508,23 @@ TEST(PlaceLookup, GivesTheMainWindowsFormOfEachPlace) {
                                 151.20732,
                                 4'627'345,
                                 "Australia/Sydney"};
+    const GazetteerPlace amsterdam{3,
+                                   u"Amsterdam"_qs,
+                                   u"North Holland"_qs,
+                                   u"Netherlands"_qs,
+                                   "Europe/Amsterdam",
+                                   52.37403,
+                                   4.88969,
+                                   741'636,
+                                   "Europe/Amsterdam"};
     struct Row {
         GazetteerPlace place;
         QDate date;
         Place expected;
     };
     const Row rows[] = {
+        // 19 minutes east, which hours of 0 would read as behind.
+        {amsterdam, QDate(1905, 7, 1), {52, 22, false, 4, 53, true, ZoneOffset{-0.0, -19}}},
         {newYork, QDate(2026, 7, 15), {40, 43, false, 74, 0, false, ZoneOffset{4, 0}}},
         {newYork, QDate(2026, 1, 15), {40, 43, false, 74, 0, false, ZoneOffset{5, 0}}},
         {sydney, QDate(2026, 1, 15), {33, 52, true, 151, 12, true, ZoneOffset{-11, 0}}},
@@ -513,10 +532,12 @@ TEST(PlaceLookup, GivesTheMainWindowsFormOfEachPlace) {
         {sydney, QDate(), {33, 52, true, 151, 12, true, ZoneOffset{-10, 0}}},
     };
     for (const Row& row : rows) {
-        const Place place = foundPlace(row.place, {2026, row.date, QTime(12, 0)}).place;
+        const int year = row.date.isValid() ? row.date.year() : 2026;
+        const Place place = foundPlace(row.place, {year, row.date, QTime(12, 0)}).place;
+        // -0 and 0 hours compare equal; the offset east tells them apart.
         const auto fields = [](const Place& p) {
             return std::tuple(p.LatDegrees, p.LatMinutes, p.IsSouth, p.LonDegrees, p.LonMinutes,
-                              p.IsEast, p.zone);
+                              p.IsEast, p.zone, p.zone ? p.zone->hoursEast() : 0.0);
         };
         EXPECT_EQ(fields(place), fields(row.expected))
             << row.place.name.toStdString() << " " << row.date.toString().toStdString();

@@ -3,11 +3,13 @@
 #include "ProgramVersion.h"
 #include "calc/Check.h"
 #include "lifetime/ProgramEnd.h"
+#include "platform/Clock.h"
 #include "platform/FixedWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/PointSize.h"
 #include "ui/main/InputChecks.h"
 #include "ui/main/KeyPressFilter.h"
+#include "ui/main/ZoneLink.h"
 #include "ui/placesearch/PlaceSuggestions.h"
 #include "ui/placesearch/SiteSearch.h"
 #include "ui/result/ResultTexts.h"
@@ -19,6 +21,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStringList>
 #include <QStyle>
@@ -102,6 +106,7 @@ void frmMain::connectControls() {
     connect(ui_->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(ui_->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(ui_->mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
+    connect(ui_->mnuNow, &QAction::triggered, this, &frmMain::mnuNow_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connectWebLinks(this, *ui_);
 
@@ -122,6 +127,14 @@ void frmMain::connectControls() {
         ui_->txtZoneMinute, [this](std::int16_t& k) { txtZoneMinute_KeyPress(k); });
     installKeyPressFilter(ui_->txtName, [this](std::int16_t& k) { txtName_KeyPress(k); });
     suggestions_ = new PlaceSuggestions(*ui_->txtMCity, *ui_->txtMState, *ui_->txtMCountry);
+
+    for (QComboBox* list :
+         {ui_->cboMonth, ui_->cboDate, ui_->cboYear, ui_->cboHour, ui_->cboMinute, ui_->cboSecond})
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::followZoneLink);
+    // Only what the user types ends the link; the boxes' own writing does not.
+    for (QLineEdit* box : {ui_->txtZoneHour, ui_->txtZoneMinute, ui_->txtLatD, ui_->txtLatM,
+                           ui_->txtLonD, ui_->txtLonM})
+        connect(box, &QLineEdit::textEdited, this, &frmMain::endZoneLink);
 }
 
 void frmMain::Form_Load() {
@@ -322,7 +335,9 @@ void frmMain::lblTZHelp_Click() {
     picker->move(x() + zone.x() + label.x() + label.width(), y() + band.y() + band.height() +
                                                                  zone.y() + label.y() +
                                                                  label.height() + PickerDrop);
-    picker->exec();
+    // A zone chosen there is the user's own, which the date no longer changes.
+    if (picker->exec() == QDialog::Accepted)
+        endZoneLink();
     delete picker.data();
 }
 
@@ -371,15 +386,60 @@ void frmMain::usePlace(const FoundPlace& found) {
         {ui_->txtLatM, QString::number(place.LatMinutes)},
         {ui_->txtLonD, QString::number(place.LonDegrees)},
         {ui_->txtLonM, QString::number(place.LonMinutes)},
-        // A zone the system's time-zone data lacks leaves the boxes empty for the user.
-        {ui_->txtZoneHour, place.zone ? QString::number(place.zone->hours) : QString()},
-        {ui_->txtZoneMinute, place.zone ? QString::number(place.zone->minutes) : QString()},
     };
     for (const auto& [box, text] : texts)
         box->setText(text.left(box->maxLength()));
     (place.IsSouth ? ui_->optLat_1 : ui_->optLat_0)->setChecked(true);
     (place.IsEast ? ui_->optLong_0 : ui_->optLong_1)->setChecked(true);
+    // A zone the system's time-zone data lacks leaves the boxes empty for the
+    // user, and nothing to follow.
+    zoneLink_ = place.zone ? found.found.systemZoneId : QByteArray();
+    showZoneName(*ui_->lblZoneName,
+                 zoneLink_.isEmpty() ? QString() : QString::fromUtf8(found.found.zoneId));
+    const ZoneBoxTexts zone = linkedZoneTexts(found.found.systemZoneId, chosenMoment());
+    ui_->txtZoneHour->setText(zone.hours);
+    ui_->txtZoneMinute->setText(zone.minutes);
     ui_->cmdRashi->setFocus();
+}
+
+void frmMain::followZoneLink() {
+    if (zoneLink_.isEmpty())
+        return;
+    const ZoneBoxTexts zone = linkedZoneTexts(zoneLink_, chosenMoment());
+    ui_->txtZoneHour->setText(zone.hours);
+    ui_->txtZoneMinute->setText(zone.minutes);
+}
+
+void frmMain::endZoneLink() {
+    zoneLink_.clear();
+    showZoneName(*ui_->lblZoneName, QString());
+}
+
+void frmMain::mnuNow_Click() {
+    setListsTo(presentInFormZone(currentUtc(), zoneLink_,
+                                 {ui_->txtZoneHour->text(), ui_->txtZoneMinute->text()}));
+}
+
+void frmMain::setListsTo(const QDateTime& local) {
+    const QDate date = local.date();
+    const QTime time = local.time();
+    const int yearRow = ui_->cboYear->findText(QString::number(date.year()));
+    if (yearRow < 0) {
+        showMessage(this,
+                    QStringLiteral("This year, %1, is not in the Year list (%2 to %3), so the "
+                                   "date and time are left as they were.")
+                        .arg(QString::number(date.year()), ui_->cboYear->itemText(0),
+                             ui_->cboYear->itemText(ui_->cboYear->count() - 1)),
+                    MessageIcon::Information);
+        return;
+    }
+    // Each change re-derives a linked zone; the last, with the whole moment set, stands.
+    ui_->cboYear->setCurrentIndex(yearRow);
+    ui_->cboMonth->setCurrentIndex(date.month() - 1);
+    ui_->cboDate->setCurrentIndex(date.day() - 1);
+    ui_->cboHour->setCurrentIndex(time.hour());
+    ui_->cboMinute->setCurrentIndex(time.minute());
+    ui_->cboSecond->setCurrentIndex(time.second());
 }
 
 void frmMain::mnuExit_Click() {

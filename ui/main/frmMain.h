@@ -9,6 +9,8 @@
 #include "platform/MessageBox.h"
 #include "ui/main/InputChecks.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QMainWindow>
 #include <QPointer>
 #include <chrono>
@@ -42,6 +44,7 @@ private slots:
 
     void lblTZHelp_Click();
     void cmdBrowser_Click();
+    void mnuNow_Click();
     void mnuExit_Click();
 
 private:
@@ -72,8 +75,15 @@ private:
     PlaceQuery placeQuery() const;
     // The moment chosen in the lists, as the local time of a place found.
     ZoneMoment chosenMoment() const;
-    // Fills the place boxes with a place found, leaving the checks to the check.
+    // Fills the place boxes with a place found, leaving the checks to the check,
+    // and links the zone boxes to its zone.
     void usePlace(const FoundPlace& found);
+    // While linked, the zone boxes show the linked zone's pair at the chosen moment.
+    void followZoneLink();
+    // The boxes keep what they show and no longer follow the date.
+    void endZoneLink();
+    // Sets the six lists to the wall-clock moment, unless its year is not listed.
+    void setListsTo(const QDateTime& local);
     bool reportSunFailure(SunResult result, std::chrono::year_month_day day);
     void showResult();
     frmDisplay& resultWindow();
@@ -92,6 +102,9 @@ private:
     CalculationState state_;
     QPointer<frmDisplay> display_;
     PlaceSuggestions* suggestions_ = nullptr;
+    // The zone of the place last used, by its name in the system's time-zone
+    // data, whose offset the zone boxes follow; empty when they do not.
+    QByteArray zoneLink_;
 };
 
 } // namespace horavela

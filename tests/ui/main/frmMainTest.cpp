@@ -245,6 +245,8 @@ void frmMainTest::controlsFollowTheLayout() {
         {"Label4", {}, {}, descriptionText},
         {"fraZone", {}, {}, "Enter Your Time Zone"},
         {"lblTZHelp", {}, {11.25, Bold}},
+        // Empty until a place found is used.
+        {"lblZoneName", {6, 64, 142, 16}, {8.25}, ""},
         {"txtLatD", {}, {}, nullptr, light, dark},
         {"optLat_1", {}, {}, "South"},
         {"txtMCountry", {}, {}, nullptr, light, dark},
@@ -283,7 +285,8 @@ void frmMainTest::menuBarHoldsItsEntriesInOrder() {
     QCOMPARE(texts(window_->menuBar()->actions()),
              (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
     QCOMPARE(texts(control<QMenu>("mnuFile")->actions()),
-             (QStringList{"Is the Chosen Period in Rahul Kaal?", "E&xit"}));
+             (QStringList{"Is the Chosen Period in Rahul Kaal?", "Set to &Now", "E&xit"}));
+    QCOMPARE(control<QAction>("mnuNow")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     QCOMPARE(texts(control<QMenu>("mnuHelp")->actions()),
              (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                           "-", "&About Software"}));

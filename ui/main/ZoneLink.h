@@ -1,0 +1,39 @@
+// The main window's zone once a place found is used: the zone boxes follow
+// the linked zone's offset at the chosen moment, a label names the zone, and
+// "Set to Now" reads the present in the form's zone.
+#pragma once
+
+#include "places/ZoneRules.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+class QLabel;
+
+namespace horavela {
+
+// The zone boxes' texts.
+struct ZoneBoxTexts {
+    QString hours;
+    QString minutes;
+    bool operator==(const ZoneBoxTexts&) const = default;
+};
+
+// The pair in force in the zone at the moment, as the boxes write it ("-0"
+// hours under an hour east); empty texts when the system's time-zone data
+// lacks the zone.
+ZoneBoxTexts linkedZoneTexts(const QByteArray& systemZoneId, const ZoneMoment& moment);
+
+// The wall-clock date and time at `utc` in the form's zone: the linked zone
+// when there is one the system knows, else the offset the zone boxes give
+// when they read as one, else the computer's own zone.
+QDateTime presentInFormZone(const QDateTime& utc, const QByteArray& systemZoneId,
+                            const ZoneBoxTexts& boxes);
+
+// Shows the zone's name in the label, the font made smaller while it does not
+// fit, and its middle left out when even the smallest does not; the whole name
+// stays in the tooltip and for screen readers. An empty name empties the label.
+void showZoneName(QLabel& label, const QString& name);
+
+} // namespace horavela
