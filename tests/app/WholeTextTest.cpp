@@ -4,6 +4,7 @@
 // language; each window is a row.
 #include "app/frmAbout.h"
 #include "places/PlaceLookup.h"
+#include "ui/main/ZoneLink.h"
 #include "ui/main/frmMain.h"
 #include "ui/placesearch/frmPlaceSearch.h"
 #include "ui/result/ResultTexts.h"
@@ -164,6 +165,16 @@ void WholeTextTest::everyLabelHoldsItsInk_data() {
         });
     };
     QTest::newRow("main " + language) << make([] { return std::make_unique<frmMain>(); });
+    // The zone's name beside the zone boxes once a place is used; the longest
+    // names the time-zone data has.
+    for (const char* zone :
+         {"Asia/Kolkata", "America/Argentina/Buenos_Aires", "America/Argentina/ComodRivadavia"})
+        QTest::newRow("main " + language + " linked to " + zone) << make([zone] {
+            auto window = std::make_unique<frmMain>();
+            showZoneName(*window->findChild<QLabel*>(QStringLiteral("lblZoneName")),
+                         QString::fromLatin1(zone));
+            return window;
+        });
     for (int month = 1; month <= 12; ++month)
         for (const bool pastMidnight : {false, true})
             QTest::newRow("result " + language + ' ' + QByteArray::number(month) +

@@ -50,7 +50,7 @@ void showZoneName(QLabel& label, const QString& name) {
     if (name.isEmpty())
         return;
     shrinkTextToFit(label, TextPoints, SmallestZonePoints);
-    const int room = labelTextRect(label).width() - 2 * static_cast<int>(InkSlack);
+    const int room = labelTextRect(label).width();
     const QFontMetrics metrics(label.font());
     if (metrics.horizontalAdvance(name) > room)
         label.setText(metrics.elidedText(name, Qt::ElideMiddle, room));

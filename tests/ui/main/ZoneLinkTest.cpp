@@ -3,6 +3,8 @@
 // the user's own edits end the link, and "Set to Now" sets the lists to the
 // present in the form's zone. CTest runs this on a computer whose own zone is
 // Asia/Kathmandu (5:45 ahead), so that zone can be told from every other.
+#include "ui/main/ZoneLink.h"
+
 #include "platform/Clock.h"
 #include "tests/support/FakeGazetteer.h"
 #include "tests/support/MainWindowTest.h"
@@ -68,6 +70,7 @@ private slots:
     void usersOwnEditEndsTheLink_data();
     void usersOwnEditEndsTheLink();
     void checkUsesTheFollowedZone();
+    void everyZoneNameStandsWhole();
     void nowSetsTheListsInTheFormsZone_data();
     void nowSetsTheListsInTheFormsZone();
 
@@ -251,6 +254,27 @@ void ZoneLinkTest::checkUsesTheFollowedZone() {
     const QStringList entered = checkedTimes();
     QCOMPARE(followed, entered);
     QVERIFY2(followed != stale, "the two pairs give the same times: the check tells nothing");
+}
+
+// The label beside the zone boxes is narrow: every name of the system's
+// time-zone data must still be shown whole, in a smaller font if need be, and
+// given whole to screen readers.
+void ZoneLinkTest::everyZoneNameStandsWhole() {
+    QLabel* label = zoneLabel();
+    QStringList cut;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+        const QString name = QString::fromLatin1(id);
+        showZoneName(*label, name);
+        if (label->text() != name || label->accessibleName() != name || label->toolTip() != name)
+            cut << QStringLiteral("%1 shown as \"%2\" at %3 pt")
+                       .arg(name, label->text())
+                       .arg(label->font().pointSizeF());
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    showZoneName(*label, QString());
+    QVERIFY2(label->text().isEmpty() && label->toolTip().isEmpty() &&
+                 label->accessibleName().isEmpty(),
+             "an ended link leaves a name behind");
 }
 
 void ZoneLinkTest::nowSetsTheListsInTheFormsZone_data() {
