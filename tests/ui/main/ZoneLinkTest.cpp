@@ -24,37 +24,18 @@ using namespace horavela;
 
 namespace {
 
+// Only the name and the zone matter here; the search finds places by name alone.
+GazetteerPlace place(const char* name, const char* zone, double latitude, double longitude) {
+    return {1, name, "state", "country", zone, latitude, longitude, 1, {}};
+}
+
 const std::vector<GazetteerPlace> Places{
-    {1259229, "Pune", "Maharashtra", "India", "Asia/Kolkata", 18.51957, 73.85535, 2935744, {}},
-    {5128581,
-     "New York",
-     "New York",
-     "United States",
-     "America/New_York",
-     40.71427,
-     -74.00597,
-     8804190,
-     {}},
-    {2160063,
-     "Lord Howe Island",
-     "New South Wales",
-     "Australia",
-     "Australia/Lord_Howe",
-     -31.55127,
-     159.08186,
-     347,
-     {}},
-    {2759794,
-     "Amsterdam",
-     "North Holland",
-     "Netherlands",
-     "Europe/Amsterdam",
-     52.37403,
-     4.88969,
-     741636,
-     {}},
+    place("Pune", "Asia/Kolkata", 18.51957, 73.85535),
+    place("New York", "America/New_York", 40.71427, -74.00597),
+    place("Lord Howe Island", "Australia/Lord_Howe", -31.55127, 159.08186),
+    place("Amsterdam", "Europe/Amsterdam", 52.37403, 4.88969),
     // As a gazetteer newer than the system's time-zone data would give it.
-    {1, "Atlantis", "Atlantic", "Ocean", "Atlantic/Atlantis", 31.0, -24.0, 0, {}},
+    place("Atlantis", "Atlantic/Atlantis", 31.0, -24.0),
 };
 
 } // namespace
@@ -301,8 +282,6 @@ void ZoneLinkTest::nowSetsTheListsInTheFormsZone_data() {
            "1 July 1905 12:00:00", "-0 -19", "");
     addRow("empty boxes", "", " ", utc(2025, 3, 18, 9, 59, 48), "Ctrl+N, the computer's zone",
            "18 March 2025 15:44:48", " ", "");
-    addRow("boxes that are no offset", "", "x 0", utc(2025, 3, 18, 9, 59, 48),
-           "menu, the computer's zone", "18 March 2025 15:44:48", "x 0", "");
     const QString past2050 = QStringLiteral("This year, 2051, is not in the Year list (1901 to "
                                             "2050), so the date and time are left as they were.");
     addRow("year 2051", "", "0 0", utc(2051, 1, 1, 0, 0, 0), "menu", "1 January 1901 0:00:00",
