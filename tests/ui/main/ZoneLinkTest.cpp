@@ -252,6 +252,15 @@ void ZoneLinkTest::everyZoneNameStandsWhole() {
                        .arg(label->font().pointSizeF());
     }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    // A name longer than any yet loses its middle rather than its end.
+    const QString longer = QStringLiteral("America/Argentina/ComodRivadavia/Rada_Tilly_Beach");
+    showZoneName(*label, longer);
+    QVERIFY2(label->text().startsWith(u"America/") && label->text().endsWith(u"_Beach") &&
+                 label->text().contains(QChar(0x2026)) &&
+                 label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+             qPrintable(label->text()));
+    QCOMPARE(label->accessibleName(), longer);
+    QCOMPARE(label->toolTip(), longer);
     showZoneName(*label, QString());
     QVERIFY2(label->text().isEmpty() && label->toolTip().isEmpty() &&
                  label->accessibleName().isEmpty(),
