@@ -26,10 +26,12 @@ void attachParentConsole() {
     const bool outRedirected = redirected(STD_OUTPUT_HANDLE);
     const bool errRedirected = redirected(STD_ERROR_HANDLE);
     if ((!outRedirected || !errRedirected) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        // Where the console cannot be opened the stream stays unusable: writing to it fails,
+        // and the command line reports that by its exit status.
         if (!outRedirected)
-            std::freopen("CONOUT$", "w", stdout);
+            static_cast<void>(std::freopen("CONOUT$", "w", stdout));
         if (!errRedirected)
-            std::freopen("CONOUT$", "w", stderr);
+            static_cast<void>(std::freopen("CONOUT$", "w", stderr));
     }
     _setmode(_fileno(stdout), _O_BINARY);
 }
