@@ -8,9 +8,8 @@ namespace horavela {
 
 namespace {
 
-// Sunday first, as weekday::c_encoding counts.
-constexpr std::array<std::array<std::int8_t, 7>, 3> EighthTable{{
-    {8, 2, 7, 5, 6, 4, 3}, // Rahu Kaal
+// Sunday first, as weekday::c_encoding counts. Rahu Kaal's eighths are the check's own table.
+constexpr std::array<std::array<std::int8_t, 7>, 2> OtherEighths{{
     {5, 4, 3, 2, 1, 7, 6}, // Yamaganda
     {7, 6, 5, 4, 3, 2, 1}, // Gulika Kaal
 }};
@@ -18,7 +17,9 @@ constexpr std::array<std::array<std::int8_t, 7>, 3> EighthTable{{
 } // namespace
 
 int eighthOf(DayPeriod period, std::chrono::weekday day) {
-    return EighthTable[static_cast<std::size_t>(period)][day.c_encoding()];
+    if (period == DayPeriod::RahuKaal)
+        return RahukalPart[day.c_encoding()].eighth + 1;
+    return OtherEighths[static_cast<std::size_t>(period) - 1][day.c_encoding()];
 }
 
 DayPeriods dayPeriods(const Place& place, std::chrono::year_month_day date) {

@@ -55,6 +55,20 @@ TEST(DayPeriods, KnownDaysGiveTheirThreePeriods) {
     }
 }
 
+// The almanacs' weekday table, Sunday first: a slip in one weekday would move that period by
+// whole eighths without any other row noticing.
+TEST(DayPeriods, EachWeekdayTakesTheAlmanacsEighths) {
+    const std::pair<DayPeriod, std::array<int, 7>> rows[] = {
+        {DayPeriod::RahuKaal, {8, 2, 7, 5, 6, 4, 3}},
+        {DayPeriod::Yamaganda, {5, 4, 3, 2, 1, 7, 6}},
+        {DayPeriod::GulikaKaal, {7, 6, 5, 4, 3, 2, 1}},
+    };
+    for (const auto& [period, eighths] : rows)
+        for (unsigned day = 0; day < 7; ++day)
+            EXPECT_EQ(eighthOf(period, weekday{day}), eighths[day])
+                << "period " << int(period) << ", weekday " << day;
+}
+
 TEST(DayPeriods, DaysWithoutSunTimesOrZoneHaveNoPeriods) {
     const Place arcticWinter{78, 13, false, 15, 38, true, ZoneOffset{-1, 0}};
     const Place noZone{28, 36, false, 77, 12, true, std::nullopt};
