@@ -8,6 +8,7 @@
 #include "platform/PointSize.h"
 #include "ui/main/InputChecks.h"
 #include "ui/main/KeyPressFilter.h"
+#include "ui/month/frmMonth.h"
 #include "ui/placesearch/PlaceSuggestions.h"
 #include "ui/placesearch/SiteSearch.h"
 #include "ui/result/ResultTexts.h"
@@ -102,6 +103,7 @@ void frmMain::connectControls() {
     connect(ui_->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(ui_->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(ui_->mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
+    connect(ui_->mnuMonth, &QAction::triggered, this, [this] { mnuMonth_Click(this); });
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connectWebLinks(this, *ui_);
 
@@ -222,8 +224,14 @@ void frmMain::showResult() {
 
 // Writing into the result window loads it, hidden, when Back has unloaded it.
 frmDisplay& frmMain::resultWindow() {
-    if (!display_ || !display_->isLoaded())
+    if (!display_ || !display_->isLoaded()) {
         display_ = new frmDisplay(this);
+        QPointer<frmDisplay> display = display_;
+        connect(display_, &frmDisplay::monthRequested, this, [this, display] {
+            if (display)
+                mnuMonth_Click(display);
+        });
+    }
     return *display_;
 }
 
@@ -233,9 +241,18 @@ PlaceTexts frmMain::readPlaceBoxes() const {
             ui_->txtZoneHour->text(), ui_->txtZoneMinute->text()};
 }
 
+MonthPlace frmMain::monthPlace() const {
+    return {placeFromTexts(readPlaceBoxes()), zoneLink_, ui_->txtMCity->text().trimmed(),
+            ui_->txtMState->text().trimmed(), ui_->txtMCountry->text().trimmed()};
+}
+
 bool frmMain::ValidateInput() {
     if (ui_->txtName->text().trimmed().isEmpty())
         return refuseInput(ui_->txtName, QStringLiteral("Please Enter Name"));
+    return validatePlaceAndDate();
+}
+
+bool frmMain::validatePlaceAndDate() {
     const PlaceTexts place = readPlaceBoxes();
     if (!degreesWithin(place.lonDegrees, 179))
         return refuseInput(
@@ -380,6 +397,26 @@ void frmMain::usePlace(const FoundPlace& found) {
     (place.IsSouth ? ui_->optLat_1 : ui_->optLat_0)->setChecked(true);
     (place.IsEast ? ui_->optLong_0 : ui_->optLong_1)->setChecked(true);
     ui_->cmdRashi->setFocus();
+}
+
+// A month needs no name, but the place and the date as a check does; a zone
+// the boxes do not hold as a number is refused as the check refuses it.
+void frmMain::mnuMonth_Click(QWidget* over) {
+    if (!validatePlaceAndDate())
+        return;
+    const MonthPlace place = monthPlace();
+    if (!place.place.zone && place.zoneId.isEmpty()) {
+        reportSunFailure(SunResult::BadInput, {});
+        return;
+    }
+    const DateLists lists = dateLists();
+    const std::chrono::year_month_day chosen{std::chrono::year{lists.year.toInt()},
+                                             std::chrono::month(unsigned(lists.monthNumber)),
+                                             std::chrono::day(unsigned(lists.dayNumber))};
+    // On the heap behind a guard: a shutdown may delete it while it is open.
+    QPointer<frmMonth> month = new frmMonth(place, chosen, QDate::currentDate(), over);
+    month->exec();
+    delete month.data();
 }
 
 void frmMain::mnuExit_Click() {

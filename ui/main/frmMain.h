@@ -5,6 +5,7 @@
 #include "calc/CalculationState.h"
 #include "calc/Place.h"
 #include "calc/modSunRiseSunSet.h"
+#include "month/MonthPlace.h"
 #include "places/PlaceLookup.h"
 #include "platform/MessageBox.h"
 #include "ui/main/InputChecks.h"
@@ -39,6 +40,9 @@ private slots:
     void cmdRashi_Click();
     // True when every input check passed; otherwise the user has been told what is wrong.
     bool ValidateInput();
+    // Opens the month of the chosen date at the form's place over `over`, once
+    // the input checks but the name's have passed.
+    void mnuMonth_Click(QWidget* over);
 
     void lblTZHelp_Click();
     void cmdBrowser_Click();
@@ -69,6 +73,10 @@ private:
     Place readInput();
     // The one reading of the place boxes, for the input checks and the check alike.
     PlaceTexts readPlaceBoxes() const;
+    // The form's place, its names and its zone, for the month window.
+    MonthPlace monthPlace() const;
+    // The input checks after the name's, in the same order and with the same messages.
+    bool validatePlaceAndDate();
     PlaceQuery placeQuery() const;
     // The moment chosen in the lists, as the local time of a place found.
     ZoneMoment chosenMoment() const;
@@ -92,6 +100,8 @@ private:
     CalculationState state_;
     QPointer<frmDisplay> display_;
     PlaceSuggestions* suggestions_ = nullptr;
+    // The tz name of the place last used from the places window; empty when the form is not linked.
+    QByteArray zoneLink_;
 };
 
 } // namespace horavela

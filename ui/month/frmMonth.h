@@ -1,0 +1,62 @@
+// The month window: Rahu Kaal, Yamaganda and Gulika Kaal of every day of a
+// month at the form's place, a month at a time, to save, print or save as PDF.
+#pragma once
+
+#include "month/MonthFiles.h"
+#include "month/MonthPlace.h"
+#include "ui/month/MonthDialogs.h"
+
+#include <QDate>
+#include <QDialog>
+#include <chrono>
+#include <memory>
+
+namespace Ui {
+class frmMonth;
+}
+
+namespace horavela {
+
+// The months the main window's year list holds.
+inline constexpr std::chrono::year_month FirstMonth{std::chrono::year{1901}, std::chrono::January};
+inline constexpr std::chrono::year_month LastMonth{std::chrono::year{2050}, std::chrono::December};
+
+class frmMonth : public QDialog {
+    Q_OBJECT
+
+public:
+    // Shows the chosen day's month with that day's row selected; today's row,
+    // by today's date, is marked.
+    frmMonth(MonthPlace place, std::chrono::year_month_day chosen, QDate today,
+             QWidget* parent = nullptr);
+    ~frmMonth() override;
+
+    std::chrono::year_month shownMonth() const { return shown_; }
+
+private slots:
+    void cmdPrevMonth_Click();
+    void cmdNextMonth_Click();
+    void cmdSaveCalendar_Click();
+    void cmdSaveCsv_Click();
+    void cmdPrint_Click();
+    void cmdSavePdf_Click();
+
+private:
+    void applyLook();
+    void connectControls();
+    void sizeTable();
+    void showMonth(std::chrono::year_month month);
+    void markRow(int row, const QString& description);
+    // Asks what to save and where; nothing when the user cancelled.
+    std::optional<SaveChoice> askSave(SaveKind kind);
+    QString askPath(const QString& extension, const QString& filter, int months);
+    void save(const QString& path, const QByteArray& bytes);
+
+    std::unique_ptr<Ui::frmMonth> ui_;
+    MonthPlace place_;
+    std::chrono::year_month_day chosen_;
+    QDate today_;
+    std::chrono::year_month shown_;
+};
+
+} // namespace horavela
