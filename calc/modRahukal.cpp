@@ -61,6 +61,10 @@ void clearPeriod(CalculationState& state) {
 
 } // namespace
 
+std::int32_t partLengthOf(DateTime stretchStart, DateTime stretchEnd) {
+    return clampToInt32(eighthRoundedHalfEven(secondsBetween(stretchStart, stretchEnd)));
+}
+
 Stretch stretchHolding(DateTime moment, DateTime sunRise, DateTime sunSet) {
     if (moment < sunRise)
         return Stretch::NightBefore;
@@ -98,8 +102,7 @@ void ComputeRahukalPeriod(CalculationState& state) {
         break;
     }
 
-    state.PartLength =
-        clampToInt32(eighthRoundedHalfEven(secondsBetween(stretchStart, stretchEnd)));
+    state.PartLength = partLengthOf(stretchStart, stretchEnd);
     state.ElapsedSeconds = clampToInt32(secondsBetween(stretchStart, chosen));
     MarkTimePart(state);
     SetRahukalResult(state);

@@ -38,6 +38,10 @@ inline constexpr std::array<RahukalPartRow, 7> RahukalPart{{
 enum class Stretch { Day, NightBefore, NightAfter };
 Stretch stretchHolding(DateTime moment, DateTime sunRise, DateTime sunSet);
 
+// One eighth of the stretch from start to end, in whole seconds: the nearest, a half going to the
+// even neighbour, clamped to the 32-bit range of PartLength.
+std::int32_t partLengthOf(DateTime stretchStart, DateTime stretchEnd);
+
 // Chooses the stretch that holds ChosenDateTime, cuts it into eighths and writes DayOfWeek,
 // PartLength, ElapsedSeconds, PartFlags, RahukalResult, RahukalStart and RahukalEnd.
 // When ChosenDateTime or one of the four sun times it needs is unset, every one of those

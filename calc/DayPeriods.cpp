@@ -1,0 +1,50 @@
+#include "calc/DayPeriods.h"
+
+#include "calc/modRahukal.h"
+
+#include <cstdint>
+
+namespace horavela {
+
+namespace {
+
+// Sunday first, as weekday::c_encoding counts.
+constexpr std::array<std::array<std::int8_t, 7>, 3> EighthTable{{
+    {8, 2, 7, 5, 6, 4, 3}, // Rahu Kaal
+    {5, 4, 3, 2, 1, 7, 6}, // Yamaganda
+    {7, 6, 5, 4, 3, 2, 1}, // Gulika Kaal
+}};
+
+} // namespace
+
+int eighthOf(DayPeriod period, std::chrono::weekday day) {
+    return EighthTable[static_cast<std::size_t>(period)][day.c_encoding()];
+}
+
+DayPeriods dayPeriods(const Place& place, std::chrono::year_month_day date) {
+    using std::chrono::seconds;
+    DayPeriods day;
+    day.date = date;
+    CalculationState state;
+    day.result = sunRiseSunSetAt(state, date, place);
+    if (day.result != SunResult::Ok || !state.SunTimes[0] || !state.SunTimes[1]) {
+        if (day.result == SunResult::Ok)
+            day.result = SunResult::BadInput;
+        return day;
+    }
+    day.sunRise = *state.SunTimes[0];
+    day.sunSet = *state.SunTimes[1];
+    // The same eighth as the check's, so the day's Rahu Kaal is the check's to the second.
+    const seconds part{partLengthOf(day.sunRise, day.sunSet)};
+    const std::chrono::weekday weekday{std::chrono::sys_days{date}};
+    for (const DayPeriod period : DayPeriodsInOrder) {
+        const int eighth = eighthOf(period, weekday);
+        TimeSpan& span = day.periods[static_cast<std::size_t>(period)];
+        span.start = day.sunRise + (eighth - 1) * part;
+        // The last eighth runs to its very end, as the check writes Sunday's Rahu Kaal.
+        span.end = day.sunRise + eighth * part - seconds{eighth == 8 ? 0 : 1};
+    }
+    return day;
+}
+
+} // namespace horavela

@@ -1,0 +1,84 @@
+#include "month/MonthTexts.h"
+
+#include "places/DegreesMinutes.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTime>
+#include <cmath>
+
+namespace horavela {
+
+namespace {
+
+QDate qDate(std::chrono::year_month_day day) {
+    return {int(day.year()), int(unsigned(day.month())), int(unsigned(day.day()))};
+}
+
+QString angleText(int degrees, int minutes, char hemisphere) {
+    return QString::fromStdString(text(DegreesMinutes{degrees, minutes, hemisphere}));
+}
+
+// A zone number as the boxes take it; hours of -0 keep their sign, which says "ahead".
+QString zoneNumber(double value) {
+    if (value == 0)
+        return std::signbit(value) ? QStringLiteral("-0") : QStringLiteral("0");
+    return QString::number(value);
+}
+
+} // namespace
+
+QString placeHeading(const MonthPlace& place) {
+    QStringList parts;
+    for (const QString& name : {place.city, place.state, place.country})
+        if (!name.trimmed().isEmpty())
+            parts.append(name.trimmed());
+    const Place& p = place.place;
+    parts.append(angleText(p.LatDegrees, p.LatMinutes, p.IsSouth ? 'S' : 'N'));
+    parts.append(angleText(p.LonDegrees, p.LonMinutes, p.IsEast ? 'E' : 'W'));
+    return parts.join(QStringLiteral(", "));
+}
+
+QString zoneHeading(const MonthPlace& place) {
+    if (!place.zoneId.isEmpty())
+        return QString::fromUtf8(place.zoneId);
+    if (!place.place.zone)
+        return {};
+    return zoneNumber(place.place.zone->hours) + u' ' + zoneNumber(place.place.zone->minutes);
+}
+
+QString monthHeading(const QLocale& locale, std::chrono::year_month month) {
+    return locale.standaloneMonthName(int(unsigned(month.month())), QLocale::LongFormat) + u' ' +
+           QString::number(int(month.year()));
+}
+
+QString dayDateText(const QLocale& locale, std::chrono::year_month_day day) {
+    // The short date with the year whole, as the result window writes it.
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
+    format.replace(twoDigitYear, QStringLiteral("yyyy"));
+    return locale.toString(qDate(day), format);
+}
+
+QString weekdayText(const QLocale& locale, std::chrono::year_month_day day) {
+    const std::chrono::weekday weekday{std::chrono::sys_days{day}};
+    return locale.dayName(int(weekday.iso_encoding()), QLocale::LongFormat);
+}
+
+QString minuteText(const QLocale& locale, DateTime time) {
+    using namespace std::chrono;
+    // Half a minute and more rounds up.
+    const auto rounded = floor<minutes>(time + seconds{30});
+    const auto sinceMidnight = rounded - floor<days>(rounded);
+    const hh_mm_ss<minutes> clock{sinceMidnight};
+    return locale.toString(QTime(int(clock.hours().count()), int(clock.minutes().count())),
+                           QLocale::ShortFormat);
+}
+
+QString spanText(const QLocale& locale, const TimeSpan& span) {
+    return minuteText(locale, span.start) + QStringLiteral(" \u2013 ") +
+           minuteText(locale, span.end);
+}
+
+} // namespace horavela
