@@ -283,7 +283,8 @@ void frmMainTest::menuBarHoldsItsEntriesInOrder() {
     QCOMPARE(texts(window_->menuBar()->actions()),
              (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
     QCOMPARE(texts(control<QMenu>("mnuFile")->actions()),
-             (QStringList{"Is the Chosen Period in Rahul Kaal?", "E&xit"}));
+             (QStringList{"Is the Chosen Period in Rahul Kaal?", "Rahu Kaal of the &Month...",
+                          "E&xit"}));
     QCOMPARE(texts(control<QMenu>("mnuHelp")->actions()),
              (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                           "-", "&About Software"}));
