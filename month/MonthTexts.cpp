@@ -66,6 +66,18 @@ QString weekdayText(const QLocale& locale, std::chrono::year_month_day day) {
     return locale.dayName(int(weekday.iso_encoding()), QLocale::LongFormat);
 }
 
+namespace {
+
+// The locale's short time format without its seconds, which some locales' short format keeps.
+QString minuteFormat(const QLocale& locale) {
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    static const QRegularExpression seconds(QStringLiteral("[:.]?s+"));
+    format.remove(seconds);
+    return format;
+}
+
+} // namespace
+
 QString minuteText(const QLocale& locale, DateTime time) {
     using namespace std::chrono;
     // Half a minute and more rounds up.
@@ -73,7 +85,7 @@ QString minuteText(const QLocale& locale, DateTime time) {
     const auto sinceMidnight = rounded - floor<days>(rounded);
     const hh_mm_ss<minutes> clock{sinceMidnight};
     return locale.toString(QTime(int(clock.hours().count()), int(clock.minutes().count())),
-                           QLocale::ShortFormat);
+                           minuteFormat(locale));
 }
 
 QString spanText(const QLocale& locale, const TimeSpan& span) {

@@ -38,6 +38,8 @@ test_packages=(
     fonts-lohit-gujr fonts-lohit-guru fonts-lohit-beng-bengali
     # The month's PDF pages are read back: their fonts listed and drawn as pictures.
     poppler-utils
+    # An independent reader of the calendar files the month is saved as.
+    python3-icalendar
 )
 case "$purpose" in
 build) ;;

@@ -1,0 +1,302 @@
+#include "month/MonthFiles.h"
+
+#include "ProgramVersion.h"
+#include "month/MonthTexts.h"
+
+#include <QCryptographicHash>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace horavela {
+
+namespace {
+
+using namespace std::chrono;
+
+constexpr const char* PeriodNames[] = {"Rahu Kaal", "Yamaganda", "Gulika Kaal"};
+constexpr const char* CsvHeader = "date,weekday,sunrise,sunset,rahu_start,rahu_end,"
+                                  "yamaganda_start,yamaganda_end,gulika_start,gulika_end";
+constexpr const char* EnglishWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                           "Thursday", "Friday", "Saturday"};
+constexpr int MostMonths = 12;
+
+// One month of the range and the zone of each of its days.
+struct MonthDays {
+    year_month month;
+    std::vector<DayPeriods> days;
+};
+
+std::vector<MonthDays> monthsOf(const MonthPlace& place, MonthRange range) {
+    std::vector<MonthDays> months;
+    const int count = std::clamp(range.count, 1, MostMonths);
+    for (int n = 0; n < count; ++n) {
+        const year_month month = range.first + std::chrono::months{n};
+        months.push_back({month, monthTable(place, month)});
+    }
+    return months;
+}
+
+// A whole number, zero-padded to the width.
+std::string padded(long long value, std::size_t width) {
+    std::string text = std::to_string(value);
+    if (text.size() < width)
+        text.insert(0, width - text.size(), '0');
+    return text;
+}
+
+std::string twoDigits(long long value) {
+    return padded(value, 2);
+}
+
+std::string dateText(year_month_day day) {
+    return padded(int(day.year()), 4) + '-' + twoDigits(unsigned(day.month())) + '-' +
+           twoDigits(unsigned(day.day()));
+}
+
+std::string clockText(DateTime time) {
+    const hh_mm_ss clock{time - floor<days>(time)};
+    return twoDigits(clock.hours().count()) + ':' + twoDigits(clock.minutes().count()) + ':' +
+           twoDigits(clock.seconds().count());
+}
+
+// Seconds east of universal time, to the second the check's arithmetic takes.
+long long secondsEast(const ZoneOffset& zone) {
+    return std::llround(zone.hoursEast() * 3600);
+}
+
+// "+05:30", "-04:00"; an offset is written to the minute, as ISO 8601 has it.
+std::string offsetText(long long east) {
+    const long long minutes = std::llabs(east) / 60;
+    std::string text(1, east < 0 ? '-' : '+');
+    text += twoDigits(minutes / 60);
+    text += ':';
+    text += twoDigits(minutes % 60);
+    return text;
+}
+
+std::string isoLocal(DateTime time, long long east) {
+    return dateText(year_month_day{floor<days>(time)}) + 'T' + clockText(time) + offsetText(east);
+}
+
+std::string utcStamp(sys_seconds time) {
+    const year_month_day day{floor<days>(time)};
+    const hh_mm_ss clock{time - floor<days>(time)};
+    return padded(int(day.year()), 4) + twoDigits(unsigned(day.month())) +
+           twoDigits(unsigned(day.day())) + 'T' + twoDigits(clock.hours().count()) +
+           twoDigits(clock.minutes().count()) + twoDigits(clock.seconds().count()) + 'Z';
+}
+
+sys_seconds universal(DateTime local, long long east) {
+    return sys_seconds{local.time_since_epoch() - seconds{east}};
+}
+
+// RFC 5545's TEXT: backslash, semicolon, comma and line ends escaped.
+std::string escapedText(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+        case ';':
+        case ',':
+            escaped += '\\';
+            escaped += c;
+            break;
+        case '\n':
+            escaped += "\\n";
+            break;
+        case '\r':
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// Appends a content line folded at 75 octets, each cut before a UTF-8 lead byte.
+void appendLine(QByteArray& out, const std::string& line) {
+    constexpr std::size_t MostOctets = 75;
+    std::size_t start = 0;
+    bool first = true;
+    while (true) {
+        const std::size_t room = first ? MostOctets : MostOctets - 1;
+        std::size_t end = std::min(line.size(), start + room);
+        if (end < line.size())
+            while (end > start && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80)
+                --end;
+        if (!first)
+            out += ' ';
+        out.append(line.data() + start, qsizetype(end - start));
+        out += "\r\n";
+        if (end >= line.size())
+            break;
+        start = end;
+        first = false;
+    }
+}
+
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+
+std::string geoDegrees(int degrees, int minutes, bool negative) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%.6f", (negative ? -1.0 : 1.0) * (degrees + minutes / 60.0));
+    return text;
+}
+
+// The same for the same place as entered, date and period, so a calendar that imports the
+// file again replaces its events instead of adding them twice.
+std::string uid(const Place& place, year_month_day day, DayPeriod period) {
+    const std::string key = std::to_string(place.LatDegrees) + ' ' +
+                            std::to_string(place.LatMinutes) + (place.IsSouth ? 'S' : 'N') + ' ' +
+                            std::to_string(place.LonDegrees) + ' ' +
+                            std::to_string(place.LonMinutes) + (place.IsEast ? 'E' : 'W') + ' ' +
+                            dateText(day) + ' ' + PeriodNames[static_cast<int>(period)];
+    const QByteArray hash =
+        QCryptographicHash::hash(QByteArray::fromStdString(key), QCryptographicHash::Sha256);
+    return hash.toHex().left(32).toStdString() + "@horavela";
+}
+
+std::string namesOnly(const MonthPlace& place) {
+    QStringList names;
+    for (const QString& name : {place.city, place.state, place.country})
+        if (!name.trimmed().isEmpty())
+            names.append(name.trimmed());
+    return utf8(names.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+QByteArray monthCsv(const MonthPlace& place, MonthRange range) {
+    QByteArray out = CsvHeader;
+    out += "\r\n";
+    for (const MonthDays& month : monthsOf(place, range)) {
+        for (const DayPeriods& day : month.days) {
+            const weekday dayOfWeek{sys_days{day.date}};
+            std::string row = dateText(day.date) + ',' + EnglishWeekdays[dayOfWeek.c_encoding()];
+            const std::optional<ZoneOffset> zone = zoneOnDay(place, day.date);
+            if (day.result == SunResult::Ok && zone) {
+                const long long east = secondsEast(*zone);
+                for (const DateTime time : {day.sunRise, day.sunSet})
+                    row += ',' + isoLocal(time, east);
+                for (const DayPeriod period : DayPeriodsInOrder)
+                    row += ',' + isoLocal(day[period].start, east) + ',' +
+                           isoLocal(day[period].end, east);
+            } else {
+                row += std::string(8, ',');
+            }
+            out += QByteArray::fromStdString(row);
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
+QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
+                         const CalendarOptions& options) {
+    const QDateTime stamp =
+        options.stamp.isValid() ? options.stamp : QDateTime::currentDateTimeUtc();
+    const std::string stampText = utcStamp(sys_seconds{seconds{stamp.toSecsSinceEpoch()}});
+    const std::string heading = utf8(placeHeading(place));
+    const std::string names = namesOnly(place);
+    const Place& at = place.place;
+    const std::string geo = geoDegrees(at.LatDegrees, at.LatMinutes, at.IsSouth) + ';' +
+                            geoDegrees(at.LonDegrees, at.LonMinutes, !at.IsEast);
+
+    QByteArray out;
+    appendLine(out, "BEGIN:VCALENDAR");
+    appendLine(out, "VERSION:2.0");
+    appendLine(out, std::string("PRODID:-//Horavela//Horavela ") + ProgramVersion + "//EN");
+    appendLine(out, "CALSCALE:GREGORIAN");
+    for (const MonthDays& month : monthsOf(place, range)) {
+        for (const DayPeriods& day : month.days) {
+            const std::optional<ZoneOffset> zone = zoneOnDay(place, day.date);
+            if (day.result != SunResult::Ok || !zone)
+                continue;
+            const long long east = secondsEast(*zone);
+            for (const DayPeriod period : DayPeriodsInOrder) {
+                if (!options.periods[static_cast<std::size_t>(period)])
+                    continue;
+                const TimeSpan& span = day[period];
+                const std::string name = PeriodNames[static_cast<int>(period)];
+                const std::string description =
+                    name + ' ' + dateText(day.date) + ": " + clockText(span.start) + " to " +
+                    clockText(span.end) + " local time (UTC" + offsetText(east) + ")\n" + heading;
+                appendLine(out, "BEGIN:VEVENT");
+                appendLine(out, "UID:" + uid(at, day.date, period));
+                appendLine(out, "DTSTAMP:" + stampText);
+                appendLine(out, "DTSTART:" + utcStamp(universal(span.start, east)));
+                appendLine(out, "DTEND:" + utcStamp(universal(span.end, east)));
+                appendLine(out, "SUMMARY:" + escapedText(name));
+                appendLine(out, "DESCRIPTION:" + escapedText(description));
+                appendLine(out, "LOCATION:" + escapedText(names.empty() ? heading : names));
+                appendLine(out, "GEO:" + geo);
+                // A period to heed, not an appointment: it must not mark the user busy.
+                appendLine(out, "TRANSP:TRANSPARENT");
+                appendLine(out, "X-MICROSOFT-CDO-BUSYSTATUS:FREE");
+                if (options.reminderMinutes > 0) {
+                    appendLine(out, "BEGIN:VALARM");
+                    appendLine(out, "ACTION:DISPLAY");
+                    appendLine(out, "DESCRIPTION:" + escapedText(name));
+                    appendLine(out, "TRIGGER:-PT" + std::to_string(options.reminderMinutes) + 'M');
+                    appendLine(out, "END:VALARM");
+                }
+                appendLine(out, "END:VEVENT");
+            }
+        }
+    }
+    appendLine(out, "END:VCALENDAR");
+    return out;
+}
+
+QByteArray monthText(const QLocale& locale, const MonthPlace& place, MonthRange range) {
+    const QStringList headings{QStringLiteral("Date"),       QStringLiteral("Weekday"),
+                               QStringLiteral("Sunrise"),    QStringLiteral("Sunset"),
+                               QStringLiteral("Rahu Kaal"),  QStringLiteral("Yamaganda"),
+                               QStringLiteral("Gulika Kaal")};
+    QString out;
+    bool firstMonth = true;
+    for (const MonthDays& month : monthsOf(place, range)) {
+        if (!firstMonth)
+            out += u'\n';
+        firstMonth = false;
+        out += placeHeading(place) + u'\n';
+        out += zoneHeading(place) + u'\n';
+        out += monthHeading(locale, month.month) + QStringLiteral("\n\n");
+        std::vector<QStringList> rows{headings};
+        for (const DayPeriods& day : month.days) {
+            QStringList row{dayDateText(locale, day.date), weekdayText(locale, day.date)};
+            if (day.result == SunResult::Ok) {
+                row << minuteText(locale, day.sunRise) << minuteText(locale, day.sunSet);
+                for (const DayPeriod period : DayPeriodsInOrder)
+                    row << spanText(locale, day[period]);
+            } else {
+                // Where the sun does not rise or set, there is no daylight to cut into eighths.
+                const QString none = day.result == SunResult::NoSunset ? QStringLiteral("no sunset")
+                                     : day.result == SunResult::NoSunrise
+                                         ? QStringLiteral("no sunrise")
+                                         : QStringLiteral("\u2014");
+                for (int n = 0; n < 5; ++n)
+                    row << none;
+            }
+            rows.push_back(row);
+        }
+        std::vector<qsizetype> widths(std::size_t(headings.size()), 0);
+        for (const QStringList& row : rows)
+            for (qsizetype n = 0; n < row.size(); ++n)
+                widths[std::size_t(n)] = std::max(widths[std::size_t(n)], row[n].size());
+        for (const QStringList& row : rows) {
+            QString line;
+            for (qsizetype n = 0; n < row.size(); ++n)
+                line += row[n].leftJustified(widths[std::size_t(n)] + 2);
+            out += line.trimmed() + u'\n';
+        }
+    }
+    return out.toUtf8();
+}
+
+} // namespace horavela
