@@ -46,10 +46,11 @@ SaveMonthDialog::SaveMonthDialog(SaveKind kind, int mostMonths, QWidget* parent)
             periods_[i] = new QCheckBox(boxes[i].text, group);
             periods_[i]->setObjectName(QLatin1String(boxes[i].name));
             periods->addWidget(periods_[i]);
+            // Rahu Kaal, which the program is about, unless the user asks otherwise.
+            periods_[i]->setChecked(i == 0);
             connect(periods_[i], &QCheckBox::toggled, this,
                     &SaveMonthDialog::allowOkOnlyWithAPeriod);
         }
-        periods_[0]->setChecked(true);
         layout->addWidget(group);
 
         auto* reminderRow = new QHBoxLayout;

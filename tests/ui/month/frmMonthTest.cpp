@@ -154,9 +154,8 @@ void frmMonthTest::tableHasADayARow() {
 void frmMonthTest::newDelhiDayShowsItsSunAndPeriods() {
     open(newDelhi(), NewDelhiDay);
     QCOMPARE(rowTexts(table(), 23),
-             (QStringList{"1/24/2022", "Monday", "7:14\u202fAM", "5:53\u202fPM",
-                          "8:34\u202fAM \u2013 9:54\u202fAM", "11:14\u202fAM \u2013 12:33\u202fPM",
-                          "1:53\u202fPM \u2013 3:13\u202fPM"}));
+             (QStringList{"1/24/2022", "Monday", "7:14 AM", "5:53 PM", "8:34 AM \u2013 9:54 AM",
+                          "11:14 AM \u2013 12:33 PM", "1:53 PM \u2013 3:13 PM"}));
 }
 
 void frmMonthTest::monthsMoveWithinTheYearList_data() {
@@ -376,18 +375,25 @@ void frmMonthTest::failedSaveSaysWhichFileAndLeavesNone() {
 
 void frmMonthTest::pdfHasAPageAMonthWithItsFontsEmbedded_data() {
     QTest::addColumn<int>("months");
-    addRow("one month", 1);
-    addRow("a year", 12);
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QSize>("page"); // in points, rounded
+    addRow("a month in the US, on Letter", 1, u"en_US"_qs, QSize(612, 792));
+    addRow("a year in India, on A4", 12, u"hi_IN"_qs, QSize(595, 842));
 }
 
 void frmMonthTest::pdfHasAPageAMonthWithItsFontsEmbedded() {
     QFETCH(int, months);
-    const QByteArray pdf = monthPdf(QLocale(), newDelhi(), {year{2022} / January, months});
+    QFETCH(QString, locale);
+    QFETCH(QSize, page);
+    const QByteArray pdf = monthPdf(QLocale(locale), newDelhi(), {year{2022} / January, months});
     QVERIFY(pdf.startsWith("%PDF-"));
     QCOMPARE(pdfPages(pdf), months);
     QVERIFY2(pdf.contains("/FontFile2"), "the PDF's fonts are not embedded");
-    // US English prints on Letter, 612 points wide.
-    QVERIFY2(pdf.contains("/MediaBox [0 0 612 792]"), "the page is not Letter");
+    static const QRegularExpression mediaBox(
+        QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    const QRegularExpressionMatch box = mediaBox.match(QString::fromLatin1(pdf));
+    QVERIFY2(box.hasMatch(), "the PDF names no page size");
+    QCOMPARE(QSize(qRound(box.captured(1).toDouble()), qRound(box.captured(2).toDouble())), page);
 }
 
 QTEST_MAIN(frmMonthTest)
