@@ -15,6 +15,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -29,8 +30,10 @@ using namespace std::chrono;
 constexpr double MonthPoints = 11.25;
 // Room beside a cell's text for the grid line and the focus frame.
 constexpr int CellPadding = 12;
-constexpr int RowPadding = 6;
+constexpr int RowPadding = 4;
 constexpr int MostRows = 31;
+// The title bar and the frame a desktop puts round the window.
+constexpr int WindowFrame = 48;
 
 int monthsFrom(year_month month, year_month last) {
     return (int(last.year()) - int(month.year())) * 12 + int(unsigned(last.month())) -
@@ -103,6 +106,7 @@ void frmMonth::applyLook() {
     }
     ui_->monthHeading->setMinimumSize(widest + CellPadding, tallest + RowPadding);
     sizeTable();
+    fitTableToScreen();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui_->grdMonth->setFocus();
 }
@@ -154,6 +158,21 @@ void frmMonth::sizeTable() {
     table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+// A screen too low for the longest month gets fewer rows at a time, which scroll.
+void frmMonth::fitTableToScreen() {
+    QTableWidget& table = *ui_->grdMonth;
+    layout()->activate();
+    const int room = screen()->availableGeometry().height() - WindowFrame;
+    const int rowHeight = table.verticalHeader()->defaultSectionSize();
+    const int excess = layout()->totalSizeHint().height() - room;
+    if (excess <= 0)
+        return;
+    const int fewerRows = std::min(MostRows - 1, (excess + rowHeight - 1) / rowHeight);
+    table.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table.setFixedSize(table.width() + table.verticalScrollBar()->sizeHint().width(),
+                       table.height() - fewerRows * rowHeight);
+}
+
 void frmMonth::connectControls() {
     connect(ui_->cmdPrevMonth, &QPushButton::clicked, this, &frmMonth::cmdPrevMonth_Click);
     connect(ui_->cmdNextMonth, &QPushButton::clicked, this, &frmMonth::cmdNextMonth_Click);
@@ -198,6 +217,7 @@ void frmMonth::showMonth(year_month month) {
         chosen_.year() / chosen_.month() == month ? int(unsigned(chosen_.day())) - 1 : 0;
     table.setCurrentCell(chosenRow, 0);
     table.selectRow(chosenRow);
+    table.scrollToItem(table.item(chosenRow, 0), QAbstractItemView::PositionAtCenter);
 }
 
 void frmMonth::markRow(int row, const QString& description) {

@@ -45,6 +45,7 @@ private:
     void applyLook();
     void connectControls();
     void sizeTable();
+    void fitTableToScreen();
     void showMonth(std::chrono::year_month month);
     void markRow(int row, const QString& description);
     // Asks what to save and where; nothing when the user cancelled.

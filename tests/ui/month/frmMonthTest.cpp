@@ -146,8 +146,9 @@ void frmMonthTest::tableHasADayARow() {
     open(newDelhi(), chosen);
     QCOMPARE(table().rowCount(), rows);
     QCOMPARE(table().item(rows - 1, 0)->text(), last);
-    // A window of fixed size holds the longest month without scrolling.
-    QVERIFY2(table().verticalScrollBar()->maximum() == 0, "the month does not fit the table");
+    // A low screen scrolls the table, but the chosen day's row is in view.
+    const QRect chosenRow = table().visualItemRect(table().item(table().currentRow(), 0));
+    QVERIFY2(table().viewport()->rect().contains(chosenRow), "the chosen day is out of view");
 }
 
 // The day the calculation is known to give, as an almanac publishes it.
