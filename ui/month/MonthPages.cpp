@@ -43,7 +43,7 @@ columnWidths(const QFont& font, const QFont& titleFont, const QPaintDevice& devi
     std::array<double, MonthColumns> widths{};
     for (int column = 0; column < MonthColumns; ++column) {
         const QStringList& column_texts = texts[std::size_t(column)];
-        double widest = titles.horizontalAdvance(column_texts.front());
+        double widest = titles.horizontalAdvance(monthColumnTitles()[std::size_t(column)]);
         for (const QString& text : column_texts)
             widest = std::max(widest, metrics.horizontalAdvance(text));
         widths[std::size_t(column)] = widest + padding;
@@ -157,7 +157,8 @@ bool paintMonthPages(QPagedPaintDevice& device, const QLocale& locale, const Mon
     if (!painter.begin(&device))
         return false;
     const QRectF page(0, 0, device.width(), device.height());
-    const std::array<QStringList, MonthColumns + 1> texts = widestMonthTexts(locale);
+    const std::array<QStringList, MonthColumns + 1> texts =
+        widestMonthTexts(locale, pageFont(TablePoints));
     year_month month = range.first;
     for (int i = 0; i < range.count; ++i, month += months{1}) {
         if (i > 0 && !device.newPage())

@@ -2,6 +2,11 @@
 
 #include "month/MonthTexts.h"
 
+#include <QFontMetrics>
+#include <QHash>
+#include <algorithm>
+#include <vector>
+
 namespace horavela {
 
 namespace {
@@ -18,6 +23,9 @@ QString sunlessText(SunResult result) {
         return QStringLiteral("No time zone is known for this day");
     }
 }
+
+// Ink and shaping are measured for only this many of a column's widest texts by advance.
+constexpr std::size_t WidestKept = 4;
 
 } // namespace
 
@@ -46,28 +54,68 @@ MonthRow monthRow(const QLocale& locale, const DayPeriods& day) {
     return row;
 }
 
-std::array<QStringList, MonthColumns + 1> widestMonthTexts(const QLocale& locale) {
+namespace {
+
+// The texts each column can hold: the title first, then every date, weekday, time and span.
+std::array<QStringList, MonthColumns + 1> allMonthTexts(const QLocale& locale) {
     std::array<QStringList, MonthColumns + 1> texts;
     for (int column = 0; column < MonthColumns; ++column)
         texts[std::size_t(column)].append(monthColumnTitles()[std::size_t(column)]);
-    // Two-digit days and months in every month, and every weekday.
-    for (unsigned m = 1; m <= 12; ++m)
-        texts[0].append(dayDateText(locale, year{2050} / month{m} / day{28}));
+    // Digits differ in width in many scripts, so every day of a leap year,
+    // and every year of the list.
+    for (sys_days d = sys_days{year{2000} / January / 1}; d <= sys_days{year{2000} / December / 31};
+         d += days{1})
+        texts[0].append(dayDateText(locale, year_month_day{d}));
+    for (int y = int(FirstYear); y <= int(LastYear); ++y)
+        texts[0].append(dayDateText(locale, year{y} / December / day{28}));
     for (unsigned d = 1; d <= 7; ++d)
         texts[1].append(weekdayText(locale, year{2050} / January / day{d}));
-    // Every hour, at two-digit minutes, before and after noon.
+    // Every minute of the day; a span is two times apart, each as wide as any.
     const local_days first{year{2050} / January / day{1}};
-    for (int hour = 0; hour < 24; ++hour) {
-        const DateTime time = first + hours{hour} + minutes{58};
-        for (const int column : {2, 3})
-            texts[std::size_t(column)].append(minuteText(locale, time));
-        const TimeSpan span{time, time + hours{1} + minutes{10}};
+    QStringList times;
+    for (int minute = 0; minute < 24 * 60; ++minute)
+        times.append(minuteText(locale, first + minutes{minute}));
+    texts[2] += times;
+    texts[3] += times;
+    QString separator = spanText(locale, {first, first}).mid(times.front().size());
+    separator.chop(times.front().size());
+    for (const QString& start : times)
         for (const int column : {4, 5, 6})
-            texts[std::size_t(column)].append(spanText(locale, span));
-    }
+            texts[std::size_t(column)].append(start + separator + start);
     for (const SunResult result : {SunResult::NoSunrise, SunResult::NoSunset, SunResult::BadInput})
         texts[MonthColumns].append(sunlessText(result));
     return texts;
+}
+
+} // namespace
+
+std::array<QStringList, MonthColumns + 1> widestMonthTexts(const QLocale& locale,
+                                                           const QFont& font) {
+    // Worked out once for each language and font: thousands of texts are measured.
+    static QHash<QString, std::array<QStringList, MonthColumns + 1>> known;
+    const QString key = locale.name() + u'|' + font.key();
+    if (const auto found = known.constFind(key); found != known.constEnd())
+        return *found;
+    const QFontMetrics metrics(font);
+    std::array<QStringList, MonthColumns + 1> widest = allMonthTexts(locale);
+    for (QStringList& texts : widest) {
+        std::vector<std::pair<int, QString>> measured;
+        measured.reserve(std::size_t(texts.size()));
+        for (const QString& text : texts)
+            measured.emplace_back(metrics.horizontalAdvance(text), text);
+        const std::size_t kept = std::min<std::size_t>(WidestKept, measured.size());
+        std::partial_sort(measured.begin(), measured.begin() + std::ptrdiff_t(kept), measured.end(),
+                          [](const auto& a, const auto& b) { return a.first > b.first; });
+        QStringList few;
+        for (std::size_t i = 0; i < kept; ++i)
+            few.append(measured[i].second);
+        // The title stays, first, for the table's header.
+        if (&texts != &widest[MonthColumns] && !few.contains(texts.front()))
+            few.append(texts.front());
+        texts = few;
+    }
+    known.insert(key, widest);
+    return widest;
 }
 
 } // namespace horavela

@@ -4,6 +4,7 @@
 
 #include "calc/DayPeriods.h"
 
+#include <QFont>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,12 @@
 #include <vector>
 
 namespace horavela {
+
+// The months the main window's year list holds.
+inline constexpr std::chrono::year FirstYear{1901};
+inline constexpr std::chrono::year LastYear{2050};
+inline constexpr std::chrono::year_month FirstMonth{FirstYear, std::chrono::January};
+inline constexpr std::chrono::year_month LastMonth{LastYear, std::chrono::December};
 
 inline constexpr int MonthColumns = 7;
 // Sunrise's column: a day without sun times says why from there to the last column.
@@ -26,9 +33,11 @@ struct MonthRow {
 
 MonthRow monthRow(const QLocale& locale, const DayPeriods& day);
 
-// For each column, texts at least as wide as any it will hold in the locale,
-// so that columns sized from them fit every month; the last list holds what a
-// day without sun times says across its columns.
-std::array<QStringList, MonthColumns + 1> widestMonthTexts(const QLocale& locale);
+// For each column, the few widest texts in the font of all it can hold in the
+// locale, so that columns sized from them fit every month; the column's title
+// among them. The last list holds what a day without sun times says across
+// its columns.
+std::array<QStringList, MonthColumns + 1> widestMonthTexts(const QLocale& locale,
+                                                           const QFont& font);
 
 } // namespace horavela

@@ -74,8 +74,9 @@ frmMonth::frmMonth(MonthPlace place, year_month_day chosen, QDate today, QWidget
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmMonth>()), place_(std::move(place)), chosen_(chosen),
       today_(today), shown_(std::clamp(chosen.year() / chosen.month(), FirstMonth, LastMonth)) {
-    setFormFont(this);
     ui_->setupUi(this);
+    // After the form's Verdana, whose size it sets.
+    setFormFont(this);
     setWindowTitle(QString::fromLatin1(ProgramCaption));
     applyLook();
     connectControls();
@@ -125,19 +126,31 @@ void frmMonth::sizeTable() {
     table.horizontalHeader()->setHighlightSections(false);
     table.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
-    QFont bold = table.font();
+    // Today's row is bold; a script without a bold face of its own may be drawn
+    // wider in its regular one.
+    const QFont regular = table.font();
+    QFont bold = regular;
     bold.setBold(true);
     const double ratio = devicePixelRatioF();
-    const std::array<QStringList, MonthColumns + 1> texts = widestMonthTexts(QLocale());
+    std::array<QStringList, MonthColumns + 1> texts = widestMonthTexts(QLocale(), bold);
+    const std::array<QStringList, MonthColumns + 1> regularTexts =
+        widestMonthTexts(QLocale(), regular);
+    for (std::size_t column = 0; column < texts.size(); ++column)
+        texts[column] += regularTexts[column];
+    const auto widthOf = [ratio, &regular, &bold](const QString& text) {
+        return std::max(drawnWidth(regular, text, ratio), drawnWidth(bold, text, ratio));
+    };
+    const auto heightOf = [ratio, &regular, &bold](const QString& text) {
+        return std::max(drawnHeight(regular, text, ratio), drawnHeight(bold, text, ratio));
+    };
     int rowHeight = 0;
     int tableWidth = 0;
     std::array<int, MonthColumns> widths{};
     for (int column = 0; column < MonthColumns; ++column) {
         int widest = 0;
         for (const QString& text : texts[std::size_t(column)]) {
-            // Today's row is bold.
-            widest = std::max(widest, drawnWidth(bold, text, ratio));
-            rowHeight = std::max(rowHeight, drawnHeight(bold, text, ratio));
+            widest = std::max(widest, widthOf(text));
+            rowHeight = std::max(rowHeight, heightOf(text));
         }
         widths[std::size_t(column)] = widest + CellPadding;
     }
@@ -145,7 +158,7 @@ void frmMonth::sizeTable() {
     for (int column = FirstSunColumn; column < MonthColumns; ++column)
         across += widths[std::size_t(column)];
     for (const QString& text : texts[MonthColumns])
-        widths.back() += std::max(0, drawnWidth(bold, text, ratio) + CellPadding - across);
+        widths.back() += std::max(0, widthOf(text) + CellPadding - across);
     for (int column = 0; column < MonthColumns; ++column) {
         table.setColumnWidth(column, widths[std::size_t(column)]);
         tableWidth += widths[std::size_t(column)];

@@ -5,6 +5,7 @@
 #include "month/MonthFiles.h"
 #include "month/MonthPlace.h"
 #include "ui/month/MonthDialogs.h"
+#include "ui/month/MonthRows.h"
 
 #include <QDate>
 #include <QDialog>
@@ -16,10 +17,6 @@ class frmMonth;
 }
 
 namespace horavela {
-
-// The months the main window's year list holds.
-inline constexpr std::chrono::year_month FirstMonth{std::chrono::year{1901}, std::chrono::January};
-inline constexpr std::chrono::year_month LastMonth{std::chrono::year{2050}, std::chrono::December};
 
 class frmMonth : public QDialog {
     Q_OBJECT
