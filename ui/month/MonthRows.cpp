@@ -56,35 +56,54 @@ MonthRow monthRow(const QLocale& locale, const DayPeriods& day) {
 
 namespace {
 
-// The texts each column can hold: the title first, then every date, weekday, time and span.
-std::array<QStringList, MonthColumns + 1> allMonthTexts(const QLocale& locale) {
-    std::array<QStringList, MonthColumns + 1> texts;
-    for (int column = 0; column < MonthColumns; ++column)
-        texts[std::size_t(column)].append(monthColumnTitles()[std::size_t(column)]);
+// The texts' widest few in the font, by advance.
+QStringList widestOf(const QStringList& texts, const QFontMetrics& metrics) {
+    std::vector<std::pair<int, QString>> measured;
+    measured.reserve(std::size_t(texts.size()));
+    for (const QString& text : texts)
+        measured.emplace_back(metrics.horizontalAdvance(text), text);
+    const std::size_t kept = std::min<std::size_t>(WidestKept, measured.size());
+    std::partial_sort(measured.begin(), measured.begin() + std::ptrdiff_t(kept), measured.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    QStringList few;
+    for (std::size_t i = 0; i < kept; ++i)
+        few.append(measured[i].second);
+    return few;
+}
+
+std::array<QStringList, MonthColumns + 1> measureMonthTexts(const QLocale& locale,
+                                                            const QFontMetrics& metrics) {
+    std::array<QStringList, MonthColumns + 1> widest;
     // Digits differ in width in many scripts, so every day of a leap year,
     // and every year of the list.
+    QStringList dates;
     for (sys_days d = sys_days{year{2000} / January / 1}; d <= sys_days{year{2000} / December / 31};
          d += days{1})
-        texts[0].append(dayDateText(locale, year_month_day{d}));
+        dates.append(dayDateText(locale, year_month_day{d}));
     for (int y = int(FirstYear); y <= int(LastYear); ++y)
-        texts[0].append(dayDateText(locale, year{y} / December / day{28}));
+        dates.append(dayDateText(locale, year{y} / December / day{28}));
+    widest[0] = widestOf(dates, metrics);
     for (unsigned d = 1; d <= 7; ++d)
-        texts[1].append(weekdayText(locale, year{2050} / January / day{d}));
-    // Every minute of the day; a span is two times apart, each as wide as any.
+        widest[1].append(weekdayText(locale, year{2050} / January / day{d}));
+    // Every minute of the day. A span's two times are as wide as the widest
+    // time at the most.
     const local_days first{year{2050} / January / day{1}};
     QStringList times;
     for (int minute = 0; minute < 24 * 60; ++minute)
         times.append(minuteText(locale, first + minutes{minute}));
-    texts[2] += times;
-    texts[3] += times;
+    const QStringList widestTimes = widestOf(times, metrics);
     QString separator = spanText(locale, {first, first}).mid(times.front().size());
     separator.chop(times.front().size());
-    for (const QString& start : times)
+    for (const int column : {2, 3})
+        widest[std::size_t(column)] = widestTimes;
+    for (const QString& time : widestTimes)
         for (const int column : {4, 5, 6})
-            texts[std::size_t(column)].append(start + separator + start);
+            widest[std::size_t(column)].append(time + separator + time);
+    for (int column = 0; column < MonthColumns; ++column)
+        widest[std::size_t(column)].append(monthColumnTitles()[std::size_t(column)]);
     for (const SunResult result : {SunResult::NoSunrise, SunResult::NoSunset, SunResult::BadInput})
-        texts[MonthColumns].append(sunlessText(result));
-    return texts;
+        widest[MonthColumns].append(sunlessText(result));
+    return widest;
 }
 
 } // namespace
@@ -96,24 +115,8 @@ std::array<QStringList, MonthColumns + 1> widestMonthTexts(const QLocale& locale
     const QString key = locale.name() + u'|' + font.key();
     if (const auto found = known.constFind(key); found != known.constEnd())
         return *found;
-    const QFontMetrics metrics(font);
-    std::array<QStringList, MonthColumns + 1> widest = allMonthTexts(locale);
-    for (QStringList& texts : widest) {
-        std::vector<std::pair<int, QString>> measured;
-        measured.reserve(std::size_t(texts.size()));
-        for (const QString& text : texts)
-            measured.emplace_back(metrics.horizontalAdvance(text), text);
-        const std::size_t kept = std::min<std::size_t>(WidestKept, measured.size());
-        std::partial_sort(measured.begin(), measured.begin() + std::ptrdiff_t(kept), measured.end(),
-                          [](const auto& a, const auto& b) { return a.first > b.first; });
-        QStringList few;
-        for (std::size_t i = 0; i < kept; ++i)
-            few.append(measured[i].second);
-        // The title stays, first, for the table's header.
-        if (&texts != &widest[MonthColumns] && !few.contains(texts.front()))
-            few.append(texts.front());
-        texts = few;
-    }
+    const std::array<QStringList, MonthColumns + 1> widest =
+        measureMonthTexts(locale, QFontMetrics(font));
     known.insert(key, widest);
     return widest;
 }

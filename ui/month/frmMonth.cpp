@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFontMetrics>
+#include <QHash>
 #include <QHeaderView>
 #include <QPrinter>
 #include <QScreen>
@@ -34,6 +35,8 @@ constexpr int RowPadding = 4;
 constexpr int MostRows = 31;
 // The title bar and the frame a desktop puts round the window.
 constexpr int WindowFrame = 48;
+// More than the headings, the note and the buttons take above and below the table.
+constexpr int AroundTable = 320;
 
 int monthsFrom(year_month month, year_month last) {
     return (int(last.year()) - int(month.year())) * 12 + int(unsigned(last.month())) -
@@ -94,27 +97,74 @@ void frmMonth::applyLook() {
     ui_->lblSunriseNote->setText(sunriseNote());
     ui_->lblSunriseNote->setAccessibleName(sunriseNote());
 
-    // Every month's name keeps the heading, and so the window, at one width.
-    const QLocale locale;
-    const QFontMetrics heading(ui_->monthHeading->font());
-    const double ratio = devicePixelRatioF();
-    int widest = 0;
-    int tallest = 0;
-    for (unsigned m = 1; m <= 12; ++m) {
-        const QString text = monthHeading(locale, year{2050} / month{m});
-        widest = std::max(widest, drawnWidth(ui_->monthHeading->font(), text, ratio));
-        tallest = std::max(tallest, drawnHeight(ui_->monthHeading->font(), text, ratio));
-    }
-    ui_->monthHeading->setMinimumSize(widest + CellPadding, tallest + RowPadding);
-    sizeTable();
+    const Measures& sizes = measures();
+    ui_->monthHeading->setMinimumSize(sizes.heading);
+    sizeTable(sizes);
     fitTableToScreen();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui_->grdMonth->setFocus();
 }
 
+// Measured once for each language, font and screen: the drawing of thousands
+// of texts would otherwise slow every opening of the window.
+const frmMonth::Measures& frmMonth::measures() const {
+    static QHash<QString, Measures> known;
+    const QLocale locale;
+    const QFont regular = ui_->grdMonth->font();
+    const QFont headingFont = ui_->monthHeading->font();
+    const double ratio = devicePixelRatioF();
+    const QString key = locale.name() + u'|' + regular.key() + u'|' + headingFont.key() + u'|' +
+                        QString::number(ratio);
+    if (const auto found = known.constFind(key); found != known.constEnd())
+        return *found;
+
+    Measures sizes;
+    // Every month's name keeps the heading, and so the window, at one width.
+    int widest = 0;
+    int tallest = 0;
+    for (unsigned m = 1; m <= 12; ++m) {
+        const QString text = monthHeading(locale, year{2050} / month{m});
+        widest = std::max(widest, drawnWidth(headingFont, text, ratio));
+        tallest = std::max(tallest, drawnHeight(headingFont, text, ratio));
+    }
+    sizes.heading = QSize(widest + CellPadding, tallest + RowPadding);
+
+    // Today's row is bold; a script without a bold face of its own may be drawn
+    // wider in its regular one.
+    QFont bold = regular;
+    bold.setBold(true);
+    std::array<QStringList, MonthColumns + 1> texts = widestMonthTexts(locale, bold);
+    const std::array<QStringList, MonthColumns + 1> regularTexts =
+        widestMonthTexts(locale, regular);
+    for (std::size_t column = 0; column < texts.size(); ++column)
+        texts[column] += regularTexts[column];
+    const auto widthOf = [ratio, &regular, &bold](const QString& text) {
+        return std::max(drawnWidth(regular, text, ratio), drawnWidth(bold, text, ratio));
+    };
+    const auto heightOf = [ratio, &regular, &bold](const QString& text) {
+        return std::max(drawnHeight(regular, text, ratio), drawnHeight(bold, text, ratio));
+    };
+    int rowHeight = 0;
+    for (int column = 0; column < MonthColumns; ++column) {
+        int columnWidest = 0;
+        for (const QString& text : texts[std::size_t(column)]) {
+            columnWidest = std::max(columnWidest, widthOf(text));
+            rowHeight = std::max(rowHeight, heightOf(text));
+        }
+        sizes.widths[std::size_t(column)] = columnWidest + CellPadding;
+    }
+    int across = 0;
+    for (int column = FirstSunColumn; column < MonthColumns; ++column)
+        across += sizes.widths[std::size_t(column)];
+    for (const QString& text : texts[MonthColumns])
+        sizes.widths.back() += std::max(0, widthOf(text) + CellPadding - across);
+    sizes.rowHeight = rowHeight + RowPadding;
+    return *known.insert(key, sizes);
+}
+
 // Columns as wide as the widest text they can hold in the user's language,
 // and rows for the longest month, so that the window keeps one size.
-void frmMonth::sizeTable() {
+void frmMonth::sizeTable(const Measures& sizes) {
     QTableWidget& table = *ui_->grdMonth;
     table.setColumnCount(MonthColumns);
     QStringList titles;
@@ -125,57 +175,26 @@ void frmMonth::sizeTable() {
     table.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table.horizontalHeader()->setHighlightSections(false);
     table.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-
-    // Today's row is bold; a script without a bold face of its own may be drawn
-    // wider in its regular one.
-    const QFont regular = table.font();
-    QFont bold = regular;
-    bold.setBold(true);
-    const double ratio = devicePixelRatioF();
-    std::array<QStringList, MonthColumns + 1> texts = widestMonthTexts(QLocale(), bold);
-    const std::array<QStringList, MonthColumns + 1> regularTexts =
-        widestMonthTexts(QLocale(), regular);
-    for (std::size_t column = 0; column < texts.size(); ++column)
-        texts[column] += regularTexts[column];
-    const auto widthOf = [ratio, &regular, &bold](const QString& text) {
-        return std::max(drawnWidth(regular, text, ratio), drawnWidth(bold, text, ratio));
-    };
-    const auto heightOf = [ratio, &regular, &bold](const QString& text) {
-        return std::max(drawnHeight(regular, text, ratio), drawnHeight(bold, text, ratio));
-    };
-    int rowHeight = 0;
     int tableWidth = 0;
-    std::array<int, MonthColumns> widths{};
     for (int column = 0; column < MonthColumns; ++column) {
-        int widest = 0;
-        for (const QString& text : texts[std::size_t(column)]) {
-            widest = std::max(widest, widthOf(text));
-            rowHeight = std::max(rowHeight, heightOf(text));
-        }
-        widths[std::size_t(column)] = widest + CellPadding;
+        table.setColumnWidth(column, sizes.widths[std::size_t(column)]);
+        tableWidth += sizes.widths[std::size_t(column)];
     }
-    int across = 0;
-    for (int column = FirstSunColumn; column < MonthColumns; ++column)
-        across += widths[std::size_t(column)];
-    for (const QString& text : texts[MonthColumns])
-        widths.back() += std::max(0, widthOf(text) + CellPadding - across);
-    for (int column = 0; column < MonthColumns; ++column) {
-        table.setColumnWidth(column, widths[std::size_t(column)]);
-        tableWidth += widths[std::size_t(column)];
-    }
-    table.verticalHeader()->setDefaultSectionSize(rowHeight + RowPadding);
     table.verticalHeader()->setMinimumSectionSize(1);
+    table.verticalHeader()->setDefaultSectionSize(sizes.rowHeight);
     const int frame = 2 * table.frameWidth();
     const int header = table.horizontalHeader()->sizeHint().height();
-    table.setFixedSize(tableWidth + frame, header + MostRows * (rowHeight + RowPadding) + frame);
+    table.setFixedSize(tableWidth + frame, header + MostRows * sizes.rowHeight + frame);
     table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 // A screen too low for the longest month gets fewer rows at a time, which scroll.
 void frmMonth::fitTableToScreen() {
     QTableWidget& table = *ui_->grdMonth;
-    layout()->activate();
     const int room = screen()->availableGeometry().height() - WindowFrame;
+    // Most screens are plainly tall enough, without laying the window out to know.
+    if (table.height() + AroundTable <= room)
+        return;
     const int rowHeight = table.verticalHeader()->defaultSectionSize();
     const int excess = layout()->totalSizeHint().height() - room;
     if (excess <= 0)

@@ -9,6 +9,8 @@
 
 #include <QDate>
 #include <QDialog>
+#include <QSize>
+#include <array>
 #include <chrono>
 #include <memory>
 
@@ -39,9 +41,18 @@ private slots:
     void cmdSavePdf_Click();
 
 private:
+    // What the window's texts need in the user's language: the columns' widths,
+    // a row's height and the month heading's size.
+    struct Measures {
+        std::array<int, MonthColumns> widths{};
+        int rowHeight = 0;
+        QSize heading;
+    };
+
     void applyLook();
     void connectControls();
-    void sizeTable();
+    const Measures& measures() const;
+    void sizeTable(const Measures& sizes);
     void fitTableToScreen();
     void showMonth(std::chrono::year_month month);
     void markRow(int row, const QString& description);
