@@ -1,16 +1,27 @@
-// Starts Horavela: one main window, one copy per user.
+// Starts Horavela: one main window, one copy per user; or, given one of the command line's
+// options, writes a month without a window.
+#include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
 #include "app/Startup.h"
+#include "platform/Console.h"
 #include "platform/RuntimeFolder.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <iostream>
 
 int main(int argc, char* argv[]) {
+    if (horavela::isCommandLine(argc, argv)) {
+        // No display, no single-instance lock: a month can be written beside a running copy.
+        horavela::attachParentConsole();
+        QCoreApplication app(argc, argv);
+        return horavela::runCommandLine(QCoreApplication::arguments().mid(1), std::cout, std::cerr);
+    }
     if (!horavela::checkDisplayAvailable())
         return 1;
     horavela::useOwnRuntimeFolder();
-    // Qt reads its own options from the command line; the program has none.
+    // Qt reads its own options from the command line.
     QApplication app(argc, argv);
     horavela::startProgram([] { return new horavela::frmMain; });
     return QApplication::exec();

@@ -3,6 +3,8 @@
 # in a fresh Wine prefix:
 #  1. the installer that scripts/windows-build.sh makes installs silently;
 #  2. the installed program shows its main window, and a second copy is refused;
+#     from the command line it writes a month to a file under a non-ASCII name,
+#     shows its help on standard output and refuses a bad month;
 #  3. the test suites built for Windows pass;
 #  4. every window renders at the size the Linux pictures have, and the share
 #     of pixels that differ is listed;
@@ -83,6 +85,43 @@ if wait_for_window "$HORAVELA_CAPTION"; then
 else
     echo "windows-installer-check: the installed program showed no main window" >&2
     failures+=("start")
+fi
+stop_wine
+
+echo "== 2b. The month from the command line"
+# The New Delhi day that the calculation's tests check, to the second, written to a folder whose
+# name is not ASCII; Wine hands the arguments on as Unicode in a UTF-8 locale.
+month_folder="$WINEPREFIX/drive_c/मासिक"
+month_file="$month_folder/x.csv"
+delhi_row='2022-01-24,Monday,2022-01-24T07:14:00+05:30,2022-01-24T17:53:00+05:30,'
+delhi_row+='2022-01-24T08:33:52+05:30,2022-01-24T09:53:43+05:30,2022-01-24T11:13:36+05:30,'
+delhi_row+='2022-01-24T12:33:27+05:30,2022-01-24T13:53:20+05:30,2022-01-24T15:13:11+05:30'
+rm -rf "$month_folder"
+mkdir -p "$month_folder"
+if LC_ALL=C.UTF-8 run_windows "$program" --month 2022-01 --lat=28.6 --lon=77.2 --zone=-5:-30 \
+    --format csv --out 'C:\मासिक\x.csv' && [[ -f "$month_file" ]] &&
+    tr -d '\r' <"$month_file" | grep -qxF "$delhi_row" &&
+    [[ $(grep -c $'\r$' "$month_file") -eq 32 ]]; then
+    echo "the month's CSV holds the New Delhi day, with CRLF line ends"
+else
+    echo "windows-installer-check: the command line did not write the month's CSV" >&2
+    [[ -f "$month_file" ]] && sed -n '1p;25p' "$month_file" >&2
+    failures+=("command line")
+fi
+if run_windows "$program" --help 2>/dev/null | grep -q '^Usage: horavela --month'; then
+    echo "--help writes its text to standard output"
+else
+    echo "windows-installer-check: --help wrote nothing to standard output" >&2
+    failures+=("command-line help")
+fi
+status=0
+run_windows "$program" --month 2051-01 --lat=28.6 --lon=77.2 --zone=-5:-30 >/dev/null 2>&1 ||
+    status=$?
+if [[ $status -eq 2 ]]; then
+    echo "a month after 2050 is refused with status 2"
+else
+    echo "windows-installer-check: a month after 2050 gave status $status, not 2" >&2
+    failures+=("command-line status")
 fi
 stop_wine
 

@@ -1,0 +1,12 @@
+// The console of a program started from one: Windows gives a window program none of its own.
+#pragma once
+
+namespace horavela {
+
+// On Windows, attaches to the console of the program that started this one and sends standard
+// output and error there, unless they are already redirected to a file or a pipe; then puts
+// standard output in binary mode, so the bytes of a file go out exactly as made. Elsewhere
+// nothing is needed.
+void attachParentConsole();
+
+} // namespace horavela
