@@ -239,6 +239,7 @@ std::optional<Failure> placeByName(const QString& text, year_month month, std::o
                             .arg(namesText(chosen.found), QString::fromUtf8(chosen.found.zoneId)));
     place.place = chosen.place;
     place.zoneId = chosen.found.systemZoneId;
+    place.zoneName = QString::fromUtf8(chosen.found.zoneId);
     place.city = chosen.found.name;
     place.state = chosen.found.state;
     place.country = chosen.found.country;

@@ -1,7 +1,7 @@
 # Installs beside horavela.exe what windeployqt would: the Qt libraries it
-# links, the Windows platform and style plugins in their folders, and the
-# MinGW-w64 runtime libraries that Qt's own libraries need.
-set(qt_libraries Qt6::Core Qt6::Gui Qt6::Widgets)
+# links, the Windows platform, style and printer plugins in their folders, and
+# the MinGW-w64 runtime libraries that Qt's own libraries need.
+set(qt_libraries Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
 foreach(library IN LISTS qt_libraries)
   install(FILES $<TARGET_FILE:${library}> DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
@@ -10,6 +10,11 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
 if(TARGET Qt6::QWindowsVistaStylePlugin)
   install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
           DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)
+endif()
+# Without it the print dialog finds no printer.
+if(TARGET Qt6::QWindowsPrinterSupportPlugin)
+  install(FILES $<TARGET_FILE:Qt6::QWindowsPrinterSupportPlugin>
+          DESTINATION ${CMAKE_INSTALL_BINDIR}/printsupport)
 endif()
 if(MINGW)
   foreach(runtime IN LISTS HORAVELA_MINGW_RUNTIME_DLLS)

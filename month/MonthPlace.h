@@ -21,6 +21,9 @@ struct MonthPlace {
     QString city;
     QString state;
     QString country;
+    // The linked zone's name as the places give it, which the heading shows; the system may know
+    // the zone by an older name ("Asia/Calcutta"). Empty: the heading shows zoneId.
+    QString zoneName = {};
 };
 
 // The offset in force at the place at noon of the day when linked, else the offset entered.

@@ -42,7 +42,7 @@ QString placeHeading(const MonthPlace& place) {
 
 QString zoneHeading(const MonthPlace& place) {
     if (!place.zoneId.isEmpty())
-        return QString::fromUtf8(place.zoneId);
+        return place.zoneName.isEmpty() ? QString::fromUtf8(place.zoneId) : place.zoneName;
     if (!place.place.zone)
         return {};
     return zoneNumber(place.place.zone->hours) + u' ' + zoneNumber(place.place.zone->minutes);

@@ -11,7 +11,8 @@
 
 namespace horavela {
 
-// "Pune, Maharashtra, India, 18° 31′ N, 73° 51′ E": the names given, then the latitude and longitude.
+// "Pune, Maharashtra, India, 18° 31′ N, 73° 51′ E": the names given, then the latitude and
+// longitude.
 QString placeHeading(const MonthPlace& place);
 // "Asia/Kolkata" when linked, else the offset as entered: "-5 -30".
 QString zoneHeading(const MonthPlace& place);

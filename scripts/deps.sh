@@ -36,6 +36,8 @@ test_packages=(
     # times come in their scripts.
     fonts-lohit-deva fonts-lohit-taml fonts-lohit-telu fonts-lohit-knda fonts-lohit-mlym
     fonts-lohit-gujr fonts-lohit-guru fonts-lohit-beng-bengali
+    # The month's PDF pages are read back: their fonts listed and drawn as pictures.
+    poppler-utils
     # An independent reader of the calendar files the month is saved as.
     python3-icalendar
 )

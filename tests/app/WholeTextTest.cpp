@@ -4,8 +4,10 @@
 // language; each window is a row.
 #include "app/frmAbout.h"
 #include "places/PlaceLookup.h"
+#include "platform/FitText.h"
 #include "ui/main/ZoneLink.h"
 #include "ui/main/frmMain.h"
+#include "ui/month/frmMonth.h"
 #include "ui/placesearch/frmPlaceSearch.h"
 #include "ui/result/ResultTexts.h"
 #include "ui/result/frmDisplay.h"
@@ -17,6 +19,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
+#include <QStyle>
+#include <QTableWidget>
 #include <QTest>
 #include <algorithm>
 #include <functional>
@@ -96,6 +100,50 @@ QStringList labelsCutOff(const QWidget& window) {
             !label->visibleRegion().isEmpty())
             if (QString outside = inkOutside(*label); !outside.isEmpty())
                 cut << outside;
+    return cut;
+}
+
+// Every cell of the window's tables whose text leaves ink outside the cell,
+// drawn as the table draws it: left-aligned and centred on its row, inside the
+// style's margin.
+QStringList cellsCutOff(const QWidget& window) {
+    QStringList cut;
+    for (const QTableWidget* table : window.findChildren<QTableWidget*>()) {
+        const int margin =
+            table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column) {
+                const QTableWidgetItem* item = table->item(row, column);
+                if (!item || item->text().isEmpty())
+                    continue;
+                const QRect cell = table->visualItemRect(item);
+                const QRect text(margin, 0, cell.width() - 2 * margin, cell.height());
+                // An item without a font of its own is drawn in the table's.
+                const QFont font =
+                    item->data(Qt::FontRole).isValid() ? item->font() : table->font();
+                const QRectF ink =
+                    drawnInk(font, item->text(), text, Qt::AlignLeft | Qt::AlignVCenter,
+                             table->devicePixelRatioF());
+                if (ink.isEmpty() || (ink.left() >= -Tolerance && ink.top() >= -Tolerance &&
+                                      ink.right() <= cell.width() + Tolerance &&
+                                      ink.bottom() <= cell.height() + Tolerance))
+                    continue;
+                cut << QStringLiteral("%1 row %2 column %3 \"%4\" in %11 at %12 pt: its ink "
+                                      "spans %5,%6 to %7,%8 of a %9 x %10 cell")
+                           .arg(table->objectName())
+                           .arg(row)
+                           .arg(column)
+                           .arg(item->text())
+                           .arg(ink.left())
+                           .arg(ink.top())
+                           .arg(ink.right())
+                           .arg(ink.bottom())
+                           .arg(cell.width())
+                           .arg(cell.height())
+                           .arg(QFontInfo(font).family())
+                           .arg(font.pointSizeF());
+            }
+    }
     return cut;
 }
 
@@ -201,6 +249,13 @@ void WholeTextTest::everyLabelHoldsItsInk_data() {
             nullptr);
     });
     QTest::newRow("About " + language) << make([] { return std::make_unique<frmAbout>(); });
+    // September's is the longest month name in many of the languages; today's row is bold.
+    QTest::newRow("month " + language) << make([] {
+        const MonthPlace place{Place{28, 36, false, 77, 12, true, ZoneOffset{-5, -30}},
+                               "Asia/Kolkata", u"New Delhi"_qs, u"Delhi"_qs, u"India"_qs};
+        return std::make_unique<frmMonth>(place, year{2024} / September / day{30},
+                                          QDate(2024, 9, 18));
+    });
 }
 
 void WholeTextTest::everyLabelHoldsItsInk() {
@@ -208,7 +263,7 @@ void WholeTextTest::everyLabelHoldsItsInk() {
     QWidget* const shown = window();
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown));
-    const QStringList cut = labelsCutOff(*shown);
+    const QStringList cut = labelsCutOff(*shown) + cellsCutOff(*shown);
     made_.reset();
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
 }

@@ -1,8 +1,7 @@
 // Renders the README's pictures from the real windows: the filled main window,
 // the result of a check that lands in Rahu Kaal, the time zone picker, the
-// About window, the City box's suggestions for "Pun", the places found for
-// Pune and the main window after "Use This Place".
-// Usage: horavela_screenshots <folder>
+// About window, the month of the chosen day, the City box's suggestions for "Pun", the places found
+// for Pune and the main window after "Use This Place". Usage: horavela_screenshots <folder>
 #include "app/BrandBanner.h"
 #include "app/DisplayCheck.h"
 #include "app/ProgramIcon.h"
@@ -11,10 +10,12 @@
 #include "places/PlacesDatabase.h"
 #include "tools/windowdriver/WindowDriver.h"
 #include "ui/main/frmMain.h"
+#include "ui/month/frmMonth.h"
 #include "ui/placesearch/frmPlaceSearch.h"
 #include "ui/timezone/frmTimeZone.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCompleter>
 #include <QDir>
@@ -138,6 +139,33 @@ void renderAbout(QWidget& main, const QDir& folder) {
     showOnScreen(*about);
     save(*about, folder, "about.png");
     delete about;
+}
+
+// The month of the filled-in day, opened from the File menu as a user opens it.
+void renderMonth(QWidget& main, const QDir& folder) {
+    std::optional<WindowDriverError> failure;
+    bool opened = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* window = qobject_cast<frmMonth*>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        poll.stop();
+        opened = true;
+        try {
+            showOnScreen(*window);
+            save(*window, folder, "month.png");
+        } catch (const WindowDriverError& error) {
+            failure = error;
+        }
+        window->reject();
+    });
+    poll.start(10);
+    control<QAction>(&main, "mnuMonth")->trigger();
+    if (failure)
+        throw *failure;
+    if (!opened)
+        throw WindowDriverError(QStringLiteral("Rahu Kaal of the Month opened no month window"));
 }
 
 // Key by key, as a user types, so that the box reports each edit.
@@ -281,6 +309,7 @@ void renderAll(const QDir& folder) {
     showOnScreen(*main);
     renderPicker(*main, folder);
     renderAbout(*main, folder);
+    renderMonth(*main, folder);
     renderSuggestions(*main, folder);
     renderPlaceSearch(*main, folder);
 }

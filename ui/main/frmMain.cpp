@@ -10,6 +10,7 @@
 #include "ui/main/InputChecks.h"
 #include "ui/main/KeyPressFilter.h"
 #include "ui/main/ZoneLink.h"
+#include "ui/month/frmMonth.h"
 #include "ui/placesearch/PlaceSuggestions.h"
 #include "ui/placesearch/SiteSearch.h"
 #include "ui/result/ResultTexts.h"
@@ -107,6 +108,7 @@ void frmMain::connectControls() {
     connect(ui_->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(ui_->mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
     connect(ui_->mnuNow, &QAction::triggered, this, &frmMain::mnuNow_Click);
+    connect(ui_->mnuMonth, &QAction::triggered, this, [this] { mnuMonth_Click(this); });
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connectWebLinks(this, *ui_);
 
@@ -235,8 +237,14 @@ void frmMain::showResult() {
 
 // Writing into the result window loads it, hidden, when Back has unloaded it.
 frmDisplay& frmMain::resultWindow() {
-    if (!display_ || !display_->isLoaded())
+    if (!display_ || !display_->isLoaded()) {
         display_ = new frmDisplay(this);
+        QPointer<frmDisplay> display = display_;
+        connect(display_, &frmDisplay::monthRequested, this, [this, display] {
+            if (display)
+                mnuMonth_Click(display);
+        });
+    }
     return *display_;
 }
 
@@ -246,9 +254,19 @@ PlaceTexts frmMain::readPlaceBoxes() const {
             ui_->txtZoneHour->text(), ui_->txtZoneMinute->text()};
 }
 
+MonthPlace frmMain::monthPlace() const {
+    return {placeFromTexts(readPlaceBoxes()),   zoneLink_,
+            ui_->txtMCity->text().trimmed(),    ui_->txtMState->text().trimmed(),
+            ui_->txtMCountry->text().trimmed(), zoneLinkName_};
+}
+
 bool frmMain::ValidateInput() {
     if (ui_->txtName->text().trimmed().isEmpty())
         return refuseInput(ui_->txtName, QStringLiteral("Please Enter Name"));
+    return validatePlaceAndDate();
+}
+
+bool frmMain::validatePlaceAndDate() {
     const PlaceTexts place = readPlaceBoxes();
     if (!degreesWithin(place.lonDegrees, 179))
         return refuseInput(
@@ -394,8 +412,8 @@ void frmMain::usePlace(const FoundPlace& found) {
     // A zone the system's time-zone data lacks leaves the boxes empty for the
     // user, and nothing to follow.
     zoneLink_ = place.zone ? found.found.systemZoneId : QByteArray();
-    showZoneName(*ui_->lblZoneName,
-                 zoneLink_.isEmpty() ? QString() : QString::fromUtf8(found.found.zoneId));
+    zoneLinkName_ = zoneLink_.isEmpty() ? QString() : QString::fromUtf8(found.found.zoneId);
+    showZoneName(*ui_->lblZoneName, zoneLinkName_);
     const ZoneBoxTexts zone = linkedZoneTexts(found.found.systemZoneId, chosenMoment());
     ui_->txtZoneHour->setText(zone.hours);
     ui_->txtZoneMinute->setText(zone.minutes);
@@ -412,6 +430,7 @@ void frmMain::followZoneLink() {
 
 void frmMain::endZoneLink() {
     zoneLink_.clear();
+    zoneLinkName_.clear();
     showZoneName(*ui_->lblZoneName, QString());
 }
 
@@ -440,6 +459,29 @@ void frmMain::setListsTo(const QDateTime& local) {
     ui_->cboHour->setCurrentIndex(time.hour());
     ui_->cboMinute->setCurrentIndex(time.minute());
     ui_->cboSecond->setCurrentIndex(time.second());
+}
+
+// A month needs no name, but the place and the date as a check does; a zone
+// the boxes do not hold as a number is refused as the check refuses it.
+void frmMain::mnuMonth_Click(QWidget* over) {
+    if (!validatePlaceAndDate())
+        return;
+    const MonthPlace place = monthPlace();
+    if (!place.place.zone && place.zoneId.isEmpty()) {
+        reportSunFailure(SunResult::BadInput, {});
+        return;
+    }
+    const DateLists lists = dateLists();
+    const std::chrono::year_month_day chosen{std::chrono::year{lists.year.toInt()},
+                                             std::chrono::month(unsigned(lists.monthNumber)),
+                                             std::chrono::day(unsigned(lists.dayNumber))};
+    // On the heap behind a guard: a shutdown may delete it while it is open.
+    const QDate today = presentInFormZone(currentUtc(), zoneLink_,
+                                          {ui_->txtZoneHour->text(), ui_->txtZoneMinute->text()})
+                            .date();
+    QPointer<frmMonth> month = new frmMonth(place, chosen, today, over);
+    month->exec();
+    delete month.data();
 }
 
 void frmMain::mnuExit_Click() {

@@ -5,6 +5,7 @@
 #include "calc/CalculationState.h"
 #include "calc/Place.h"
 #include "calc/modSunRiseSunSet.h"
+#include "month/MonthPlace.h"
 #include "places/PlaceLookup.h"
 #include "platform/MessageBox.h"
 #include "ui/main/InputChecks.h"
@@ -41,6 +42,9 @@ private slots:
     void cmdRashi_Click();
     // True when every input check passed; otherwise the user has been told what is wrong.
     bool ValidateInput();
+    // Opens the month of the chosen date at the form's place over `over`, once
+    // the input checks but the name's have passed.
+    void mnuMonth_Click(QWidget* over);
 
     void lblTZHelp_Click();
     void cmdBrowser_Click();
@@ -72,6 +76,10 @@ private:
     Place readInput();
     // The one reading of the place boxes, for the input checks and the check alike.
     PlaceTexts readPlaceBoxes() const;
+    // The form's place, its names and its zone, for the month window.
+    MonthPlace monthPlace() const;
+    // The input checks after the name's, in the same order and with the same messages.
+    bool validatePlaceAndDate();
     PlaceQuery placeQuery() const;
     // The moment chosen in the lists, as the local time of a place found.
     ZoneMoment chosenMoment() const;
@@ -105,6 +113,8 @@ private:
     // The zone of the place last used, by its name in the system's time-zone
     // data, whose offset the zone boxes follow; empty when they do not.
     QByteArray zoneLink_;
+    // Its name as the places give it, which the label and the month's heading show.
+    QString zoneLinkName_;
 };
 
 } // namespace horavela

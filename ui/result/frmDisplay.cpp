@@ -96,6 +96,7 @@ void frmDisplay::connectControls() {
     connect(ui_->mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
     connect(ui_->cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
+    connect(ui_->mnuMonth, &QAction::triggered, this, &frmDisplay::monthRequested);
     // Exit is the window's cancel button.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ui_->cmdExit,
             &QPushButton::click);

@@ -30,6 +30,10 @@ public:
     // False once Back or Exit has unloaded the window; a check then needs a new one.
     bool isLoaded() const { return loaded_; }
 
+signals:
+    // The month of the checked place is asked for; the input window opens it.
+    void monthRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     // A screen reader announces the verdict as the window comes up.

@@ -1,0 +1,31 @@
+// The month's pages, printed or saved as PDF alike: one month a page, with its
+// heading, its table and a line on how the times are worked out.
+#pragma once
+
+#include "month/MonthFiles.h"
+#include "month/MonthPlace.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QPageSize>
+#include <QString>
+
+class QPagedPaintDevice;
+
+namespace horavela {
+
+// Letter where the region measures in US units, else A4.
+QPageSize regionalPageSize(const QLocale& locale);
+
+// What the line under each table says.
+QString sunriseNote();
+
+// Paints the months on the device, one a page, the first on the page that is
+// open; false when the device cannot be painted on.
+bool paintMonthPages(QPagedPaintDevice& device, const QLocale& locale, const MonthPlace& place,
+                     MonthRange range);
+
+// The months as a PDF file, its fonts embedded.
+QByteArray monthPdf(const QLocale& locale, const MonthPlace& place, MonthRange range);
+
+} // namespace horavela

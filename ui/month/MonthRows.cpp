@@ -1,0 +1,124 @@
+#include "ui/month/MonthRows.h"
+
+#include "month/MonthTexts.h"
+
+#include <QFontMetrics>
+#include <QHash>
+#include <algorithm>
+#include <vector>
+
+namespace horavela {
+
+namespace {
+
+using namespace std::chrono;
+
+QString sunlessText(SunResult result) {
+    switch (result) {
+    case SunResult::NoSunset:
+        return QStringLiteral("The sun does not set on this day");
+    case SunResult::NoSunrise:
+        return QStringLiteral("The sun does not rise or does not set on this day");
+    default:
+        return QStringLiteral("No time zone is known for this day");
+    }
+}
+
+// Ink and shaping are measured for only this many of a column's widest texts by advance.
+constexpr std::size_t WidestKept = 4;
+
+} // namespace
+
+const std::array<QString, MonthColumns>& monthColumnTitles() {
+    static const std::array<QString, MonthColumns> titles{
+        QStringLiteral("Date"),       QStringLiteral("Weekday"),   QStringLiteral("Sunrise"),
+        QStringLiteral("Sunset"),     QStringLiteral("Rahu Kaal"), QStringLiteral("Yamaganda"),
+        QStringLiteral("Gulika Kaal")};
+    return titles;
+}
+
+MonthRow monthRow(const QLocale& locale, const DayPeriods& day) {
+    MonthRow row;
+    row.cells[0] = dayDateText(locale, day.date);
+    row.cells[1] = weekdayText(locale, day.date);
+    if (day.result != SunResult::Ok) {
+        row.sunless = true;
+        row.cells[FirstSunColumn] = sunlessText(day.result);
+        return row;
+    }
+    row.cells[2] = minuteText(locale, day.sunRise);
+    row.cells[3] = minuteText(locale, day.sunSet);
+    int column = 4;
+    for (const DayPeriod period : DayPeriodsInOrder)
+        row.cells[std::size_t(column++)] = spanText(locale, day[period]);
+    return row;
+}
+
+namespace {
+
+// The texts' widest few in the font, by advance.
+QStringList widestOf(const QStringList& texts, const QFontMetrics& metrics) {
+    std::vector<std::pair<int, QString>> measured;
+    measured.reserve(std::size_t(texts.size()));
+    for (const QString& text : texts)
+        measured.emplace_back(metrics.horizontalAdvance(text), text);
+    const std::size_t kept = std::min<std::size_t>(WidestKept, measured.size());
+    std::partial_sort(measured.begin(), measured.begin() + std::ptrdiff_t(kept), measured.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    QStringList few;
+    for (std::size_t i = 0; i < kept; ++i)
+        few.append(measured[i].second);
+    return few;
+}
+
+std::array<QStringList, MonthColumns + 1> measureMonthTexts(const QLocale& locale,
+                                                            const QFontMetrics& metrics) {
+    std::array<QStringList, MonthColumns + 1> widest;
+    // Digits differ in width in many scripts, so every day of a leap year,
+    // and every year of the list.
+    QStringList dates;
+    for (sys_days d = sys_days{year{2000} / January / 1}; d <= sys_days{year{2000} / December / 31};
+         d += days{1})
+        dates.append(dayDateText(locale, year_month_day{d}));
+    for (int y = int(FirstYear); y <= int(LastYear); ++y)
+        dates.append(dayDateText(locale, year{y} / December / day{28}));
+    widest[0] = widestOf(dates, metrics);
+    for (unsigned d = 1; d <= 7; ++d)
+        widest[1].append(weekdayText(locale, year{2050} / January / day{d}));
+    // Every minute of the day. A span's two times are as wide as the widest
+    // time at the most.
+    const local_days first{year{2050} / January / day{1}};
+    QStringList times;
+    for (int minute = 0; minute < 24 * 60; ++minute)
+        times.append(minuteText(locale, first + minutes{minute}));
+    const QStringList widestTimes = widestOf(times, metrics);
+    QString separator = spanText(locale, {first, first}).mid(times.front().size());
+    separator.chop(times.front().size());
+    for (const int column : {2, 3})
+        widest[std::size_t(column)] = widestTimes;
+    for (const QString& time : widestTimes)
+        for (const int column : {4, 5, 6})
+            widest[std::size_t(column)].append(time + separator + time);
+    for (int column = 0; column < MonthColumns; ++column)
+        widest[std::size_t(column)].append(monthColumnTitles()[std::size_t(column)]);
+    for (const SunResult result : {SunResult::NoSunrise, SunResult::NoSunset, SunResult::BadInput})
+        widest[MonthColumns].append(sunlessText(result));
+    return widest;
+}
+
+} // namespace
+
+std::array<QStringList, MonthColumns + 1> widestMonthTexts(const QLocale& locale,
+                                                           const QFont& font) {
+    // Worked out once for each language and font: thousands of texts are measured.
+    static QHash<QString, std::array<QStringList, MonthColumns + 1>> known;
+    const QString key = locale.name() + u'|' + font.key();
+    if (const auto found = known.constFind(key); found != known.constEnd())
+        return *found;
+    const std::array<QStringList, MonthColumns + 1> widest =
+        measureMonthTexts(locale, QFontMetrics(font));
+    known.insert(key, widest);
+    return widest;
+}
+
+} // namespace horavela
