@@ -29,11 +29,15 @@ qt_options=(
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_doubleconversion=OFF
     -DFEATURE_testlib=ON -DFEATURE_sql_sqlite=OFF
 )
+# Qt 6.4's Windows print engine names DirectWrite's font engine, which Gui
+# builds only with direct2d, off above; Gui's own code guards it so, and this
+# gives the print engine the same guard.
+print_engine_fix='s/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/'
 sqlite_options=(-O2 -shared -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_THREADSAFE=1)
 
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 sqlite_version=$(dpkg-query -W -f='${Version}' libsqlite3-dev)
-key=$(printf '%s\n' "$qt_version" "$sqlite_version" "${qt_options[@]}" "${sqlite_options[@]}" \
+key=$(printf '%s\n' "$qt_version" "$sqlite_version" "${qt_options[@]}" "${sqlite_options[@]}" "$print_engine_fix" \
     "$(cat "$project/cmake/mingw-w64.cmake")" | sha256sum | cut -c1-12)
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/horavela"
 prefix="$cache/qt-windows-${qt_version%%+*}-$key"
@@ -77,6 +81,7 @@ echo "Building Qt $qt_version and SQLite $sqlite_version for Windows in $work" >
 apt-get source --download-only "qt6-base=$qt_version" "sqlite3=$sqlite_version" >&2
 tar xJf qt6-base_*.orig.tar.xz
 tar xJf sqlite3_*.orig.tar.xz
+sed -i "$print_engine_fix" qtbase-everywhere-src-*/src/printsupport/platform/windows/qprintengine_win.cpp
 
 # SQLite: the single-file form of its sources, made with the build machine's
 # compiler and Tcl, then compiled into a DLL for Windows.
