@@ -9,7 +9,7 @@ foreach(variable SOURCE_DIR LINUX_BUILD OUTPUT COMPILER)
     message(FATAL_ERROR "${variable} is not set")
   endif()
 endforeach()
-set(folders calc ui app platform lifetime weblinks)
+set(folders calc places month ui app platform lifetime weblinks)
 
 set(program_sources)
 foreach(folder IN LISTS folders)
