@@ -53,12 +53,32 @@ QString monthHeading(const QLocale& locale, std::chrono::year_month month) {
            QString::number(int(month.year()));
 }
 
-QString dayDateText(const QLocale& locale, std::chrono::year_month_day day) {
-    // The short date with the year whole, as the result window writes it.
+namespace {
+
+// A format worked out from the locale's own, remembered for the last locale asked: a month's
+// table asks for the same one hundreds of times.
+template <typename Derive> const QString& rememberedFormat(const QLocale& locale, Derive derive) {
+    thread_local QLocale last = QLocale::c();
+    thread_local QString format = derive(last);
+    if (locale != last) {
+        last = locale;
+        format = derive(locale);
+    }
+    return format;
+}
+
+// The short date with the year whole, as the result window writes it.
+QString dayFormat(const QLocale& locale) {
     QString format = locale.dateFormat(QLocale::ShortFormat);
     static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
     format.replace(twoDigitYear, QStringLiteral("yyyy"));
-    return locale.toString(qDate(day), format);
+    return format;
+}
+
+} // namespace
+
+QString dayDateText(const QLocale& locale, std::chrono::year_month_day day) {
+    return locale.toString(qDate(day), rememberedFormat(locale, dayFormat));
 }
 
 QString weekdayText(const QLocale& locale, std::chrono::year_month_day day) {
@@ -85,7 +105,7 @@ QString minuteText(const QLocale& locale, DateTime time) {
     const auto sinceMidnight = rounded - floor<days>(rounded);
     const hh_mm_ss<minutes> clock{sinceMidnight};
     return locale.toString(QTime(int(clock.hours().count()), int(clock.minutes().count())),
-                           minuteFormat(locale));
+                           rememberedFormat(locale, minuteFormat));
 }
 
 QString spanText(const QLocale& locale, const TimeSpan& span) {

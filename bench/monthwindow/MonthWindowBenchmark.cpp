@@ -3,6 +3,7 @@
 //   painted, against the About window shown from its menu entry the same way;
 // - a month's PDF, and a year's, written into memory.
 #include "app/frmAbout.h"
+#include "bench/support/WindowShown.h"
 #include "tools/windowdriver/WindowDriver.h"
 #include "ui/main/frmMain.h"
 #include "ui/month/MonthPages.h"
@@ -17,57 +18,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using namespace std::chrono;
-
-// Notes when the named window is first shown, or first painted, and closes it
-// then, which ends the modal loop the menu entry started.
-class WindowWatch : public QObject {
-public:
-    WindowWatch(const char* name, QEvent::Type until) : name_(name), until_(until) {
-        qApp->installEventFilter(this);
-    }
-    ~WindowWatch() override { qApp->removeEventFilter(this); }
-
-    // Seconds from the start of `choose` until the window reached the event;
-    // negative when it never did.
-    double measure(const std::function<void()>& choose) {
-        reached_ = false;
-        const Clock::time_point start = Clock::now();
-        choose();
-        return reached_ ? duration<double>(at_ - start).count() : -1;
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!reached_ && event->type() == until_ && watched->objectName() == name_) {
-            at_ = Clock::now();
-            reached_ = true;
-            QMetaObject::invokeMethod(watched, "reject", Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    QLatin1String name_;
-    QEvent::Type until_;
-    bool reached_ = false;
-    Clock::time_point at_;
-};
-
-void windowShown(benchmark::State& state, const char* name, QEvent::Type until,
-                 std::function<void()> choose) {
-    WindowWatch watch(name, until);
-    for (auto _ : state) {
-        const double seconds = watch.measure(choose);
-        if (seconds < 0) {
-            state.SkipWithError("the window was not shown");
-            return;
-        }
-        state.SetIterationTime(seconds);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
 
 void monthPdf(benchmark::State& state) {
     const horavela::MonthPlace place{
@@ -104,25 +55,25 @@ int main(int argc, char* argv[]) {
 
     // Registered first and run once: the first month window of a run measures
     // the texts of the user's language.
-    benchmark::RegisterBenchmark("MonthShown/first", windowShown, "frmMonth", QEvent::Show,
-                                 chooseMonth)
+    benchmark::RegisterBenchmark("MonthShown/first", horavela::windowShown, "frmMonth",
+                                 QEvent::Show, chooseMonth)
         ->Iterations(1)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("MonthShown/later", windowShown, "frmMonth", QEvent::Show,
-                                 chooseMonth)
+    benchmark::RegisterBenchmark("MonthShown/later", horavela::windowShown, "frmMonth",
+                                 QEvent::Show, chooseMonth)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("MonthPainted/later", windowShown, "frmMonth", QEvent::Paint,
-                                 chooseMonth)
+    benchmark::RegisterBenchmark("MonthPainted/later", horavela::windowShown, "frmMonth",
+                                 QEvent::Paint, chooseMonth)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("AboutShown/yardstick", windowShown, "frmAbout", QEvent::Show,
-                                 chooseAbout)
+    benchmark::RegisterBenchmark("AboutShown/yardstick", horavela::windowShown, "frmAbout",
+                                 QEvent::Show, chooseAbout)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("AboutPainted/yardstick", windowShown, "frmAbout", QEvent::Paint,
-                                 chooseAbout)
+    benchmark::RegisterBenchmark("AboutPainted/yardstick", horavela::windowShown, "frmAbout",
+                                 QEvent::Paint, chooseAbout)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("MonthPdf", monthPdf)

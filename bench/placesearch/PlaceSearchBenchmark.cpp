@@ -8,6 +8,7 @@
 // With --memory it prints instead how much a run's peak memory grows with
 // 100 searches and their suggestions (Linux only).
 #include "app/frmAbout.h"
+#include "bench/support/WindowShown.h"
 #include "places/PlacesDatabase.h"
 #include "tools/windowdriver/WindowDriver.h"
 #include "ui/main/frmMain.h"
@@ -118,55 +119,6 @@ void keystrokeSuggestions(benchmark::State& state) {
     });
 }
 
-// Notes when the named window is first shown, or first painted, and closes it
-// then, which ends the modal loop the click started.
-class WindowWatch : public QObject {
-public:
-    WindowWatch(const char* name, QEvent::Type until) : name_(name), until_(until) {
-        qApp->installEventFilter(this);
-    }
-    ~WindowWatch() override { qApp->removeEventFilter(this); }
-
-    // Seconds from the start of `click` until the window reached the event;
-    // negative when it never did.
-    double measure(const std::function<void()>& click) {
-        reached_ = false;
-        const Clock::time_point start = Clock::now();
-        click();
-        return reached_ ? std::chrono::duration<double>(at_ - start).count() : -1;
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!reached_ && event->type() == until_ && watched->objectName() == name_) {
-            at_ = Clock::now();
-            reached_ = true;
-            QMetaObject::invokeMethod(watched, "reject", Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    QLatin1String name_;
-    QEvent::Type until_;
-    bool reached_ = false;
-    Clock::time_point at_;
-};
-
-void windowShown(benchmark::State& state, const char* name, QEvent::Type until,
-                 std::function<void()> click) {
-    WindowWatch watch(name, until);
-    for (auto _ : state) {
-        const double seconds = watch.measure(click);
-        if (seconds < 0) {
-            state.SkipWithError("the window was not shown; is the places database built?");
-            return;
-        }
-        state.SetIterationTime(seconds);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
 // Kilobytes of the process's peak resident memory so far; 0 where unknown.
 long peakKilobytes() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -231,25 +183,25 @@ int main(int argc, char* argv[]) {
         ->Unit(benchmark::kMillisecond);
     // Registered before the other window rounds and run once, so that it alone
     // meets the database unopened.
-    benchmark::RegisterBenchmark("PlacesShown/first", windowShown, "frmPlaceSearch", QEvent::Show,
-                                 clickSearch)
+    benchmark::RegisterBenchmark("PlacesShown/first", horavela::windowShown, "frmPlaceSearch",
+                                 QEvent::Show, clickSearch)
         ->Iterations(1)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PlacesShown/later", windowShown, "frmPlaceSearch", QEvent::Show,
-                                 clickSearch)
+    benchmark::RegisterBenchmark("PlacesShown/later", horavela::windowShown, "frmPlaceSearch",
+                                 QEvent::Show, clickSearch)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PlacesPainted/later", windowShown, "frmPlaceSearch",
+    benchmark::RegisterBenchmark("PlacesPainted/later", horavela::windowShown, "frmPlaceSearch",
                                  QEvent::Paint, clickSearch)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("AboutShown/yardstick", windowShown, "frmAbout", QEvent::Show,
-                                 chooseAbout)
+    benchmark::RegisterBenchmark("AboutShown/yardstick", horavela::windowShown, "frmAbout",
+                                 QEvent::Show, chooseAbout)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("AboutPainted/yardstick", windowShown, "frmAbout", QEvent::Paint,
-                                 chooseAbout)
+    benchmark::RegisterBenchmark("AboutPainted/yardstick", horavela::windowShown, "frmAbout",
+                                 QEvent::Paint, chooseAbout)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
