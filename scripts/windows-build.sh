@@ -24,8 +24,15 @@ cmake --build "$linux" --target horavela_render_icon horavela_build_places >&2
 
 gtest_dir=$(scripts/windows-googletest.sh)
 
+# A folder configured against another Qt cache keeps that Qt's paths in its
+# CMake cache, whatever toolchain file it is given: it starts afresh.
+fresh=()
+if grep -q '^Qt6Core_DIR:' "$out/program/CMakeCache.txt" 2>/dev/null &&
+    ! grep -qF "Qt6Core_DIR:PATH=$qt/" "$out/program/CMakeCache.txt"; then
+    fresh=(--fresh)
+fi
 # Qt's own toolchain file loads ours and lets CMake find Qt for Windows.
-cmake -S . -B "$out/program" -G Ninja \
+cmake "${fresh[@]}" -S . -B "$out/program" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release \
     -DHORAVELA_HOST_TOOLS="$linux" \
