@@ -35,14 +35,14 @@ QList<QByteArray> lines(const QByteArray& text) {
 }
 
 // The event's values of those keys, "|" between them; a list's items joined by ",".
-QString fields(const QJsonValue& event, std::initializer_list<const char*> keys) {
+std::string fields(const QJsonValue& event, std::initializer_list<const char*> keys) {
     QStringList values;
     for (const char* key : keys) {
         const QVariant value = event[QLatin1String(key)].toVariant();
         values << (value.canConvert<QString>() ? value.toString()
                                                : value.toStringList().join(u','));
     }
-    return values.join(u'|');
+    return values.join(u'|').toStdString();
 }
 
 // The file read back by tests/month/read-back.py; skips the test when the reader is missing.
@@ -119,25 +119,26 @@ TEST(MonthCalendar, NewDelhiDayGivesThreeEventsInUniversalTime) {
     const QJsonArray events = calendar[QStringLiteral("events")].toArray();
     EXPECT_EQ(events.size(), 31 * 3);
     const QString place = u"\nNew Delhi, Delhi, India, 28\u00B0 36\u2032 N, 77\u00B0 12\u2032 E"_qs;
-    QStringList on24th;
+    std::vector<std::string> on24th;
     for (const QJsonValue& event : events) {
         // Never busy, reminded 10 minutes before.
         ASSERT_EQ(fields(event, {"stamp", "location", "geo", "transp", "busy", "alarms"}),
-                  u"2026-12-07T10:00:00+00:00|New Delhi, Delhi, India|28.6,77.2|TRANSPARENT|FREE|"
-                  "-PT10M DISPLAY"_qs);
+                  "2026-12-07T10:00:00+00:00|New Delhi, Delhi, India|28.6,77.2|TRANSPARENT|FREE|"
+                  "-PT10M DISPLAY");
         const QString description = event[QStringLiteral("description")].toString();
         ASSERT_TRUE(description.endsWith(place)) << description.toStdString();
         if (event[QStringLiteral("start")].toString().startsWith(u"2022-01-24"))
-            on24th << fields(event, {"summary", "start", "end"}) + u'|' +
-                          description.section(u": "_qs, 1).section(u" local"_qs, 0, 0);
+            on24th.push_back(
+                fields(event, {"summary", "start", "end"}) + '|' +
+                description.section(u": "_qs, 1).section(u" local"_qs, 0, 0).toStdString());
     }
-    EXPECT_EQ(on24th,
-              (QStringList{u"Rahu Kaal|2022-01-24T03:03:52+00:00|2022-01-24T04:23:43+00:00|"
-                           "08:33:52 to 09:53:43"_qs,
-                           u"Yamaganda|2022-01-24T05:43:36+00:00|2022-01-24T07:03:27+00:00|"
-                           "11:13:36 to 12:33:27"_qs,
-                           u"Gulika Kaal|2022-01-24T08:23:20+00:00|2022-01-24T09:43:11+00:00|"
-                           "13:53:20 to 15:13:11"_qs}));
+    EXPECT_EQ(on24th, (std::vector<std::string>{
+                          "Rahu Kaal|2022-01-24T03:03:52+00:00|2022-01-24T04:23:43+00:00|"
+                          "08:33:52 to 09:53:43",
+                          "Yamaganda|2022-01-24T05:43:36+00:00|2022-01-24T07:03:27+00:00|"
+                          "11:13:36 to 12:33:27",
+                          "Gulika Kaal|2022-01-24T08:23:20+00:00|2022-01-24T09:43:11+00:00|"
+                          "13:53:20 to 15:13:11"}));
 }
 
 TEST(MonthCalendar, LongNamesFoldWholeCharactersAndUnfoldToTheSameText) {
@@ -200,18 +201,18 @@ TEST(MonthCalendar, SamePlaceDateAndPeriodKeepTheirIdAcrossStamps) {
 }
 
 TEST(MonthTexts, ZonesAndMinutesAsTheWindowWritesThem) {
-    EXPECT_EQ(zoneHeading(NewYork), QStringLiteral("America/New_York"));
+    EXPECT_EQ(zoneHeading(NewYork).toStdString(), "America/New_York");
     const std::pair<ZoneOffset, const char*> zones[] = {
         {{-5, -30}, "-5 -30"}, {{-0.0, -19}, "-0 -19"}, {{0, 19}, "0 19"}};
     for (const auto& [zone, text] : zones) {
         MonthPlace place = Delhi;
         place.place.zone = zone;
-        EXPECT_EQ(zoneHeading(place), QString::fromUtf8(text));
+        EXPECT_EQ(zoneHeading(place).toStdString(), text);
     }
     // To the nearest minute, half a minute up.
     const DateTime morning = local_days{2022y / 1 / 24} + 9h + 53min;
-    EXPECT_EQ(minuteText(QLocale::c(), morning + 29s), QStringLiteral("09:53"));
-    EXPECT_EQ(minuteText(QLocale::c(), morning + 30s), QStringLiteral("09:54"));
+    EXPECT_EQ(minuteText(QLocale::c(), morning + 29s).toStdString(), "09:53");
+    EXPECT_EQ(minuteText(QLocale::c(), morning + 30s).toStdString(), "09:54");
 }
 
 } // namespace
