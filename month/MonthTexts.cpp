@@ -56,8 +56,10 @@ QString monthHeading(const QLocale& locale, std::chrono::year_month month) {
 namespace {
 
 // A format worked out from the locale's own, remembered for the last locale asked: a month's
-// table asks for the same one hundreds of times.
-template <typename Derive> const QString& rememberedFormat(const QLocale& locale, Derive derive) {
+// table asks for the same one hundreds of times. One memory for each way of working it out: the
+// day's and the minute's formats have the same type, so the function is a template argument.
+template <QString (*derive)(const QLocale&)>
+const QString& rememberedFormat(const QLocale& locale) {
     thread_local QLocale last = QLocale::c();
     thread_local QString format = derive(last);
     if (locale != last) {
@@ -78,7 +80,7 @@ QString dayFormat(const QLocale& locale) {
 } // namespace
 
 QString dayDateText(const QLocale& locale, std::chrono::year_month_day day) {
-    return locale.toString(qDate(day), rememberedFormat(locale, dayFormat));
+    return locale.toString(qDate(day), rememberedFormat<dayFormat>(locale));
 }
 
 QString weekdayText(const QLocale& locale, std::chrono::year_month_day day) {
@@ -105,7 +107,7 @@ QString minuteText(const QLocale& locale, DateTime time) {
     const auto sinceMidnight = rounded - floor<days>(rounded);
     const hh_mm_ss<minutes> clock{sinceMidnight};
     return locale.toString(QTime(int(clock.hours().count()), int(clock.minutes().count())),
-                           rememberedFormat(locale, minuteFormat));
+                           rememberedFormat<minuteFormat>(locale));
 }
 
 QString spanText(const QLocale& locale, const TimeSpan& span) {

@@ -13,6 +13,7 @@
 #include "ui/result/frmDisplay.h"
 #include "ui/timezone/frmTimeZone.h"
 
+#include <QDebug>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
@@ -128,20 +129,11 @@ QStringList cellsCutOff(const QWidget& window) {
                                       ink.right() <= cell.width() + Tolerance &&
                                       ink.bottom() <= cell.height() + Tolerance))
                     continue;
-                cut << QStringLiteral("%1 row %2 column %3 \"%4\" in %11 at %12 pt: its ink "
-                                      "spans %5,%6 to %7,%8 of a %9 x %10 cell")
-                           .arg(table->objectName())
-                           .arg(row)
-                           .arg(column)
-                           .arg(item->text())
-                           .arg(ink.left())
-                           .arg(ink.top())
-                           .arg(ink.right())
-                           .arg(ink.bottom())
-                           .arg(cell.width())
-                           .arg(cell.height())
-                           .arg(QFontInfo(font).family())
-                           .arg(font.pointSizeF());
+                QDebug(&cut.emplace_back()).nospace()
+                    << table->objectName() << " row " << row << " column " << column << " "
+                    << item->text() << " in " << QFontInfo(font).family() << " at "
+                    << font.pointSizeF() << " pt: its ink " << ink << " in a " << cell.size()
+                    << " cell";
             }
     }
     return cut;

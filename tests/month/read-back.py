@@ -1,14 +1,6 @@
 #!/usr/bin/env python3
-"""Reads a month's file back with a reader of its own, not the program's.
-
-Usage: read-back.py ics FILE | read-back.py csv FILE
-
-Writes what it read as JSON on standard output: for a calendar, its
-PRODID and VERSION and each event's properties (times as ISO 8601 in
-universal time, alarms as their triggers); for a table, its rows as lists
-of cells. Exits 3 when the calendar reader (python3-icalendar) is missing,
-so the caller can say it skipped.
-"""
+"""Reads a month's .ics or .csv back with a reader that is not the program's, and
+writes what it read as JSON. Exits 3 when python3-icalendar is missing."""
 import csv
 import json
 import sys
@@ -39,8 +31,7 @@ def read_calendar(path):
             "alarms": [str(alarm["TRIGGER"].to_ical(), "ascii") + " " + str(alarm["ACTION"])
                        for alarm in event.walk("VALARM")],
         })
-    return {"version": str(calendar["VERSION"]), "prodid": str(calendar["PRODID"]),
-            "events": events}
+    return {"version": str(calendar["VERSION"]), "events": events}
 
 
 def read_table(path):
@@ -49,12 +40,9 @@ def read_table(path):
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[1] not in ("ics", "csv"):
-        print(__doc__, file=sys.stderr)
-        return 2
-    kind, path = sys.argv[1], sys.argv[2]
-    result = read_calendar(path) if kind == "ics" else read_table(path)
-    json.dump(result, sys.stdout, ensure_ascii=False)
+    kind, path = sys.argv[1:]
+    json.dump(read_calendar(path) if kind == "ics" else read_table(path), sys.stdout,
+              ensure_ascii=False)
     return 0
 
 

@@ -1,23 +1,23 @@
-// The month window on its own: its rows, headings, months, keys, marks, and
-// what its buttons save, with every dialog stood in for.
+// The month window: its rows, headings, months, keys, marks, what its buttons
+// save with every dialog stood in for, and the menu entries that open it from
+// the main and the result window.
 #include "ui/month/frmMonth.h"
 
 #include "month/MonthFiles.h"
-#include "month/MonthTexts.h"
+#include "tests/support/MainWindowTest.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/WindowParts.h"
-#include "tools/windowdriver/WindowDriver.h"
 #include "ui/month/MonthDialogs.h"
 #include "ui/month/MonthPages.h"
 #include "ui/month/SaveMonthDialog.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -38,123 +38,122 @@ MonthPlace newDelhi(QByteArray zoneId = {}) {
 
 constexpr year_month_day NewDelhiDay{year{2022}, January, day{24}};
 
-// The rows of the table as "cell | cell | ...", one a day.
-QStringList rowTexts(const QTableWidget& table, int row) {
-    QStringList cells;
-    for (int column = 0; column < table.columnCount(); ++column)
-        cells << (table.item(row, column) ? table.item(row, column)->text() : QString());
-    return cells;
-}
-
 int pdfPages(const QByteArray& pdf) {
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    int pages = 0;
-    for (QRegularExpressionMatchIterator found = page.globalMatch(QString::fromLatin1(pdf));
-         found.hasNext(); found.next())
-        ++pages;
-    return pages;
+    return int(QString::fromLatin1(pdf).count(page));
 }
 
 } // namespace
 
-class frmMonthTest : public QObject {
+class frmMonthTest : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void cleanup();
-    void headingsNameThePlaceZoneAndMonth_data();
-    void headingsNameThePlaceZoneAndMonth();
-    void tableHasADayARow_data();
-    void tableHasADayARow();
+    void showsTheChosenMonth_data();
+    void showsTheChosenMonth();
     void newDelhiDayShowsItsSunAndPeriods();
     void monthsMoveWithinTheYearList_data();
     void monthsMoveWithinTheYearList();
-    void todayIsMarkedAndTheChosenDaySelected_data();
-    void todayIsMarkedAndTheChosenDaySelected();
-    void tabOrderAndEscape();
-    void everyControlIsNamed();
+    void keyboardAndScreenReaders();
     void saveDialogOffersItsChoices_data();
     void saveDialogOffersItsChoices();
     void buttonsSaveWhatTheMonthFilesWrite_data();
     void buttonsSaveWhatTheMonthFilesWrite();
-    void failedSaveSaysWhichFileAndLeavesNone();
     void pdfHasAPageAMonthWithItsFontsEmbedded_data();
     void pdfHasAPageAMonthWithItsFontsEmbedded();
+    void mainWindowOpensTheMonthAfterItsChecks_data();
+    void mainWindowOpensTheMonthAfterItsChecks();
+    void resultWindowOpensTheMonthOfItsPlace();
 
 private:
-    frmMonth& open(const MonthPlace& place, year_month_day chosen, QDate today = {});
-    template <typename T> T* control(const char* name) const {
-        return horavela::control<T>(window_.get(), name);
+    void open(const MonthPlace& place, year_month_day chosen, QDate today = {});
+    template <typename T> T* part(const char* name) const {
+        return horavela::control<T>(month_.get(), name);
     }
-    QTableWidget& table() const { return *control<QTableWidget>("grdMonth"); }
+    QString text(const char* label) const { return part<QLabel>(label)->text(); }
+    QTableWidget& table() const { return *part<QTableWidget>("grdMonth"); }
+    // Opens the month by the window's entry and closes it: its heading and chosen row, or the
+    // messages shown instead.
+    static QStringList openedByMenu(QWidget* window);
 
-    std::unique_ptr<frmMonth> window_;
+    std::unique_ptr<frmMonth> month_;
 };
 
-void frmMonthTest::initTestCase() {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
 void frmMonthTest::cleanup() {
-    window_.reset();
+    month_.reset();
+    MainWindowTest::cleanup();
 }
 
-frmMonth& frmMonthTest::open(const MonthPlace& place, year_month_day chosen, QDate today) {
-    window_ = std::make_unique<frmMonth>(place, chosen, today);
-    window_->show();
-    window_->activateWindow();
-    if (!QTest::qWaitForWindowActive(window_.get()))
+void frmMonthTest::open(const MonthPlace& place, year_month_day chosen, QDate today) {
+    month_ = std::make_unique<frmMonth>(place, chosen, today);
+    month_->show();
+    month_->activateWindow();
+    if (!QTest::qWaitForWindowActive(month_.get()))
         qWarning("the month window did not become active");
-    return *window_;
 }
 
-void frmMonthTest::headingsNameThePlaceZoneAndMonth_data() {
+void frmMonthTest::showsTheChosenMonth_data() {
     QTest::addColumn<QByteArray>("zoneId");
-    QTest::addColumn<QString>("zone");
-    addRow("zone as entered", QByteArray(), u"Time Zone: -5 -30"_qs);
-    addRow("linked zone", QByteArray("Asia/Kolkata"), u"Time Zone: Asia/Kolkata"_qs);
-}
-
-void frmMonthTest::headingsNameThePlaceZoneAndMonth() {
-    QFETCH(QByteArray, zoneId);
-    QFETCH(QString, zone);
-    open(newDelhi(zoneId), NewDelhiDay);
-    QCOMPARE(window_->windowTitle(), u"Horavela v1.15"_qs);
-    QCOMPARE(control<QLabel>("placeHeading")->text(),
-             u"New Delhi, Delhi, India, 28\u00b0 36\u2032 N, 77\u00b0 12\u2032 E"_qs);
-    QCOMPARE(control<QLabel>("zoneHeading")->text(), zone);
-    QCOMPARE(control<QLabel>("monthHeading")->text(), u"January 2022"_qs);
-}
-
-void frmMonthTest::tableHasADayARow_data() {
     QTest::addColumn<year_month_day>("chosen");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QString>("last");
-    addRow("January", year{2022} / January / day{24}, 31, u"1/31/2022"_qs);
-    addRow("April", year{2022} / April / day{30}, 30, u"4/30/2022"_qs);
-    addRow("February", year{2023} / February / day{1}, 28, u"2/28/2023"_qs);
-    addRow("February of a leap year", year{2024} / February / day{29}, 29, u"2/29/2024"_qs);
-    addRow("February 2000, a leap year", year{2000} / February / day{3}, 29, u"2/29/2000"_qs);
-    addRow("first month of the list", year{1901} / January / day{1}, 31, u"1/31/1901"_qs);
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("shown"); // the month and zone headings, the last day, the rows
+    QTest::addColumn<int>("todayRow");  // -1: not in the shown month
+    const QByteArray entered, linked("Asia/Kolkata");
+    addRow("today in the month", entered, NewDelhiDay, QDate(2022, 1, 3),
+           u"January 2022; Time Zone: -5 -30; 1/31/2022; 31"_qs, 2);
+    addRow("linked, today chosen", linked, NewDelhiDay, QDate(2022, 1, 24),
+           u"January 2022; Time Zone: Asia/Kolkata; 1/31/2022; 31"_qs, 23);
+    addRow("today in another month", entered, year{2022} / April / day{30}, QDate(2022, 5, 3),
+           u"April 2022; Time Zone: -5 -30; 4/30/2022; 30"_qs, -1);
+    addRow("today in another year", entered, year{2023} / February / day{1}, QDate(2022, 2, 3),
+           u"February 2023; Time Zone: -5 -30; 2/28/2023; 28"_qs, -1);
+    addRow("a leap year", entered, year{2024} / February / day{29}, QDate(),
+           u"February 2024; Time Zone: -5 -30; 2/29/2024; 29"_qs, -1);
+    addRow("2000, a leap year", entered, year{2000} / February / day{3}, QDate(),
+           u"February 2000; Time Zone: -5 -30; 2/29/2000; 29"_qs, -1);
+    addRow("the list's first month", entered, year{1901} / January / day{1}, QDate(),
+           u"January 1901; Time Zone: -5 -30; 1/31/1901; 31"_qs, -1);
 }
 
-void frmMonthTest::tableHasADayARow() {
+void frmMonthTest::showsTheChosenMonth() {
+    QFETCH(QByteArray, zoneId);
     QFETCH(year_month_day, chosen);
-    QFETCH(int, rows);
-    QFETCH(QString, last);
-    open(newDelhi(), chosen);
-    QCOMPARE(table().rowCount(), rows);
-    QCOMPARE(table().item(rows - 1, 0)->text(), last);
-    // A low screen scrolls the table, but the chosen day's row is in view.
-    const QRect chosenRow = table().visualItemRect(table().item(table().currentRow(), 0));
-    QVERIFY2(table().viewport()->rect().contains(chosenRow), "the chosen day is out of view");
+    QFETCH(QDate, today);
+    QFETCH(QString, shown);
+    QFETCH(int, todayRow);
+    open(newDelhi(zoneId), chosen, today);
+    QCOMPARE(month_->windowTitle(), u"Horavela v1.15"_qs);
+    QCOMPARE(text("placeHeading"),
+             u"New Delhi, Delhi, India, 28\u00b0 36\u2032 N, 77\u00b0 12\u2032 E"_qs);
+    const int rows = table().rowCount();
+    QCOMPARE(QStringList({text("monthHeading"), text("zoneHeading"),
+                          table().item(rows - 1, 0)->text(), QString::number(rows)})
+                 .join(u"; "),
+             shown);
+    for (int row = 0; row < rows; ++row) {
+        const QTableWidgetItem* item = table().item(row, 0);
+        QVERIFY2(item->font().bold() == (row == todayRow), qPrintable(item->text()));
+        QCOMPARE(item->data(Qt::AccessibleDescriptionRole).toString(),
+                 row == todayRow ? u"Today"_qs : QString());
+    }
+    // The chosen day alone is selected, and in view even when a low screen scrolls the table.
+    const int chosenRow = int(unsigned(chosen.day())) - 1;
+    QCOMPARE(table().currentRow(), chosenRow);
+    const QModelIndexList selected = table().selectionModel()->selectedRows();
+    QVERIFY(selected.size() == 1 && selected.front().row() == chosenRow);
+    QVERIFY2(
+        table().viewport()->rect().contains(table().visualItemRect(table().item(chosenRow, 0))),
+        "the chosen day is out of view");
 }
 
 // The day the calculation is known to give, as an almanac publishes it.
 void frmMonthTest::newDelhiDayShowsItsSunAndPeriods() {
     open(newDelhi(), NewDelhiDay);
-    QCOMPARE(rowTexts(table(), 23),
+    QStringList cells;
+    for (int column = 0; column < table().columnCount(); ++column)
+        cells << table().item(23, column)->text();
+    QCOMPARE(cells,
              (QStringList{"1/24/2022", "Monday", "7:14 AM", "5:53 PM", "8:34 AM \u2013 9:54 AM",
                           "11:14 AM \u2013 12:33 PM", "1:53 PM \u2013 3:13 PM"}));
 }
@@ -165,20 +164,21 @@ void frmMonthTest::monthsMoveWithinTheYearList_data() {
     QTest::addColumn<year_month>("shown");
     QTest::addColumn<bool>("previousOn");
     QTest::addColumn<bool>("nextOn");
-    const year_month_day jan2022 = year{2022} / January / day{24};
+    const year_month_day jan2022 = NewDelhiDay, first = year{1901} / January / day{1};
+    const year_month_day last = year{2050} / December / day{31};
     addRow("next", jan2022, QByteArray("cmdNextMonth"), year{2022} / February, true, true);
     addRow("previous across a year", jan2022, QByteArray("cmdPrevMonth"), year{2021} / December,
            true, true);
     addRow("Page Down", jan2022, QByteArray("PageDown"), year{2022} / February, true, true);
     addRow("Page Up", jan2022, QByteArray("PageUp"), year{2021} / December, true, true);
-    addRow("first month: previous is off", year{1901} / February / day{1},
-           QByteArray("cmdPrevMonth"), year{1901} / January, false, true);
-    addRow("Page Up at the first month stays", year{1901} / January / day{1}, QByteArray("PageUp"),
+    addRow("to the first month", year{1901} / February / day{1}, QByteArray("cmdPrevMonth"),
            year{1901} / January, false, true);
-    addRow("last month: next is off", year{2050} / November / day{1}, QByteArray("cmdNextMonth"),
+    addRow("Page Up at the first month", first, QByteArray("PageUp"), year{1901} / January, false,
+           true);
+    addRow("to the last month", year{2050} / November / day{1}, QByteArray("cmdNextMonth"),
            year{2050} / December, true, false);
-    addRow("Page Down at the last month stays", year{2050} / December / day{31},
-           QByteArray("PageDown"), year{2050} / December, true, false);
+    addRow("Page Down at the last month", last, QByteArray("PageDown"), year{2050} / December, true,
+           false);
 }
 
 void frmMonthTest::monthsMoveWithinTheYearList() {
@@ -189,49 +189,31 @@ void frmMonthTest::monthsMoveWithinTheYearList() {
     QFETCH(bool, nextOn);
     open(newDelhi(), chosen);
     if (press.startsWith("cmd")) {
-        control<QPushButton>(press)->click();
+        part<QPushButton>(press)->click();
     } else {
         // From the table, which would otherwise scroll by a page.
         QVERIFY(table().hasFocus());
         QTest::keyClick(&table(), press == "PageUp" ? Qt::Key_PageUp : Qt::Key_PageDown);
     }
-    QCOMPARE(window_->shownMonth(), shown);
-    const auto days = unsigned((year_month_day_last{shown / last}).day());
-    QCOMPARE(table().rowCount(), int(days));
-    QCOMPARE(control<QLabel>("monthHeading")->text(), monthHeading(QLocale(), shown));
-    QCOMPARE(control<QPushButton>("cmdPrevMonth")->isEnabled(), previousOn);
-    QCOMPARE(control<QPushButton>("cmdNextMonth")->isEnabled(), nextOn);
+    QCOMPARE(month_->shownMonth(), shown);
+    QCOMPARE(table().rowCount(),
+             int(unsigned((year_month_day_last{shown / std::chrono::last}).day())));
+    const QDate first(int(shown.year()), int(unsigned(shown.month())), 1);
+    QCOMPARE(text("monthHeading"), QLocale().toString(first, u"MMMM yyyy"_qs));
+    QCOMPARE(part<QPushButton>("cmdPrevMonth")->isEnabled(), previousOn);
+    QCOMPARE(part<QPushButton>("cmdNextMonth")->isEnabled(), nextOn);
 }
 
-void frmMonthTest::todayIsMarkedAndTheChosenDaySelected_data() {
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<int>("todayRow"); // -1: not in the shown month
-    addRow("today in the month", QDate(2022, 1, 3), 2);
-    addRow("today is the chosen day", QDate(2022, 1, 24), 23);
-    addRow("today in another month", QDate(2022, 2, 3), -1);
-    addRow("today in the same month of another year", QDate(2023, 1, 3), -1);
-}
-
-void frmMonthTest::todayIsMarkedAndTheChosenDaySelected() {
-    QFETCH(QDate, today);
-    QFETCH(int, todayRow);
-    open(newDelhi(), NewDelhiDay, today);
-    for (int row = 0; row < table().rowCount(); ++row) {
-        const QTableWidgetItem* item = table().item(row, 0);
-        const bool marked = item->font().bold();
-        QVERIFY2(marked == (row == todayRow),
-                 qPrintable(QStringLiteral("row %1 is %2 bold").arg(row).arg(marked ? "" : "not")));
-        QCOMPARE(item->data(Qt::AccessibleDescriptionRole).toString(),
-                 row == todayRow ? u"Today"_qs : QString());
-    }
-    QCOMPARE(table().currentRow(), 23);
-    const QModelIndexList selected = table().selectionModel()->selectedRows();
-    QCOMPARE(selected.size(), 1);
-    QCOMPARE(selected.front().row(), 23);
-}
-
-void frmMonthTest::tabOrderAndEscape() {
+void frmMonthTest::keyboardAndScreenReaders() {
     open(newDelhi(), NewDelhiDay);
+    for (QWidget* widget : month_->findChildren<QWidget*>()) {
+        if (!widget->focusPolicy() || !widget->isVisibleTo(month_.get()) ||
+            qobject_cast<QAbstractScrollArea*>(widget->parentWidget()))
+            continue;
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        QVERIFY2(!widget->accessibleName().isEmpty() || (button && !button->text().isEmpty()),
+                 qPrintable(widget->objectName() + u" has no name for a screen reader"_qs));
+    }
     QCOMPARE(QApplication::focusWidget(), &table());
     QStringList order;
     for (int i = 0; i < 8; ++i) {
@@ -241,96 +223,85 @@ void frmMonthTest::tabOrderAndEscape() {
     QCOMPARE(order, (QStringList{"cmdSaveCalendar", "cmdSaveCsv", "cmdPrint", "cmdSavePdf",
                                  "cmdClose", "cmdPrevMonth", "cmdNextMonth", "grdMonth"}));
     QTest::keyClick(&table(), Qt::Key_Escape);
-    QTRY_VERIFY2(!window_->isVisible(), "Esc left the month window open");
-}
-
-void frmMonthTest::everyControlIsNamed() {
-    open(newDelhi(), NewDelhiDay);
-    for (QWidget* widget : window_->findChildren<QWidget*>()) {
-        if (!widget->focusPolicy() || !widget->isVisibleTo(window_.get()) ||
-            qobject_cast<QAbstractScrollArea*>(widget->parentWidget()))
-            continue;
-        const bool named = !widget->accessibleName().isEmpty() ||
-                           (qobject_cast<QAbstractButton*>(widget) &&
-                            !static_cast<QAbstractButton*>(widget)->text().isEmpty());
-        QVERIFY2(named, qPrintable(widget->objectName() + u" has no name for a screen reader"_qs));
-    }
+    QTRY_VERIFY2(!month_->isVisible(), "Esc left the month window open");
 }
 
 void frmMonthTest::saveDialogOffersItsChoices_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("mostMonths");
     QTest::addColumn<QByteArray>("action"); // what the user does before OK
-    QTest::addColumn<int>("months");
-    QTest::addColumn<QString>("periods"); // R, Y, G for each period chosen
-    QTest::addColumn<int>("reminder");
+    QTest::addColumn<QString>("choice");    // months, R, Y, G for each period, reminder
     const int calendar = int(SaveKind::Calendar);
-    addRow("calendar as it opens", calendar, 12, QByteArray(), 1, u"R"_qs, 10);
-    addRow("reminder off", calendar, 12, QByteArray("chkReminder"), 1, u"R"_qs, 0);
-    addRow("Yamaganda too", calendar, 12, QByteArray("chkYamaganda"), 1, u"RY"_qs, 10);
-    addRow("Gulika Kaal too", calendar, 12, QByteArray("chkGulikaKaal"), 1, u"RG"_qs, 10);
-    addRow("twelve months at most", calendar, 40, QByteArray("months+20"), 12, u"R"_qs, 10);
-    addRow("up to the last month of the list", int(SaveKind::Csv), 3, QByteArray("months+20"), 3,
-           u"R"_qs, 10);
+    addRow("calendar as it opens", calendar, 12, QByteArray(), u"1 R 10"_qs);
+    addRow("reminder off", calendar, 12, QByteArray("chkReminder"), u"1 R 0"_qs);
+    addRow("Yamaganda too", calendar, 12, QByteArray("chkYamaganda"), u"1 RY 10"_qs);
+    addRow("Gulika Kaal too", calendar, 12, QByteArray("chkGulikaKaal"), u"1 RG 10"_qs);
+    addRow("twelve months at most", calendar, 40, QByteArray("spnMonths"), u"12 R 10"_qs);
+    addRow("up to the list's last month", int(SaveKind::Csv), 3, QByteArray("spnMonths"),
+           u"3 R 10"_qs);
 }
 
 void frmMonthTest::saveDialogOffersItsChoices() {
     QFETCH(int, kind);
     QFETCH(int, mostMonths);
     QFETCH(QByteArray, action);
-    QFETCH(int, months);
-    QFETCH(QString, periods);
-    QFETCH(int, reminder);
+    QFETCH(QString, choice);
     SaveMonthDialog dialog(SaveKind(kind), mostMonths);
     if (action.startsWith("chk"))
         horavela::control<QCheckBox>(&dialog, action)->click();
-    else if (action == "months+20")
-        horavela::control<QSpinBox>(&dialog, "spnMonths")->setValue(months + 20);
-    const SaveChoice choice = dialog.choice();
-    QCOMPARE(choice.months, months);
-    QString chosen;
+    else if (!action.isEmpty())
+        horavela::control<QSpinBox>(&dialog, action)->setValue(40);
+    const SaveChoice chosen = dialog.choice();
+    QString periods;
     for (int i = 0; i < 3; ++i)
-        if (choice.periods[std::size_t(i)])
-            chosen += u"RYG"_qs[i];
-    QCOMPARE(chosen, periods);
-    QCOMPARE(choice.reminderMinutes, reminder);
+        if (chosen.periods[std::size_t(i)])
+            periods += u"RYG"_qs[i];
+    QCOMPARE(u"%1 %2 %3"_qs.arg(chosen.months).arg(periods).arg(chosen.reminderMinutes), choice);
 }
 
 void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite_data() {
     QTest::addColumn<QByteArray>("button");
     QTest::addColumn<int>("months");
-    addRow("calendar", QByteArray("cmdSaveCalendar"), 1);
-    addRow("calendar of three months", QByteArray("cmdSaveCalendar"), 3);
-    addRow("CSV", QByteArray("cmdSaveCsv"), 1);
-    addRow("CSV of two months", QByteArray("cmdSaveCsv"), 2);
-    addRow("PDF", QByteArray("cmdSavePdf"), 1);
+    QTest::addColumn<QString>("name"); // not ASCII, as many users' folders are not
+    const QString name = u"r\u0101hu \u0915\u093e\u0932 month"_qs;
+    addRow("calendar of three months", QByteArray("cmdSaveCalendar"), 3, name);
+    addRow("CSV", QByteArray("cmdSaveCsv"), 1, name);
+    addRow("CSV of two months", QByteArray("cmdSaveCsv"), 2, name);
+    addRow("PDF", QByteArray("cmdSavePdf"), 1, name);
+    addRow("CSV into no folder", QByteArray("cmdSaveCsv"), 1, u"no such folder/month.csv"_qs);
 }
 
 void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite() {
     QFETCH(QByteArray, button);
     QFETCH(int, months);
+    QFETCH(QString, name);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    // Not ASCII, as many users' folders are not.
-    const QString path = folder.filePath(u"r\u0101hu \u0915\u093e\u0932 month"_qs);
+    const QString path = folder.filePath(name);
     QString suggested;
-    const ScopedMonthDialogs dialogs({[&](QWidget*, SaveKind, int) -> std::optional<SaveChoice> {
-                                          SaveChoice choice;
-                                          choice.months = months;
-                                          choice.periods = {true, true, false};
-                                          return choice;
-                                      },
-                                      [&](QWidget*, const QString& offered, const QString&) {
-                                          suggested = offered;
-                                          return path;
-                                      },
-                                      {}});
+    const ScopedMonthDialogs dialogs(
+        {[&](QWidget*, SaveKind, int) {
+             return std::optional(SaveChoice{months, {true, true, false}, 10});
+         },
+         [&](QWidget*, const QString& offered, const QString&) {
+             return (suggested = offered), path;
+         },
+         {}});
     const MonthPlace place = newDelhi("Asia/Kolkata");
     open(place, NewDelhiDay);
     ModalAnswerer answerer;
-    control<QPushButton>(button)->click();
-    QVERIFY2(answerer.texts.isEmpty(), qPrintable(answerer.texts.join(u'\n')));
+    part<QPushButton>(button)->click();
     QVERIFY2(suggested.contains(u"2022-01"_qs), qPrintable(suggested));
+    if (name.contains(u'/')) {
+        // The file is named in the message, and nothing is left behind.
+        QCOMPARE(answerer.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
+        QVERIFY2(answerer.texts.front().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(answerer.texts.front()));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+        return;
+    }
+    QVERIFY2(answerer.texts.isEmpty(), qPrintable(answerer.texts.join(u'\n')));
     QFile file(path);
     QVERIFY2(file.open(QIODevice::ReadOnly), "nothing was saved");
     const QByteArray saved = file.readAll();
@@ -339,39 +310,16 @@ void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite() {
         QCOMPARE(saved, monthCsv(place, range));
     } else if (button == "cmdSaveCalendar") {
         QVERIFY(suggested.endsWith(u".ics"_qs));
-        CalendarOptions options;
-        options.periods = {true, true, false};
-        options.reminderMinutes = 10;
         // The stamp is the moment of saving; everything else is the month's.
         static const QRegularExpression stamp(QStringLiteral("DTSTAMP:[0-9TZ]+\r\n"));
-        options.stamp = QDateTime::currentDateTimeUtc();
+        CalendarOptions options{{true, true, false}, 10, QDateTime::currentDateTimeUtc()};
+        QVERIFY(saved.contains("DTSTAMP:"));
         QCOMPARE(QString::fromUtf8(saved).remove(stamp),
                  QString::fromUtf8(monthCalendar(place, range, options)).remove(stamp));
-        QVERIFY(saved.contains("DTSTAMP:"));
     } else {
         QVERIFY(saved.startsWith("%PDF-"));
         QCOMPARE(pdfPages(saved), months);
     }
-}
-
-void frmMonthTest::failedSaveSaysWhichFileAndLeavesNone() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.filePath(u"no such folder/month.csv"_qs);
-    const ScopedMonthDialogs dialogs(
-        {[](QWidget*, SaveKind, int) { return std::optional<SaveChoice>(SaveChoice{}); },
-         [&](QWidget*, const QString&, const QString&) { return path; },
-         {}});
-    open(newDelhi(), NewDelhiDay);
-    ModalAnswerer answerer;
-    control<QPushButton>("cmdSaveCsv")->click();
-    QCOMPARE(answerer.texts.size(), 1);
-    QVERIFY2(answerer.texts.front().contains(QDir::toNativeSeparators(path)) ||
-                 answerer.texts.front().contains(path),
-             qPrintable(answerer.texts.front()));
-    QCOMPARE(answerer.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
-    QVERIFY(!QFile::exists(path));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 void frmMonthTest::pdfHasAPageAMonthWithItsFontsEmbedded_data() {
@@ -395,6 +343,75 @@ void frmMonthTest::pdfHasAPageAMonthWithItsFontsEmbedded() {
     const QRegularExpressionMatch box = mediaBox.match(QString::fromLatin1(pdf));
     QVERIFY2(box.hasMatch(), "the PDF names no page size");
     QCOMPARE(QSize(qRound(box.captured(1).toDouble()), qRound(box.captured(2).toDouble())), page);
+}
+
+QStringList frmMonthTest::openedByMenu(QWidget* window) {
+    QStringList seen;
+    ModalAnswerer answerer([&seen](QWidget* modal) {
+        if (auto* month = qobject_cast<frmMonth*>(modal)) {
+            seen << control<QLabel>(month, "monthHeading")->text()
+                 << control<QLabel>(month, "placeHeading")->text().section(u',', 0, 2)
+                 << QString::number(control<QTableWidget>(month, "grdMonth")->currentRow());
+            month->close();
+        }
+    });
+    control<QAction>(window, "mnuMonth")->trigger();
+    return answerer.texts.isEmpty() ? seen : answerer.texts;
+}
+
+void frmMonthTest::mainWindowOpensTheMonthAfterItsChecks_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("box"); // a box typed over after the form is filled
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<unsigned>("day");
+    QTest::addColumn<QString>("seen"); // the month, the place and the row chosen; or the message
+    const QByteArray ram("RAM");
+    const QString opened = u"January 2022;Pune, 18\u00b0 31\u2032 N, 73\u00b0 50\u2032 E;23"_qs;
+    addRow("all filled in", ram, QByteArray(), QString(), 24u, opened);
+    addRow("no name is needed", QByteArray(), QByteArray(), QString(), 24u, opened);
+    addRow("longitude degrees", ram, QByteArray("txtLonD"), u"180"_qs, 24u,
+           u"Please Enter Value Between 0 And 179 in the Degree of Longitude"_qs);
+    addRow("no name, longitude degrees", QByteArray(), QByteArray("txtLonD"), u"180"_qs, 24u,
+           u"Please Enter Value Between 0 And 179 in the Degree of Longitude"_qs);
+    addRow("longitude minutes", ram, QByteArray("txtLonM"), u"60"_qs, 24u,
+           u"Please Enter Value Between 0 And 59 in the  Minute of Longitude"_qs);
+    addRow("latitude degrees", ram, QByteArray("txtLatD"), u"90"_qs, 24u,
+           u"Please Enter Value Between 0 And 89 in the Degree of Latitude"_qs);
+    addRow("latitude minutes", ram, QByteArray("txtLatM"), QString(), 24u,
+           u"Please Enter Value Between 0 And 59 in the  Minute of Latitude"_qs);
+    addRow("zone that is no number", ram, QByteArray("txtZoneHour"), u"-"_qs, 24u,
+           u"Please Enter a Number in the Hour and Minute of the Time Zone"_qs);
+    addRow("day the month lacks", ram, QByteArray(), QString(), 31u,
+           u"Please Enter Correct Date Of Work"_qs);
+}
+
+void frmMonthTest::mainWindowOpensTheMonthAfterItsChecks() {
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, box);
+    QFETCH(QString, text);
+    QFETCH(unsigned, day);
+    QFETCH(QString, seen);
+    fillForm(window_, name.constData(), Pune, {2022, day == 31 ? 11u : 1u, day, 10, 0, 0});
+    setBoxText(window_, "txtMCity", u"Pune"_qs);
+    if (!box.isEmpty())
+        setBoxText(window_, box.constData(), text);
+    QCOMPARE(openedByMenu(window_).join(u';'), seen);
+    // The main window stays as it was, ready for a check.
+    QVERIFY(window_->isVisible());
+    QCOMPARE(programEnds_, 0);
+}
+
+void frmMonthTest::resultWindowOpensTheMonthOfItsPlace() {
+    fill(Pune, {2025, 3, 18, 15, 30, 0});
+    QMainWindow* result = check();
+    QVERIFY(result);
+    QCOMPARE(control<QAction>(result, "mnuMonth")->shortcut(), QKeySequence(u"Ctrl+M"_qs));
+    QCOMPARE(openedByMenu(result).join(u';'),
+             u"March 2025;18\u00b0 31\u2032 N, 73\u00b0 50\u2032 E;17"_qs);
+    // Closing the month leaves the result window where it was, Back still to come.
+    QVERIFY(result->isVisible());
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(programEnds_, 0);
 }
 
 QTEST_MAIN(frmMonthTest)
