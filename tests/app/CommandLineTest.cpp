@@ -2,6 +2,7 @@
 
 #include "month/MonthFiles.h"
 #include "tests/support/FakeGazetteer.h"
+#include "tests/support/SystemZones.h"
 
 #include <QFile>
 #include <QProcess>
@@ -84,9 +85,10 @@ TEST(CommandLine, ArgumentsGiveTheirStatusAndMessage) {
         const std::string& said = row.status == 0 ? out.str() : err.str();
         EXPECT_EQ(row.status == 0 ? err.str() : out.str(), "") << what;
         EXPECT_NE(said.find(row.said), std::string::npos) << what << "\n" << said;
-        if (row.status != 0)
+        if (row.status != 0) {
             EXPECT_EQ(said.compare(said.rfind('\n', said.size() - 2) + 1, 10, "horavela: "), 0)
                 << what << ": " << said;
+        }
     }
 }
 
@@ -119,7 +121,7 @@ TEST(CommandLine, ProgramWritesPunesMonthFromTheRealPlaces) {
     EXPECT_EQ(program.readAll(), "");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const MonthPlace pune{{18, 31, false, 73, 51, true, {}}, "Asia/Kolkata", {}, {}, {}};
+    const MonthPlace pune{{18, 31, false, 73, 51, true, {}}, indiaZoneId(), {}, {}, {}};
     EXPECT_EQ(file.readAll(), monthCsv(pune, {2025y / March, 1}));
 }
 

@@ -1,6 +1,7 @@
 #include "month/MonthFiles.h"
 
 #include "month/MonthTexts.h"
+#include "tests/support/SystemZones.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -53,6 +54,8 @@ std::string fields(const QJsonValue& event, std::initializer_list<const char*> k
         QFile file(folder.filePath(QStringLiteral("month")));                                      \
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == (bytes).size());       \
         file.close();                                                                              \
+        if (QStringLiteral(HORAVELA_PYTHON3).isEmpty())                                            \
+            GTEST_SKIP() << "no python3 that this build can start";                                \
         QProcess reader;                                                                           \
         reader.start(QStringLiteral(HORAVELA_PYTHON3),                                             \
                      {QStringLiteral(READ_BACK_SCRIPT), QStringLiteral(kind), file.fileName()});   \
@@ -143,7 +146,7 @@ TEST(MonthCalendar, NewDelhiDayGivesThreeEventsInUniversalTime) {
 
 TEST(MonthCalendar, LongNamesFoldWholeCharactersAndUnfoldToTheSameText) {
     const MonthPlace place{{13, 5, false, 80, 17, true, ZoneOffset{-5, -30}},
-                           "Asia/Kolkata",
+                           indiaZoneId(),
                            QStringLiteral("சென்னை; பெருநகர, \\ மாநகராட்சி"),
                            QStringLiteral("तमिलनाडु राज्य, दक्षिण भारत का प्रदेश"),
                            QStringLiteral("भारत")};

@@ -7,6 +7,7 @@
 #include "places/PlacesFormat.h"
 #include "places/ZoneRules.h"
 #include "tests/support/FakeGazetteer.h"
+#include "tests/support/SystemZones.h"
 
 #include <QFile>
 #include <QLocale>
@@ -136,9 +137,18 @@ TEST(ZoneRules, GivesTheOffsetInForceAndEveryOffsetOfTheYear) {
          {2026, QDate(2026, 1, 1), noon},
          "Nowhere/Nothing: not in this system's time-zone data"},
     };
-    for (const Row& row : rows)
+    bool skipped = false;
+    for (const Row& row : rows) {
+        // Windows' own data keeps only the rules of recent years.
+        if (row.moment.year < 1970 && !zonesHaveHistory()) {
+            skipped = true;
+            continue;
+        }
         EXPECT_EQ(zoneText(row.zone, row.zone, row.moment).toStdString(), row.expected)
             << row.zone << " " << row.moment.date.toString().toStdString();
+    }
+    if (skipped)
+        GTEST_SKIP() << "this system's time-zone data does not reach back to 1901";
 }
 
 // Casablanca's Ramadan dates move every year; what holds is that it keeps
@@ -531,8 +541,13 @@ TEST(PlaceLookup, GivesTheMainWindowsFormOfEachPlace) {
         {sydney, QDate(2026, 7, 15), {33, 52, true, 151, 12, true, ZoneOffset{-10, 0}}},
         {sydney, QDate(), {33, 52, true, 151, 12, true, ZoneOffset{-10, 0}}},
     };
+    bool skipped = false;
     for (const Row& row : rows) {
         const int year = row.date.isValid() ? row.date.year() : 2026;
+        if (year < 1970 && !zonesHaveHistory()) {
+            skipped = true;
+            continue;
+        }
         const Place place = foundPlace(row.place, {year, row.date, QTime(12, 0)}).place;
         // -0 and 0 hours compare equal; the offset east tells them apart.
         const auto fields = [](const Place& p) {
@@ -542,6 +557,8 @@ TEST(PlaceLookup, GivesTheMainWindowsFormOfEachPlace) {
         EXPECT_EQ(fields(place), fields(row.expected))
             << row.place.name.toStdString() << " " << row.date.toString().toStdString();
     }
+    if (skipped)
+        GTEST_SKIP() << "this system's time-zone data does not reach back to 1901";
 }
 
 } // namespace

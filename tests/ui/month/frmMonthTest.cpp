@@ -6,6 +6,7 @@
 #include "month/MonthFiles.h"
 #include "tests/support/MainWindowTest.h"
 #include "tests/support/ModalAnswerer.h"
+#include "tests/support/SystemZones.h"
 #include "tests/support/WindowParts.h"
 #include "ui/month/MonthDialogs.h"
 #include "ui/month/MonthPages.h"
@@ -99,11 +100,12 @@ void frmMonthTest::showsTheChosenMonth_data() {
     QTest::addColumn<QDate>("today");
     QTest::addColumn<QString>("shown"); // the month and zone headings, the last day, the rows
     QTest::addColumn<int>("todayRow");  // -1: not in the shown month
-    const QByteArray entered, linked("Asia/Kolkata");
+    const QByteArray entered, linked = indiaZoneId();
     addRow("today in the month", entered, NewDelhiDay, QDate(2022, 1, 3),
            u"January 2022; Time Zone: -5 -30; 1/31/2022; 31"_qs, 2);
     addRow("linked, today chosen", linked, NewDelhiDay, QDate(2022, 1, 24),
-           u"January 2022; Time Zone: Asia/Kolkata; 1/31/2022; 31"_qs, 23);
+           u"January 2022; Time Zone: "_qs + QString::fromLatin1(linked) + u"; 1/31/2022; 31"_qs,
+           23);
     addRow("today in another month", entered, year{2022} / April / day{30}, QDate(2022, 5, 3),
            u"April 2022; Time Zone: -5 -30; 4/30/2022; 30"_qs, -1);
     addRow("today in another year", entered, year{2023} / February / day{1}, QDate(2022, 2, 3),
@@ -287,7 +289,7 @@ void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite() {
              return (suggested = offered), path;
          },
          {}});
-    const MonthPlace place = newDelhi("Asia/Kolkata");
+    const MonthPlace place = newDelhi(indiaZoneId());
     open(place, NewDelhiDay);
     ModalAnswerer answerer;
     part<QPushButton>(button)->click();
@@ -337,7 +339,10 @@ void frmMonthTest::pdfHasAPageAMonthWithItsFontsEmbedded() {
     const QByteArray pdf = monthPdf(QLocale(locale), newDelhi(), {year{2022} / January, months});
     QVERIFY(pdf.startsWith("%PDF-"));
     QCOMPARE(pdfPages(pdf), months);
-    QVERIFY2(pdf.contains("/FontFile2"), "the PDF's fonts are not embedded");
+    // TrueType subsets, or glyphs drawn into the file where the system's font engine gives
+    // Qt no font file to subset (Windows' own).
+    QVERIFY2(pdf.contains("/FontFile2") || pdf.contains("/Type3"),
+             "the PDF's fonts are not embedded");
     static const QRegularExpression mediaBox(
         QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
     const QRegularExpressionMatch box = mediaBox.match(QString::fromLatin1(pdf));
