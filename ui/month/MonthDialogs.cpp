@@ -22,7 +22,12 @@ MonthDialogs realDialogs() {
         [](QWidget* parent, const QString& suggested, const QString& filter) {
             return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
         },
-        printWithModuleIn(printerModuleFolder()),
+        [](QWidget* parent, const QString& docName, const QPageSize& pageSize,
+           const PagePainter& paint) {
+            // The program's folder is known only once the application has started.
+            const QString folder = printerModuleFolder(QCoreApplication::applicationDirPath());
+            return printWithModuleIn(folder)(parent, docName, pageSize, paint);
+        },
     };
 }
 
@@ -65,12 +70,11 @@ PrintPages printWithModuleIn(const QString& folder) {
     };
 }
 
-QString printerModuleFolder() {
+QString printerModuleFolder(const QString& programFolder) {
 #ifdef Q_OS_WIN
-    return QCoreApplication::applicationDirPath();
+    return programFolder;
 #else
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/../lib/horavela"));
+    return QDir::cleanPath(programFolder + QStringLiteral("/../lib/horavela"));
 #endif
 }
 

@@ -59,9 +59,9 @@ PrintPagesFunction loadPrinterModule(const QString& folder, QString* why);
 // Printing through the printing module in folder, loaded when it prints.
 PrintPages printWithModuleIn(const QString& folder);
 
-// Where the program's printing module lies: beside the program on Windows,
-// in ../lib/horavela from the program's folder elsewhere.
-QString printerModuleFolder();
+// Where the printing module of the program in programFolder lies: beside the
+// program on Windows, in ../lib/horavela from the program's folder elsewhere.
+QString printerModuleFolder(const QString& programFolder);
 
 // The real dialogs, unless a ScopedMonthDialogs stands in for them.
 const MonthDialogs& monthDialogs();
