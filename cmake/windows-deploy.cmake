@@ -1,6 +1,6 @@
-# Installs beside horavela.exe what windeployqt would: the Qt libraries it
-# links, the Windows platform, style and printer plugins in their folders, and
-# the MinGW-w64 runtime libraries that Qt's own libraries need.
+# Installs beside horavela.exe what windeployqt would: the Qt libraries it and
+# its printing module link, the Windows platform, style and printer plugins in
+# their folders, and the MinGW-w64 runtime libraries that Qt's own libraries need.
 set(qt_libraries Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
 foreach(library IN LISTS qt_libraries)
   install(FILES $<TARGET_FILE:${library}> DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -46,6 +46,7 @@ version=$(dpkg-deb -f "$deb" Version)
 id="$HORAVELA_APP_ID"
 {
     echo /usr/bin/horavela
+    echo /usr/lib/horavela/horavela_printer.so
     echo "/usr/share/applications/$id.desktop"
     echo "/usr/share/metainfo/$id.metainfo.xml"
     echo /usr/share/doc/horavela/copyright

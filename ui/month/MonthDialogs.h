@@ -1,19 +1,36 @@
 // The dialogs the month window asks the user through: its own choice of what
-// to save, the system's file dialog and its print dialog. Tests stand others
-// in for them, so that none of them waits for a user.
+// to save, the system's file dialog and its print dialog with the printing
+// behind it. Tests stand others in for them, so that none of them waits for a
+// user.
 #pragma once
+
+#include "ui/month/PrinterModule.h"
 
 #include <QString>
 #include <array>
 #include <functional>
 #include <optional>
 
-class QPrinter;
+class QPagedPaintDevice;
+class QPageSize;
 class QWidget;
 
 namespace horavela {
 
 enum class SaveKind { Calendar, Csv, Pdf, Print };
+
+enum class PrintOutcome { Printed, Cancelled, Failed, Unavailable };
+
+struct PrintResult {
+    PrintOutcome outcome = PrintOutcome::Cancelled;
+    // Why printing is unavailable.
+    QString why;
+};
+
+// Paints the pages on the printer; false when it cannot be painted on.
+using PagePainter = std::function<bool(QPagedPaintDevice& printer)>;
+using PrintPages = std::function<PrintResult(QWidget* parent, const QString& docName,
+                                             const QPageSize& pageSize, const PagePainter& paint)>;
 
 struct SaveChoice {
     // How many months, from the shown one.
@@ -31,9 +48,20 @@ struct MonthDialogs {
     // The path chosen, empty when the user cancelled.
     std::function<QString(QWidget* parent, const QString& suggested, const QString& filter)>
         saveFileName;
-    // True when the user chose to print, with the printer set up as chosen.
-    std::function<bool(QWidget* parent, QPrinter& printer)> choosePrinter;
+    // Asks for a printer and, unless the user cancelled, paints the pages on it.
+    PrintPages print;
 };
+
+// The printing module's entry, loaded from folder; nullptr, with why, when the
+// module is missing or lacks it.
+PrintPagesFunction loadPrinterModule(const QString& folder, QString* why);
+
+// Printing through the printing module in folder, loaded when it prints.
+PrintPages printWithModuleIn(const QString& folder);
+
+// Where the printing module of the program in programFolder lies: beside the
+// program on Windows, in ../lib/horavela from the program's folder elsewhere.
+QString printerModuleFolder(const QString& programFolder);
 
 // The real dialogs, unless a ScopedMonthDialogs stands in for them.
 const MonthDialogs& monthDialogs();

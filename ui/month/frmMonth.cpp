@@ -15,7 +15,6 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QHeaderView>
-#include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -334,13 +333,17 @@ void frmMonth::cmdPrint_Click() {
     const std::optional<SaveChoice> choice = askSave(SaveKind::Print);
     if (!choice)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(regionalPageSize(QLocale()));
-    printer.setDocName(QStringLiteral("Rahu Kaal, ") + monthHeading(QLocale(), shown_));
-    if (!monthDialogs().choosePrinter(this, printer))
-        return;
-    if (!paintMonthPages(printer, QLocale(), place_, {shown_, choice->months}))
+    const MonthRange range{shown_, choice->months};
+    const PrintResult printed = monthDialogs().print(
+        this, QStringLiteral("Rahu Kaal, ") + monthHeading(QLocale(), shown_),
+        regionalPageSize(QLocale()), [this, range](QPagedPaintDevice& printer) {
+            return paintMonthPages(printer, QLocale(), place_, range);
+        });
+    if (printed.outcome == PrintOutcome::Failed)
         showMessage(this, QStringLiteral("The month could not be printed."), MessageIcon::Critical);
+    else if (printed.outcome == PrintOutcome::Unavailable)
+        showMessage(this, QStringLiteral("Printing is not available: %1.").arg(printed.why),
+                    MessageIcon::Critical);
 }
 
 } // namespace horavela

@@ -13,10 +13,12 @@
 #include "ui/month/SaveMonthDialog.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -61,6 +63,10 @@ private slots:
     void saveDialogOffersItsChoices();
     void buttonsSaveWhatTheMonthFilesWrite_data();
     void buttonsSaveWhatTheMonthFilesWrite();
+    void printSaysWhyItDidNotPrint_data();
+    void printSaysWhyItDidNotPrint();
+    void printerModuleLoadsOnlyFromItsFolder_data();
+    void printerModuleLoadsOnlyFromItsFolder();
     void pdfHasAPageAMonthWithItsFontsEmbedded_data();
     void pdfHasAPageAMonthWithItsFontsEmbedded();
     void mainWindowOpensTheMonthAfterItsChecks_data();
@@ -270,6 +276,7 @@ void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite_data() {
     addRow("CSV", QByteArray("cmdSaveCsv"), 1, name);
     addRow("CSV of two months", QByteArray("cmdSaveCsv"), 2, name);
     addRow("PDF", QByteArray("cmdSavePdf"), 1, name);
+    addRow("print of two months", QByteArray("cmdPrint"), 2, name);
     addRow("CSV into no folder", QByteArray("cmdSaveCsv"), 1, u"no such folder/month.csv"_qs);
 }
 
@@ -280,7 +287,9 @@ void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(name);
-    QString suggested;
+    QString suggested; // the file name offered, or the printed document's name
+    QByteArray printed;
+    QPageSize printedSize;
     const ScopedMonthDialogs dialogs(
         {[&](QWidget*, SaveKind, int) {
              return std::optional(SaveChoice{months, {true, true, false}, 10});
@@ -288,12 +297,22 @@ void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite() {
          [&](QWidget*, const QString& offered, const QString&) {
              return (suggested = offered), path;
          },
-         {}});
+         // The printer the user would choose, as a PDF in memory.
+         [&](QWidget*, const QString& docName, const QPageSize& size, const PagePainter& paint) {
+             suggested = docName;
+             printedSize = size;
+             QBuffer buffer(&printed);
+             buffer.open(QIODevice::WriteOnly);
+             QPdfWriter printer(&buffer);
+             printer.setPageSize(size);
+             return PrintResult{paint(printer) ? PrintOutcome::Printed : PrintOutcome::Failed, {}};
+         }});
     const MonthPlace place = newDelhi(indiaZoneId());
     open(place, NewDelhiDay);
     ModalAnswerer answerer;
     part<QPushButton>(button)->click();
-    QVERIFY2(suggested.contains(u"2022-01"_qs), qPrintable(suggested));
+    QVERIFY2(suggested.contains(button == "cmdPrint" ? u"January 2022"_qs : u"2022-01"_qs),
+             qPrintable(suggested));
     if (name.contains(u'/')) {
         // The file is named in the message, and nothing is left behind.
         QCOMPARE(answerer.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
@@ -304,9 +323,14 @@ void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite() {
         return;
     }
     QVERIFY2(answerer.texts.isEmpty(), qPrintable(answerer.texts.join(u'\n')));
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::ReadOnly), "nothing was saved");
-    const QByteArray saved = file.readAll();
+    QByteArray saved = printed;
+    if (button == "cmdPrint") {
+        QCOMPARE(printedSize, regionalPageSize(QLocale()));
+    } else {
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly), "nothing was saved");
+        saved = file.readAll();
+    }
     const MonthRange range{year{2022} / January, months};
     if (button == "cmdSaveCsv") {
         QCOMPARE(saved, monthCsv(place, range));
@@ -322,6 +346,64 @@ void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite() {
         QVERIFY(saved.startsWith("%PDF-"));
         QCOMPARE(pdfPages(saved), months);
     }
+}
+
+void frmMonthTest::printSaysWhyItDidNotPrint_data() {
+    QTest::addColumn<int>("outcome"); // -1: the real printing, its module missing
+    QTest::addColumn<QString>("message");
+    addRow("cancelled", int(PrintOutcome::Cancelled), QString());
+    addRow("painting failed", int(PrintOutcome::Failed), u"The month could not be printed."_qs);
+    addRow("module missing", -1, u"Printing is not available: "_qs);
+}
+
+void frmMonthTest::printSaysWhyItDidNotPrint() {
+    QFETCH(int, outcome);
+    QFETCH(QString, message);
+    QTemporaryDir noModule;
+    QVERIFY(noModule.isValid());
+    const ScopedMonthDialogs dialogs(
+        {[](QWidget*, SaveKind, int) { return std::optional(SaveChoice{}); },
+         {},
+         outcome < 0
+             ? printWithModuleIn(noModule.path())
+             : [outcome](QWidget*, const QString&, const QPageSize&,
+                         const PagePainter&) { return PrintResult{PrintOutcome(outcome), {}}; }});
+    open(newDelhi(), NewDelhiDay);
+    ModalAnswerer answerer;
+    part<QPushButton>("cmdPrint")->click();
+    if (message.isEmpty()) {
+        QVERIFY2(answerer.texts.isEmpty(), qPrintable(answerer.texts.join(u'\n')));
+        return;
+    }
+    QCOMPARE(answerer.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
+    // The loader's own words say what was missing.
+    QVERIFY2(answerer.texts.front().startsWith(message) &&
+                 (outcome >= 0 || answerer.texts.front().contains(HORAVELA_PRINTER_MODULE_FILE)),
+             qPrintable(answerer.texts.front()));
+}
+
+void frmMonthTest::printerModuleLoadsOnlyFromItsFolder_data() {
+    QTest::addColumn<QString>("module"); // the program's, none, or a file of its name
+    addRow("the built program's", u"program"_qs);
+    addRow("a folder without it", u"none"_qs);
+    addRow("a file of its name that is no library", u"file"_qs);
+}
+
+void frmMonthTest::printerModuleLoadsOnlyFromItsFolder() {
+    QFETCH(QString, module);
+    QTemporaryDir other;
+    QVERIFY(other.isValid());
+    QString folder = other.path();
+    if (module == u"program") {
+        folder = printerModuleFolder(QStringLiteral(HORAVELA_PROGRAM_FOLDER));
+    } else if (module == u"file") {
+        QFile file(other.filePath(QStringLiteral(HORAVELA_PRINTER_MODULE_FILE)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a library") > 0);
+    }
+    QString why;
+    const bool found = loadPrinterModule(folder, &why) != nullptr;
+    QVERIFY2(found == (module == u"program"), qPrintable(folder + u": "_qs + why));
+    QVERIFY2(why.isEmpty() == found, qPrintable(why));
 }
 
 void frmMonthTest::pdfHasAPageAMonthWithItsFontsEmbedded_data() {
