@@ -96,9 +96,6 @@ std::optional<Failure> readOptions(const QStringList& arguments,
     return std::nullopt;
 }
 
-constexpr year_month FirstMonth = 1901y / January;
-constexpr year_month LastMonth = 2050y / December;
-
 std::optional<year_month> readMonth(const QString& text) {
     static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})$"));
     const QRegularExpressionMatch match = form.match(text);
@@ -279,7 +276,7 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
                                       .arg(options.at(QStringLiteral("month")))));
     bool counted = false;
     const int count = value("months", "1").toInt(&counted);
-    if (!counted || count < 1 || count > 12)
+    if (!counted || count < 1 || count > MostMonths)
         return fail(err, badInput(QStringLiteral("--months \"%1\" is not a number from 1 to 12")
                                       .arg(value("months", ""))));
     const year_month last = *first + months{count - 1};

@@ -26,6 +26,7 @@ DayPeriods dayPeriods(const Place& place, std::chrono::year_month_day date) {
     using std::chrono::seconds;
     DayPeriods day;
     day.date = date;
+    day.zone = place.zone;
     CalculationState state;
     day.result = sunRiseSunSetAt(state, date, place);
     if (day.result != SunResult::Ok || !state.SunTimes[0] || !state.SunTimes[1]) {

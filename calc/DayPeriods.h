@@ -8,6 +8,7 @@
 
 #include <array>
 #include <chrono>
+#include <optional>
 
 namespace horavela {
 
@@ -26,6 +27,8 @@ struct TimeSpan {
 
 struct DayPeriods {
     std::chrono::year_month_day date{};
+    // The zone the day was worked out in: its files write their times with this offset.
+    std::optional<ZoneOffset> zone;
     // Ok when the sun times and the periods are set; otherwise why the day has none.
     SunResult result = SunResult::BadInput;
     DateTime sunRise{};

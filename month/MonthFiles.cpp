@@ -21,7 +21,6 @@ constexpr const char* CsvHeader = "date,weekday,sunrise,sunset,rahu_start,rahu_e
                                   "yamaganda_start,yamaganda_end,gulika_start,gulika_end";
 constexpr const char* EnglishWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                            "Thursday", "Friday", "Saturday"};
-constexpr int MostMonths = 12;
 
 // One month of the range and the zone of each of its days.
 struct MonthDays {
@@ -161,14 +160,6 @@ std::string uid(const Place& place, year_month_day day, DayPeriod period) {
     return hash.toHex().left(32).toStdString() + "@horavela";
 }
 
-std::string namesOnly(const MonthPlace& place) {
-    QStringList names;
-    for (const QString& name : {place.city, place.state, place.country})
-        if (!name.trimmed().isEmpty())
-            names.append(name.trimmed());
-    return utf8(names.join(QStringLiteral(", ")));
-}
-
 } // namespace
 
 QByteArray monthCsv(const MonthPlace& place, MonthRange range) {
@@ -178,9 +169,8 @@ QByteArray monthCsv(const MonthPlace& place, MonthRange range) {
         for (const DayPeriods& day : month.days) {
             const weekday dayOfWeek{sys_days{day.date}};
             std::string row = dateText(day.date) + ',' + EnglishWeekdays[dayOfWeek.c_encoding()];
-            const std::optional<ZoneOffset> zone = zoneOnDay(place, day.date);
-            if (day.result == SunResult::Ok && zone) {
-                const long long east = secondsEast(*zone);
+            if (day.result == SunResult::Ok && day.zone) {
+                const long long east = secondsEast(*day.zone);
                 for (const DateTime time : {day.sunRise, day.sunSet})
                     row += ',' + isoLocal(time, east);
                 for (const DayPeriod period : DayPeriodsInOrder)
@@ -202,7 +192,7 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
         options.stamp.isValid() ? options.stamp : QDateTime::currentDateTimeUtc();
     const std::string stampText = utcStamp(sys_seconds{seconds{stamp.toSecsSinceEpoch()}});
     const std::string heading = utf8(placeHeading(place));
-    const std::string names = namesOnly(place);
+    const std::string names = utf8(placeNames(place));
     const Place& at = place.place;
     const std::string geo = geoDegrees(at.LatDegrees, at.LatMinutes, at.IsSouth) + ';' +
                             geoDegrees(at.LonDegrees, at.LonMinutes, !at.IsEast);
@@ -214,10 +204,9 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
     appendLine(out, "CALSCALE:GREGORIAN");
     for (const MonthDays& month : monthsOf(place, range)) {
         for (const DayPeriods& day : month.days) {
-            const std::optional<ZoneOffset> zone = zoneOnDay(place, day.date);
-            if (day.result != SunResult::Ok || !zone)
+            if (day.result != SunResult::Ok || !day.zone)
                 continue;
-            const long long east = secondsEast(*zone);
+            const long long east = secondsEast(*day.zone);
             for (const DayPeriod period : DayPeriodsInOrder) {
                 if (!options.periods[static_cast<std::size_t>(period)])
                     continue;
@@ -254,10 +243,7 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
 }
 
 QByteArray monthText(const QLocale& locale, const MonthPlace& place, MonthRange range) {
-    const QStringList headings{QStringLiteral("Date"),       QStringLiteral("Weekday"),
-                               QStringLiteral("Sunrise"),    QStringLiteral("Sunset"),
-                               QStringLiteral("Rahu Kaal"),  QStringLiteral("Yamaganda"),
-                               QStringLiteral("Gulika Kaal")};
+    const QStringList headings(monthColumnTitles().begin(), monthColumnTitles().end());
     QString out;
     bool firstMonth = true;
     for (const MonthDays& month : monthsOf(place, range)) {
@@ -269,19 +255,16 @@ QByteArray monthText(const QLocale& locale, const MonthPlace& place, MonthRange 
         out += monthHeading(locale, month.month) + QStringLiteral("\n\n");
         std::vector<QStringList> rows{headings};
         for (const DayPeriods& day : month.days) {
-            QStringList row{dayDateText(locale, day.date), weekdayText(locale, day.date)};
-            if (day.result == SunResult::Ok) {
-                row << minuteText(locale, day.sunRise) << minuteText(locale, day.sunSet);
-                for (const DayPeriod period : DayPeriodsInOrder)
-                    row << spanText(locale, day[period]);
-            } else {
-                // Where the sun does not rise or set, there is no daylight to cut into eighths.
+            const MonthRow cells = monthRow(locale, day);
+            QStringList row(cells.cells.begin(), cells.cells.end());
+            if (cells.sunless) {
+                // Plain text has no cell across columns: each of them says it briefly.
                 const QString none = day.result == SunResult::NoSunset ? QStringLiteral("no sunset")
                                      : day.result == SunResult::NoSunrise
                                          ? QStringLiteral("no sunrise")
                                          : QStringLiteral("\u2014");
-                for (int n = 0; n < 5; ++n)
-                    row << none;
+                for (qsizetype n = FirstSunColumn; n < MonthColumns; ++n)
+                    row[n] = none;
             }
             rows.push_back(row);
         }

@@ -12,7 +12,10 @@
 
 namespace horavela {
 
-// The shown month, or up to twelve months from it.
+// The most months one file holds.
+inline constexpr int MostMonths = 12;
+
+// The shown month, or up to MostMonths months from it.
 struct MonthRange {
     std::chrono::year_month first;
     int count = 1;

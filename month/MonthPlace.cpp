@@ -7,6 +7,8 @@
 
 namespace horavela {
 
+namespace {
+
 std::optional<ZoneOffset> zoneOnDay(const MonthPlace& place, std::chrono::year_month_day day) {
     if (place.zoneId.isEmpty())
         return place.place.zone;
@@ -19,6 +21,8 @@ std::optional<ZoneOffset> zoneOnDay(const MonthPlace& place, std::chrono::year_m
         return std::nullopt;
     return zoneOffset(*pair);
 }
+
+} // namespace
 
 std::vector<DayPeriods> monthTable(const MonthPlace& place, std::chrono::year_month month) {
     using namespace std::chrono;

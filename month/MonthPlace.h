@@ -13,6 +13,10 @@
 
 namespace horavela {
 
+// The months the main window's year list holds, which the window and the command line keep to.
+inline constexpr std::chrono::year_month FirstMonth{std::chrono::year{1901}, std::chrono::January};
+inline constexpr std::chrono::year_month LastMonth{std::chrono::year{2050}, std::chrono::December};
+
 struct MonthPlace {
     // place.zone is the offset as entered, used on every day when zoneId is empty.
     Place place;
@@ -26,10 +30,8 @@ struct MonthPlace {
     QString zoneName = {};
 };
 
-// The offset in force at the place at noon of the day when linked, else the offset entered.
-std::optional<ZoneOffset> zoneOnDay(const MonthPlace& place, std::chrono::year_month_day day);
-
-// Every day of the month, each in its own day's zone.
+// Every day of the month, each in its own day's zone: when linked, the offset in force at the
+// place at noon of that day, else the offset entered.
 std::vector<DayPeriods> monthTable(const MonthPlace& place, std::chrono::year_month month);
 
 } // namespace horavela

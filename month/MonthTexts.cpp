@@ -29,11 +29,18 @@ QString zoneNumber(double value) {
 
 } // namespace
 
-QString placeHeading(const MonthPlace& place) {
-    QStringList parts;
+QString placeNames(const MonthPlace& place) {
+    QStringList names;
     for (const QString& name : {place.city, place.state, place.country})
         if (!name.trimmed().isEmpty())
-            parts.append(name.trimmed());
+            names.append(name.trimmed());
+    return names.join(QStringLiteral(", "));
+}
+
+QString placeHeading(const MonthPlace& place) {
+    QStringList parts;
+    if (const QString names = placeNames(place); !names.isEmpty())
+        parts.append(names);
     const Place& p = place.place;
     parts.append(angleText(p.LatDegrees, p.LatMinutes, p.IsSouth ? 'S' : 'N'));
     parts.append(angleText(p.LonDegrees, p.LonMinutes, p.IsEast ? 'E' : 'W'));
@@ -113,6 +120,42 @@ QString minuteText(const QLocale& locale, DateTime time) {
 QString spanText(const QLocale& locale, const TimeSpan& span) {
     return minuteText(locale, span.start) + QStringLiteral(" \u2013 ") +
            minuteText(locale, span.end);
+}
+
+const std::array<QString, MonthColumns>& monthColumnTitles() {
+    static const std::array<QString, MonthColumns> titles{
+        QStringLiteral("Date"),       QStringLiteral("Weekday"),   QStringLiteral("Sunrise"),
+        QStringLiteral("Sunset"),     QStringLiteral("Rahu Kaal"), QStringLiteral("Yamaganda"),
+        QStringLiteral("Gulika Kaal")};
+    return titles;
+}
+
+QString sunlessText(SunResult result) {
+    switch (result) {
+    case SunResult::NoSunset:
+        return QStringLiteral("The sun does not set on this day");
+    case SunResult::NoSunrise:
+        return QStringLiteral("The sun does not rise or does not set on this day");
+    default:
+        return QStringLiteral("No time zone is known for this day");
+    }
+}
+
+MonthRow monthRow(const QLocale& locale, const DayPeriods& day) {
+    MonthRow row;
+    row.cells[0] = dayDateText(locale, day.date);
+    row.cells[1] = weekdayText(locale, day.date);
+    if (day.result != SunResult::Ok) {
+        row.sunless = true;
+        row.cells[FirstSunColumn] = sunlessText(day.result);
+        return row;
+    }
+    row.cells[2] = minuteText(locale, day.sunRise);
+    row.cells[3] = minuteText(locale, day.sunSet);
+    int column = 4;
+    for (const DayPeriod period : DayPeriodsInOrder)
+        row.cells[std::size_t(column++)] = spanText(locale, day[period]);
+    return row;
 }
 
 } // namespace horavela

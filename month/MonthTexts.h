@@ -7,10 +7,13 @@
 
 #include <QLocale>
 #include <QString>
+#include <array>
 #include <chrono>
 
 namespace horavela {
 
+// "Pune, Maharashtra, India": the names given, blanks and empty names left out.
+QString placeNames(const MonthPlace& place);
 // "Pune, Maharashtra, India, 18° 31′ N, 73° 51′ E": the names given, then the latitude and
 // longitude.
 QString placeHeading(const MonthPlace& place);
@@ -26,5 +29,23 @@ QString weekdayText(const QLocale& locale, std::chrono::year_month_day day);
 QString minuteText(const QLocale& locale, DateTime time);
 // Start and end to the nearest minute: "8:34 AM – 9:54 AM".
 QString spanText(const QLocale& locale, const TimeSpan& span);
+
+// The table's columns: date, weekday, sunrise, sunset and the three periods.
+inline constexpr int MonthColumns = 7;
+// Sunrise's column: a day without sun times says why from there to the last column.
+inline constexpr int FirstSunColumn = 2;
+
+const std::array<QString, MonthColumns>& monthColumnTitles();
+
+// Why a day has no sun times, as its row says it.
+QString sunlessText(SunResult result);
+
+struct MonthRow {
+    std::array<QString, MonthColumns> cells;
+    // The day has no sun times: cells[FirstSunColumn] says why, across the rest of the row.
+    bool sunless = false;
+};
+
+MonthRow monthRow(const QLocale& locale, const DayPeriods& day);
 
 } // namespace horavela

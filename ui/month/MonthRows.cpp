@@ -13,46 +13,10 @@ namespace {
 
 using namespace std::chrono;
 
-QString sunlessText(SunResult result) {
-    switch (result) {
-    case SunResult::NoSunset:
-        return QStringLiteral("The sun does not set on this day");
-    case SunResult::NoSunrise:
-        return QStringLiteral("The sun does not rise or does not set on this day");
-    default:
-        return QStringLiteral("No time zone is known for this day");
-    }
-}
-
 // Ink and shaping are measured for only this many of a column's widest texts by advance.
 constexpr std::size_t WidestKept = 4;
 
 } // namespace
-
-const std::array<QString, MonthColumns>& monthColumnTitles() {
-    static const std::array<QString, MonthColumns> titles{
-        QStringLiteral("Date"),       QStringLiteral("Weekday"),   QStringLiteral("Sunrise"),
-        QStringLiteral("Sunset"),     QStringLiteral("Rahu Kaal"), QStringLiteral("Yamaganda"),
-        QStringLiteral("Gulika Kaal")};
-    return titles;
-}
-
-MonthRow monthRow(const QLocale& locale, const DayPeriods& day) {
-    MonthRow row;
-    row.cells[0] = dayDateText(locale, day.date);
-    row.cells[1] = weekdayText(locale, day.date);
-    if (day.result != SunResult::Ok) {
-        row.sunless = true;
-        row.cells[FirstSunColumn] = sunlessText(day.result);
-        return row;
-    }
-    row.cells[2] = minuteText(locale, day.sunRise);
-    row.cells[3] = minuteText(locale, day.sunSet);
-    int column = 4;
-    for (const DayPeriod period : DayPeriodsInOrder)
-        row.cells[std::size_t(column++)] = spanText(locale, day[period]);
-    return row;
-}
 
 namespace {
 
@@ -80,7 +44,7 @@ std::array<QStringList, MonthColumns + 1> measureMonthTexts(const QLocale& local
     for (sys_days d = sys_days{year{2000} / January / 1}; d <= sys_days{year{2000} / December / 31};
          d += days{1})
         dates.append(dayDateText(locale, year_month_day{d}));
-    for (int y = int(FirstYear); y <= int(LastYear); ++y)
+    for (int y = int(FirstMonth.year()); y <= int(LastMonth.year()); ++y)
         dates.append(dayDateText(locale, year{y} / December / day{28}));
     widest[0] = widestOf(dates, metrics);
     for (unsigned d = 1; d <= 7; ++d)

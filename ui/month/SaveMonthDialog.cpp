@@ -1,6 +1,7 @@
 #include "ui/month/SaveMonthDialog.h"
 
 #include "ProgramVersion.h"
+#include "month/MonthFiles.h"
 #include "platform/PointSize.h"
 
 #include <QCheckBox>
@@ -73,7 +74,7 @@ SaveMonthDialog::SaveMonthDialog(SaveKind kind, int mostMonths, QWidget* parent)
     auto* monthsRow = new QFormLayout;
     months_ = new QSpinBox(this);
     months_->setObjectName(QStringLiteral("spnMonths"));
-    months_->setRange(1, std::clamp(mostMonths, 1, 12));
+    months_->setRange(1, std::clamp(mostMonths, 1, MostMonths));
     months_->setValue(1);
     auto* monthsLabel = new QLabel(QStringLiteral("&Months from the shown one:"), this);
     monthsLabel->setObjectName(QStringLiteral("lblMonths"));

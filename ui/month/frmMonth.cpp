@@ -273,7 +273,8 @@ void frmMonth::cmdNextMonth_Click() {
 }
 
 std::optional<SaveChoice> frmMonth::askSave(SaveKind kind) {
-    return monthDialogs().chooseSave(this, kind, std::min(12, monthsFrom(shown_, LastMonth)));
+    return monthDialogs().chooseSave(this, kind,
+                                     std::min(MostMonths, monthsFrom(shown_, LastMonth)));
 }
 
 // Suggested in the user's documents, named after the first month.
