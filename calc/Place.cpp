@@ -11,6 +11,10 @@ double ZoneOffset::hoursEast() const {
     return -(sign * (std::fabs(hours) + std::fabs(minutes) / 60));
 }
 
+long long ZoneOffset::secondsEast() const {
+    return std::llround(hoursEast() * 3600);
+}
+
 std::optional<ZoneOffset> readZoneOffset(std::string_view hours, std::string_view minutes) {
     const auto hourNumber = readDecimal(hours);
     const auto minuteNumber = readDecimal(minutes);

@@ -17,6 +17,8 @@ struct ZoneOffset {
 
     // The offset east of universal time, in hours.
     double hoursEast() const;
+    // The same in whole seconds, the nearest, as the sun times are written with it.
+    long long secondsEast() const;
     bool operator==(const ZoneOffset&) const = default;
 };
 

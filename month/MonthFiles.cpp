@@ -6,7 +6,7 @@
 #include <QCryptographicHash>
 #include <QStringList>
 #include <algorithm>
-#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -59,11 +59,6 @@ std::string clockText(DateTime time) {
     const hh_mm_ss clock{time - floor<days>(time)};
     return twoDigits(clock.hours().count()) + ':' + twoDigits(clock.minutes().count()) + ':' +
            twoDigits(clock.seconds().count());
-}
-
-// Seconds east of universal time, to the second the check's arithmetic takes.
-long long secondsEast(const ZoneOffset& zone) {
-    return std::llround(zone.hoursEast() * 3600);
 }
 
 // "+05:30", "-04:00"; an offset is written to the minute, as ISO 8601 has it.
@@ -170,7 +165,7 @@ QByteArray monthCsv(const MonthPlace& place, MonthRange range) {
             const weekday dayOfWeek{sys_days{day.date}};
             std::string row = dateText(day.date) + ',' + EnglishWeekdays[dayOfWeek.c_encoding()];
             if (day.result == SunResult::Ok && day.zone) {
-                const long long east = secondsEast(*day.zone);
+                const long long east = day.zone->secondsEast();
                 for (const DateTime time : {day.sunRise, day.sunSet})
                     row += ',' + isoLocal(time, east);
                 for (const DayPeriod period : DayPeriodsInOrder)
@@ -206,7 +201,7 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
         for (const DayPeriods& day : month.days) {
             if (day.result != SunResult::Ok || !day.zone)
                 continue;
-            const long long east = secondsEast(*day.zone);
+            const long long east = day.zone->secondsEast();
             for (const DayPeriod period : DayPeriodsInOrder) {
                 if (!options.periods[static_cast<std::size_t>(period)])
                     continue;

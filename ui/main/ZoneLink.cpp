@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTimeZone>
-#include <cmath>
 
 namespace horavela {
 
@@ -36,8 +35,7 @@ QDateTime presentInFormZone(const QDateTime& utc, const QByteArray& systemZoneId
             readZoneOffset(boxes.hours.toStdString(), boxes.minutes.toStdString())) {
         // The boxes may hold any offset, beyond what a QTimeZone takes: only
         // the wall clock is wanted, so the moment is moved instead.
-        const auto secondsEast = static_cast<qint64>(std::llround(offset->hoursEast() * 3600));
-        const QDateTime shifted = utc.toUTC().addSecs(secondsEast);
+        const QDateTime shifted = utc.toUTC().addSecs(offset->secondsEast());
         return QDateTime(shifted.date(), shifted.time(), Qt::UTC);
     }
     return utc.toLocalTime();
