@@ -3,7 +3,6 @@
 #include "calc/TextNumbers.h"
 #include "month/MonthFiles.h"
 #include "month/SaveFile.h"
-#include "places/DegreesMinutes.h"
 #include "places/NameKey.h"
 #include "places/PlaceLookup.h"
 
@@ -130,25 +129,13 @@ std::optional<ZoneOffset> readZonePair(const QString& text) {
     return zone;
 }
 
-Place coordinates(double latitude, double longitude) {
-    const DegreesMinutes lat = latitudeForm(latitude);
-    const DegreesMinutes lon = longitudeForm(longitude);
-    return {static_cast<std::int16_t>(lat.degrees),
-            static_cast<std::int16_t>(lat.minutes),
-            lat.hemisphere == 'S',
-            static_cast<std::int16_t>(lon.degrees),
-            static_cast<std::int16_t>(lon.minutes),
-            lon.hemisphere == 'E',
-            {}};
-}
-
 ZoneMoment noonOf(year_month month) {
     const QDate day(int(month.year()), int(unsigned(month.month())), 1);
     return {day.year(), day, QTime(12, 0)};
 }
 
 std::optional<Failure> placeByCoordinates(const std::map<QString, QString>& options,
-                                          year_month month, MonthPlace& place) {
+                                          MonthPlace& place) {
     for (const char* name : {"lat", "lon", "zone"}) {
         if (!options.count(QString::fromLatin1(name)))
             return badInput(
@@ -163,7 +150,7 @@ std::optional<Failure> placeByCoordinates(const std::map<QString, QString>& opti
     if (!longitude)
         return badInput(QStringLiteral("--lon \"%1\" is not a longitude in decimal degrees")
                             .arg(options.at(QStringLiteral("lon"))));
-    place.place = coordinates(*latitude, *longitude);
+    place.place = formPlace(*latitude, *longitude);
     const QString zone = options.at(QStringLiteral("zone"));
     if (const std::optional<ZoneOffset> pair = readZonePair(zone)) {
         place.place.zone = pair;
@@ -174,9 +161,8 @@ std::optional<Failure> placeByCoordinates(const std::map<QString, QString>& opti
         return badInput(QStringLiteral("--zone \"%1\" is neither a zone of this system's time-zone "
                                        "data nor hours:minutes such as -5:-30")
                             .arg(zone));
+    // Each day takes the zone's offset of its own noon.
     place.zoneId = id;
-    if (const std::optional<ZonePair> pair = zonePairAt(id, noonOf(month)))
-        place.place.zone = zoneOffset(*pair);
     return std::nullopt;
 }
 
@@ -296,7 +282,7 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
                     badInput(QStringLiteral("give --place, or --lat, --lon and --zone, not both")));
     const std::optional<Failure> placeFailure =
         byName ? placeByName(options.at(QStringLiteral("place")), *first, err, place)
-               : placeByCoordinates(options, *first, place);
+               : placeByCoordinates(options, place);
     if (placeFailure)
         return fail(err, *placeFailure);
 

@@ -14,19 +14,22 @@ QString namesText(const GazetteerPlace& place) {
     return text;
 }
 
+Place formPlace(double latitude, double longitude) {
+    const DegreesMinutes lat = latitudeForm(latitude);
+    const DegreesMinutes lon = longitudeForm(longitude);
+    return {static_cast<std::int16_t>(lat.degrees),
+            static_cast<std::int16_t>(lat.minutes),
+            lat.hemisphere == 'S',
+            static_cast<std::int16_t>(lon.degrees),
+            static_cast<std::int16_t>(lon.minutes),
+            lon.hemisphere == 'E',
+            {}};
+}
+
 FoundPlace foundPlace(GazetteerPlace place, const ZoneMoment& moment) {
-    const DegreesMinutes latitude = latitudeForm(place.latitude);
-    const DegreesMinutes longitude = longitudeForm(place.longitude);
-    Place form{static_cast<std::int16_t>(latitude.degrees),
-               static_cast<std::int16_t>(latitude.minutes),
-               latitude.hemisphere == 'S',
-               static_cast<std::int16_t>(longitude.degrees),
-               static_cast<std::int16_t>(longitude.minutes),
-               longitude.hemisphere == 'E',
-               {}};
+    Place form = formPlace(place.latitude, place.longitude);
     if (const std::optional<ZonePair> zone = zonePairAt(place.systemZoneId, moment))
-        form.zone =
-            zoneOffset(*zone);
+        form.zone = zoneOffset(*zone);
     return {std::move(place), std::move(form)};
 }
 

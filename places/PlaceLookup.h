@@ -28,6 +28,10 @@ std::optional<std::vector<FoundPlace>> lookUpPlaces(Gazetteer& gazetteer, const 
 // "Pune, Maharashtra, India", leaving out a name the gazetteer lacks.
 QString namesText(const GazetteerPlace& place);
 
+// Signed decimal degrees (north and east positive) as the main window takes
+// them: whole degrees and minutes, the nearest, with their hemispheres; no zone.
+Place formPlace(double latitude, double longitude);
+
 // The place as the main window takes it.
 FoundPlace foundPlace(GazetteerPlace place, const ZoneMoment& moment);
 
