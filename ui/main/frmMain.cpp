@@ -434,9 +434,13 @@ void frmMain::endZoneLink() {
     showZoneName(*ui_->lblZoneName, QString());
 }
 
+QDateTime frmMain::presentHere() const {
+    return presentInFormZone(currentUtc(), zoneLink_,
+                             {ui_->txtZoneHour->text(), ui_->txtZoneMinute->text()});
+}
+
 void frmMain::mnuNow_Click() {
-    setListsTo(presentInFormZone(currentUtc(), zoneLink_,
-                                 {ui_->txtZoneHour->text(), ui_->txtZoneMinute->text()}));
+    setListsTo(presentHere());
 }
 
 void frmMain::setListsTo(const QDateTime& local) {
@@ -476,10 +480,7 @@ void frmMain::mnuMonth_Click(QWidget* over) {
                                              std::chrono::month(unsigned(lists.monthNumber)),
                                              std::chrono::day(unsigned(lists.dayNumber))};
     // On the heap behind a guard: a shutdown may delete it while it is open.
-    const QDate today = presentInFormZone(currentUtc(), zoneLink_,
-                                          {ui_->txtZoneHour->text(), ui_->txtZoneMinute->text()})
-                            .date();
-    QPointer<frmMonth> month = new frmMonth(place, chosen, today, over);
+    QPointer<frmMonth> month = new frmMonth(place, chosen, presentHere().date(), over);
     month->exec();
     delete month.data();
 }

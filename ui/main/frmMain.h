@@ -83,6 +83,8 @@ private:
     PlaceQuery placeQuery() const;
     // The moment chosen in the lists, as the local time of a place found.
     ZoneMoment chosenMoment() const;
+    // The present on the wall clock of the form's zone, for Set to Now and the month's today.
+    QDateTime presentHere() const;
     // Fills the place boxes with a place found, leaving the checks to the check,
     // and links the zone boxes to its zone.
     void usePlace(const FoundPlace& found);
