@@ -5,7 +5,9 @@
 #include "month/SaveFile.h"
 #include "places/NameKey.h"
 #include "places/PlaceLookup.h"
+#include "platform/Language.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
 #include <QTimeZone>
@@ -23,7 +25,8 @@ using namespace std::chrono;
 constexpr int BadInput = 2;
 constexpr int NotWritten = 1;
 
-constexpr const char* HelpText =
+constexpr const char* HelpText = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Usage: horavela --month YYYY-MM (--place \"CITY[, STATE], COUNTRY\" |\n"
     "                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]\n"
     "\n"
@@ -42,15 +45,19 @@ constexpr const char* HelpText =
     "                     them, -5:-30 (an offset under an hour ahead: -0:-19)\n"
     "  --format FORMAT    text (default), csv or ics (a calendar of Rahu Kaal)\n"
     "  --out FILE         write FILE, whole or not at all; else standard output\n"
+    "  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,\n"
+    "                     ta, gu, kn, ml, pa or or (default: the one chosen in the\n"
+    "                     window, else the desktop's)\n"
     "  --help             show this help\n"
     "\n"
     "Each option takes its value as --name value or --name=value.\n"
-    "Exit status: 0 done, 2 bad input, 1 the file or the places database failed.\n";
+    "Exit status: 0 done, 2 bad input, 1 the file or the places database failed.\n");
 
-const QStringList OptionNames{
-    QStringLiteral("month"),  QStringLiteral("months"), QStringLiteral("place"),
-    QStringLiteral("lat"),    QStringLiteral("lon"),    QStringLiteral("zone"),
-    QStringLiteral("format"), QStringLiteral("out"),    QStringLiteral("help")};
+const QStringList OptionNames{QStringLiteral("month"),  QStringLiteral("months"),
+                              QStringLiteral("place"),  QStringLiteral("lat"),
+                              QStringLiteral("lon"),    QStringLiteral("zone"),
+                              QStringLiteral("format"), QStringLiteral("out"),
+                              QStringLiteral("help"),   QStringLiteral("language")};
 
 // A failure with its exit status and its one-line message.
 struct Failure {
@@ -73,14 +80,18 @@ std::optional<Failure> readOptions(const QStringList& arguments,
     for (qsizetype n = 0; n < arguments.size(); ++n) {
         const QString& argument = arguments[n];
         if (!argument.startsWith(QStringLiteral("--")))
-            return badInput(
-                QStringLiteral("unexpected argument \"%1\"; see horavela --help").arg(argument));
+            return badInput(QCoreApplication::translate(
+                                "CommandLine", "unexpected argument \"%1\"; see horavela --help")
+                                .arg(argument));
         const qsizetype equals = argument.indexOf(u'=');
         const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
         if (!OptionNames.contains(name))
-            return badInput(QStringLiteral("unknown option --%1; see horavela --help").arg(name));
+            return badInput(QCoreApplication::translate("CommandLine",
+                                                        "unknown option --%1; see horavela --help")
+                                .arg(name));
         if (options.count(name))
-            return badInput(QStringLiteral("--%1 given twice").arg(name));
+            return badInput(
+                QCoreApplication::translate("CommandLine", "--%1 given twice").arg(name));
         if (name == QStringLiteral("help")) {
             options[name] = {};
             continue;
@@ -90,7 +101,8 @@ std::optional<Failure> readOptions(const QStringList& arguments,
         else if (n + 1 < arguments.size())
             options[name] = arguments[++n];
         else
-            return badInput(QStringLiteral("--%1 needs a value").arg(name));
+            return badInput(
+                QCoreApplication::translate("CommandLine", "--%1 needs a value").arg(name));
     }
     return std::nullopt;
 }
@@ -139,16 +151,19 @@ std::optional<Failure> placeByCoordinates(const std::map<QString, QString>& opti
     for (const char* name : {"lat", "lon", "zone"}) {
         if (!options.count(QString::fromLatin1(name)))
             return badInput(
-                QStringLiteral("give --place, or --lat, --lon and --zone (missing --%1)")
+                QCoreApplication::translate(
+                    "CommandLine", "give --place, or --lat, --lon and --zone (missing --%1)")
                     .arg(QString::fromLatin1(name)));
     }
     const std::optional<double> latitude = readDegrees(options.at(QStringLiteral("lat")), 90);
     if (!latitude)
-        return badInput(QStringLiteral("--lat \"%1\" is not a latitude in decimal degrees")
+        return badInput(QCoreApplication::translate(
+                            "CommandLine", "--lat \"%1\" is not a latitude in decimal degrees")
                             .arg(options.at(QStringLiteral("lat"))));
     const std::optional<double> longitude = readDegrees(options.at(QStringLiteral("lon")), 180);
     if (!longitude)
-        return badInput(QStringLiteral("--lon \"%1\" is not a longitude in decimal degrees")
+        return badInput(QCoreApplication::translate(
+                            "CommandLine", "--lon \"%1\" is not a longitude in decimal degrees")
                             .arg(options.at(QStringLiteral("lon"))));
     place.place = formPlace(*latitude, *longitude);
     const QString zone = options.at(QStringLiteral("zone"));
@@ -158,8 +173,10 @@ std::optional<Failure> placeByCoordinates(const std::map<QString, QString>& opti
     }
     const QByteArray id = zone.toUtf8();
     if (zone.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(id))
-        return badInput(QStringLiteral("--zone \"%1\" is neither a zone of this system's time-zone "
-                                       "data nor hours:minutes such as -5:-30")
+        return badInput(QCoreApplication::translate(
+                            "CommandLine",
+                            "--zone \"%1\" is neither a zone of this system's time-zone "
+                            "data nor hours:minutes such as -5:-30")
                             .arg(zone));
     // Each day takes the zone's offset of its own noon.
     place.zoneId = id;
@@ -183,7 +200,9 @@ std::optional<Failure> placeByName(const QString& text, year_month month, std::o
     for (QString& part : parts)
         part = part.trimmed();
     if (parts.size() > 3 || parts.front().isEmpty())
-        return badInput(QStringLiteral("--place \"%1\" is not \"CITY, STATE, COUNTRY\"").arg(text));
+        return badInput(QCoreApplication::translate(
+                            "CommandLine", "--place \"%1\" is not \"CITY, STATE, COUNTRY\"")
+                            .arg(text));
     PlaceQuery query;
     query.city = parts.front();
     if (parts.size() == 2)
@@ -195,9 +214,12 @@ std::optional<Failure> placeByName(const QString& text, year_month month, std::o
     const std::optional<std::vector<FoundPlace>> found =
         lookUpPlaces(placesGazetteer(), query, noonOf(month));
     if (!found)
-        return Failure{NotWritten, QStringLiteral("the places database cannot be read")};
+        return Failure{NotWritten, QCoreApplication::translate(
+                                       "CommandLine", "the places database cannot be read")};
     if (found->empty())
-        return badInput(QStringLiteral("no place called \"%1\" in the places database").arg(text));
+        return badInput(QCoreApplication::translate("CommandLine",
+                                                    "no place called \"%1\" in the places database")
+                            .arg(text));
     auto best = agreement(query, found->front().found);
     for (const FoundPlace& candidate : *found)
         best = std::max(best, agreement(query, candidate.found));
@@ -209,17 +231,20 @@ std::optional<Failure> placeByName(const QString& text, year_month month, std::o
         // The list first, so the last line is the message, as with every other failure.
         for (const FoundPlace* candidate : equals)
             err << "  " << namesText(candidate->found).toStdString() << '\n';
-        const QString many = equals.size() >= MostPlacesShown
-                                 ? QStringLiteral("at least %1").arg(equals.size())
-                                 : QString::number(equals.size());
+        const QString many =
+            equals.size() >= MostPlacesShown
+                ? QCoreApplication::translate("CommandLine", "at least %1").arg(equals.size())
+                : QString::number(equals.size());
         return badInput(QStringLiteral("\"%1\" matches %2 places (listed above); name the state "
                                        "and the country")
                             .arg(text, many));
     }
     const FoundPlace& chosen = *equals.front();
     if (chosen.found.systemZoneId.isEmpty())
-        return badInput(QStringLiteral("the zone of %1, %2, is not in this system's time-zone data")
-                            .arg(namesText(chosen.found), QString::fromUtf8(chosen.found.zoneId)));
+        return badInput(
+            QCoreApplication::translate(
+                "CommandLine", "the zone of %1, %2, is not in this system's time-zone data")
+                .arg(namesText(chosen.found), QString::fromUtf8(chosen.found.zoneId)));
     place.place = chosen.place;
     place.zoneId = chosen.found.systemZoneId;
     place.zoneName = QString::fromUtf8(chosen.found.zoneId);
@@ -241,11 +266,22 @@ bool isCommandLine(int argc, const char* const argv[]) {
 }
 
 int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    // The window's choice, so that even a message about the options speaks it.
+    useLanguage(languageToSpeak(keptLanguage()));
     std::map<QString, QString> options;
     if (const std::optional<Failure> failure = readOptions(arguments, options))
         return fail(err, *failure);
+    if (const auto language = options.find(QStringLiteral("language")); language != options.end()) {
+        if (!isKnownLanguage(language->second))
+            return fail(err, badInput(QCoreApplication::translate(
+                                          "CommandLine",
+                                          "--language \"%1\" is not one of en, hi, bn, te, mr, ta, "
+                                          "gu, kn, ml, pa and or")
+                                          .arg(language->second)));
+        useLanguage(language->second);
+    }
     if (options.count(QStringLiteral("help"))) {
-        out << HelpText;
+        out << QCoreApplication::translate("CommandLine", HelpText).toStdString();
         return out.flush() ? 0 : NotWritten;
     }
     const auto value = [&](const char* name, const char* otherwise) {
@@ -254,32 +290,37 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
     };
 
     if (!options.count(QStringLiteral("month")))
-        return fail(err,
-                    badInput(QStringLiteral("--month YYYY-MM is needed; see horavela --help")));
+        return fail(err, badInput(QCoreApplication::translate(
+                             "CommandLine", "--month YYYY-MM is needed; see horavela --help")));
     const std::optional<year_month> first = readMonth(options.at(QStringLiteral("month")));
     if (!first)
-        return fail(err, badInput(QStringLiteral("--month \"%1\" is not a month such as 2025-03")
-                                      .arg(options.at(QStringLiteral("month")))));
+        return fail(err,
+                    badInput(QCoreApplication::translate(
+                                 "CommandLine", "--month \"%1\" is not a month such as 2025-03")
+                                 .arg(options.at(QStringLiteral("month")))));
     bool counted = false;
     const int count = value("months", "1").toInt(&counted);
     if (!counted || count < 1 || count > MostMonths)
-        return fail(err, badInput(QStringLiteral("--months \"%1\" is not a number from 1 to 12")
+        return fail(err, badInput(QCoreApplication::translate(
+                                      "CommandLine", "--months \"%1\" is not a number from 1 to 12")
                                       .arg(value("months", ""))));
     const year_month last = *first + months{count - 1};
     if (*first < FirstMonth || last > LastMonth)
-        return fail(err, badInput(QStringLiteral("the months must lie from 1901-01 to 2050-12")));
+        return fail(err, badInput(QCoreApplication::translate(
+                             "CommandLine", "the months must lie from 1901-01 to 2050-12")));
     const QString format = value("format", "text");
     if (format != QStringLiteral("text") && format != QStringLiteral("csv") &&
         format != QStringLiteral("ics"))
-        return fail(
-            err, badInput(QStringLiteral("--format \"%1\" is not text, csv or ics").arg(format)));
+        return fail(err, badInput(QCoreApplication::translate(
+                                      "CommandLine", "--format \"%1\" is not text, csv or ics")
+                                      .arg(format)));
 
     MonthPlace place;
     const bool byName = options.count(QStringLiteral("place")) != 0;
     if (byName && (options.count(QStringLiteral("lat")) || options.count(QStringLiteral("lon")) ||
                    options.count(QStringLiteral("zone"))))
-        return fail(err,
-                    badInput(QStringLiteral("give --place, or --lat, --lon and --zone, not both")));
+        return fail(err, badInput(QCoreApplication::translate(
+                             "CommandLine", "give --place, or --lat, --lon and --zone, not both")));
     const std::optional<Failure> placeFailure =
         byName ? placeByName(options.at(QStringLiteral("place")), *first, err, place)
                : placeByCoordinates(options, place);
@@ -306,7 +347,8 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
     }
     out.write(bytes.constData(), bytes.size());
     if (!out.flush())
-        return fail(err, {NotWritten, QStringLiteral("standard output cannot be written")});
+        return fail(err, {NotWritten, QCoreApplication::translate(
+                                          "CommandLine", "standard output cannot be written")});
     return 0;
 }
 

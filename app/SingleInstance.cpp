@@ -5,6 +5,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace horavela {
@@ -36,7 +37,8 @@ void CheckSingleInstance(const QString& lockFilePath) {
                qUtf8Printable(lockFilePath));
         break;
     }
-    showMessage(nullptr, QStringLiteral("Application is already running"),
+    showMessage(nullptr,
+                QCoreApplication::translate("SingleInstance", "Application is already running"),
                 MessageIcon::Information);
     EndProgram();
 }

@@ -46,7 +46,7 @@ frmAbout::frmAbout(QWidget* parent)
     const QIcon icon = programIcon();
     setWindowIcon(icon);
     ui_->picIcon->setPixmap(icon.pixmap(ui_->picIcon->size()));
-    ui_->lblHomePage->setText(QStringLiteral("Click here to visit ") + mainSiteAddress());
+    ui_->lblHomePage->setText(tr("Click here to visit %1").arg(mainSiteAddress()));
     fitLinkText(ui_->lblHomePage);
     ui_->cmdOK->setFocus();
 

@@ -4,6 +4,7 @@
 #include "app/DisplayCheck.h"
 #include "app/Startup.h"
 #include "platform/Console.h"
+#include "platform/Language.h"
 #include "platform/RuntimeFolder.h"
 #include "ui/main/frmMain.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
     horavela::useOwnRuntimeFolder();
     // Qt reads its own options from the command line.
     QApplication app(argc, argv);
+    // Before any window or message, so that each speaks it from the start.
+    horavela::useLanguage(horavela::languageToSpeak(horavela::keptLanguage()));
     horavela::startProgram([] { return new horavela::frmMain; });
     return QApplication::exec();
 }

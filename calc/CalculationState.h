@@ -13,6 +13,9 @@ namespace horavela {
 // A civil date and time of day to the second, with no zone.
 using DateTime = std::chrono::local_seconds;
 
+// Whether the chosen moment lies in the weekday's eighth; the windows put it into words.
+enum class Verdict { InRahukal, NotInRahukal };
+
 struct CalculationState {
     std::string MonthText;
     std::int16_t MonthNumber = 0;
@@ -40,7 +43,7 @@ struct CalculationState {
     std::array<bool, 8> PartFlags{};
     std::optional<DateTime> RahukalStart;
     std::optional<DateTime> RahukalEnd;
-    std::string RahukalResult;
+    std::optional<Verdict> RahukalResult;
 };
 
 // The moment that MonthNumber, DayText, YearText, HourText, MinuteText and SecondText name

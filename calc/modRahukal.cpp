@@ -56,7 +56,7 @@ void clearPeriod(CalculationState& state) {
     state.ElapsedSeconds = 0;
     state.RahukalStart.reset();
     state.RahukalEnd.reset();
-    state.RahukalResult.clear();
+    state.RahukalResult.reset();
 }
 
 } // namespace
@@ -128,12 +128,12 @@ void MarkTimePart(CalculationState& state) {
 
 void SetRahukalResult(CalculationState& state) {
     if (state.DayOfWeek < 1 || state.DayOfWeek > 7) {
-        state.RahukalResult.clear();
+        state.RahukalResult.reset();
         return;
     }
     const auto eighth = RahukalPart[static_cast<std::size_t>(state.DayOfWeek - 1)].eighth;
-    state.RahukalResult =
-        state.PartFlags[static_cast<std::size_t>(eighth)] ? InRahukalText : NotInRahukalText;
+    state.RahukalResult = state.PartFlags[static_cast<std::size_t>(eighth)] ? Verdict::InRahukal
+                                                                            : Verdict::NotInRahukal;
 }
 
 } // namespace horavela

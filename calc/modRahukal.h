@@ -6,12 +6,8 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 namespace horavela {
-
-inline constexpr std::string_view InRahukalText = "The Chosen Time Period is in Rahu Kaal";
-inline constexpr std::string_view NotInRahukalText = "The Chosen Time Period is not in Rahu Kaal";
 
 // One weekday's Rahu Kaal: its eighth, and the period shown as offsets from the start of the
 // stretch of startParts x PartLength and endParts x PartLength + endSeconds.

@@ -3,6 +3,7 @@
 #include "ProgramVersion.h"
 #include "month/MonthTexts.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QStringList>
 #include <algorithm>
@@ -206,10 +207,16 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
                 if (!options.periods[static_cast<std::size_t>(period)])
                     continue;
                 const TimeSpan& span = day[period];
-                const std::string name = PeriodNames[static_cast<int>(period)];
+                const std::string name = utf8(periodName(period));
                 const std::string description =
-                    name + ' ' + dateText(day.date) + ": " + clockText(span.start) + " to " +
-                    clockText(span.end) + " local time (UTC" + offsetText(east) + ")\n" + heading;
+                    utf8(QCoreApplication::translate("MonthFiles",
+                                                     "%1 %2: %3 to %4 local time (UTC%5)")
+                             .arg(QString::fromStdString(name),
+                                  QString::fromStdString(dateText(day.date)),
+                                  QString::fromStdString(clockText(span.start)),
+                                  QString::fromStdString(clockText(span.end)),
+                                  QString::fromStdString(offsetText(east)))) +
+                    '\n' + heading;
                 appendLine(out, "BEGIN:VEVENT");
                 appendLine(out, "UID:" + uid(at, day.date, period));
                 appendLine(out, "DTSTAMP:" + stampText);
@@ -238,7 +245,8 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
 }
 
 QByteArray monthText(const QLocale& locale, const MonthPlace& place, MonthRange range) {
-    const QStringList headings(monthColumnTitles().begin(), monthColumnTitles().end());
+    const std::array<QString, MonthColumns> titles = monthColumnTitles();
+    const QStringList headings(titles.begin(), titles.end());
     QString out;
     bool firstMonth = true;
     for (const MonthDays& month : monthsOf(place, range)) {
@@ -254,9 +262,10 @@ QByteArray monthText(const QLocale& locale, const MonthPlace& place, MonthRange 
             QStringList row(cells.cells.begin(), cells.cells.end());
             if (cells.sunless) {
                 // Plain text has no cell across columns: each of them says it briefly.
-                const QString none = day.result == SunResult::NoSunset ? QStringLiteral("no sunset")
+                const QString none = day.result == SunResult::NoSunset
+                                         ? QCoreApplication::translate("MonthFiles", "no sunset")
                                      : day.result == SunResult::NoSunrise
-                                         ? QStringLiteral("no sunrise")
+                                         ? QCoreApplication::translate("MonthFiles", "no sunrise")
                                          : QStringLiteral("\u2014");
                 for (qsizetype n = FirstSunColumn; n < MonthColumns; ++n)
                     row[n] = none;

@@ -1,7 +1,9 @@
 #include "month/MonthTexts.h"
 
 #include "places/DegreesMinutes.h"
+#include "platform/Language.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QRegularExpression>
 #include <QStringList>
@@ -17,7 +19,7 @@ QDate qDate(std::chrono::year_month_day day) {
 }
 
 QString angleText(int degrees, int minutes, char hemisphere) {
-    return QString::fromStdString(text(DegreesMinutes{degrees, minutes, hemisphere}));
+    return angleText(DegreesMinutes{degrees, minutes, hemisphere});
 }
 
 // A zone number as the boxes take it; hours of -0 keep their sign, which says "ahead".
@@ -52,12 +54,13 @@ QString zoneHeading(const MonthPlace& place) {
         return place.zoneName.isEmpty() ? QString::fromUtf8(place.zoneId) : place.zoneName;
     if (!place.place.zone)
         return {};
-    return zoneNumber(place.place.zone->hours) + u' ' + zoneNumber(place.place.zone->minutes);
+    return localDigits(zoneNumber(place.place.zone->hours) + u' ' +
+                       zoneNumber(place.place.zone->minutes));
 }
 
 QString monthHeading(const QLocale& locale, std::chrono::year_month month) {
     return locale.standaloneMonthName(int(unsigned(month.month())), QLocale::LongFormat) + u' ' +
-           QString::number(int(month.year()));
+           localDigits(QString::number(int(month.year())));
 }
 
 namespace {
@@ -122,22 +125,37 @@ QString spanText(const QLocale& locale, const TimeSpan& span) {
            minuteText(locale, span.end);
 }
 
-const std::array<QString, MonthColumns>& monthColumnTitles() {
-    static const std::array<QString, MonthColumns> titles{
-        QStringLiteral("Date"),       QStringLiteral("Weekday"),   QStringLiteral("Sunrise"),
-        QStringLiteral("Sunset"),     QStringLiteral("Rahu Kaal"), QStringLiteral("Yamaganda"),
-        QStringLiteral("Gulika Kaal")};
-    return titles;
+QString periodName(DayPeriod period) {
+    switch (period) {
+    case DayPeriod::RahuKaal:
+        return QCoreApplication::translate("MonthTexts", "Rahu Kaal");
+    case DayPeriod::Yamaganda:
+        return QCoreApplication::translate("MonthTexts", "Yamaganda");
+    case DayPeriod::GulikaKaal:
+        break;
+    }
+    return QCoreApplication::translate("MonthTexts", "Gulika Kaal");
+}
+
+std::array<QString, MonthColumns> monthColumnTitles() {
+    return {QCoreApplication::translate("MonthTexts", "Date"),
+            QCoreApplication::translate("MonthTexts", "Weekday"),
+            QCoreApplication::translate("MonthTexts", "Sunrise"),
+            QCoreApplication::translate("MonthTexts", "Sunset"),
+            periodName(DayPeriod::RahuKaal),
+            periodName(DayPeriod::Yamaganda),
+            periodName(DayPeriod::GulikaKaal)};
 }
 
 QString sunlessText(SunResult result) {
     switch (result) {
     case SunResult::NoSunset:
-        return QStringLiteral("The sun does not set on this day");
+        return QCoreApplication::translate("MonthTexts", "The sun does not set on this day");
     case SunResult::NoSunrise:
-        return QStringLiteral("The sun does not rise or does not set on this day");
+        return QCoreApplication::translate("MonthTexts",
+                                           "The sun does not rise or does not set on this day");
     default:
-        return QStringLiteral("No time zone is known for this day");
+        return QCoreApplication::translate("MonthTexts", "No time zone is known for this day");
     }
 }
 

@@ -35,7 +35,10 @@ inline constexpr int MonthColumns = 7;
 // Sunrise's column: a day without sun times says why from there to the last column.
 inline constexpr int FirstSunColumn = 2;
 
-const std::array<QString, MonthColumns>& monthColumnTitles();
+// In the language in use.
+std::array<QString, MonthColumns> monthColumnTitles();
+// "Rahu Kaal", "Yamaganda", "Gulika Kaal", in the language in use.
+QString periodName(DayPeriod period);
 
 // Why a day has no sun times, as its row says it.
 QString sunlessText(SunResult result);

@@ -1,5 +1,6 @@
 #include "month/SaveFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -9,7 +10,8 @@ namespace horavela {
 namespace {
 
 QString failure(const QString& path, const QString& reason) {
-    return QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("SaveFile", "Could not save %1: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace
@@ -17,11 +19,11 @@ QString failure(const QString& path, const QString& reason) {
 std::optional<QString> saveWhole(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
     if (path.isEmpty() || info.fileName().isEmpty())
-        return failure(path, QStringLiteral("no file name given"));
+        return failure(path, QCoreApplication::translate("SaveFile", "no file name given"));
     if (info.isDir())
-        return failure(path, QStringLiteral("it is a folder"));
+        return failure(path, QCoreApplication::translate("SaveFile", "it is a folder"));
     if (!info.absoluteDir().exists())
-        return failure(path, QStringLiteral("the folder does not exist"));
+        return failure(path, QCoreApplication::translate("SaveFile", "the folder does not exist"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(path, file.errorString());

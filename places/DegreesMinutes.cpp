@@ -1,5 +1,8 @@
 #include "places/DegreesMinutes.h"
 
+#include "platform/Language.h"
+
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -30,6 +33,31 @@ DegreesMinutes longitudeForm(double degrees) {
 std::string text(const DegreesMinutes& angle) {
     return std::to_string(angle.degrees) + "\u00B0 " + std::to_string(angle.minutes) + "\u2032 " +
            angle.hemisphere;
+}
+
+// "18° 31′ N", the hemisphere in the language in use.
+QString angleText(const DegreesMinutes& angle) {
+    QString hemisphere;
+    switch (angle.hemisphere) {
+    case 'N':
+        //: North, after a latitude's degrees and minutes: 18° 31′ N
+        hemisphere = QCoreApplication::translate("DegreesMinutes", "N");
+        break;
+    case 'S':
+        //: South, after a latitude's degrees and minutes: 33° 52′ S
+        hemisphere = QCoreApplication::translate("DegreesMinutes", "S");
+        break;
+    case 'E':
+        //: East, after a longitude's degrees and minutes: 73° 51′ E
+        hemisphere = QCoreApplication::translate("DegreesMinutes", "E");
+        break;
+    default:
+        //: West, after a longitude's degrees and minutes: 74° 0′ W
+        hemisphere = QCoreApplication::translate("DegreesMinutes", "W");
+        break;
+    }
+    return localDigits(QStringLiteral("%1° %2′ ").arg(angle.degrees).arg(angle.minutes)) +
+           hemisphere;
 }
 
 } // namespace horavela

@@ -2,6 +2,7 @@
 // degrees and minutes with a hemisphere.
 #pragma once
 
+#include <QString>
 #include <string>
 
 namespace horavela {
@@ -21,5 +22,7 @@ DegreesMinutes longitudeForm(double degrees);
 
 // "18° 31′ N", in UTF-8.
 std::string text(const DegreesMinutes& angle);
+// The same with the hemisphere's letter and the digits of the language in use.
+QString angleText(const DegreesMinutes& angle);
 
 } // namespace horavela

@@ -1,5 +1,8 @@
 #include "places/ZoneRules.h"
 
+#include "platform/Language.h"
+
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QStringList>
@@ -14,9 +17,11 @@ QString pairText(ZonePair pair) {
     return zoneHoursText(pair) + u' ' + QString::number(pair.minutes);
 }
 
-// The window's texts are English, whatever the user's locale.
+// In English whatever the desktop's formats; else in the language in use.
 QString dayText(QDate date, const char* format) {
-    return QLocale::c().toString(date, QString::fromLatin1(format));
+    if (languageInUse() == u"en")
+        return QLocale::c().toString(date, QString::fromLatin1(format));
+    return localDigits(QLocale().toString(date, QString::fromLatin1(format)));
 }
 
 } // namespace
@@ -55,20 +60,28 @@ QString zoneText(const QByteArray& zoneName, const QByteArray& systemId, const Z
     const QString name = QString::fromUtf8(zoneName);
     const std::optional<ZonePair> now = zonePairAt(systemId, moment);
     if (!now)
-        return name + QStringLiteral(": not in this system's time-zone data");
+        return QCoreApplication::translate("ZoneRules", "%1: not in this system's time-zone data")
+            .arg(name);
     const std::vector<ZonePeriod> periods = zonePeriods(systemId, moment.year);
     if (periods.size() <= 1)
-        return name + QStringLiteral(": ") + pairText(*now);
+        return name + QStringLiteral(": ") + localDigits(pairText(*now));
     QStringList year;
     for (const ZonePeriod& period : periods)
-        year.append(period.from.isValid() ? pairText(period.pair) + QStringLiteral(" from ") +
-                                                dayText(period.from, "d MMMM")
-                                          : pairText(period.pair));
+        year.append(
+            period.from.isValid()
+                //: A zone's offset and the day it begins: "4 0 from 8 March".
+                ? QCoreApplication::translate("ZoneRules", "%1 from %2")
+                      .arg(localDigits(pairText(period.pair)), dayText(period.from, "d MMMM"))
+                : localDigits(pairText(period.pair)));
     const QString when = moment.date.isValid()
-                             ? QStringLiteral("on ") + dayText(moment.date, "d MMMM yyyy")
-                             : QStringLiteral("standard");
-    return QStringLiteral("%1: %2 %3 (in %4: %5)")
-        .arg(name, pairText(*now), when, QString::number(moment.year),
+                             ? QCoreApplication::translate("ZoneRules", "on %1")
+                                   .arg(dayText(moment.date, "d MMMM yyyy"))
+                             //: The zone's standard offset, given for a date that does not exist.
+                             : QCoreApplication::translate("ZoneRules", "standard");
+    //: "America/New_York: 4 0 on 15 July 2026 (in 2026: 5 0, 4 0 from 8 March, 5 0 from 1
+    //: November)"
+    return QCoreApplication::translate("ZoneRules", "%1: %2 %3 (in %4: %5)")
+        .arg(name, localDigits(pairText(*now)), when, localDigits(QString::number(moment.year)),
              year.join(QStringLiteral(", ")));
 }
 

@@ -24,6 +24,9 @@ packages=(
     # subdivision lists it is built from, and the zone rules that give its
     # places their offsets.
     libsqlite3-dev iso-codes tzdata
+    # The translations: lupdate and lrelease, and the CMake functions that
+    # turn translations/*.ts into the .qm files installed with the program.
+    qt6-tools-dev qt6-l10n-tools
 )
 test_packages=(
     libgtest-dev libbenchmark-dev
@@ -35,7 +38,7 @@ test_packages=(
     # in: fontconfig's stand-ins differ by language, and month names and
     # times come in their scripts.
     fonts-lohit-deva fonts-lohit-taml fonts-lohit-telu fonts-lohit-knda fonts-lohit-mlym
-    fonts-lohit-gujr fonts-lohit-guru fonts-lohit-beng-bengali
+    fonts-lohit-gujr fonts-lohit-guru fonts-lohit-beng-bengali fonts-lohit-orya
     # The month's PDF pages are read back: their fonts listed and drawn as pictures.
     poppler-utils
     # An independent reader of the calendar files the month is saved as.

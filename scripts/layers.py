@@ -37,12 +37,13 @@ LAYERS = {
     # A month of days at a place, and the files it is saved as.
     "month": ["places"],
     # The windows: none of them reaches into another, except that the main
-    # window opens the other three.
+    # window opens the others.
     "ui/result": ["places", "lifetime", "weblinks"],
     "ui/timezone": ["places", "lifetime", "weblinks"],
     "ui/placesearch": ["places", "lifetime", "weblinks"],
     "ui/month": ["month", "lifetime", "weblinks"],
-    "ui/main": ["ui/result", "ui/timezone", "ui/placesearch", "ui/month"],
+    "ui/language": ["platform"],
+    "ui/main": ["ui/result", "ui/timezone", "ui/placesearch", "ui/month", "ui/language"],
     "app": ["ui/main"],
     # Beside the program, free to use all of it; bench/ and tests/ use the
     # window driver in tools/ too.

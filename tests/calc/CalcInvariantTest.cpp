@@ -23,14 +23,14 @@ TEST(Check, KnownMomentsGiveTheirDaysPeriod) {
         DateTime moment;
         DateTime start;
         DateTime end;
-        std::string_view verdict;
+        Verdict verdict;
     };
     // Monday 24 January 2022: sunrise 7:14, sunset 17:53, eighths of 4792 seconds.
     const Row rows[] = {
         {"in Monday's second eighth", at(2022, 1, 24, 9), at(2022, 1, 24, 8, 33, 52),
-         at(2022, 1, 24, 9, 53, 43), InRahukalText},
+         at(2022, 1, 24, 9, 53, 43), Verdict::InRahukal},
         {"just after it", at(2022, 1, 24, 9, 53, 44), at(2022, 1, 24, 8, 33, 52),
-         at(2022, 1, 24, 9, 53, 43), NotInRahukalText},
+         at(2022, 1, 24, 9, 53, 43), Verdict::NotInRahukal},
     };
     for (const Row& row : rows) {
         CalculationState state;
@@ -85,7 +85,7 @@ TEST(CalcInvariants, RandomChecksKeepDatesAndGiveOneEighthAndAMatchingVerdict) {
             ASSERT_TRUE(std::none_of(std::begin(sunTimes), std::end(sunTimes),
                                      [](const auto& time) { return time.has_value(); }))
                 << where << ": a sun time of an incomplete check was kept";
-            ASSERT_TRUE(state.RahukalResult.empty()) << where;
+            ASSERT_FALSE(state.RahukalResult) << where;
             ASSERT_EQ(std::count(state.PartFlags.begin(), state.PartFlags.end(), true), 0) << where;
             continue;
         }
@@ -99,7 +99,8 @@ TEST(CalcInvariants, RandomChecksKeepDatesAndGiveOneEighthAndAMatchingVerdict) {
         ASSERT_GE(state.ElapsedSeconds, 0) << where;
         ASSERT_EQ(state.DayOfWeek, weekday{date}.c_encoding() + 1) << where;
         const bool inEighth = state.PartFlags[RahukalPart[state.DayOfWeek - 1].eighth];
-        ASSERT_EQ(state.RahukalResult, inEighth ? InRahukalText : NotInRahukalText) << where;
+        ASSERT_EQ(state.RahukalResult, inEighth ? Verdict::InRahukal : Verdict::NotInRahukal)
+            << where;
     }
     EXPECT_GT(judged, 50000) << "too few cases had sun times on all three days";
 }

@@ -75,7 +75,8 @@ TEST(RahukalPeriod, StretchIsChosenAtSunriseSunsetAndOneSecondEitherSide) {
         EXPECT_EQ(onlyFlag(state), c.flag) << what;
         EXPECT_EQ(state.RahukalStart, c.start) << what << ": start " << text(state.RahukalStart);
         EXPECT_EQ(state.RahukalEnd, c.end) << what << ": end " << text(state.RahukalEnd);
-        EXPECT_EQ(state.RahukalResult, c.inRahukal ? InRahukalText : NotInRahukalText) << what;
+        EXPECT_EQ(state.RahukalResult, c.inRahukal ? Verdict::InRahukal : Verdict::NotInRahukal)
+            << what;
     }
 }
 
@@ -102,12 +103,12 @@ TEST(RahukalPeriod, EachWeekdayHasItsEighthAndPeriod) {
         EXPECT_EQ(state.RahukalStart, c.start)
             << "March " << c.day << ": " << text(state.RahukalStart);
         EXPECT_EQ(state.RahukalEnd, c.end) << "March " << c.day << ": " << text(state.RahukalEnd);
-        EXPECT_EQ(state.RahukalResult, InRahukalText)
+        EXPECT_EQ(state.RahukalResult, Verdict::InRahukal)
             << "first second of the period, March " << c.day;
 
         state.ChosenDateTime = c.start - seconds{1};
         ComputeRahukalPeriod(state);
-        EXPECT_EQ(state.RahukalResult, NotInRahukalText)
+        EXPECT_EQ(state.RahukalResult, Verdict::NotInRahukal)
             << "second before the period, March " << c.day;
     }
 }
@@ -142,7 +143,7 @@ TEST(RahukalPeriod, SundayMomentPastTheRoundedDownEndIsStillInRahuKaal) {
     CalculationState state = dayStretch(17, 43203, 43203);
     ComputeRahukalPeriod(state);
     EXPECT_EQ(state.RahukalEnd, at(2024, 3, 17, 18, 0)) << text(state.RahukalEnd);
-    EXPECT_EQ(state.RahukalResult, InRahukalText) << "sunset at 18:00:03, after the end shown";
+    EXPECT_EQ(state.RahukalResult, Verdict::InRahukal) << "sunset at 18:00:03, after the end shown";
 }
 
 TEST(RahukalPeriod, TinyStretchesPutEveryMomentInTheLastEighth) {
@@ -184,14 +185,14 @@ TEST(RahukalPeriod, MissingInputTimeLeavesNoVerdictNorPeriod) {
             << "a flag of the earlier run is still set";
         EXPECT_EQ(state.DayOfWeek, 0) << "stale weekday";
         EXPECT_EQ(state.PartLength, 0) << "stale part length";
-        EXPECT_TRUE(state.RahukalResult.empty()) << "stale verdict: " << state.RahukalResult;
+        EXPECT_FALSE(state.RahukalResult) << "stale verdict";
         EXPECT_FALSE(state.RahukalStart || state.RahukalEnd) << "stale period";
     }
     CalculationState noWeekday;
     noWeekday.DayOfWeek = 8;
-    noWeekday.RahukalResult = "old";
+    noWeekday.RahukalResult = Verdict::InRahukal;
     SetRahukalResult(noWeekday);
-    EXPECT_TRUE(noWeekday.RahukalResult.empty()) << "verdict for a weekday that does not exist";
+    EXPECT_FALSE(noWeekday.RahukalResult) << "verdict for a weekday that does not exist";
 }
 
 TEST(RahukalPeriod, TimesFarApartSaturateInsteadOfOverflowing) {

@@ -138,10 +138,10 @@ std::string wholeCheck(Draw& draw) {
     line += " |";
     appendDateTime(line, state.RahukalStart);
     appendDateTime(line, state.RahukalEnd);
-    if (state.RahukalResult.empty())
+    if (!state.RahukalResult)
         line += " none";
     else
-        line += state.RahukalResult == InRahukalText ? " in" : " out";
+        line += state.RahukalResult == Verdict::InRahukal ? " in" : " out";
     return line;
 }
 

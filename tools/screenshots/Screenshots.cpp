@@ -12,6 +12,7 @@
 #include "ui/main/frmMain.h"
 #include "ui/month/frmMonth.h"
 #include "ui/placesearch/frmPlaceSearch.h"
+#include "ui/result/ResultTexts.h"
 #include "ui/timezone/frmTimeZone.h"
 
 #include <QAbstractItemView>
@@ -110,7 +111,7 @@ void renderResult(const QWidget* main, const QDir& folder) {
     if (!result)
         throw WindowDriverError(QStringLiteral("the check showed no result window"));
     const QString verdict = resultText("lblRahukalResult");
-    if (verdict != QString::fromUtf8(InRahukalText.data(), qsizetype(InRahukalText.size())))
+    if (verdict != verdictText(Verdict::InRahukal))
         throw WindowDriverError(
             QStringLiteral("the example is not in Rahu Kaal; the verdict reads: ") + verdict);
     showOnScreen(*result);

@@ -5,8 +5,10 @@
 #include "lifetime/ProgramEnd.h"
 #include "platform/Clock.h"
 #include "platform/FixedWindow.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/PointSize.h"
+#include "ui/language/frmLanguage.h"
 #include "ui/main/InputChecks.h"
 #include "ui/main/KeyPressFilter.h"
 #include "ui/main/ZoneLink.h"
@@ -23,6 +25,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringList>
@@ -50,12 +53,28 @@ void keepSelectedOptionTheTabStop(QRadioButton* upper, QRadioButton* lower) {
     QObject::connect(upper, &QAbstractButton::toggled, upper, settle);
 }
 
+constexpr int FirstYear = 1901;
+
+// In the language's own digits where it writes numbers so; in English as the
+// lists always were, whatever the desktop's formats.
 QStringList numbers(int first, int last) {
     QStringList texts;
     texts.reserve(last - first + 1);
     for (int n = first; n <= last; ++n)
-        texts.append(QString::number(n));
+        texts.append(localDigits(QString::number(n)));
     return texts;
+}
+
+QStringList monthNames() {
+    if (languageInUse() == u"en")
+        return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+                QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+                QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+                QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    QStringList names;
+    for (int month = 1; month <= 12; ++month)
+        names.append(QLocale().standaloneMonthName(month, QLocale::LongFormat));
+    return names;
 }
 
 } // namespace
@@ -110,6 +129,7 @@ void frmMain::connectControls() {
     connect(ui_->mnuNow, &QAction::triggered, this, &frmMain::mnuNow_Click);
     connect(ui_->mnuMonth, &QAction::triggered, this, [this] { mnuMonth_Click(this); });
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui_->mnuLanguage, &QAction::triggered, this, &frmMain::mnuLanguage_Click);
     connectWebLinks(this, *ui_);
 
     keepSelectedOptionTheTabStop(ui_->optLat_0, ui_->optLat_1);
@@ -140,19 +160,39 @@ void frmMain::connectControls() {
 }
 
 void frmMain::Form_Load() {
-    ui_->cboMonth->addItems(
-        {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-         QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
-         QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
-         QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")});
-    ui_->cboDate->addItems(numbers(1, 31));
-    ui_->cboYear->addItems(numbers(1901, 2050));
-    ui_->cboHour->addItems(numbers(0, 23));
-    ui_->cboMinute->addItems(numbers(0, 59));
-    ui_->cboSecond->addItems(numbers(0, 59));
+    fillDateLists();
     for (QComboBox* list :
          {ui_->cboMonth, ui_->cboDate, ui_->cboYear, ui_->cboHour, ui_->cboMinute, ui_->cboSecond})
         list->setCurrentIndex(0);
+}
+
+// The lists' texts in the language in use; the rows, and so the chosen moment, stay.
+void frmMain::fillDateLists() {
+    const std::pair<QComboBox*, QStringList> lists[] = {
+        {ui_->cboMonth, monthNames()},
+        {ui_->cboDate, numbers(1, 31)},
+        {ui_->cboYear, numbers(FirstYear, 2050)},
+        {ui_->cboHour, numbers(0, 23)},
+        {ui_->cboMinute, numbers(0, 59)},
+        {ui_->cboSecond, numbers(0, 59)},
+    };
+    for (const auto& [list, texts] : lists) {
+        if (list->count() == 0) {
+            list->addItems(texts);
+            continue;
+        }
+        for (int row = 0; row < texts.size(); ++row)
+            list->setItemText(row, texts[row]);
+    }
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        ui_->retranslateUi(this);
+        setWindowTitle(QString::fromLatin1(ProgramCaption));
+        fillDateLists();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 // Closing this window ends the program, unless the program is already ending
@@ -188,11 +228,20 @@ void frmMain::cmdRashi_Click() {
     showResult();
 }
 
+// The numbers come from the rows, never from the texts, which are in the
+// language's own digits and month names.
 frmMain::DateLists frmMain::dateLists() const {
-    return {ui_->cboMonth->currentText(),      ui_->cboDate->currentText(),
-            ui_->cboYear->currentText(),       ui_->cboHour->currentText(),
-            ui_->cboMinute->currentText(),     ui_->cboSecond->currentText(),
-            ui_->cboMonth->currentIndex() + 1, ui_->cboDate->currentIndex() + 1};
+    const auto row = [](const QComboBox* list, int first) {
+        return QString::number(list->currentIndex() + first);
+    };
+    return {ui_->cboMonth->currentText(),
+            row(ui_->cboDate, 1),
+            row(ui_->cboYear, FirstYear),
+            row(ui_->cboHour, 0),
+            row(ui_->cboMinute, 0),
+            row(ui_->cboSecond, 0),
+            ui_->cboMonth->currentIndex() + 1,
+            ui_->cboDate->currentIndex() + 1};
 }
 
 Place frmMain::readInput() {
@@ -214,15 +263,14 @@ Place frmMain::readInput() {
 
 bool frmMain::reportSunFailure(SunResult result, std::chrono::year_month_day day) {
     if (result == SunResult::BadInput)
-        return refuseInput(
-            ui_->txtZoneHour,
-            QStringLiteral("Please Enter a Number in the Hour and Minute of the Time Zone"));
+        return refuseInput(ui_->txtZoneHour,
+                           tr("Please Enter a Number in the Hour and Minute of the Time Zone"));
     const QString dayText = chosenDateText(QLocale(), static_cast<unsigned>(day.month()),
                                            QString::number(static_cast<unsigned>(day.day())),
                                            QString::number(static_cast<int>(day.year())));
     showMessage(this,
-                QStringLiteral("The sun does not rise or does not set at this place on %1, so "
-                               "Rahu Kaal cannot be calculated.")
+                tr("The sun does not rise or does not set at this place on %1, so "
+                   "Rahu Kaal cannot be calculated.")
                     .arg(dayText),
                 MessageIcon::Information);
     return false;
@@ -262,28 +310,24 @@ MonthPlace frmMain::monthPlace() const {
 
 bool frmMain::ValidateInput() {
     if (ui_->txtName->text().trimmed().isEmpty())
-        return refuseInput(ui_->txtName, QStringLiteral("Please Enter Name"));
+        return refuseInput(ui_->txtName, tr("Please Enter Name"));
     return validatePlaceAndDate();
 }
 
 bool frmMain::validatePlaceAndDate() {
     const PlaceTexts place = readPlaceBoxes();
     if (!degreesWithin(place.lonDegrees, 179))
-        return refuseInput(
-            ui_->txtLonD,
-            QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude"));
+        return refuseInput(ui_->txtLonD,
+                           tr("Please Enter Value Between 0 And 179 in the Degree of Longitude"));
     if (!minutesWithin(place.lonMinutes))
-        return refuseInput(
-            ui_->txtLonM,
-            QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Longitude"));
+        return refuseInput(ui_->txtLonM,
+                           tr("Please Enter Value Between 0 And 59 in the  Minute of Longitude"));
     if (!degreesWithin(place.latDegrees, 89))
-        return refuseInput(
-            ui_->txtLatD,
-            QStringLiteral("Please Enter Value Between 0 And 89 in the Degree of Latitude"));
+        return refuseInput(ui_->txtLatD,
+                           tr("Please Enter Value Between 0 And 89 in the Degree of Latitude"));
     if (!minutesWithin(place.latMinutes))
-        return refuseInput(
-            ui_->txtLatM,
-            QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude"));
+        return refuseInput(ui_->txtLatM,
+                           tr("Please Enter Value Between 0 And 59 in the  Minute of Latitude"));
     const DateLists lists = dateLists();
     if (!dayFitsMonth(lists.monthNumber - 1, lists.dayNumber - 1, lists.year.toInt()))
         return refuseDate();
@@ -291,8 +335,7 @@ bool frmMain::validatePlaceAndDate() {
 }
 
 bool frmMain::refuseDate() {
-    showMessage(this, QStringLiteral("Please Enter Correct Date Of Work"),
-                MessageIcon::Information);
+    showMessage(this, tr("Please Enter Correct Date Of Work"), MessageIcon::Information);
     return false;
 }
 
@@ -305,7 +348,7 @@ bool frmMain::refuseInput(QWidget* box, const QString& message, MessageIcon icon
 void frmMain::refuseUnlessNumber(std::int16_t& KeyAscii, bool passes) {
     if (passes)
         return;
-    showMessage(this, QStringLiteral("Only Numbers Are Accepted"), MessageIcon::Critical);
+    showMessage(this, tr("Only Numbers Are Accepted"), MessageIcon::Critical);
     KeyAscii = 0;
 }
 
@@ -335,7 +378,7 @@ void frmMain::txtZoneMinute_KeyPress(std::int16_t& KeyAscii) {
 
 void frmMain::txtName_KeyPress(std::int16_t& KeyAscii) {
     if (!isNameBoxCode(KeyAscii)) {
-        showMessage(this, QStringLiteral("Please Enter only Letters"), MessageIcon::Information);
+        showMessage(this, tr("Please Enter only Letters"), MessageIcon::Information);
         KeyAscii = 0;
     }
     KeyAscii = toCapital(KeyAscii);
@@ -365,9 +408,9 @@ void frmMain::cmdBrowser_Click() {
     const PlaceQuery query = placeQuery();
     // A text of spaces counts as entered.
     const std::tuple<QLineEdit*, const QString*, QString> places[] = {
-        {ui_->txtMCity, &query.city, QStringLiteral("Please Enter City")},
-        {ui_->txtMState, &query.state, QStringLiteral("Please Enter State")},
-        {ui_->txtMCountry, &query.country, QStringLiteral("Please Enter Country")},
+        {ui_->txtMCity, &query.city, tr("Please Enter City")},
+        {ui_->txtMState, &query.state, tr("Please Enter State")},
+        {ui_->txtMCountry, &query.country, tr("Please Enter Country")},
     };
     for (const auto& [box, text, message] : places) {
         if (text->isEmpty()) {
@@ -446,12 +489,13 @@ void frmMain::mnuNow_Click() {
 void frmMain::setListsTo(const QDateTime& local) {
     const QDate date = local.date();
     const QTime time = local.time();
-    const int yearRow = ui_->cboYear->findText(QString::number(date.year()));
-    if (yearRow < 0) {
+    const int yearRow = date.year() - FirstYear;
+    if (yearRow < 0 || yearRow >= ui_->cboYear->count()) {
+        const QString year = localDigits(QString::number(date.year()));
         showMessage(this,
-                    QStringLiteral("This year, %1, is not in the Year list (%2 to %3), so the "
-                                   "date and time are left as they were.")
-                        .arg(QString::number(date.year()), ui_->cboYear->itemText(0),
+                    tr("This year, %1, is not in the Year list (%2 to %3), so the "
+                       "date and time are left as they were.")
+                        .arg(year, ui_->cboYear->itemText(0),
                              ui_->cboYear->itemText(ui_->cboYear->count() - 1)),
                     MessageIcon::Information);
         return;
@@ -483,6 +527,13 @@ void frmMain::mnuMonth_Click(QWidget* over) {
     QPointer<frmMonth> month = new frmMonth(place, chosen, presentHere().date(), over);
     month->exec();
     delete month.data();
+}
+
+void frmMain::mnuLanguage_Click() {
+    // On the heap behind a guard: a shutdown may delete it while it is open.
+    QPointer<frmLanguage> languages = new frmLanguage(this);
+    languages->exec();
+    delete languages.data();
 }
 
 void frmMain::mnuExit_Click() {

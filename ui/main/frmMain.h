@@ -37,6 +37,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void cmdRashi_Click();
@@ -49,11 +50,13 @@ private slots:
     void lblTZHelp_Click();
     void cmdBrowser_Click();
     void mnuNow_Click();
+    void mnuLanguage_Click();
     void mnuExit_Click();
 
 private:
     void Form_Load();
     void Form_Unload();
+    void fillDateLists();
 
     void txtLatD_KeyPress(std::int16_t& KeyAscii);
     void txtLatM_KeyPress(std::int16_t& KeyAscii);

@@ -4,6 +4,7 @@
 #include "ui/month/MonthRows.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
@@ -73,8 +74,8 @@ void paintMonth(QPainter& painter, const QRectF& page, const QLocale& locale,
     };
     line(monthHeading(locale, month), pageFont(TitlePoints, true), Qt::AlignHCenter);
     line(placeHeading(place), pageFont(HeadingPoints), Qt::AlignHCenter);
-    line(QStringLiteral("Time Zone: ") + zoneHeading(place), pageFont(HeadingPoints),
-         Qt::AlignHCenter);
+    line(QCoreApplication::translate("horavela::frmMonth", "Time Zone: %1").arg(zoneHeading(place)),
+         pageFont(HeadingPoints), Qt::AlignHCenter);
     top += QFontMetricsF(pageFont(HeadingPoints), &device).height() * 0.5;
 
     // The table as large as the page's width allows, up to its designed size.
@@ -144,7 +145,8 @@ QPageSize regionalPageSize(const QLocale& locale) {
 }
 
 QString sunriseNote() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "MonthPages",
         "Sunrise and sunset are worked out to the minute by the almanac method, for the moment "
         "the sun's centre lies 50 minutes of arc below the horizon (its upper edge meeting the "
         "horizon, allowing for refraction), at this place and in its time zone; each period is "
@@ -177,7 +179,8 @@ QByteArray monthPdf(const QLocale& locale, const MonthPlace& place, MonthRange r
         writer.setPageMargins(PageMargins, QPageLayout::Millimeter);
         writer.setResolution(300);
         writer.setCreator(QStringLiteral("Horavela"));
-        writer.setTitle(QStringLiteral("Rahu Kaal, ") + monthHeading(locale, range.first));
+        writer.setTitle(QCoreApplication::translate("horavela::frmMonth", "Rahu Kaal, %1")
+                            .arg(monthHeading(locale, range.first)));
         if (!paintMonthPages(writer, locale, place, range))
             return {};
     }

@@ -34,15 +34,15 @@ SaveMonthDialog::SaveMonthDialog(SaveKind kind, int mostMonths, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
 
     if (kind == SaveKind::Calendar) {
-        auto* group = new QGroupBox(QStringLiteral("Periods in the Calendar"), this);
+        auto* group = new QGroupBox(tr("Periods in the Calendar"), this);
         group->setObjectName(QStringLiteral("fraPeriods"));
         auto* periods = new QVBoxLayout(group);
         const struct {
             const char* name;
             QString text;
-        } boxes[] = {{"chkRahuKaal", QStringLiteral("&Rahu Kaal")},
-                     {"chkYamaganda", QStringLiteral("&Yamaganda")},
-                     {"chkGulikaKaal", QStringLiteral("&Gulika Kaal")}};
+        } boxes[] = {{"chkRahuKaal", tr("&Rahu Kaal")},
+                     {"chkYamaganda", tr("&Yamaganda")},
+                     {"chkGulikaKaal", tr("&Gulika Kaal")}};
         for (int i = 0; i < 3; ++i) {
             periods_[i] = new QCheckBox(boxes[i].text, group);
             periods_[i]->setObjectName(QLatin1String(boxes[i].name));
@@ -55,15 +55,15 @@ SaveMonthDialog::SaveMonthDialog(SaveKind kind, int mostMonths, QWidget* parent)
         layout->addWidget(group);
 
         auto* reminderRow = new QHBoxLayout;
-        reminder_ = new QCheckBox(QStringLiteral("R&emind Me"), this);
+        reminder_ = new QCheckBox(tr("R&emind Me"), this);
         reminder_->setObjectName(QStringLiteral("chkReminder"));
         reminder_->setChecked(true);
         reminderMinutes_ = new QSpinBox(this);
         reminderMinutes_->setObjectName(QStringLiteral("spnReminder"));
         reminderMinutes_->setRange(1, MostReminderMinutes);
         reminderMinutes_->setValue(10);
-        reminderMinutes_->setSuffix(QStringLiteral(" minutes before"));
-        reminderMinutes_->setAccessibleName(QStringLiteral("Minutes before each period"));
+        reminderMinutes_->setSuffix(tr(" minutes before"));
+        reminderMinutes_->setAccessibleName(tr("Minutes before each period"));
         connect(reminder_, &QCheckBox::toggled, reminderMinutes_, &QWidget::setEnabled);
         reminderRow->addWidget(reminder_);
         reminderRow->addWidget(reminderMinutes_);
@@ -76,7 +76,7 @@ SaveMonthDialog::SaveMonthDialog(SaveKind kind, int mostMonths, QWidget* parent)
     months_->setObjectName(QStringLiteral("spnMonths"));
     months_->setRange(1, std::clamp(mostMonths, 1, MostMonths));
     months_->setValue(1);
-    auto* monthsLabel = new QLabel(QStringLiteral("&Months from the shown one:"), this);
+    auto* monthsLabel = new QLabel(tr("&Months from the shown one:"), this);
     monthsLabel->setObjectName(QStringLiteral("lblMonths"));
     monthsLabel->setBuddy(months_);
     monthsRow->addRow(monthsLabel, months_);

@@ -91,7 +91,7 @@ void frmMonth::applyLook() {
     setPointSize(ui_->monthHeading, MonthPoints);
     ui_->placeHeading->setText(placeHeading(place_));
     ui_->placeHeading->setAccessibleName(ui_->placeHeading->text());
-    ui_->zoneHeading->setText(QStringLiteral("Time Zone: ") + zoneHeading(place_));
+    ui_->zoneHeading->setText(tr("Time Zone: %1").arg(zoneHeading(place_)));
     ui_->zoneHeading->setAccessibleName(ui_->zoneHeading->text());
     ui_->lblSunriseNote->setText(sunriseNote());
     ui_->lblSunriseNote->setAccessibleName(sunriseNote());
@@ -243,7 +243,7 @@ void frmMonth::showMonth(year_month month) {
     }
     const year_month_day today = fromQDate(today_);
     if (today_.isValid() && today.year() / today.month() == month)
-        markRow(int(unsigned(today.day())) - 1, QStringLiteral("Today"));
+        markRow(int(unsigned(today.day())) - 1, tr("Today"));
     const int chosenRow =
         chosen_.year() / chosen_.month() == month ? int(unsigned(chosen_.day())) - 1 : 0;
     table.setCurrentCell(chosenRow, 0);
@@ -279,11 +279,13 @@ std::optional<SaveChoice> frmMonth::askSave(SaveKind kind) {
 
 // Suggested in the user's documents, named after the first month.
 QString frmMonth::askPath(const QString& extension, const QString& filter, int months) {
-    QString name = QStringLiteral("Rahu Kaal %1-%2")
+    //: A file's suggested name: "Rahu Kaal 2025-03".
+    QString name = tr("Rahu Kaal %1-%2")
                        .arg(int(shown_.year()))
                        .arg(unsigned(shown_.month()), 2, 10, QLatin1Char('0'));
     if (months > 1)
-        name += QStringLiteral(", %1 months").arg(months);
+        //: Follows a file's suggested name: "Rahu Kaal 2025-03, 3 months".
+        name += tr(", %1 months").arg(months);
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return monthDialogs().saveFileName(this, QDir(folder).filePath(name + extension), filter);
 }
@@ -297,8 +299,7 @@ void frmMonth::cmdSaveCalendar_Click() {
     const std::optional<SaveChoice> choice = askSave(SaveKind::Calendar);
     if (!choice)
         return;
-    const QString path =
-        askPath(QStringLiteral(".ics"), QStringLiteral("Calendar (*.ics)"), choice->months);
+    const QString path = askPath(QStringLiteral(".ics"), tr("Calendar (*.ics)"), choice->months);
     if (path.isEmpty())
         return;
     CalendarOptions options;
@@ -312,8 +313,7 @@ void frmMonth::cmdSaveCsv_Click() {
     const std::optional<SaveChoice> choice = askSave(SaveKind::Csv);
     if (!choice)
         return;
-    const QString path =
-        askPath(QStringLiteral(".csv"), QStringLiteral("CSV (*.csv)"), choice->months);
+    const QString path = askPath(QStringLiteral(".csv"), tr("CSV (*.csv)"), choice->months);
     if (path.isEmpty())
         return;
     save(path, monthCsv(place_, {shown_, choice->months}));
@@ -323,8 +323,7 @@ void frmMonth::cmdSavePdf_Click() {
     const std::optional<SaveChoice> choice = askSave(SaveKind::Pdf);
     if (!choice)
         return;
-    const QString path =
-        askPath(QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"), choice->months);
+    const QString path = askPath(QStringLiteral(".pdf"), tr("PDF (*.pdf)"), choice->months);
     if (path.isEmpty())
         return;
     save(path, monthPdf(QLocale(), place_, {shown_, choice->months}));
@@ -336,14 +335,14 @@ void frmMonth::cmdPrint_Click() {
         return;
     const MonthRange range{shown_, choice->months};
     const PrintResult printed = monthDialogs().print(
-        this, QStringLiteral("Rahu Kaal, ") + monthHeading(QLocale(), shown_),
-        regionalPageSize(QLocale()), [this, range](QPagedPaintDevice& printer) {
+        this, tr("Rahu Kaal, %1").arg(monthHeading(QLocale(), shown_)), regionalPageSize(QLocale()),
+        [this, range](QPagedPaintDevice& printer) {
             return paintMonthPages(printer, QLocale(), place_, range);
         });
     if (printed.outcome == PrintOutcome::Failed)
-        showMessage(this, QStringLiteral("The month could not be printed."), MessageIcon::Critical);
+        showMessage(this, tr("The month could not be printed."), MessageIcon::Critical);
     else if (printed.outcome == PrintOutcome::Unavailable)
-        showMessage(this, QStringLiteral("Printing is not available: %1.").arg(printed.why),
+        showMessage(this, tr("Printing is not available: %1.").arg(printed.why),
                     MessageIcon::Critical);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -57,7 +58,8 @@ QCompleter& PlaceSuggestions::completer() {
         completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
         completer_->setMaxVisibleItems(MostSuggestions);
         completer_->setWidget(&city_);
-        completer_->popup()->setAccessibleName(QStringLiteral("Places"));
+        completer_->popup()->setAccessibleName(
+            QCoreApplication::translate("PlaceSuggestions", "Places"));
         // A window of its own, which would take the desktop's font; in the
         // box's font its rows are as high on every system.
         completer_->popup()->setFont(city_.font());

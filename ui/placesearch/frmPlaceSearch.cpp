@@ -2,6 +2,7 @@
 
 #include "ProgramVersion.h"
 #include "places/DegreesMinutes.h"
+#include "platform/Language.h"
 #include "platform/PointSize.h"
 #include "platform/WebSearch.h"
 #include "ui_frmPlaceSearch.h"
@@ -51,9 +52,8 @@ void frmPlaceSearch::Form_Load(const ZoneMoment& moment) {
     for (int row = 0; row < list.rowCount(); ++row) {
         const FoundPlace& place = places_[static_cast<std::size_t>(row)];
         const QString names = namesText(place.found);
-        const QString latitude = QString::fromStdString(text(latitudeForm(place.found.latitude)));
-        const QString longitude =
-            QString::fromStdString(text(longitudeForm(place.found.longitude)));
+        const QString latitude = angleText(latitudeForm(place.found.latitude));
+        const QString longitude = angleText(longitudeForm(place.found.longitude));
         const QString zone = zoneText(place.found.zoneId, place.found.systemZoneId, moment);
         const QString texts[] = {names, latitude, longitude, zone};
         int column = 0;
@@ -61,9 +61,8 @@ void frmPlaceSearch::Form_Load(const ZoneMoment& moment) {
             list.setItem(row, column++, new QTableWidgetItem(text));
         // A screen reader on the place hears the whole row, not just its name.
         list.item(row, PlaceColumn)
-            ->setData(Qt::AccessibleTextRole,
-                      QStringLiteral("%1; latitude %2; longitude %3; time zone %4")
-                          .arg(names, latitude, longitude, zone));
+            ->setData(Qt::AccessibleTextRole, tr("%1; latitude %2; longitude %3; time zone %4")
+                                                  .arg(names, latitude, longitude, zone));
     }
     QHeaderView& header = *list.horizontalHeader();
     header.resizeSection(PlaceColumn, PlaceWidth);

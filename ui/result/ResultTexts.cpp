@@ -1,5 +1,8 @@
 #include "ui/result/ResultTexts.h"
 
+#include "platform/Language.h"
+
+#include <QCoreApplication>
 #include <QDate>
 #include <QTime>
 #include <chrono>
@@ -47,7 +50,7 @@ QString chosenDateText(const QLocale& locale, int month, QStringView day, QStrin
     text += day;
     text += u',';
     text += year;
-    return text;
+    return localDigits(text);
 }
 
 QString shortDateFormat(const QLocale& locale) {
@@ -94,7 +97,9 @@ QString dateTimeText(const QLocale& locale, const std::optional<DateTime>& time)
 
 QString periodText(const QLocale& locale, const std::optional<DateTime>& start,
                    const std::optional<DateTime>& end) {
-    return dateTimeText(locale, start) + QStringLiteral(" to ") + dateTimeText(locale, end);
+    //: The Rahu Kaal period: its start, then its end, as date and time.
+    return QCoreApplication::translate("ResultTexts", "%1 to %2")
+        .arg(dateTimeText(locale, start), dateTimeText(locale, end));
 }
 
 QString periodCaption(std::optional<Stretch> stretch) {
@@ -102,28 +107,37 @@ QString periodCaption(std::optional<Stretch> stretch) {
         return {};
     switch (*stretch) {
     case Stretch::Day:
-        return QStringLiteral("Rahukal Period (day)");
+        return QCoreApplication::translate("ResultTexts", "Rahukal Period (day)");
     case Stretch::NightBefore:
-        return QStringLiteral("Rahukal Period (night before)");
+        return QCoreApplication::translate("ResultTexts", "Rahukal Period (night before)");
     case Stretch::NightAfter:
-        return QStringLiteral("Rahukal Period (night after)");
+        return QCoreApplication::translate("ResultTexts", "Rahukal Period (night after)");
     }
     return {};
+}
+
+QString verdictText(Verdict verdict) {
+    return verdict == Verdict::InRahukal
+               ? QCoreApplication::translate("ResultTexts",
+                                             "The Chosen Time Period is in Rahu Kaal")
+               : QCoreApplication::translate("ResultTexts",
+                                             "The Chosen Time Period is not in Rahu Kaal");
 }
 
 ResultTexts resultTexts(const QLocale& locale, const CalculationState& state) {
     ResultTexts texts;
     texts.chosenDate = QString::fromStdString(state.ChosenDateText);
-    texts.chosenTime =
-        QString::fromStdString(state.HourText + ':' + state.MinuteText + ':' + state.SecondText);
+    texts.chosenTime = localDigits(
+        QString::fromStdString(state.HourText + ':' + state.MinuteText + ':' + state.SecondText));
     texts.sunTimes = {dateTimeText(locale, state.PreviousDaySunRise),
                       dateTimeText(locale, state.PreviousDaySunSet),
                       dateTimeText(locale, state.InputDaySunRise),
                       dateTimeText(locale, state.InputDaySunSet),
                       dateTimeText(locale, state.NextDaySunRise),
                       dateTimeText(locale, state.NextDaySunSet)};
-    texts.rahukalResult = QString::fromStdString(state.RahukalResult);
-    texts.showNote = state.RahukalResult == InRahukalText;
+    if (state.RahukalResult)
+        texts.rahukalResult = verdictText(*state.RahukalResult);
+    texts.showNote = state.RahukalResult == Verdict::InRahukal;
     texts.rahukalPeriod = periodText(locale, state.RahukalStart, state.RahukalEnd);
     if (state.RahukalStart && state.ChosenDateTime && state.InputDaySunRise && state.InputDaySunSet)
         texts.periodCaption = periodCaption(

@@ -27,6 +27,9 @@ struct ResultTexts {
     QString periodCaption;
 };
 
+// "The Chosen Time Period is in Rahu Kaal" or "... is not in Rahu Kaal".
+QString verdictText(Verdict verdict);
+
 // The texts of a check that the calculation state holds, the chosen time as
 // the lists' texts joined by ":".
 ResultTexts resultTexts(const QLocale& locale, const CalculationState& state);

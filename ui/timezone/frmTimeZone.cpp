@@ -5,6 +5,7 @@
 #include "ui/timezone/TimeZoneTable.h"
 #include "ui_frmTimeZone.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -35,7 +36,7 @@ frmTimeZone::~frmTimeZone() = default;
 
 void frmTimeZone::Form_Load() {
     for (const TimeZoneRow& row : TimeZoneRows)
-        ui_->lstTimeZone->addItem(QString::fromUtf8(row.text));
+        ui_->lstTimeZone->addItem(QCoreApplication::translate("TimeZoneTable", row.text));
 }
 
 bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {

@@ -290,7 +290,7 @@ void frmMainTest::menuBarHoldsItsEntriesInOrder() {
     QCOMPARE(control<QAction>("mnuNow")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     QCOMPARE(texts(control<QMenu>("mnuHelp")->actions()),
              (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
-                          "-", "&About Software"}));
+                          "-", "Switch Application &Language...", "&About Software"}));
     auto* donate = control<QAction>("mnuDonate");
     QVERIFY2(!donate->menu(), "Donate opens a drop-down");
     auto* makeMoney = control<QAction>("mkmoney");

@@ -1,0 +1,148 @@
+#include "platform/Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+namespace horavela {
+
+namespace {
+
+const QString LanguageKey = QStringLiteral("language");
+
+QString& inUse() {
+    static QString code = QStringLiteral("en");
+    return code;
+}
+
+// The one translator of the program: it carries Qt's own texts that the
+// windows show (button captions) beside ours.
+QTranslator*& installed() {
+    static QTranslator* translator = nullptr;
+    return translator;
+}
+
+QSettings keptSettings() {
+    return QSettings(QSettings::UserScope, QStringLiteral("Horavela"), QStringLiteral("Horavela"));
+}
+
+// "ta-IN", "ta_IN" and "ta" are all Tamil.
+QString languagePart(const QString& name) {
+    return name.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+}
+
+// The formats of `code`: the desktop's own where it speaks that language, so
+// that a Tamil desktop in Sri Lanka keeps its own, else the language's usual ones.
+QLocale regionalFormats(const QString& code) {
+    const QLocale desktop = QLocale::system();
+    if (languagePart(desktop.name()) == code)
+        return desktop;
+    if (code == u"en")
+        return QLocale(QLocale::English, desktop.territory());
+    return QLocale(code);
+}
+
+} // namespace
+
+bool isKnownLanguage(const QString& code) {
+    for (const Language& language : Languages)
+        if (code == QLatin1String(language.code))
+            return true;
+    return false;
+}
+
+QString keptLanguage() {
+    const QString code = keptSettings().value(LanguageKey).toString();
+    return isKnownLanguage(code) ? code : QString();
+}
+
+void keepLanguage(const QString& code) {
+    QSettings settings = keptSettings();
+    if (code.isEmpty())
+        settings.remove(LanguageKey);
+    else
+        settings.setValue(LanguageKey, code);
+}
+
+QString languageToSpeak(const QString& chosen) {
+    if (isKnownLanguage(chosen))
+        return chosen;
+    for (const QString& name : QLocale::system().uiLanguages()) {
+        const QString code = languagePart(name);
+        if (isKnownLanguage(code))
+            return code;
+    }
+    return QStringLiteral("en");
+}
+
+QString translationsFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/horavela/translations"));
+}
+
+bool useLanguage(const QString& code) {
+    const bool english = code == u"en" || !isKnownLanguage(code);
+    QTranslator* translator = nullptr;
+    if (!english) {
+        translator = new QTranslator(QCoreApplication::instance());
+        if (!translator->load(QStringLiteral("horavela_") + code, translationsFolder())) {
+            delete translator;
+            translator = nullptr;
+        }
+    }
+    // English from the start changes nothing: the desktop's formats stay as they are.
+    if (!translator && !installed())
+        return english;
+    if (QTranslator* old = installed()) {
+        // Removing a translator sends LanguageChange too.
+        QCoreApplication::removeTranslator(old);
+        delete old;
+        installed() = nullptr;
+    }
+    if (!translator) {
+        const QLocale desktop = QLocale::system();
+        QLocale::setDefault(isKnownLanguage(languagePart(desktop.name()))
+                                ? regionalFormats(QStringLiteral("en"))
+                                : desktop);
+        inUse() = QStringLiteral("en");
+        return english;
+    }
+    QLocale::setDefault(regionalFormats(code));
+    QCoreApplication::installTranslator(translator);
+    installed() = translator;
+    inUse() = code;
+    return true;
+}
+
+QString localDigits(const QString& text) {
+    if (inUse() == u"en")
+        return text;
+    const QString zero = QLocale().zeroDigit();
+    if (zero == u"0")
+        return text;
+    QString digits;
+    digits.reserve(text.size() * zero.size());
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9') {
+            // Every digit system of the locales is a run of ten, as in Unicode.
+            if (zero.size() == 1) {
+                digits += QChar(zero.at(0).unicode() + (c.unicode() - u'0'));
+            } else {
+                const char32_t code =
+                    QChar::surrogateToUcs4(zero.at(0), zero.at(1)) + (c.unicode() - u'0');
+                digits += QString::fromUcs4(&code, 1);
+            }
+        } else {
+            digits += c;
+        }
+    }
+    return digits;
+}
+
+QString languageInUse() {
+    return inUse();
+}
+
+} // namespace horavela
