@@ -77,9 +77,29 @@ QString languageToSpeak(const QString& chosen) {
     return QStringLiteral("en");
 }
 
+namespace {
+
+QString& replacedFolder() {
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
 QString translationsFolder() {
+    if (!replacedFolder().isEmpty())
+        return replacedFolder();
     return QDir::cleanPath(QCoreApplication::applicationDirPath() +
                            QStringLiteral("/../share/horavela/translations"));
+}
+
+ReplacedTranslationsFolder::ReplacedTranslationsFolder(const QString& folder)
+    : previous_(replacedFolder()) {
+    replacedFolder() = folder;
+}
+
+ReplacedTranslationsFolder::~ReplacedTranslationsFolder() {
+    replacedFolder() = previous_;
 }
 
 bool useLanguage(const QString& code) {

@@ -56,4 +56,17 @@ QString localDigits(const QString& text);
 // program's folder, in the build tree as in an installation.
 QString translationsFolder();
 
+// For tests, whose programs lie elsewhere than the program's: translations
+// come from `folder` while this lives.
+class ReplacedTranslationsFolder {
+public:
+    explicit ReplacedTranslationsFolder(const QString& folder);
+    ~ReplacedTranslationsFolder();
+    ReplacedTranslationsFolder(const ReplacedTranslationsFolder&) = delete;
+    ReplacedTranslationsFolder& operator=(const ReplacedTranslationsFolder&) = delete;
+
+private:
+    QString previous_;
+};
+
 } // namespace horavela

@@ -30,91 +30,116 @@ as the month window saves them, without opening a window.
 Each option takes its value as --name value or --name=value.
 Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>वापर: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+एखाद्या ठिकाणी महिन्याच्या प्रत्येक दिवसाचा राहुकाळ, यमगंड आणि गुलिक काळ, महिन्याची
+विंडो ते जसे जतन करते तसेच, कोणतीही विंडो न उघडता लिहितो.
+
+  --month YYYY-MM    पहिला महिना, 1901-01 ते 2050-12
+  --months N         किती महिने, 1 ते 12 (डीफॉल्ट 1)
+  --place TEXT       ठिकाणांच्या डेटाबेसमधील ठिकाण: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; किंवा &quot;Pune&quot;; त्याचे वेळ क्षेत्र तारखेनुसार ठरते
+  --lat DEGREES      दशांश अंशांमध्ये अक्षांश, उत्तर धन: 18.52
+  --lon DEGREES      दशांश अंशांमध्ये रेखांश, पूर्व धन: -74.0 म्हणजे पश्चिम
+                     (दोन्ही जवळच्या मिनिटापर्यंत पूर्णांकित)
+  --zone ZONE        वेळ क्षेत्राचे नाव, Asia/Kolkata, ज्याचा फरक तारखेनुसार ठरतो; किंवा
+                     वैश्विक वेळेच्या मागे तास:मिनिटे, मुख्य विंडो घेते तशी,
+                     -5:-30 (एका तासापेक्षा कमी पुढे असलेला फरक: -0:-19)
+  --format FORMAT    text (डीफॉल्ट), csv किंवा ics (राहुकाळाचे कॅलेंडर)
+  --out FILE         FILE लिहा, पूर्ण किंवा अजिबात नाही; अन्यथा मानक आउटपुट
+  --language CODE    मजकूर आणि कॅलेंडरची भाषा: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa किंवा or (डीफॉल्ट: विंडोमध्ये निवडलेली
+                     भाषा, अन्यथा डेस्कटॉपची)
+  --help             ही मदत दाखवा
+
+प्रत्येक पर्याय आपले मूल्य --name value किंवा --name=value असे घेतो.
+निर्गमन स्थिती: 0 पूर्ण, 2 चुकीचे इनपुट, 1 फाइल किंवा ठिकाणांचा डेटाबेस अयशस्वी.
+</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;; see horavela --help</source>
-        <translation type="unfinished"></translation>
+        <translation>अनपेक्षित आर्ग्युमेंट &quot;%1&quot;; horavela --help पाहा</translation>
     </message>
     <message>
         <source>unknown option --%1; see horavela --help</source>
-        <translation type="unfinished"></translation>
+        <translation>अज्ञात पर्याय --%1; horavela --help पाहा</translation>
     </message>
     <message>
         <source>--%1 given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 दोनदा दिला आहे</translation>
     </message>
     <message>
         <source>--%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 साठी मूल्य आवश्यक आहे</translation>
     </message>
     <message>
         <source>give --place, or --lat, --lon and --zone (missing --%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--place द्या, किंवा --lat, --lon आणि --zone (--%1 दिलेला नाही)</translation>
     </message>
     <message>
         <source>--lat &quot;%1&quot; is not a latitude in decimal degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>--lat &quot;%1&quot; हा दशांश अंशांमधील अक्षांश नाही</translation>
     </message>
     <message>
         <source>--lon &quot;%1&quot; is not a longitude in decimal degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>--lon &quot;%1&quot; हा दशांश अंशांमधील रेखांश नाही</translation>
     </message>
     <message>
         <source>--zone &quot;%1&quot; is neither a zone of this system&apos;s time-zone data nor hours:minutes such as -5:-30</source>
-        <translation type="unfinished"></translation>
+        <translation>--zone &quot;%1&quot; हे या सिस्टमच्या वेळ क्षेत्र डेटामधील क्षेत्रही नाही आणि -5:-30 सारखे तास:मिनिटेही नाही</translation>
     </message>
     <message>
         <source>--place &quot;%1&quot; is not &quot;CITY, STATE, COUNTRY&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--place &quot;%1&quot; हे &quot;CITY, STATE, COUNTRY&quot; या स्वरूपात नाही</translation>
     </message>
     <message>
         <source>the places database cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ठिकाणांचा डेटाबेस वाचता येत नाही</translation>
     </message>
     <message>
         <source>no place called &quot;%1&quot; in the places database</source>
-        <translation type="unfinished"></translation>
+        <translation>ठिकाणांच्या डेटाबेसमध्ये &quot;%1&quot; नावाचे ठिकाण नाही</translation>
     </message>
     <message>
         <source>at least %1</source>
-        <translation type="unfinished"></translation>
+        <translation>किमान %1</translation>
     </message>
     <message>
         <source>the zone of %1, %2, is not in this system&apos;s time-zone data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 चे वेळ क्षेत्र, %2, या सिस्टमच्या वेळ क्षेत्र डेटामध्ये नाही</translation>
     </message>
     <message>
         <source>--language &quot;%1&quot; is not one of en, hi, bn, te, mr, ta, gu, kn, ml, pa and or</source>
-        <translation type="unfinished"></translation>
+        <translation>--language &quot;%1&quot; हे en, hi, bn, te, mr, ta, gu, kn, ml, pa आणि or यांपैकी नाही</translation>
     </message>
     <message>
         <source>--month YYYY-MM is needed; see horavela --help</source>
-        <translation type="unfinished"></translation>
+        <translation>--month YYYY-MM आवश्यक आहे; horavela --help पाहा</translation>
     </message>
     <message>
         <source>--month &quot;%1&quot; is not a month such as 2025-03</source>
-        <translation type="unfinished"></translation>
+        <translation>--month &quot;%1&quot; हा 2025-03 सारखा महिना नाही</translation>
     </message>
     <message>
         <source>--months &quot;%1&quot; is not a number from 1 to 12</source>
-        <translation type="unfinished"></translation>
+        <translation>--months &quot;%1&quot; ही 1 ते 12 मधील संख्या नाही</translation>
     </message>
     <message>
         <source>the months must lie from 1901-01 to 2050-12</source>
-        <translation type="unfinished"></translation>
+        <translation>महिने 1901-01 ते 2050-12 या दरम्यान असले पाहिजेत</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; is not text, csv or ics</source>
-        <translation type="unfinished"></translation>
+        <translation>--format &quot;%1&quot; हे text, csv किंवा ics नाही</translation>
     </message>
     <message>
         <source>give --place, or --lat, --lon and --zone, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--place द्या, किंवा --lat, --lon आणि --zone; दोन्ही नाही</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>मानक आउटपुटवर लिहिता येत नाही</translation>
     </message>
 </context>
 <context>
@@ -122,163 +147,163 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>N</source>
         <extracomment>North, after a latitude&apos;s degrees and minutes: 18° 31′ N</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>उ</translation>
     </message>
     <message>
         <source>S</source>
         <extracomment>South, after a latitude&apos;s degrees and minutes: 33° 52′ S</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>द</translation>
     </message>
     <message>
         <source>E</source>
         <extracomment>East, after a longitude&apos;s degrees and minutes: 73° 51′ E</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>पू</translation>
     </message>
     <message>
         <source>W</source>
         <extracomment>West, after a longitude&apos;s degrees and minutes: 74° 0′ W</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>प</translation>
     </message>
 </context>
 <context>
     <name>MonthFiles</name>
     <message>
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: स्थानिक वेळ %3 ते %4 (UTC%5)</translation>
     </message>
     <message>
         <source>no sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्यास्त नाही</translation>
     </message>
     <message>
         <source>no sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदय नाही</translation>
     </message>
 </context>
 <context>
     <name>MonthPages</name>
     <message>
         <source>Sunrise and sunset are worked out to the minute by the almanac method, for the moment the sun&apos;s centre lies 50 minutes of arc below the horizon (its upper edge meeting the horizon, allowing for refraction), at this place and in its time zone; each period is one eighth of the daylight between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदय आणि सूर्यास्त पंचांगाच्या पद्धतीने मिनिटापर्यंत काढले आहेत, ज्या क्षणी सूर्याचे केंद्र क्षितिजाखाली 50 कला असते त्या क्षणासाठी (अपवर्तन लक्षात घेऊन, त्याची वरची कडा क्षितिजाला टेकते), या ठिकाणी आणि त्याच्या वेळ क्षेत्रात; प्रत्येक कालावधी त्यांच्यामधील दिनमानाचा आठवा भाग आहे.</translation>
     </message>
 </context>
 <context>
     <name>MonthTexts</name>
     <message>
         <source>Rahu Kaal</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळ</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>यमगंड</translation>
     </message>
     <message>
         <source>Gulika Kaal</source>
-        <translation type="unfinished"></translation>
+        <translation>गुलिक काळ</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>तारीख</translation>
     </message>
     <message>
         <source>Weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>वार</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदय</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्यास्त</translation>
     </message>
     <message>
         <source>The sun does not set on this day</source>
-        <translation type="unfinished"></translation>
+        <translation>या दिवशी सूर्यास्त होत नाही</translation>
     </message>
     <message>
         <source>The sun does not rise or does not set on this day</source>
-        <translation type="unfinished"></translation>
+        <translation>या दिवशी सूर्योदय किंवा सूर्यास्त होत नाही</translation>
     </message>
     <message>
         <source>No time zone is known for this day</source>
-        <translation type="unfinished"></translation>
+        <translation>या दिवसाचे वेळ क्षेत्र माहीत नाही</translation>
     </message>
 </context>
 <context>
     <name>PlaceSuggestions</name>
     <message>
         <source>Places</source>
-        <translation type="unfinished"></translation>
+        <translation>ठिकाणे</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्ववत करा (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>पुन्हा करा (&amp;R)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>कापा (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>कॉपी करा (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>चिकटवा (&amp;P)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>हटवा</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>सर्व निवडा</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ठीक आहे</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>रद्द करा</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>बंद करा</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>जतन करा</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>होय (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>नाही (&amp;N)</translation>
     </message>
 </context>
 <context>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>कॉपी करा (&amp;C)</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>सर्व निवडा</translation>
     </message>
 </context>
 <context>
@@ -286,946 +311,946 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>%1 to %2</source>
         <extracomment>The Rahu Kaal period: its start, then its end, as date and time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ते %2</translation>
     </message>
     <message>
         <source>Rahukal Period (day)</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळाचा कालावधी (दिवस)</translation>
     </message>
     <message>
         <source>Rahukal Period (night before)</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळाचा कालावधी (आधीची रात्र)</translation>
     </message>
     <message>
         <source>Rahukal Period (night after)</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळाचा कालावधी (नंतरची रात्र)</translation>
     </message>
     <message>
         <source>The Chosen Time Period is in Rahu Kaal</source>
-        <translation type="unfinished"></translation>
+        <translation>निवडलेली वेळ राहुकाळात आहे</translation>
     </message>
     <message>
         <source>The Chosen Time Period is not in Rahu Kaal</source>
-        <translation type="unfinished"></translation>
+        <translation>निवडलेली वेळ राहुकाळात नाही</translation>
     </message>
 </context>
 <context>
     <name>SaveFile</name>
     <message>
         <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 जतन करता आली नाही: %2</translation>
     </message>
     <message>
         <source>no file name given</source>
-        <translation type="unfinished"></translation>
+        <translation>फाइलचे नाव दिलेले नाही</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>हे फोल्डर आहे</translation>
     </message>
     <message>
         <source>the folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>फोल्डर अस्तित्वात नाही</translation>
     </message>
 </context>
 <context>
     <name>SingleInstance</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रोग्राम आधीच चालू आहे</translation>
     </message>
 </context>
 <context>
     <name>TimeZoneTable</name>
     <message>
         <source>Alaska/Hawaii Daylight Time,AHDT,-9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अलास्का/हवाई सूर्यप्रकाश वेळ,AHDT,-9.0</translation>
     </message>
     <message>
         <source>Alaska/Hawaii Standard Time,AHST,-10.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अलास्का/हवाई प्रमाण वेळ,AHST,-10.0</translation>
     </message>
     <message>
         <source>Alaska/Hawaii War Time,AHWT,-9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अलास्का/हवाई युद्धकालीन वेळ,AHWT,-9.0</translation>
     </message>
     <message>
         <source>Atlantic Standard Time,AST,-4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अटलांटिक प्रमाण वेळ,AST,-4.0</translation>
     </message>
     <message>
         <source>Atlantic War Time,AWT,-3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अटलांटिक युद्धकालीन वेळ,AWT,-3.0</translation>
     </message>
     <message>
         <source>Australian Central Daylight Time,ACDT,+10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य ऑस्ट्रेलिया सूर्यप्रकाश वेळ,ACDT,+10.5</translation>
     </message>
     <message>
         <source>Australian Central Standard Time,ACST,+9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य ऑस्ट्रेलिया प्रमाण वेळ,ACST,+9.5</translation>
     </message>
     <message>
         <source>Australian Eastern Daylight Time,AEDT,+11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व ऑस्ट्रेलिया सूर्यप्रकाश वेळ,AEDT,+11.0</translation>
     </message>
     <message>
         <source>Australian Eastern Standard Time,AEST,+10.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व ऑस्ट्रेलिया प्रमाण वेळ,AEST,+10.0</translation>
     </message>
     <message>
         <source>Australian Western Daylight Time,AWDT,+9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पश्चिम ऑस्ट्रेलिया सूर्यप्रकाश वेळ,AWDT,+9.0</translation>
     </message>
     <message>
         <source>Australian Western Standard Time,AWST,+8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पश्चिम ऑस्ट्रेलिया प्रमाण वेळ,AWST,+8.0</translation>
     </message>
     <message>
         <source>Azores Time, AT, -2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>अ‍ॅझोरेस वेळ, AT, -2.0</translation>
     </message>
     <message>
         <source>Baghdad Time, BAT, +3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>बगदाद वेळ, BAT, +3.0</translation>
     </message>
     <message>
         <source>Bering Standard Time,BET,-11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>बेरिंग प्रमाण वेळ,BET,-11.0</translation>
     </message>
     <message>
         <source>Brazil Zone 2,BZT2,-3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्राझील क्षेत्र 2,BZT2,-3.0</translation>
     </message>
     <message>
         <source>British Double Summer Time,BDST,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्रिटिश दुहेरी उन्हाळी वेळ,BDST,+2.0</translation>
     </message>
     <message>
         <source>British Summer Time,BST,+1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्रिटिश उन्हाळी वेळ,BST,+1.0</translation>
     </message>
     <message>
         <source>British War Time,BWT,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्रिटिश युद्धकालीन वेळ,BWT,+2.0</translation>
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>केंद्रीय सूर्यप्रकाश वेळ,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य युरोपियन सूर्यप्रकाश वेळ,CED,+2.0</translation>
     </message>
     <message>
         <source>Central European Time,CET,+1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य युरोपियन वेळ,CET,+1.0</translation>
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>केंद्रीय प्रमाण वेळ,CST,-6.0</translation>
     </message>
     <message>
         <source>Central War Time,CWT,-5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>केंद्रीय युद्धकालीन वेळ,CWT,-5.0</translation>
     </message>
     <message>
         <source>China Coast Time,CCT,+8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>चीन किनारी वेळ,CCT,+8.0</translation>
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व सूर्यप्रकाश वेळ,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व युरोपियन सूर्यप्रकाश वेळ,EED,+3.0</translation>
     </message>
     <message>
         <source>Eastern European Time,EET,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व युरोपियन वेळ,EET,+2.0</translation>
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व प्रमाण वेळ,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व युद्धकालीन वेळ,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रीनिच प्रमाण वेळ,GMT,0.0</translation>
     </message>
     <message>
         <source>Guam Standard Time,GST,+10.0</source>
-        <translation type="unfinished"></translation>
+        <translation>गुआम प्रमाण वेळ,GST,+10.0</translation>
     </message>
     <message>
         <source>Hawaiian Daylight Time,HDT,-9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>हवाई सूर्यप्रकाश वेळ,HDT,-9.5</translation>
     </message>
     <message>
         <source>Hawaiian Standard Time,HST,-10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>हवाई प्रमाण वेळ,HST,-10.5</translation>
     </message>
     <message>
         <source>Hawaiian War Time,HWT,-9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>हवाई युद्धकालीन वेळ,HWT,-9.5</translation>
     </message>
     <message>
         <source>Indian Time, IST, +5.3</source>
-        <translation type="unfinished"></translation>
+        <translation>भारतीय वेळ, IST, +5.3</translation>
     </message>
     <message>
         <source>Int&apos;l Date Line East,IDLE,+12.0</source>
-        <translation type="unfinished"></translation>
+        <translation>आंतरराष्ट्रीय वाररेषा पूर्व,IDLE,+12.0</translation>
     </message>
     <message>
         <source>Int&apos;l Date Line West,IDLW,-12.0</source>
-        <translation type="unfinished"></translation>
+        <translation>आंतरराष्ट्रीय वाररेषा पश्चिम,IDLW,-12.0</translation>
     </message>
     <message>
         <source>Iran Time, IT, +3.5</source>
-        <translation type="unfinished"></translation>
+        <translation>इराण वेळ, IT, +3.5</translation>
     </message>
     <message>
         <source>Japan Standard Time,JST,+9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>जपान प्रमाण वेळ,JST,+9.0</translation>
     </message>
     <message>
         <source>Java Time, JT, +7.5</source>
-        <translation type="unfinished"></translation>
+        <translation>जावा वेळ, JT, +7.5</translation>
     </message>
     <message>
         <source>Middle European Daylight Time,MED,+2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य युरोपियन सूर्यप्रकाश वेळ,MED,+2.0</translation>
     </message>
     <message>
         <source>Middle European Time,MET,+1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य युरोपियन वेळ,MET,+1.0</translation>
     </message>
     <message>
         <source>Moluccas Time, MT, +8.5</source>
-        <translation type="unfinished"></translation>
+        <translation>मोलुक्का वेळ, MT, +8.5</translation>
     </message>
     <message>
         <source>Mountain Daylight Time,MDT,-6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पर्वतीय सूर्यप्रकाश वेळ,MDT,-6.0</translation>
     </message>
     <message>
         <source>Mountain Standard Time,MST,-7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पर्वतीय प्रमाण वेळ,MST,-7.0</translation>
     </message>
     <message>
         <source>Mountain War Time,MWT,-6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पर्वतीय युद्धकालीन वेळ,MWT,-6.0</translation>
     </message>
     <message>
         <source>New Zealand Std Summer Time,NZST,+13.0</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूझीलंड प्रमाण उन्हाळी वेळ,NZST,+13.0</translation>
     </message>
     <message>
         <source>New Zealand Std Time,NZT,+12.0</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूझीलंड प्रमाण वेळ,NZT,+12.0</translation>
     </message>
     <message>
         <source>New Zealand Summer Time,NZS,+12.5</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूझीलंड उन्हाळी वेळ,NZS,+12.5</translation>
     </message>
     <message>
         <source>New Zealand Time,NZ,+11.5</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूझीलंड वेळ,NZ,+11.5</translation>
     </message>
     <message>
         <source>Newfoundland Standard Time,NST,-3.5</source>
-        <translation type="unfinished"></translation>
+        <translation>न्यूफाउंडलंड प्रमाण वेळ,NST,-3.5</translation>
     </message>
     <message>
         <source>Nome Time, NT, -11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>नोम वेळ, NT, -11.0</translation>
     </message>
     <message>
         <source>North Sumatra Time,NST,+6.5</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तर सुमात्रा वेळ,NST,+6.5</translation>
     </message>
     <message>
         <source>Pacific Daylight Time,PDT,-7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पॅसिफिक सूर्यप्रकाश वेळ,PDT,-7.0</translation>
     </message>
     <message>
         <source>Pacific Standard Time,PST,-8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पॅसिफिक प्रमाण वेळ,PST,-8.0</translation>
     </message>
     <message>
         <source>Pacific War Time,PWT,-7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पॅसिफिक युद्धकालीन वेळ,PWT,-7.0</translation>
     </message>
     <message>
         <source>South Australia Daylight Time,SAD,+10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया सूर्यप्रकाश वेळ,SAD,+10.5</translation>
     </message>
     <message>
         <source>South Australia Daylight Time,SDT,+10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया सूर्यप्रकाश वेळ,SDT,+10.5</translation>
     </message>
     <message>
         <source>South Australia Standard Time,SAST,+9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया प्रमाण वेळ,SAST,+9.5</translation>
     </message>
     <message>
         <source>South Australia Standard Time,SAT,+9.5</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण ऑस्ट्रेलिया प्रमाण वेळ,SAT,+9.5</translation>
     </message>
     <message>
         <source>South Sumatra Time,SST,+7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण सुमात्रा वेळ,SST,+7.0</translation>
     </message>
     <message>
         <source>Universal Time, UT, 0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>वैश्विक वेळ, UT, 0.0</translation>
     </message>
     <message>
         <source>USSR Zone 10,UZ10,+11.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोव्हिएत संघ क्षेत्र 10,UZ10,+11.0</translation>
     </message>
     <message>
         <source>USSR Zone 3,USZ3,+4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोव्हिएत संघ क्षेत्र 3,USZ3,+4.0</translation>
     </message>
     <message>
         <source>USSR Zone 4,USZ4,+5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोव्हिएत संघ क्षेत्र 4,USZ4,+5.0</translation>
     </message>
     <message>
         <source>USSR Zone 5,USZ5,+6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोव्हिएत संघ क्षेत्र 5,USZ5,+6.0</translation>
     </message>
     <message>
         <source>USSR Zone 6,USZ6,+7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सोव्हिएत संघ क्षेत्र 6,USZ6,+7.0</translation>
     </message>
     <message>
         <source>West Africa Time,WAT,-1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>पश्चिम आफ्रिका वेळ,WAT,-1.0</translation>
     </message>
     <message>
         <source>Yukon Daylight Time,YDT,-8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>युकॉन सूर्यप्रकाश वेळ,YDT,-8.0</translation>
     </message>
     <message>
         <source>Yukon Standard Time,YST,-9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>युकॉन प्रमाण वेळ,YST,-9.0</translation>
     </message>
     <message>
         <source>Yukon War Time,YWT,-8.0</source>
-        <translation type="unfinished"></translation>
+        <translation>युकॉन युद्धकालीन वेळ,YWT,-8.0</translation>
     </message>
 </context>
 <context>
     <name>ZoneRules</name>
     <message>
         <source>%1: not in this system&apos;s time-zone data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: या सिस्टमच्या वेळ क्षेत्र डेटामध्ये नाही</translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 पासून %1</translation>
     </message>
     <message>
         <source>on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 रोजी</translation>
     </message>
     <message>
         <source>standard</source>
         <extracomment>The zone&apos;s standard offset, given for a date that does not exist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>प्रमाण</translation>
     </message>
     <message>
         <source>%1: %2 %3 (in %4: %5)</source>
         <extracomment>&quot;America/New_York: 4 0 on 15 July 2026 (in 2026: 5 0, 4 0 from 8 March, 5 0 from 1 November)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %3 %2 (%4 मध्ये: %5)</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a day when favorable tasks are not performed. It is preferable to do all important and good tasks in the time before or after the Rahu Kaal. Copyright © the Horavela authors. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavela राहुकाळाची गणना करते. राहुकाळ हा दिवसातील एक अशुभ कालावधी आहे, ज्यात शुभ कामे केली जात नाहीत. सर्व महत्त्वाची आणि शुभ कामे राहुकाळाच्या आधी किंवा नंतरच्या वेळेत करणे श्रेयस्कर आहे. कॉपीराइट © Horavela चे लेखक. सर्व हक्क राखीव.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>घरबसल्या व्यवसायाची संधी. तुमचा स्वतःचा इंटरनेट व्यवसाय सुरू करा आणि ऑनलाइन पैसे कमवा. हे सॉफ्टवेअर तुमच्या वेबसाइटच्या पूर्ण ब्रँडिंगसह मिळवा.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation type="unfinished"></translation>
+        <translation>अधिक माहितीसाठी येथे क्लिक करा</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ठीक आहे (&amp;O)</translation>
     </message>
 </context>
 <context>
     <name>frmDisplay</name>
     <message>
         <source>Visit our discussion site for Rahu Kaal and more</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळ आणि इतर विषयांवरील चर्चेसाठी आमच्या साइटला भेट द्या</translation>
     </message>
     <message>
         <source>Horavela Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavela निकाल</translation>
     </message>
     <message>
         <source>Chosen Date</source>
-        <translation type="unfinished"></translation>
+        <translation>निवडलेली तारीख</translation>
     </message>
     <message>
         <source>Chosen Time</source>
-        <translation type="unfinished"></translation>
+        <translation>निवडलेली वेळ</translation>
     </message>
     <message>
         <source>The Chosen Time Period is Not in Rahu Kaal</source>
-        <translation type="unfinished"></translation>
+        <translation>निवडलेली वेळ राहुकाळात नाही</translation>
     </message>
     <message>
         <source>Rahukal Period</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळाचा कालावधी</translation>
     </message>
     <message>
         <source>Rahu Kal is an inauspicious time period in a day when favorable tasks are not performed.</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळ हा दिवसातील एक अशुभ कालावधी आहे, ज्यात शुभ कामे केली जात नाहीत.</translation>
     </message>
     <message>
         <source>*Do all important and good tasks in the time before or after the Rahu Kal.</source>
-        <translation type="unfinished"></translation>
+        <translation>*सर्व महत्त्वाची आणि शुभ कामे राहुकाळाच्या आधी किंवा नंतरच्या वेळेत करा.</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>बाहेर पडा (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>मागे (&amp;B)</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>हे सॉफ्टवेअर तुमच्या साइटसाठी को-ब्रँड करा. तुमच्या साइटशी लोकांची आपुलकी आणि ट्रॅफिक वाढवा. तुमच्या साइटचे नाव आणि लिंक येथे ठेवा. तपशिलांसाठी &quot;मदत&quot; पाहा.    को-ब्रँडिंगविषयी अधिक माहितीसाठी येथे क्लिक करा.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>घरबसल्या व्यवसायाची संधी. तुमचा स्वतःचा इंटरनेट व्यवसाय सुरू करा आणि ऑनलाइन पैसे कमवा. हे सॉफ्टवेअर तुमच्या वेबसाइटच्या पूर्ण ब्रँडिंगसह मिळवा. अधिक माहितीसाठी येथे क्लिक करा.</translation>
     </message>
     <message>
         <source>Sun Rise Time On</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदयाची वेळ</translation>
     </message>
     <message>
         <source>Sun Set Time On</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्यास्ताची वेळ</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>फाइल (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>मदत (&amp;H)</translation>
     </message>
     <message>
         <source>Rahu Kaal of the &amp;Month...</source>
-        <translation type="unfinished"></translation>
+        <translation>महिन्याचा राहुकाळ (&amp;M)...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>बाहेर पडा (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑनलाइन मदत (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>आमची वेबसाइट पाहा (&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>सॉफ्टवेअर अपडेट तपासा (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>सॉफ्टवेअरविषयी (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>देणगी द्या (&amp;D)</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑनलाइन पैसे कमवा (&amp;O)</translation>
     </message>
 </context>
 <context>
     <name>frmLanguage</name>
     <message>
         <source>&amp;Language of Horavela:</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavela ची भाषा (&amp;L):</translation>
     </message>
     <message>
         <source>Language of Horavela</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavela ची भाषा</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ठीक आहे (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>रद्द करा (&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Visit our discussion site for Rahu Kaal and more</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळ आणि इतर विषयांवरील चर्चेसाठी आमच्या साइटला भेट द्या</translation>
     </message>
     <message>
         <source>Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a day when favorable tasks are not performed. Do all important and good tasks in the time before or after the Rahu Kaal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavela राहुकाळाची गणना करते. राहुकाळ हा दिवसातील एक अशुभ कालावधी आहे, ज्यात शुभ कामे केली जात नाहीत. सर्व महत्त्वाची आणि शुभ कामे राहुकाळाच्या आधी किंवा नंतरच्या वेळेत करा.</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>तुमचे नाव प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Enter Date</source>
-        <translation type="unfinished"></translation>
+        <translation>तारीख प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>महिना</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>दिवस</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ष</translation>
     </message>
     <message>
         <source>Enter Time</source>
-        <translation type="unfinished"></translation>
+        <translation>वेळ प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>तास</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>मिनिट</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>सेकंद</translation>
     </message>
     <message>
         <source>Enter Your Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>तुमचे वेळ क्षेत्र प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>मिनिट</translation>
     </message>
     <message>
         <source>TZ Help</source>
-        <translation type="unfinished"></translation>
+        <translation>वेळ क्षेत्र मदत</translation>
     </message>
     <message>
         <source>Enter Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Deg</source>
-        <translation type="unfinished"></translation>
+        <translation>अंश</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तर</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>दक्षिण</translation>
     </message>
     <message>
         <source>Enter Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>रेखांश प्रविष्ट करा</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>पश्चिम</translation>
     </message>
     <message>
         <source>Enter Your City Name</source>
-        <translation type="unfinished"></translation>
+        <translation>तुमच्या शहराचे नाव प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Enter Your State Name</source>
-        <translation type="unfinished"></translation>
+        <translation>तुमच्या राज्याचे नाव प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Enter Your Country Name</source>
-        <translation type="unfinished"></translation>
+        <translation>तुमच्या देशाचे नाव प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश &amp;&amp; रेखांश शोधण्यासाठी येथे क्लिक करा</translation>
     </message>
     <message>
         <source>Is the Chosen Period in Rahul Kaal?</source>
-        <translation type="unfinished"></translation>
+        <translation>निवडलेली वेळ राहुकाळात आहे का?</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>हे सॉफ्टवेअर तुमच्या साइटसाठी को-ब्रँड करा. तुमच्या साइटशी लोकांची आपुलकी आणि ट्रॅफिक वाढवा. तुमच्या साइटचे नाव आणि लिंक येथे ठेवा. तपशिलांसाठी &quot;मदत&quot; पाहा.    को-ब्रँडिंगविषयी अधिक माहितीसाठी येथे क्लिक करा.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>घरबसल्या व्यवसायाची संधी. तुमचा स्वतःचा इंटरनेट व्यवसाय सुरू करा आणि ऑनलाइन पैसे कमवा. हे सॉफ्टवेअर तुमच्या वेबसाइटच्या पूर्ण ब्रँडिंगसह मिळवा. अधिक माहितीसाठी येथे क्लिक करा.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>फाइल (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>मदत (&amp;H)</translation>
     </message>
     <message>
         <source>Set to &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>आताची वेळ घ्या (&amp;N)</translation>
     </message>
     <message>
         <source>Rahu Kaal of the &amp;Month...</source>
-        <translation type="unfinished"></translation>
+        <translation>महिन्याचा राहुकाळ (&amp;M)...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>बाहेर पडा (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑनलाइन मदत (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>आमची वेबसाइट पाहा (&amp;V)</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>सॉफ्टवेअर अपडेट तपासा (&amp;U)</translation>
     </message>
     <message>
         <source>Switch Application &amp;Language...</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रोग्रामची भाषा बदला (&amp;L)...</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>सॉफ्टवेअरविषयी (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>देणगी द्या (&amp;D)</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>ऑनलाइन पैसे कमवा (&amp;O)</translation>
     </message>
 </context>
 <context>
     <name>frmMonth</name>
     <message>
         <source>&lt;&lt; Pre&amp;vious Month</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; मागील महिना (&amp;V)</translation>
     </message>
     <message>
         <source>Previous Month</source>
-        <translation type="unfinished"></translation>
+        <translation>मागील महिना</translation>
     </message>
     <message>
         <source>&amp;Next Month &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>पुढील महिना (&amp;N) &gt;&gt;</translation>
     </message>
     <message>
         <source>Next Month</source>
-        <translation type="unfinished"></translation>
+        <translation>पुढील महिना</translation>
     </message>
     <message>
         <source>Rahu Kaal, Yamaganda and Gulika Kaal of Each Day</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रत्येक दिवसाचा राहुकाळ, यमगंड आणि गुलिक काळ</translation>
     </message>
     <message>
         <source>Save to &amp;Calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>कॅलेंडरमध्ये जतन करा (&amp;C)...</translation>
     </message>
     <message>
         <source>Save to Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>कॅलेंडरमध्ये जतन करा</translation>
     </message>
     <message>
         <source>Saves the periods as events of a calendar file (.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>कालावधी कॅलेंडर फाइलमध्ये (.ics) इव्हेंट म्हणून जतन करते</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV म्हणून जतन करा (&amp;S)...</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV म्हणून जतन करा</translation>
     </message>
     <message>
         <source>Saves the table as a CSV file for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>तक्ता स्प्रेडशीटसाठी CSV फाइल म्हणून जतन करते</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रिंट करा (&amp;P)...</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रिंट करा</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF म्हणून जतन करा (&amp;D)...</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF म्हणून जतन करा</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>बंद करा</translation>
     </message>
 </context>
 <context>
     <name>frmPlaceSearch</name>
     <message>
         <source>Places found. Choose the one you mean and press Use This Place: its latitude, longitude and time zone go into the main window. The time zone is the one in force at the date and time chosen there, in hours and minutes behind universal time.</source>
-        <translation type="unfinished"></translation>
+        <translation>सापडलेली ठिकाणे. तुम्हाला हवे असलेले ठिकाण निवडा आणि &quot;हे ठिकाण वापरा&quot; दाबा: त्याचे अक्षांश, रेखांश आणि वेळ क्षेत्र मुख्य विंडोमध्ये भरले जातात. वेळ क्षेत्र म्हणजे तेथे निवडलेल्या तारखेला आणि वेळेला लागू असलेले क्षेत्र, वैश्विक वेळेच्या मागे तास आणि मिनिटांमध्ये.</translation>
     </message>
     <message>
         <source>Places found</source>
-        <translation type="unfinished"></translation>
+        <translation>सापडलेली ठिकाणे</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>ठिकाण</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>रेखांश</translation>
     </message>
     <message>
         <source>Time zone (hours, minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>वेळ क्षेत्र (तास, मिनिटे)</translation>
     </message>
     <message>
         <source>Places from GeoNames (geonames.org), CC BY 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>ठिकाणे GeoNames (geonames.org) कडून, CC BY 4.0</translation>
     </message>
     <message>
         <source>&amp;Use This Place</source>
-        <translation type="unfinished"></translation>
+        <translation>हे ठिकाण वापरा (&amp;U)</translation>
     </message>
     <message>
         <source>Search the &amp;Web</source>
-        <translation type="unfinished"></translation>
+        <translation>वेबवर शोधा (&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>बंद करा (&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>frmTimeZone</name>
     <message>
         <source>Time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>वेळ क्षेत्रे</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>बाहेर पडा (&amp;Q)</translation>
     </message>
 </context>
 <context>
     <name>horavela::SaveMonthDialog</name>
     <message>
         <source>Periods in the Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>कॅलेंडरमधील कालावधी</translation>
     </message>
     <message>
         <source>&amp;Rahu Kaal</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळ (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>यमगंड (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;Gulika Kaal</source>
-        <translation type="unfinished"></translation>
+        <translation>गुलिक काळ (&amp;G)</translation>
     </message>
     <message>
         <source>R&amp;emind Me</source>
-        <translation type="unfinished"></translation>
+        <translation>मला आठवण करून द्या (&amp;E)</translation>
     </message>
     <message>
         <source> minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation> मिनिटे आधी</translation>
     </message>
     <message>
         <source>Minutes before each period</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रत्येक कालावधीच्या किती मिनिटे आधी</translation>
     </message>
     <message>
         <source>&amp;Months from the shown one:</source>
-        <translation type="unfinished"></translation>
+        <translation>दाखवलेल्या महिन्यापासून किती महिने (&amp;M):</translation>
     </message>
 </context>
 <context>
     <name>horavela::frmAbout</name>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ला भेट देण्यासाठी येथे क्लिक करा</translation>
     </message>
 </context>
 <context>
     <name>horavela::frmLanguage</name>
     <message>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>सिस्टमची भाषा</translation>
     </message>
 </context>
 <context>
     <name>horavela::frmMain</name>
     <message>
         <source>Please Enter a Number in the Hour and Minute of the Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया वेळ क्षेत्राच्या तास आणि मिनिटांमध्ये संख्या प्रविष्ट करा</translation>
     </message>
     <message>
         <source>The sun does not rise or does not set at this place on %1, so Rahu Kaal cannot be calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 रोजी या ठिकाणी सूर्योदय किंवा सूर्यास्त होत नाही, त्यामुळे राहुकाळाची गणना करता येत नाही.</translation>
     </message>
     <message>
         <source>Please Enter Name</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया नाव प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया रेखांशाच्या अंशांमध्ये 0 ते 179 दरम्यानचे मूल्य प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया रेखांशाच्या मिनिटांमध्ये 0 ते 59 दरम्यानचे मूल्य प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांशाच्या अंशांमध्ये 0 ते 89 दरम्यानचे मूल्य प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांशाच्या मिनिटांमध्ये 0 ते 59 दरम्यानचे मूल्य प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Of Work</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया योग्य तारीख प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Only Numbers Are Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>फक्त संख्या स्वीकारल्या जातात</translation>
     </message>
     <message>
         <source>Please Enter only Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया फक्त अक्षरे प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Please Enter City</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया शहर प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Please Enter State</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया राज्य प्रविष्ट करा</translation>
     </message>
     <message>
         <source>Please Enter Country</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देश प्रविष्ट करा</translation>
     </message>
     <message>
         <source>This year, %1, is not in the Year list (%2 to %3), so the date and time are left as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>हे वर्ष, %1, वर्षांच्या यादीत (%2 ते %3) नाही, म्हणून तारीख आणि वेळ आहेत तशीच ठेवली आहेत.</translation>
     </message>
 </context>
 <context>
     <name>horavela::frmMonth</name>
     <message>
         <source>Time Zone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>वेळ क्षेत्र: %1</translation>
     </message>
     <message>
         <source>Rahu Kaal, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळ, %1</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>आज</translation>
     </message>
     <message>
         <source>Rahu Kaal %1-%2</source>
         <extracomment>A file&apos;s suggested name: &quot;Rahu Kaal 2025-03&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळ %1-%2</translation>
     </message>
     <message>
         <source>, %1 months</source>
         <extracomment>Follows a file&apos;s suggested name: &quot;Rahu Kaal 2025-03, 3 months&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %1 महिने</translation>
     </message>
     <message>
         <source>Calendar (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>कॅलेंडर (*.ics)</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The month could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>महिना प्रिंट करता आला नाही.</translation>
     </message>
     <message>
         <source>Printing is not available: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रिंटिंग उपलब्ध नाही: %1.</translation>
     </message>
 </context>
 <context>
     <name>horavela::frmPlaceSearch</name>
     <message>
         <source>%1; latitude %2; longitude %3; time zone %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; अक्षांश %2; रेखांश %3; वेळ क्षेत्र %4</translation>
     </message>
 </context>
 </TS>

@@ -1,19 +1,32 @@
 // Every text of every window stands whole in its label on the desktop's
-// language: fontconfig picks the fonts standing in for Verdana by that
-// language, and dates and times come in its script. CTest runs this once per
-// language; each window is a row.
+// language, and none is left in English: fontconfig picks the fonts standing
+// in for Verdana by that language, the texts come from its translation, and
+// dates and times in its script. CTest runs this once per language; each
+// window is a row.
 #include "app/frmAbout.h"
 #include "places/PlaceLookup.h"
 #include "platform/FitText.h"
+#include "platform/Language.h"
 #include "ui/main/ZoneLink.h"
 #include "ui/main/frmMain.h"
 #include "ui/month/frmMonth.h"
 #include "ui/placesearch/frmPlaceSearch.h"
 #include "ui/result/ResultTexts.h"
 #include "ui/result/frmDisplay.h"
+#include "ui/timezone/TimeZoneTable.h"
 #include "ui/timezone/frmTimeZone.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDebug>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
@@ -151,13 +164,74 @@ ResultTexts monthResult(int month, bool pastMidnight) {
     texts.chosenDate =
         chosenDateText(locale, month, QString::number(unsigned(last.day())), u"2024");
     texts.chosenTime = QStringLiteral("23:59:59");
-    texts.rahukalResult = QStringLiteral("The Chosen Time Period is not in Rahu Kaal");
+    texts.rahukalResult = verdictText(Verdict::NotInRahukal);
     texts.showNote = true;
     const DateTime start = lastDay + (pastMidnight ? hours{23} + minutes{20} + seconds{38}
                                                    : hours{22} + minutes{7} + seconds{28});
     texts.rahukalPeriod = periodText(locale, start, start + minutes{91} + seconds{21});
     texts.periodCaption = periodCaption(Stretch::NightBefore);
     return texts;
+}
+
+// Every text the window shows or gives a screen reader: captions, menus,
+// lists, tables and the names and descriptions of its controls.
+QStringList shownTexts(const QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window) && !qobject_cast<const QMenu*>(widget))
+            continue;
+        texts << widget->accessibleName() << widget->accessibleDescription() << widget->toolTip();
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            texts << label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            texts << button->text();
+        if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+            texts << group->title();
+        if (const auto* list = qobject_cast<const QComboBox*>(widget))
+            for (int n = 0; n < list->count(); ++n)
+                texts << list->itemText(n);
+        if (const auto* list = qobject_cast<const QListWidget*>(widget))
+            for (int n = 0; n < list->count(); ++n)
+                texts << list->item(n)->text();
+        if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
+            for (int column = 0; column < table->columnCount(); ++column)
+                if (const QTableWidgetItem* title = table->horizontalHeaderItem(column))
+                    texts << title->text();
+            for (int row = 0; row < table->rowCount(); ++row)
+                for (int column = 0; column < table->columnCount(); ++column)
+                    if (const QTableWidgetItem* item = table->item(row, column))
+                        texts << item->text() << item->data(Qt::AccessibleTextRole).toString();
+        }
+        if (const auto* menu = qobject_cast<const QMenu*>(widget)) {
+            texts << menu->title();
+            for (const QAction* action : menu->actions())
+                texts << action->text();
+        }
+        if (const auto* bar = qobject_cast<const QMenuBar*>(widget))
+            for (const QAction* action : bar->actions())
+                texts << action->text();
+    }
+    return texts;
+}
+
+// Words that every language writes in Latin letters: the program's name, the
+// places and zones the windows are shown with, the source of the places, the
+// file types, and the zones' abbreviations in the picker.
+const QSet<QString>& latinWords() {
+    static const QSet<QString> words = [] {
+        QSet<QString> kept{u"Horavela"_qs,   u"New"_qs,   u"Delhi"_qs,  u"India"_qs,
+                           u"Pune"_qs,       u"Maharashtra"_qs,         u"Asia"_qs,
+                           u"Kolkata"_qs,    u"America"_qs,             u"Argentina"_qs,
+                           u"Buenos_Aires"_qs, u"ComodRivadavia"_qs,    u"GeoNames"_qs,
+                           u"geonames"_qs,   u"org"_qs,   u"CC"_qs,     u"BY"_qs,
+                           u"CSV"_qs,        u"PDF"_qs,   u"csv"_qs,    u"pdf"_qs,
+                           u"ics"_qs,        u"www"_qs,   u"example"_qs, u"horavela"_qs,
+                           u"maker"_qs};
+        for (const TimeZoneRow& row : TimeZoneRows)
+            kept.insert(QString::fromLatin1(row.text).section(u',', 1, 1).trimmed());
+        return kept;
+    }();
+    return words;
 }
 
 // The windows, each made as the program makes it, or written into as a check
@@ -173,8 +247,11 @@ private slots:
     void initTestCase();
     void everyLabelHoldsItsInk_data();
     void everyLabelHoldsItsInk();
+    void noEnglishWordIsLeft_data();
+    void noEnglishWordIsLeft();
 
 private:
+    std::optional<ReplacedTranslationsFolder> translations_;
     std::unique_ptr<QWidget> made_;
     // One result window takes every month's texts in turn, as the program's
     // window takes one check after another.
@@ -183,12 +260,16 @@ private:
 
 // Without the language's own font, its glyphs would not be drawn as a user sees them.
 void WholeTextTest::initTestCase() {
+    // The desktop's language, as the program takes it at its start.
+    QStandardPaths::setTestModeEnabled(true);
+    translations_.emplace(QStringLiteral(TRANSLATIONS_FOLDER));
+    useLanguage(languageToSpeak({}));
     const QMap<QLocale::Language, const char*> fonts{
         {QLocale::Hindi, "Lohit Devanagari"},  {QLocale::Marathi, "Lohit Devanagari"},
         {QLocale::Tamil, "Lohit Tamil"},       {QLocale::Telugu, "Lohit Telugu"},
         {QLocale::Kannada, "Lohit Kannada"},   {QLocale::Malayalam, "Lohit Malayalam"},
         {QLocale::Gujarati, "Lohit Gujarati"}, {QLocale::Punjabi, "Lohit Gurmukhi"},
-        {QLocale::Bengali, "Lohit Bengali"}};
+        {QLocale::Bengali, "Lohit Bengali"},   {QLocale::Odia, "Lohit Odia"}};
     const auto font = fonts.find(QLocale().language());
     if (font != fonts.end() && !QFontDatabase::hasFamily(QString::fromLatin1(*font)))
         QSKIP(qPrintable(QStringLiteral("%1 is not installed (scripts/deps.sh test installs it)")
@@ -258,6 +339,38 @@ void WholeTextTest::everyLabelHoldsItsInk() {
     const QStringList cut = labelsCutOff(*shown) + cellsCutOff(*shown);
     made_.reset();
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+}
+
+// A language with a translation leaves no English word in any window, but for
+// the names every language writes in Latin letters.
+// An English desktop has one row: that it gets no translation at all.
+void WholeTextTest::noEnglishWordIsLeft_data() {
+    if (languageInUse() != u"en") {
+        everyLabelHoldsItsInk_data();
+        return;
+    }
+    QTest::addColumn<Window>("window");
+    QTest::newRow("English desktop") << Window();
+}
+
+void WholeTextTest::noEnglishWordIsLeft() {
+    QFETCH(Window, window);
+    if (!window) {
+        QCOMPARE(languageToSpeak({}), u"en"_qs);
+        QCOMPARE(verdictText(Verdict::InRahukal), u"The Chosen Time Period is in Rahu Kaal"_qs);
+        return;
+    }
+    QWidget* const shown = window();
+    shown->show();
+    static const QRegularExpression word(QStringLiteral("[A-Za-z][A-Za-z_]+"));
+    QStringList english;
+    for (const QString& text : shownTexts(*shown))
+        for (const QRegularExpressionMatch& match : word.globalMatch(text))
+            if (!latinWords().contains(match.captured()))
+                english << QStringLiteral("%1 in \"%2\"").arg(match.captured(), text);
+    made_.reset();
+    english.removeDuplicates();
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(u'\n')));
 }
 
 QTEST_MAIN(WholeTextTest)

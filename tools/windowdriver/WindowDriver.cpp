@@ -21,6 +21,17 @@ void choose(const QWidget* window, const char* list, const QString& item) {
     combo->setCurrentIndex(index);
 }
 
+// The lists write numbers in the language's own digits; their rows count from
+// the first number, so a row is found by its number whatever the language.
+void choose(const QWidget* window, const char* list, int number, int first) {
+    auto* combo = control<QComboBox>(window, list);
+    const int index = number - first;
+    if (index < 0 || index >= combo->count())
+        throw WindowDriverError(QLatin1String(list) + QStringLiteral(" offers no ") +
+                                QString::number(number));
+    combo->setCurrentIndex(index);
+}
+
 void fillForm(const QWidget* main, const char* name, const PlaceEntry& place,
               const MomentEntry& moment) {
     setBoxText(main, "txtName", QString::fromUtf8(name));
@@ -37,11 +48,11 @@ void fillForm(const QWidget* main, const char* name, const PlaceEntry& place,
     if (moment.month < 1 || int(moment.month) > months->count())
         throw WindowDriverError(QStringLiteral("cboMonth has no month %1").arg(moment.month));
     months->setCurrentIndex(int(moment.month) - 1);
-    choose(main, "cboDate", QString::number(moment.day));
-    choose(main, "cboYear", QString::number(moment.year));
-    choose(main, "cboHour", QString::number(moment.hour));
-    choose(main, "cboMinute", QString::number(moment.minute));
-    choose(main, "cboSecond", QString::number(moment.second));
+    choose(main, "cboDate", int(moment.day), 1);
+    choose(main, "cboYear", moment.year, 1901);
+    choose(main, "cboHour", moment.hour, 0);
+    choose(main, "cboMinute", moment.minute, 0);
+    choose(main, "cboSecond", moment.second, 0);
 }
 
 void fillSearchPlace(const QWidget* main, const QString& city, const QString& state,

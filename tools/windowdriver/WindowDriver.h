@@ -53,6 +53,8 @@ struct MomentEntry {
 void setBoxText(const QWidget* window, const char* box, const QString& text);
 // Selects the list's item of that text.
 void choose(const QWidget* window, const char* list, const QString& item);
+// Selects the row of `number` in a list of numbers that begins at `first`.
+void choose(const QWidget* window, const char* list, int number, int first);
 // Name, place and moment; the city, state and country boxes are left as they are.
 void fillForm(const QWidget* main, const char* name, const PlaceEntry& place,
               const MomentEntry& moment);

@@ -2,6 +2,8 @@
 
 #include "calc/TextNumbers.h"
 
+#include <QChar>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -25,13 +27,20 @@ bool isZoneHourBoxCode(std::int16_t code) {
     return isNumberBoxCode(code) || code == u'-';
 }
 
+// A name in Tamil or Devanagari is letters too, with the vowel signs and
+// viramas that join them, which Unicode counts as marks.
 bool isNameBoxCode(std::int16_t code) {
-    return (code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z') || code == u' ' ||
-           code == EnterCode || code == BackspaceCode;
+    const QChar c(static_cast<char16_t>(code));
+    return c.isLetter() || c.isMark() || code == u' ' || code == EnterCode ||
+           code == BackspaceCode;
 }
 
+// Scripts without capitals keep their letters as they are.
 std::int16_t toCapital(std::int16_t code) {
-    return code >= u'a' && code <= u'z' ? static_cast<std::int16_t>(code - 32) : code;
+    const QChar c(static_cast<char16_t>(code));
+    const QChar capital = c.toUpper();
+    return c.isLower() && !capital.isSurrogate() ? static_cast<std::int16_t>(capital.unicode())
+                                                 : code;
 }
 
 double leadingNumber(QStringView text) {

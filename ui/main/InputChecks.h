@@ -22,9 +22,10 @@ inline constexpr std::int16_t EscapeCode = 27;
 bool isNumberBoxCode(std::int16_t code);
 // Zone hours: as a number box, and "-" anywhere.
 bool isZoneHourBoxCode(std::int16_t code);
-// Name: letters, space, Enter and Backspace.
+// Name: letters of any script with their marks, space, Enter and Backspace.
 bool isNameBoxCode(std::int16_t code);
-// Small letters become capitals; every other code stays as it is.
+// Small letters become capitals where the script has them; every other code
+// stays as it is.
 std::int16_t toCapital(std::int16_t code);
 
 // A number here is what readNumberPrefix (TextNumbers.h) reads: an optional

@@ -2,6 +2,7 @@
 
 #include "ui/main/InputChecks.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -19,6 +20,10 @@ public:
         : QObject(box), box_(box), handler_(std::move(handler)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == box_ && event->type() == QEvent::InputMethod) {
+            filterCommit(static_cast<QInputMethodEvent&>(*event));
+            return false;
+        }
         if (watched != box_ || event->type() != QEvent::KeyPress)
             return false;
         const auto& key = static_cast<const QKeyEvent&>(*event);
@@ -40,6 +45,21 @@ public:
     }
 
 private:
+    // What an input method writes passes the filter a character at a time,
+    // as typed keys do.
+    void filterCommit(QInputMethodEvent& input) {
+        if (input.commitString().isEmpty())
+            return;
+        QString kept;
+        for (const QChar c : input.commitString()) {
+            auto KeyAscii = static_cast<std::int16_t>(c.unicode());
+            handler_(KeyAscii);
+            if (KeyAscii != 0)
+                kept += QChar(static_cast<char16_t>(KeyAscii));
+        }
+        input.setCommitString(kept, input.replacementStart(), input.replacementLength());
+    }
+
     QLineEdit* box_;
     KeyPressHandler handler_;
 };

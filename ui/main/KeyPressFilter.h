@@ -21,7 +21,7 @@ using KeyPressHandler = std::function<void(std::int16_t& KeyAscii)>;
 std::optional<std::int16_t> characterCode(const QKeyEvent& event);
 
 // The filter lives as long as the box. Input methods are turned off for the
-// box, since their text would arrive without passing the filter.
+// box; a box that turns them on again gets their text through the filter too.
 void installKeyPressFilter(QLineEdit* box, KeyPressHandler handler);
 
 } // namespace horavela

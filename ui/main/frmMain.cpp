@@ -148,6 +148,8 @@ void frmMain::connectControls() {
     installKeyPressFilter(
         ui_->txtZoneMinute, [this](std::int16_t& k) { txtZoneMinute_KeyPress(k); });
     installKeyPressFilter(ui_->txtName, [this](std::int16_t& k) { txtName_KeyPress(k); });
+    // Names in Indian scripts are mostly typed through an input method.
+    ui_->txtName->setAttribute(Qt::WA_InputMethodEnabled, true);
     suggestions_ = new PlaceSuggestions(*ui_->txtMCity, *ui_->txtMState, *ui_->txtMCountry);
 
     for (QComboBox* list :

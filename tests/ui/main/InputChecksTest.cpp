@@ -48,14 +48,38 @@ void InputChecksTest::keyRulesPassOnlyTheirCodes() {
                  qPrintable(QStringLiteral("number boxes misjudge code %1").arg(code)));
         QVERIFY2(isZoneHourBoxCode(key) == (number || code == '-'),
                  qPrintable(QStringLiteral("the zone hour box misjudges code %1").arg(code)));
+        if (code < 0 || code > 0x7f) // beyond ASCII: the table below
+            continue;
         QVERIFY2(isNameBoxCode(key) == name,
                  qPrintable(QStringLiteral("the name box misjudges code %1").arg(code)));
     }
 }
 
+// A name is letters of any script: its marks (vowel signs, viramas) join
+// them; digits of any script and punctuation are refused; a small letter
+// becomes its capital where the script has capitals.
 void InputChecksTest::smallLettersAloneBecomeCapitals() {
-    for (int code = std::numeric_limits<std::int16_t>::min();
-         code <= std::numeric_limits<std::int16_t>::max(); ++code) {
+    const struct {
+        char16_t typed;
+        bool name;
+        char16_t capital;
+    } rows[] = {
+        {u'a', true, u'A'},         {u'z', true, u'Z'},         {u'Q', true, u'Q'},
+        {u'é', true, u'É'},         {u'ß', true, u'ß'},         {u'ж', true, u'Ж'},
+        {u'र', true, u'र'},         {u'ा', true, u'ा'},         {u'्', true, u'्'},
+        {u'ர', true, u'ர'},         {u'்', true, u'்'},         {u'ই', true, u'ই'},
+        {u'५', false, u'५'},        {u'௫', false, u'௫'},        {u'1', false, u'1'},
+        {u'.', false, u'.'},        {u'।', false, u'।'},        {u'\u200d', false, u'\u200d'},
+    };
+    for (const auto& row : rows) {
+        const auto code = static_cast<std::int16_t>(row.typed);
+        const QString what = QString(QChar(row.typed));
+        QVERIFY2(isNameBoxCode(code) == row.name,
+                 qPrintable(QStringLiteral("the name box misjudges %1").arg(what)));
+        QVERIFY2(toCapital(code) == static_cast<std::int16_t>(row.capital),
+                 qPrintable(QStringLiteral("%1 should become %2").arg(what, QChar(row.capital))));
+    }
+    for (int code = 0; code <= 0x7f; ++code) {
         const int expected = code >= 'a' && code <= 'z' ? code - 32 : code;
         QVERIFY2(toCapital(static_cast<std::int16_t>(code)) == expected,
                  qPrintable(QStringLiteral("code %1 should become %2").arg(code).arg(expected)));

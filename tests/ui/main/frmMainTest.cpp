@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -95,6 +96,7 @@ private slots:
     void arrowKeysMoveTheSelectionWithinAPair();
     void keyFiltersPassOrRefuseTypedKeys_data();
     void keyFiltersPassOrRefuseTypedKeys();
+    void inputMethodTextPassesTheNameFilter();
     void contextMenuPasteBypassesTheFilter();
     void validateInputReportsTheFirstFault_data();
     void validateInputReportsTheFirstFault();
@@ -426,7 +428,10 @@ const KeyCase OtherCases[] = {
     {"name takes Enter", "txtName", "AB", -1, Qt::Key_Return, None, "\r", "AB", Passes},
     {"name refuses digits", "txtName", "A", -1, Qt::Key_1, None, "1", "A", Letters},
     {"name refuses point", "txtName", "A", -1, Qt::Key_Period, None, ".", "A", Letters},
-    {"name refuses accents", "txtName", "A", -1, Qt::Key_Eacute, None, "\u00e9", "A", Letters},
+    {"name capitalises accents", "txtName", "A", -1, Qt::Key_Eacute, None, "\u00e9", "A\u00c9", Passes},
+    {"name takes Tamil", "txtName", "A", -1, Qt::Key_unknown, None, "\u0bb0", "A\u0bb0", Passes},
+    {"name takes a virama", "txtName", "\u0bb0", -1, Qt::Key_unknown, None, "\u0bcd", "\u0bb0\u0bcd", Passes},
+    {"name refuses Devanagari digits", "txtName", "A", -1, Qt::Key_unknown, None, "\u096b", "A", Letters},
     {"name refuses Escape", "txtName", "A", -1, Qt::Key_Escape, None, "\x1b", "A", Letters},
     {"name refuses Ctrl+V", "txtName", "A", -1, Qt::Key_V, Ctrl, "\x16", "A", Letters},
     {"city has no filter", "txtMCity", "Pu", -1, Qt::Key_1, None, "1", "Pu1", Passes},
@@ -442,6 +447,20 @@ void frmMainTest::keyFiltersPassOrRefuseTypedKeys_data() {
             addRow(qPrintable(QStringLiteral("%1 %2").arg(name, NumberBoxCases[i].what)), name, i);
     for (int i = 0; i < int(std::size(OtherCases)); ++i)
         addRow(OtherCases[i].what, OtherCases[i].box, int(std::size(NumberBoxCases)) + i);
+}
+
+// Names in Indian scripts come from an input method, a word at a time: its
+// letters go in, its digits are refused as typed ones are.
+void frmMainTest::inputMethodTextPassesTheNameFilter() {
+    QLineEdit* name = box("txtName");
+    QVERIFY(name->testAttribute(Qt::WA_InputMethodEnabled));
+    name->setFocus();
+    ModalAnswerer answerer;
+    QInputMethodEvent word(QString(), {});
+    word.setCommitString(u"\u0bb0\u0bbe\u0bae\u0bcd5"_qs);
+    QApplication::sendEvent(name, &word);
+    QCOMPARE(name->text(), u"\u0bb0\u0bbe\u0bae\u0bcd"_qs);
+    QCOMPARE(answerer.texts, QStringList{"Please Enter only Letters"});
 }
 
 void frmMainTest::keyFiltersPassOrRefuseTypedKeys() {
