@@ -48,6 +48,7 @@ frmAbout::frmAbout(QWidget* parent)
     ui_->picIcon->setPixmap(icon.pixmap(ui_->picIcon->size()));
     ui_->lblHomePage->setText(tr("Click here to visit %1").arg(mainSiteAddress()));
     fitLinkText(ui_->lblHomePage);
+    fitTranslatedLabels(*this);
     ui_->cmdOK->setFocus();
 
     connect(ui_->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

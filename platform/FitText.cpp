@@ -1,11 +1,15 @@
 #include "platform/FitText.h"
 
+#include "platform/Language.h"
+
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QString>
+#include <QVariant>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
@@ -31,6 +35,71 @@ bool textFits(const QLabel& label, const QFont& font) {
     return ink.isEmpty() || QRectF(label.contentsRect())
                                 .adjusted(-InkSlack, -InkSlack, InkSlack, InkSlack)
                                 .contains(ink);
+}
+
+// A rectangle that the label may take without covering another control of
+// its window or leaving it.
+bool roomFor(const QLabel& label, const QRect& wanted) {
+    const QWidget* parent = label.parentWidget();
+    if (!parent || !parent->rect().contains(wanted))
+        return false;
+    for (const QObject* child : parent->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (!sibling || sibling == &label || sibling->isWindow() || sibling->isHidden())
+            continue;
+        if (sibling->geometry().intersects(wanted) && !sibling->geometry().intersects(label.geometry()))
+            return false;
+    }
+    return true;
+}
+
+// A translation that does not fit even at the smallest size takes room its
+// window leaves free: the label grows where its text needs it, sideways for a
+// line that is too long, downwards for wrapped lines, and up and down for
+// scripts whose marks reach above and below Latin letters. A label in a
+// layout asks the layout for the size instead.
+void growIntoFreeRoom(QLabel& label) {
+    const QRect area = labelTextRect(label);
+    const QFontMetrics metrics(label.font());
+    QRect needed = area;
+    if (label.wordWrap())
+        needed.setHeight(std::max(area.height(),
+                                  metrics.boundingRect(area, labelTextFlags(label), label.text())
+                                      .height()));
+    else
+        needed.setWidth(std::max(area.width(), metrics.horizontalAdvance(label.text())));
+    const QRectF ink = drawnInk(label.font(), label.text(), needed, labelTextFlags(label),
+                                label.devicePixelRatioF());
+    const QRectF inkRect = ink.isEmpty() ? QRectF(needed) : ink.united(QRectF(needed));
+    const QRect box = label.contentsRect();
+    const int left = std::max(0, int(std::ceil(box.left() - inkRect.left() - InkSlack)));
+    const int top = std::max(0, int(std::ceil(box.top() - inkRect.top() - InkSlack)));
+    const int right = std::max(0, int(std::ceil(inkRect.right() - box.right() - InkSlack)));
+    const int bottom = std::max(0, int(std::ceil(inkRect.bottom() - box.bottom() - InkSlack)));
+    if (left + top + right + bottom == 0)
+        return;
+    const QWidget* parent = label.parentWidget();
+    if (parent && parent->layout() && parent->layout()->indexOf(&label) >= 0) {
+        label.setMinimumSize(label.width() + left + right, label.height() + top + bottom);
+        return;
+    }
+    // Where the text needs it; else the extra height all above or all below,
+    // where a neighbour leaves room on one side only. Text centred on its
+    // line moves with the line's middle, so it needs twice the room on one side.
+    const QRect designed = label.geometry();
+    const int extra = label.alignment() & Qt::AlignVCenter ? 2 * std::max(top, bottom)
+                                                          : top + bottom;
+    for (const QRect& grown : {designed.adjusted(-left, -top, right, bottom),
+                               designed.adjusted(-left, -extra / 2, right, extra - extra / 2),
+                               designed.adjusted(-left, -extra, right, 0),
+                               designed.adjusted(-left, 0, right, extra)}) {
+        if (!roomFor(label, grown))
+            continue;
+        label.setGeometry(grown);
+        if (textFits(label, label.font()))
+            return;
+        label.setGeometry(designed);
+    }
 }
 
 } // namespace
@@ -127,10 +196,42 @@ QRectF drawnInk(const QFont& font, const QString& text, const QRect& area, int f
     return ink.translated(area.topLeft());
 }
 
-void shrinkTextToFit(QLabel& label, double designPoints, double smallestPoints) {
+double smallestPoints(double designed) {
+    return languageInUse() == u"en" ? designed : std::max(designed, SmallestTranslatedPoints);
+}
+
+void shrinkTextToFit(QLabel& label, double designPoints, double smallest) {
     label.setFont(shrunkToFit(
-        label.font(), designPoints, smallestPoints,
+        label.font(), designPoints, smallestPoints(smallest),
         [&](const QFont& font) { return textFits(label, font); }));
+}
+
+void fitTranslatedLabels(QWidget& window) {
+    static const char* const DesignPoints = "horavelaDesignPoints";
+    if (languageInUse() == u"en") {
+        // Back from a translation: what it shrank gets its designed size again.
+        for (QLabel* label : window.findChildren<QLabel*>())
+            if (const QVariant design = label->property(DesignPoints); design.isValid()) {
+                QFont font = label->font();
+                font.setPointSizeF(design.toDouble());
+                label->setFont(font);
+            }
+        return;
+    }
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || label->textFormat() == Qt::RichText)
+            continue;
+        QVariant design = label->property(DesignPoints);
+        if (!design.isValid()) {
+            design = label->font().pointSizeF();
+            label->setProperty(DesignPoints, design);
+        }
+        if (textFits(*label, label->font()) && label->font().pointSizeF() >= design.toDouble())
+            continue;
+        shrinkTextToFit(*label, design.toDouble(), SmallestTranslatedPoints);
+        if (!textFits(*label, label->font()))
+            growIntoFreeRoom(*label);
+    }
 }
 
 } // namespace horavela

@@ -9,6 +9,7 @@
 #include <QRectF>
 
 class QLabel;
+class QWidget;
 class QString;
 
 namespace horavela {
@@ -48,5 +49,18 @@ QRectF drawnInk(const QFont& font, const QString& text, const QRect& area, int f
 // label within its whole area, and its ink within InkSlack of its box),
 // stopping at smallestPoints.
 void shrinkTextToFit(QLabel& label, double designPoints, double smallestPoints = 6.0);
+
+// A translation longer than the English it replaces shrinks this far at most.
+inline constexpr double SmallestTranslatedPoints = 8.0;
+
+// The smallest size a text may shrink to: as the window designed it in
+// English, and never under SmallestTranslatedPoints in a translation.
+double smallestPoints(double designed);
+
+// In a language other than English, each label of the window whose text does
+// not fit its box shrinks towards SmallestTranslatedPoints, from the size it
+// was designed with, so that a later, shorter text gets that size back. In
+// English the labels keep, or get back, the sizes they were designed with.
+void fitTranslatedLabels(QWidget& window);
 
 } // namespace horavela

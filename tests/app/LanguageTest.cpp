@@ -115,7 +115,8 @@ void LanguageTest::verdictAndNoteInTamil() {
     display.writeResult(resultTexts(QLocale(), state));
     display.show();
     const QString verdict = control<QLabel>(&display, "lblRahukalResult")->text();
-    QVERIFY2(verdict.contains(u"ராகு காலம்"), qPrintable(verdict));
+    // The term inflects in a sentence: ராகு காலத்தில், "in Rahu Kaal".
+    QVERIFY2(verdict.contains(u"ராகு கால"), qPrintable(verdict));
     QVERIFY2(!verdict.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(verdict));
     QVERIFY2(verdict != (inRahukal ? verdictText(Verdict::NotInRahukal)
                                    : verdictText(Verdict::InRahukal)),
@@ -193,6 +194,8 @@ void LanguageTest::switchingToEnglishGivesTheEnglishTexts() {
         modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     });
     control<QAction>(main.get(), "mnuLanguage")->trigger();
+    // The windows hear of the new language from the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(answer.windows, QStringList{u"frmLanguage"_qs});
     QCOMPARE(rows.mid(1), (QStringList{u"English"_qs, u"हिन्दी"_qs, u"বাংলা"_qs, u"తెలుగు"_qs,
                                        u"मराठी"_qs, u"தமிழ்"_qs, u"ગુજરાતી"_qs, u"ಕನ್ನಡ"_qs,

@@ -4,6 +4,7 @@
 #include "calc/Check.h"
 #include "lifetime/ProgramEnd.h"
 #include "platform/Clock.h"
+#include "platform/FitText.h"
 #include "platform/FixedWindow.h"
 #include "platform/Language.h"
 #include "platform/MessageBox.h"
@@ -101,6 +102,7 @@ void frmMain::applyLook() {
     ui_->menubar->setFont(QApplication::font(ui_->menubar));
     keepBoxesDark();
     setPointSize(ui_->lblTZHelp, TZHelpPoints);
+    fitTranslatedLabels(*this);
     fixClientAreaAndCentre(*this, ClientArea);
     ui_->txtName->setFocus();
 }
@@ -193,6 +195,7 @@ void frmMain::changeEvent(QEvent* event) {
         ui_->retranslateUi(this);
         setWindowTitle(QString::fromLatin1(ProgramCaption));
         fillDateLists();
+        fitTranslatedLabels(*this);
     }
     QMainWindow::changeEvent(event);
 }

@@ -83,6 +83,7 @@ frmMonth::frmMonth(MonthPlace place, year_month_day chosen, QDate today, QWidget
     applyLook();
     connectControls();
     showMonth(shown_);
+    fitTranslatedLabels(*this);
 }
 
 frmMonth::~frmMonth() = default;

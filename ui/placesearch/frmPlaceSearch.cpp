@@ -2,7 +2,7 @@
 
 #include "ProgramVersion.h"
 #include "places/DegreesMinutes.h"
-#include "platform/Language.h"
+#include "platform/FitText.h"
 #include "platform/PointSize.h"
 #include "platform/WebSearch.h"
 #include "ui_frmPlaceSearch.h"
@@ -41,6 +41,7 @@ frmPlaceSearch::frmPlaceSearch(const PlaceQuery& query, std::vector<FoundPlace> 
     // Enter on a row reaches the default button, Use This Place, by itself.
     connect(ui_->lstPlaces, &QTableWidget::cellDoubleClicked, this, &frmPlaceSearch::cmdUse_Click);
     Form_Load(moment);
+    fitTranslatedLabels(*this);
     ui_->lstPlaces->setFocus();
 }
 

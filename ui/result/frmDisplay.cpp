@@ -80,6 +80,7 @@ void frmDisplay::applyLook() {
         setPointSize(label, VerdictPoints);
     shrinkTextToFit(*ui_->lblShow, NotePoints);
     shrinkTextToFit(*ui_->Label9, TextPoints);
+    fitTranslatedLabels(*this);
     designedDate_ = ui_->lblChosenDate->geometry();
     designedPeriodCaption_ = ui_->Label4->text();
 
@@ -147,6 +148,8 @@ void frmDisplay::fitPeriodRow() {
     struct Row {
         Extent caption, period;
         int width = 0;
+        // How far the ink reaches above or below the row.
+        int spill = 0;
         bool fits = false;
     };
     const auto measure = [&](const QFont& font) {
@@ -160,6 +163,14 @@ void frmDisplay::fitPeriodRow() {
             return textExtent(metrics, label.text(), ink);
         };
         Row row;
+        const auto spill = [&](const QLabel& label) {
+            const QRectF ink = drawnInk(font, label.text(), QRect(0, 0, room, PeriodRowHeight),
+                                        labelTextFlags(label), ratio);
+            if (ink.isEmpty())
+                return 0;
+            return int(std::ceil(std::max({0.0, -ink.top(), ink.bottom() - PeriodRowHeight})));
+        };
+        row.spill = std::max(spill(caption), spill(period));
         row.caption = extent(caption);
         row.period = extent(period);
         row.width = row.caption.lead + row.caption.width + PeriodCaptionGap + row.period.lead +
@@ -167,18 +178,22 @@ void frmDisplay::fitPeriodRow() {
         row.fits = upright && row.width <= room;
         return row;
     };
-    const QFont font = shrunkToFit(caption.font(), VerdictPoints, SmallestPeriodPoints,
+    const QFont font = shrunkToFit(caption.font(), VerdictPoints, smallestPoints(SmallestPeriodPoints),
                                    [&](const QFont& candidate) { return measure(candidate).fits; });
     caption.setFont(font);
     period.setFont(font);
     const Row row = measure(font);
     const int left = PeriodRowLeft + (room - std::min(room, row.width)) / 2;
+    // Glyphs taller than the row even at the smallest size get a taller row
+    // about the same middle.
+    const int spill = row.fits ? 0 : row.spill;
+    const int top = PeriodRowTop - spill;
+    const int height = PeriodRowHeight + 2 * spill;
     caption.setIndent(row.caption.lead);
-    caption.setGeometry(left, PeriodRowTop, row.caption.lead + row.caption.width, PeriodRowHeight);
+    caption.setGeometry(left, top, row.caption.lead + row.caption.width, height);
     const int periodLeft = caption.geometry().right() + 1 + PeriodCaptionGap;
     period.setIndent(row.period.lead);
-    period.setGeometry(periodLeft, PeriodRowTop, PeriodRowLeft + room - periodLeft,
-                       PeriodRowHeight);
+    period.setGeometry(periodLeft, top, PeriodRowLeft + room - periodLeft, height);
 }
 
 // Long month names need more than the designed width, and the glyphs of some

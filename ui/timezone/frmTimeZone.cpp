@@ -1,6 +1,7 @@
 #include "ui/timezone/frmTimeZone.h"
 
 #include "ProgramVersion.h"
+#include "platform/FitText.h"
 #include "platform/PointSize.h"
 #include "ui/timezone/TimeZoneTable.h"
 #include "ui_frmTimeZone.h"
@@ -29,6 +30,7 @@ frmTimeZone::frmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* pa
     // Any double-click on the list counts, also one that lands on no entry.
     ui_->lstTimeZone->viewport()->installEventFilter(this);
     Form_Load();
+    fitTranslatedLabels(*this);
     ui_->lstTimeZone->setFocus();
 }
 
