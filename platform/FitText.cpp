@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QPainter>
 #include <QString>
+#include <QTextLayout>
 #include <QVariant>
 #include <QStyle>
 #include <algorithm>
@@ -37,6 +38,47 @@ bool textFits(const QLabel& label, const QFont& font) {
                                 .contains(ink);
 }
 
+// Most one-line labels hold their text with room to spare, and the glyphs'
+// own bounds tell so without drawing them: the text's bounding box, placed on
+// the line as the label places it, a pixel inside its box. Wrapped labels are
+// left to the drawing.
+bool plainlyFits(const QLabel& label, const QFont& font) {
+    if (label.wordWrap() || label.text().contains(u'\n'))
+        return false;
+    const QRectF area = labelTextRect(label);
+    QTextLayout layout(label.text(), font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (!line.isValid())
+        return false;
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    const Qt::Alignment align = QStyle::visualAlignment(label.layoutDirection(), label.alignment());
+    const double width = line.naturalTextWidth();
+    double x = area.left();
+    if (align & Qt::AlignHCenter)
+        x += (area.width() - width) / 2;
+    else if (align & Qt::AlignRight)
+        x = area.right() + 1 - width;
+    double top = area.top();
+    if (align & Qt::AlignVCenter)
+        top += (area.height() - line.height()) / 2;
+    else if (align & Qt::AlignBottom)
+        top = area.bottom() + 1 - line.height();
+    const double baseline = top + line.ascent();
+    const QRectF bounds = QFontMetricsF(font).boundingRect(label.text());
+    const QRectF ink(x + std::min(0.0, bounds.left()), baseline + bounds.top(),
+                     std::max(width, bounds.right()) - std::min(0.0, bounds.left()),
+                     bounds.height());
+    // Marks that some scripts stack above a letter can reach past its font's
+    // bounds by a pixel or two; a label that close to its edge is drawn instead.
+    constexpr double Beside = 1;
+    constexpr double AboveBelow = 3;
+    return QRectF(label.contentsRect())
+        .adjusted(Beside, AboveBelow, -Beside, -AboveBelow)
+        .contains(ink);
+}
+
 // A rectangle that the label may take without covering another control of
 // its window or leaving it.
 bool roomFor(const QLabel& label, const QRect& wanted) {
@@ -53,11 +95,35 @@ bool roomFor(const QLabel& label, const QRect& wanted) {
     return true;
 }
 
+// Makes `extra` pixels of height from `fromY` down in `container`: what lies
+// there moves down, and the container grows by as much, and so on up to its
+// window, which grows too.
+void openRow(QWidget& container, int fromY, int extra) {
+    for (QObject* child : container.children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget && !widget->isWindow() && widget->y() >= fromY)
+            widget->move(widget->x(), widget->y() + extra);
+    }
+    if (container.isWindow()) {
+        const QSize grown = container.size() + QSize(0, extra);
+        if (container.minimumSize() == container.maximumSize())
+            container.setFixedSize(grown);
+        else
+            container.resize(grown);
+        return;
+    }
+    const int below = container.geometry().bottom() + 1;
+    container.resize(container.width(), container.height() + extra);
+    if (QWidget* parent = container.parentWidget())
+        openRow(*parent, below, extra);
+}
+
 // A translation that does not fit even at the smallest size takes room its
 // window leaves free: the label grows where its text needs it, sideways for a
 // line that is too long, downwards for wrapped lines, and up and down for
-// scripts whose marks reach above and below Latin letters. A label in a
-// layout asks the layout for the size instead.
+// scripts whose marks reach above and below Latin letters; where no room is
+// free, the window grows under it. A label in a layout asks the layout for the
+// size instead.
 void growIntoFreeRoom(QLabel& label) {
     const QRect area = labelTextRect(label);
     const QFontMetrics metrics(label.font());
@@ -99,6 +165,12 @@ void growIntoFreeRoom(QLabel& label) {
         if (textFits(label, label.font()))
             return;
         label.setGeometry(designed);
+    }
+    // No room beside it: the window grows below the label, and what lies under
+    // it moves down, so that a taller text keeps its width.
+    if (QWidget* parent = label.parentWidget(); parent && roomFor(label, designed.adjusted(-left, 0, right, 0))) {
+        openRow(*parent, designed.bottom() + 1, extra);
+        label.setGeometry(designed.adjusted(-left, 0, right, extra));
     }
 }
 
@@ -206,6 +278,11 @@ void shrinkTextToFit(QLabel& label, double designPoints, double smallest) {
         [&](const QFont& font) { return textFits(label, font); }));
 }
 
+void makeRoomForTranslation(QLabel& label) {
+    if (languageInUse() != u"en" && !textFits(label, label.font()))
+        growIntoFreeRoom(label);
+}
+
 void fitTranslatedLabels(QWidget& window) {
     static const char* const DesignPoints = "horavelaDesignPoints";
     if (languageInUse() == u"en") {
@@ -226,10 +303,15 @@ void fitTranslatedLabels(QWidget& window) {
             design = label->font().pointSizeF();
             label->setProperty(DesignPoints, design);
         }
-        if (textFits(*label, label->font()) && label->font().pointSizeF() >= design.toDouble())
+        if (label->font().pointSizeF() >= design.toDouble() &&
+            (plainlyFits(*label, label->font()) || textFits(*label, label->font())))
             continue;
-        shrinkTextToFit(*label, design.toDouble(), SmallestTranslatedPoints);
-        if (!textFits(*label, label->font()))
+        const auto fits = [label](const QFont& font) {
+            return plainlyFits(*label, font) || textFits(*label, font);
+        };
+        label->setFont(
+            shrunkToFit(label->font(), design.toDouble(), SmallestTranslatedPoints, fits));
+        if (!fits(label->font()))
             growIntoFreeRoom(*label);
     }
 }

@@ -63,4 +63,8 @@ double smallestPoints(double designed);
 // English the labels keep, or get back, the sizes they were designed with.
 void fitTranslatedLabels(QWidget& window);
 
+// In a language other than English, a label whose text still does not fit
+// takes the room its window leaves free, or makes the window grow under it.
+void makeRoomForTranslation(QLabel& label);
+
 } // namespace horavela

@@ -29,4 +29,11 @@ env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI -u QT_STYLE_OVE
     QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
     "$build/tools/screenshots/horavela_screenshots" "$pictures"
+# The main and the month window in Hindi and in Tamil, for the README's languages.
+for code in hi ta; do
+    env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI -u QT_STYLE_OVERRIDE \
+        QT_QPA_PLATFORM=xcb \
+        xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+        "$build/tools/screenshots/horavela_screenshots" --language "$code" "$pictures/languages"
+done
 echo "The pictures are in $pictures/"

@@ -680,11 +680,11 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>ઘરેથી વ્યવસાયની તક. તમારો પોતાનો ઇન્ટરનેટ વ્યવસાય શરૂ કરો અને ઑનલાઇન કમાણી કરો. આ સૉફ્ટવેર સંપૂર્ણપણે તમારી વેબસાઇટના બ્રાન્ડ સાથે મેળવો.</translation>
+        <translation>ઘરઆધારિત વ્યવસાયની તક. તમારો પોતાનો ઑનલાઇન વ્યવસાય શરૂ કરી કમાણી કરો. આ સૉફ્ટવેર સંપૂર્ણપણે તમારી વેબસાઇટના બ્રાન્ડ સાથે મેળવો.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>વધુ વિગતો માટે અહીં ક્લિક કરો</translation>
+        <translation>વધુ વિગતો જાણવા અહીં ક્લિક કરો</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1132,7 +1132,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <name>horavela::frmAbout</name>
     <message>
         <source>Click here to visit %1</source>
-        <translation>%1 ની મુલાકાત લેવા અહીં ક્લિક કરો</translation>
+        <translation>%1 ની મુલાકાત લો</translation>
     </message>
 </context>
 <context>

@@ -865,7 +865,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
     <message>
         <source>TZ Help</source>
-        <translation>समय क्षेत्र सहायता</translation>
+        <translation>सहायता</translation>
     </message>
     <message>
         <source>Enter Latitude</source>
@@ -1132,7 +1132,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <name>horavela::frmAbout</name>
     <message>
         <source>Click here to visit %1</source>
-        <translation>%1 पर जाने के लिए यहाँ क्लिक करें</translation>
+        <translation>%1 पर जाएँ</translation>
     </message>
 </context>
 <context>

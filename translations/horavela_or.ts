@@ -676,15 +676,15 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <name>frmAbout</name>
     <message>
         <source>Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a day when favorable tasks are not performed. It is preferable to do all important and good tasks in the time before or after the Rahu Kaal. Copyright © the Horavela authors. All rights reserved.</source>
-        <translation>Horavela ରାହୁକାଳ ଗଣନା କରେ। ରାହୁକାଳ ଦିନର ଏକ ଅଶୁଭ ଅବଧି, ଯେତେବେଳେ ଶୁଭ କାର୍ଯ୍ୟ କରାଯାଏ ନାହିଁ। ସମସ୍ତ ଗୁରୁତ୍ୱପୂର୍ଣ୍ଣ ଓ ଶୁଭ କାର୍ଯ୍ୟ ରାହୁକାଳର ପୂର୍ବରୁ କିମ୍ବା ପରେ କରିବା ଭଲ। କପିରାଇଟ © Horavela ଲେଖକଗଣ। ସର୍ବସ୍ୱତ୍ୱ ସଂରକ୍ଷିତ।</translation>
+        <translation>Horavela ରାହୁକାଳ ଗଣନା କରେ। ରାହୁକାଳ ଦିନର ଏକ ଅଶୁଭ ଅବଧି, ଯେତେବେଳେ ଶୁଭ କାମ କରାଯାଏ ନାହିଁ। ସମସ୍ତ ଗୁରୁତ୍ୱପୂର୍ଣ୍ଣ ଓ ଶୁଭ କାର୍ଯ୍ୟ ରାହୁକାଳର ପୂର୍ବରୁ କିମ୍ବା ପରେ କରିବା ଭଲ। କପିରାଇଟ © Horavela ଲେଖକଗଣ। ସର୍ବସ୍ୱତ୍ୱ ସଂରକ୍ଷିତ।</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>ଘରୁ ବ୍ୟବସାୟର ସୁଯୋଗ। ନିଜର ଇଣ୍ଟରନେଟ ବ୍ୟବସାୟ ଆରମ୍ଭ କରନ୍ତୁ ଏବଂ ଅନଲାଇନରେ ଆୟ କରନ୍ତୁ। ଏହି ସଫ୍ଟୱେୟାରକୁ ସମ୍ପୂର୍ଣ୍ଣ ଭାବେ ଆପଣଙ୍କ ୱେବସାଇଟର ବ୍ରାଣ୍ଡରେ ନିଅନ୍ତୁ।</translation>
+        <translation>ଘରୁ ବ୍ୟବସାୟର ସୁଯୋଗ। ଆପଣଙ୍କର ଇଣ୍ଟରନେଟ ବ୍ୟବସାୟ ଆରମ୍ଭ କରନ୍ତୁ ଏବଂ ଅନଲାଇନରେ ଆୟ କରନ୍ତୁ। ଏହି ସଫ୍ଟୱେୟାରକୁ ସମ୍ପୂର୍ଣ୍ଣ ଭାବେ ଆପଣଙ୍କ ୱେବସାଇଟର ବ୍ରାଣ୍ଡରେ ନିଅନ୍ତୁ।</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>ଅଧିକ ବିବରଣୀ ପାଇଁ ଏଠାରେ କ୍ଲିକ କରନ୍ତୁ</translation>
+        <translation>ବେଶୀ ସୂଚନା ଦେଖନ୍ତୁ</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1132,7 +1132,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <name>horavela::frmAbout</name>
     <message>
         <source>Click here to visit %1</source>
-        <translation>%1 ଦେଖିବାକୁ ଏଠାରେ କ୍ଲିକ କରନ୍ତୁ</translation>
+        <translation>%1 ଦେଖନ୍ତୁ</translation>
     </message>
 </context>
 <context>

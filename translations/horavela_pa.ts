@@ -1132,7 +1132,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <name>horavela::frmAbout</name>
     <message>
         <source>Click here to visit %1</source>
-        <translation>%1 ਵੇਖਣ ਲਈ ਇੱਥੇ ਕਲਿੱਕ ਕਰੋ</translation>
+        <translation>%1 ਵੇਖੋ</translation>
     </message>
 </context>
 <context>

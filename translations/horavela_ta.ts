@@ -311,7 +311,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>%1 to %2</source>
         <extracomment>The Rahu Kaal period: its start, then its end, as date and time.</extracomment>
-        <translation>%1 முதல் %2 வரை</translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>Rahukal Period (day)</source>
@@ -676,15 +676,15 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <name>frmAbout</name>
     <message>
         <source>Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a day when favorable tasks are not performed. It is preferable to do all important and good tasks in the time before or after the Rahu Kaal. Copyright © the Horavela authors. All rights reserved.</source>
-        <translation>Horavela ராகு காலத்தைக் கணக்கிடுகிறது. ராகு காலம் என்பது ஒரு நாளில் நல்ல காரியங்கள் செய்யப்படாத அசுப நேரம். முக்கியமான, நல்ல காரியங்கள் அனைத்தையும் ராகு காலத்துக்கு முன்போ பின்போ செய்வது நல்லது. பதிப்புரிமை © Horavela ஆசிரியர்கள். அனைத்து உரிமைகளும் பாதுகாக்கப்பட்டவை.</translation>
+        <translation>Horavela ராகு காலத்தைக் கணக்கிடுகிறது. ராகு காலம் அசுப நேரம்; நல்ல காரியங்களை அதற்கு முன்போ பின்போ செய்வது நல்லது. பதிப்புரிமை © Horavela ஆசிரியர்கள். அனைத்து உரிமைகளும் பாதுகாக்கப்பட்டவை.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>வீட்டிலிருந்தே தொழில் வாய்ப்பு. உங்கள் சொந்த இணையத் தொழிலைத் தொடங்கி இணையத்தில் சம்பாதியுங்கள். இந்த மென்பொருளை முழுமையாக உங்கள் இணையதளத்தின் பெயரிலேயே பெறுங்கள்.</translation>
+        <translation>வீட்டிலிருந்தே தொழில் வாய்ப்பு: இந்த மென்பொருளை உங்கள் தளத்தின் பெயரிலேயே பெற்று இணையத்தில் சம்பாதியுங்கள்.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>மேலும் விவரங்களுக்கு இங்கே சொடுக்கவும்</translation>
+        <translation>மேலும் அறிய சொடுக்கவும்</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -723,7 +723,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
     <message>
         <source>*Do all important and good tasks in the time before or after the Rahu Kal.</source>
-        <translation>*முக்கியமான, நல்ல காரியங்கள் அனைத்தையும் ராகு காலத்துக்கு முன்போ பின்போ செய்யுங்கள்.</translation>
+        <translation>*ராகு காலம் தவிர்த்துச் சுப காரியம் செய்க.</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -735,11 +735,11 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>இந்த மென்பொருளை உங்கள் தளத்தின் பெயருடன் இணைந்து வழங்குங்கள். உங்கள் தளத்தின் மீதான விசுவாசத்தையும் வருகையையும் அதிகரியுங்கள். உங்கள் தளத்தின் பெயரையும் இணைப்பையும் இங்கே வையுங்கள். விவரங்களுக்கு &quot;உதவி&quot; பார்க்கவும்.    உங்கள் பெயருடன் வழங்குவது பற்றி மேலும் அறிய இங்கே சொடுக்கவும்.</translation>
+        <translation>உங்கள் தளத்தின் பெயருடன் இம்மென்பொருளை வழங்கி விசுவாசத்தையும் வருகையையும் கூட்டுங்கள். பெயரும் இணைப்பும் இங்கே இடலாம்; விவரங்களுக்கு &quot;உதவி&quot; பார்க்கவும்.    மேலும் அறிய சொடுக்கவும்.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>வீட்டிலிருந்தே தொழில் வாய்ப்பு. உங்கள் சொந்த இணையத் தொழிலைத் தொடங்கி இணையத்தில் சம்பாதியுங்கள். இந்த மென்பொருளை முழுமையாக உங்கள் இணையதளத்தின் பெயரிலேயே பெறுங்கள். மேலும் விவரங்களுக்கு இங்கே சொடுக்கவும்.</translation>
+        <translation>வீட்டிலிருந்தே தொழில் வாய்ப்பு. சொந்த இணையத் தொழில் தொடங்கிச் சம்பாதியுங்கள்; இந்த மென்பொருளை உங்கள் தளத்தின் பெயரிலேயே பெறுங்கள். மேலும் அறிய இங்கே சொடுக்கவும்.</translation>
     </message>
     <message>
         <source>Sun Rise Time On</source>
@@ -817,7 +817,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
     <message>
         <source>Horavela calculates the Rahu Kaal. Rahu Kaal is an inauspicious time period in a day when favorable tasks are not performed. Do all important and good tasks in the time before or after the Rahu Kaal.</source>
-        <translation>Horavela ராகு காலத்தைக் கணக்கிடுகிறது. ராகு காலம் என்பது ஒரு நாளில் நல்ல காரியங்கள் செய்யப்படாத அசுப நேரம். முக்கியமான, நல்ல காரியங்கள் அனைத்தையும் ராகு காலத்துக்கு முன்போ பின்போ செய்யுங்கள்.</translation>
+        <translation>Horavela ராகு காலத்தைக் கணக்கிடுகிறது. ராகு காலம் நல்ல காரியங்கள் செய்யப்படாத அசுப நேரம். முக்கியமான, நல்ல காரியங்களை ராகு காலத்துக்கு முன்போ பின்போ செய்யுங்கள்.</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
@@ -865,7 +865,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
     <message>
         <source>TZ Help</source>
-        <translation>மண்டல உதவி</translation>
+        <translation>உதவி</translation>
     </message>
     <message>
         <source>Enter Latitude</source>
@@ -921,7 +921,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>வீட்டிலிருந்தே தொழில் வாய்ப்பு. உங்கள் சொந்த இணையத் தொழிலைத் தொடங்கி இணையத்தில் சம்பாதியுங்கள். இந்த மென்பொருளை முழுமையாக உங்கள் இணையதளத்தின் பெயரிலேயே பெறுங்கள். மேலும் விவரங்களுக்கு இங்கே சொடுக்கவும்.</translation>
+        <translation>வீட்டிலிருந்தே தொழில் வாய்ப்பு. சொந்த இணையத் தொழில் தொடங்கிச் சம்பாதியுங்கள்; இந்த மென்பொருளை உங்கள் தளத்தின் பெயரிலேயே பெறுங்கள். மேலும் அறிய இங்கே சொடுக்கவும்.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1132,7 +1132,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <name>horavela::frmAbout</name>
     <message>
         <source>Click here to visit %1</source>
-        <translation>%1 தளத்துக்குச் செல்ல இங்கே சொடுக்கவும்</translation>
+        <translation>%1-க்குச் செல்க</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "app/frmAbout.h"
 #include "calc/modRahukal.h"
 #include "places/PlacesDatabase.h"
+#include "platform/Language.h"
 #include "tools/windowdriver/WindowDriver.h"
 #include "ui/main/frmMain.h"
 #include "ui/month/frmMonth.h"
@@ -144,7 +145,7 @@ void renderAbout(QWidget& main, const QDir& folder) {
 }
 
 // The month of the filled-in day, opened from the File menu as a user opens it.
-void renderMonth(QWidget& main, const QDir& folder) {
+void renderMonth(QWidget& main, const QDir& folder, const char* file = "month.png") {
     std::optional<WindowDriverError> failure;
     bool opened = false;
     QTimer poll;
@@ -156,7 +157,7 @@ void renderMonth(QWidget& main, const QDir& folder) {
         opened = true;
         try {
             showOnScreen(*window);
-            save(*window, folder, "month.png");
+            save(*window, folder, file);
         } catch (const WindowDriverError& error) {
             failure = error;
         }
@@ -316,6 +317,22 @@ void renderAll(const QDir& folder) {
     renderPlaceSearch(*main, folder);
 }
 
+// The main window and the month window in one of the translations, with the
+// desktop's formats of that language, as its speakers see them.
+void renderLanguage(const QDir& folder, const QString& code) {
+    const ReplacedTranslationsFolder translations(QStringLiteral(TRANSLATIONS_FOLDER));
+    if (!isKnownLanguage(code) || !useLanguage(code))
+        throw WindowDriverError(QStringLiteral("no translation for ") + code);
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
+    QApplication::setWindowIcon(programIcon());
+    const auto main = std::make_unique<frmMain>();
+    ChooseBrandBanner(*main, CobrandDraw);
+    fillExample(main.get());
+    showOnScreen(*main);
+    save(*main, folder, qPrintable(QStringLiteral("main-%1.png").arg(code)));
+    renderMonth(*main, folder, qPrintable(QStringLiteral("month-%1.png").arg(code)));
+}
+
 } // namespace
 
 } // namespace horavela
@@ -375,8 +392,24 @@ bool comparePictures(const QDir& first, const QDir& second) {
 } // namespace horavela
 
 // Usage: horavela_screenshots FOLDER [PLACES_DATABASE]
+//        horavela_screenshots --language CODE FOLDER
 //        horavela_screenshots --compare FOLDER OTHER_FOLDER
 int main(int argc, char* argv[]) {
+    if (argc == 4 && qstrcmp(argv[1], "--language") == 0) {
+        if (!horavela::checkDisplayAvailable())
+            return 1;
+        QApplication app(argc, argv);
+        const QDir folder(QString::fromLocal8Bit(argv[3]));
+        try {
+            if (!folder.mkpath(QStringLiteral(".")))
+                throw horavela::WindowDriverError(QStringLiteral("cannot create ") + folder.path());
+            horavela::renderLanguage(folder, QString::fromLatin1(argv[2]));
+        } catch (const horavela::WindowDriverError& failure) {
+            std::fprintf(stderr, "Rendering the pictures failed: %s\n", failure.what());
+            return 1;
+        }
+        return 0;
+    }
     if (argc == 4 && qstrcmp(argv[1], "--compare") == 0) {
         QGuiApplication app(argc, argv);
         return horavela::comparePictures(QDir(QString::fromLocal8Bit(argv[2])),

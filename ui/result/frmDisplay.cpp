@@ -116,6 +116,7 @@ void frmDisplay::writeResult(const ResultTexts& texts) {
     ui_->lblNextDaySunSetTime->setText(texts.sunTimes[5]);
     ui_->lblRahukalResult->setText(texts.rahukalResult);
     shrinkTextToFit(*ui_->lblRahukalResult, VerdictPoints);
+    makeRoomForTranslation(*ui_->lblRahukalResult);
     ui_->lblShow->setVisible(texts.showNote);
     const QString caption =
         texts.periodCaption.isEmpty() ? designedPeriodCaption_ : texts.periodCaption;
