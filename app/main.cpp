@@ -4,12 +4,14 @@
 #include "app/DisplayCheck.h"
 #include "app/Startup.h"
 #include "platform/Console.h"
+#include "platform/FitText.h"
 #include "platform/Language.h"
 #include "platform/RuntimeFolder.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <iostream>
 
 int main(int argc, char* argv[]) {
@@ -26,6 +28,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Before any window or message, so that each speaks it from the start.
     horavela::useLanguage(horavela::languageToSpeak(horavela::keptLanguage()));
+    horavela::keepFittedLabelsIn(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     horavela::startProgram([] { return new horavela::frmMain; });
     return QApplication::exec();
 }

@@ -2,18 +2,25 @@
 
 #include "platform/Language.h"
 
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QPainter>
+#include <QSaveFile>
 #include <QString>
-#include <QTextLayout>
-#include <QVariant>
 #include <QStyle>
+#include <QVariant>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace horavela {
 
@@ -38,47 +45,6 @@ bool textFits(const QLabel& label, const QFont& font) {
                                 .contains(ink);
 }
 
-// Most one-line labels hold their text with room to spare, and the glyphs'
-// own bounds tell so without drawing them: the text's bounding box, placed on
-// the line as the label places it, a pixel inside its box. Wrapped labels are
-// left to the drawing.
-bool plainlyFits(const QLabel& label, const QFont& font) {
-    if (label.wordWrap() || label.text().contains(u'\n'))
-        return false;
-    const QRectF area = labelTextRect(label);
-    QTextLayout layout(label.text(), font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    if (!line.isValid())
-        return false;
-    line.setLineWidth(1e6);
-    layout.endLayout();
-    const Qt::Alignment align = QStyle::visualAlignment(label.layoutDirection(), label.alignment());
-    const double width = line.naturalTextWidth();
-    double x = area.left();
-    if (align & Qt::AlignHCenter)
-        x += (area.width() - width) / 2;
-    else if (align & Qt::AlignRight)
-        x = area.right() + 1 - width;
-    double top = area.top();
-    if (align & Qt::AlignVCenter)
-        top += (area.height() - line.height()) / 2;
-    else if (align & Qt::AlignBottom)
-        top = area.bottom() + 1 - line.height();
-    const double baseline = top + line.ascent();
-    const QRectF bounds = QFontMetricsF(font).boundingRect(label.text());
-    const QRectF ink(x + std::min(0.0, bounds.left()), baseline + bounds.top(),
-                     std::max(width, bounds.right()) - std::min(0.0, bounds.left()),
-                     bounds.height());
-    // Marks that some scripts stack above a letter can reach past its font's
-    // bounds by a pixel or two; a label that close to its edge is drawn instead.
-    constexpr double Beside = 1;
-    constexpr double AboveBelow = 3;
-    return QRectF(label.contentsRect())
-        .adjusted(Beside, AboveBelow, -Beside, -AboveBelow)
-        .contains(ink);
-}
-
 // A rectangle that the label may take without covering another control of
 // its window or leaving it.
 bool roomFor(const QLabel& label, const QRect& wanted) {
@@ -89,7 +55,8 @@ bool roomFor(const QLabel& label, const QRect& wanted) {
         const auto* sibling = qobject_cast<const QWidget*>(child);
         if (!sibling || sibling == &label || sibling->isWindow() || sibling->isHidden())
             continue;
-        if (sibling->geometry().intersects(wanted) && !sibling->geometry().intersects(label.geometry()))
+        if (sibling->geometry().intersects(wanted) &&
+            !sibling->geometry().intersects(label.geometry()))
             return false;
     }
     return true;
@@ -124,14 +91,15 @@ void openRow(QWidget& container, int fromY, int extra) {
 // scripts whose marks reach above and below Latin letters; where no room is
 // free, the window grows under it. A label in a layout asks the layout for the
 // size instead.
-void growIntoFreeRoom(QLabel& label) {
+// Returns false when the window had to grow, which moved other controls too.
+bool growIntoFreeRoom(QLabel& label) {
     const QRect area = labelTextRect(label);
     const QFontMetrics metrics(label.font());
     QRect needed = area;
     if (label.wordWrap())
-        needed.setHeight(std::max(area.height(),
-                                  metrics.boundingRect(area, labelTextFlags(label), label.text())
-                                      .height()));
+        needed.setHeight(
+            std::max(area.height(),
+                     metrics.boundingRect(area, labelTextFlags(label), label.text()).height()));
     else
         needed.setWidth(std::max(area.width(), metrics.horizontalAdvance(label.text())));
     const QRectF ink = drawnInk(label.font(), label.text(), needed, labelTextFlags(label),
@@ -143,35 +111,38 @@ void growIntoFreeRoom(QLabel& label) {
     const int right = std::max(0, int(std::ceil(inkRect.right() - box.right() - InkSlack)));
     const int bottom = std::max(0, int(std::ceil(inkRect.bottom() - box.bottom() - InkSlack)));
     if (left + top + right + bottom == 0)
-        return;
+        return true;
     const QWidget* parent = label.parentWidget();
     if (parent && parent->layout() && parent->layout()->indexOf(&label) >= 0) {
         label.setMinimumSize(label.width() + left + right, label.height() + top + bottom);
-        return;
+        return true;
     }
     // Where the text needs it; else the extra height all above or all below,
     // where a neighbour leaves room on one side only. Text centred on its
     // line moves with the line's middle, so it needs twice the room on one side.
     const QRect designed = label.geometry();
-    const int extra = label.alignment() & Qt::AlignVCenter ? 2 * std::max(top, bottom)
-                                                          : top + bottom;
-    for (const QRect& grown : {designed.adjusted(-left, -top, right, bottom),
-                               designed.adjusted(-left, -extra / 2, right, extra - extra / 2),
-                               designed.adjusted(-left, -extra, right, 0),
-                               designed.adjusted(-left, 0, right, extra)}) {
+    const int extra =
+        label.alignment() & Qt::AlignVCenter ? 2 * std::max(top, bottom) : top + bottom;
+    for (const QRect& grown :
+         {designed.adjusted(-left, -top, right, bottom),
+          designed.adjusted(-left, -extra / 2, right, extra - extra / 2),
+          designed.adjusted(-left, -extra, right, 0), designed.adjusted(-left, 0, right, extra)}) {
         if (!roomFor(label, grown))
             continue;
         label.setGeometry(grown);
         if (textFits(label, label.font()))
-            return;
+            return true;
         label.setGeometry(designed);
     }
     // No room beside it: the window grows below the label, and what lies under
     // it moves down, so that a taller text keeps its width.
-    if (QWidget* parent = label.parentWidget(); parent && roomFor(label, designed.adjusted(-left, 0, right, 0))) {
+    if (QWidget* parent = label.parentWidget();
+        parent && roomFor(label, designed.adjusted(-left, 0, right, 0))) {
         openRow(*parent, designed.bottom() + 1, extra);
         label.setGeometry(designed.adjusted(-left, 0, right, extra));
+        return false;
     }
+    return true;
 }
 
 } // namespace
@@ -283,6 +254,108 @@ void makeRoomForTranslation(QLabel& label) {
         growIntoFreeRoom(label);
 }
 
+namespace {
+
+// What fitting found for one label: its size and its box.
+struct Fitted {
+    double points = 0;
+    QRect geometry;
+};
+
+QDataStream& operator<<(QDataStream& out, const Fitted& fitted) {
+    return out << fitted.points << fitted.geometry;
+}
+
+QDataStream& operator>>(QDataStream& in, Fitted& fitted) {
+    return in >> fitted.points >> fitted.geometry;
+}
+
+// Measuring a translated window's texts is most of what its start costs, and
+// the same text, font and box always fit the same way with the same fonts
+// installed. So what was found is kept in a file of the cache folder named
+// after this Qt, its platform and the installed font families, and a later
+// start reads it instead of measuring again.
+class FittedLabels {
+public:
+    // Reads the folder's file again on the next use.
+    void keepIn(const QString& folder) {
+        folder_ = folder;
+        path_.clear();
+        known_.clear();
+        loaded_ = false;
+        changed_ = false;
+    }
+
+    std::optional<Fitted> find(const QString& key) {
+        load();
+        const auto found = known_.constFind(key);
+        return found == known_.cend() ? std::nullopt : std::optional<Fitted>(*found);
+    }
+
+    void remember(const QString& key, const Fitted& fitted) {
+        if (folder_.isEmpty())
+            return;
+        known_.insert(key, fitted);
+        changed_ = true;
+    }
+
+    void save() {
+        if (!changed_ || path_.isEmpty() || !QDir().mkpath(folder_))
+            return;
+        changed_ = false;
+        QSaveFile file(path_);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        QDataStream out(&file);
+        out << Format << known_;
+        if (out.status() == QDataStream::Ok)
+            file.commit();
+    }
+
+private:
+    static constexpr quint32 Format = 1;
+
+    void load() {
+        if (loaded_ || folder_.isEmpty())
+            return;
+        loaded_ = true;
+        QCryptographicHash fonts(QCryptographicHash::Sha256);
+        fonts.addData(QByteArrayView(QT_VERSION_STR));
+        fonts.addData(QGuiApplication::platformName().toUtf8());
+        for (const QString& family : QFontDatabase::families())
+            fonts.addData(family.toUtf8() + '\n');
+        path_ =
+            QDir(folder_).filePath(QStringLiteral("fitted-labels-%1.dat")
+                                       .arg(QString::fromLatin1(fonts.result().toHex().left(16))));
+        QFile file(path_);
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        QDataStream in(&file);
+        quint32 format = 0;
+        in >> format;
+        QHash<QString, Fitted> read;
+        if (format == Format && (in >> read, in.status() == QDataStream::Ok))
+            known_ = std::move(read);
+    }
+
+    QString folder_;
+    QString path_;
+    QHash<QString, Fitted> known_;
+    bool loaded_ = false;
+    bool changed_ = false;
+};
+
+FittedLabels& fittedLabels() {
+    static FittedLabels labels;
+    return labels;
+}
+
+} // namespace
+
+void keepFittedLabelsIn(const QString& folder) {
+    fittedLabels().keepIn(folder);
+}
+
 void fitTranslatedLabels(QWidget& window) {
     static const char* const DesignPoints = "horavelaDesignPoints";
     if (languageInUse() == u"en") {
@@ -303,17 +376,33 @@ void fitTranslatedLabels(QWidget& window) {
             design = label->font().pointSizeF();
             label->setProperty(DesignPoints, design);
         }
-        if (label->font().pointSizeF() >= design.toDouble() &&
-            (plainlyFits(*label, label->font()) || textFits(*label, label->font())))
+        QFont designed = label->font();
+        designed.setPointSizeF(design.toDouble());
+        const QRect box = label->geometry();
+        const QString key = label->text() + u'\x1f' + designed.key() + u'\x1f' +
+                            QString::number(box.width()) + u'x' + QString::number(box.height()) +
+                            u'\x1f' + QString::number(label->devicePixelRatioF());
+        if (const std::optional<Fitted> known = fittedLabels().find(key)) {
+            designed.setPointSizeF(known->points);
+            label->setFont(designed);
+            label->setGeometry(known->geometry.translated(box.topLeft()));
             continue;
-        const auto fits = [label](const QFont& font) {
-            return plainlyFits(*label, font) || textFits(*label, font);
-        };
-        label->setFont(
-            shrunkToFit(label->font(), design.toDouble(), SmallestTranslatedPoints, fits));
-        if (!fits(label->font()))
-            growIntoFreeRoom(*label);
+        }
+        const auto fits = [label](const QFont& font) { return textFits(*label, font); };
+        bool movedNothingElse = true;
+        if (label->font().pointSizeF() < design.toDouble() || !fits(label->font())) {
+            label->setFont(
+                shrunkToFit(designed, design.toDouble(), SmallestTranslatedPoints, fits));
+            if (!fits(label->font()))
+                movedNothingElse = growIntoFreeRoom(*label);
+        }
+        // Where the window had to grow, other controls moved too: that is
+        // worked out again each time.
+        if (movedNothingElse)
+            fittedLabels().remember(
+                key, {label->font().pointSizeF(), label->geometry().translated(-box.topLeft())});
     }
+    fittedLabels().save();
 }
 
 } // namespace horavela

@@ -63,6 +63,11 @@ double smallestPoints(double designed);
 // English the labels keep, or get back, the sizes they were designed with.
 void fitTranslatedLabels(QWidget& window);
 
+// Keeps what fitTranslatedLabels finds in `folder` between runs, so that a
+// translated window starts without measuring its texts again. Off until the
+// program turns it on; tests measure every time.
+void keepFittedLabelsIn(const QString& folder);
+
 // In a language other than English, a label whose text still does not fit
 // takes the room its window leaves free, or makes the window grow under it.
 void makeRoomForTranslation(QLabel& label);

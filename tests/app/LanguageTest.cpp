@@ -2,9 +2,11 @@
 // result, the month and the calendar in that language, and a switch from the
 // language list that every open window follows at once. CTest runs it once
 // per desktop of the table in tests/app/CMakeLists.txt.
+#include "platform/Language.h"
+
 #include "calc/Check.h"
 #include "month/MonthFiles.h"
-#include "platform/Language.h"
+#include "platform/FitText.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tools/windowdriver/WindowDriver.h"
 #include "ui/main/frmMain.h"
@@ -14,6 +16,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -21,6 +24,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <optional>
@@ -30,8 +34,11 @@ using namespace std::chrono;
 
 namespace {
 
-const MonthPlace NewDelhi{Place{28, 36, false, 77, 12, true, ZoneOffset{-5, -30}}, {},
-                          u"New Delhi"_qs, u"Delhi"_qs, u"India"_qs};
+const MonthPlace NewDelhi{Place{28, 36, false, 77, 12, true, ZoneOffset{-5, -30}},
+                          {},
+                          u"New Delhi"_qs,
+                          u"Delhi"_qs,
+                          u"India"_qs};
 
 // Whether the text has a letter of the script that starts at `first`.
 bool hasScript(const QString& text, char16_t first) {
@@ -66,6 +73,7 @@ private slots:
     void calendarInTeluguNamesItsPeriods();
     void bengaliListsAreReadByTheirRows();
     void switchingToEnglishGivesTheEnglishTexts();
+    void keptFitsGiveTheMeasuredWindow();
 
 private:
     std::optional<ReplacedTranslationsFolder> folder_;
@@ -117,9 +125,10 @@ void LanguageTest::verdictAndNoteInTamil() {
     const QString verdict = control<QLabel>(&display, "lblRahukalResult")->text();
     // The term inflects in a sentence: ராகு காலத்தில், "in Rahu Kaal".
     QVERIFY2(verdict.contains(u"ராகு கால"), qPrintable(verdict));
-    QVERIFY2(!verdict.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(verdict));
-    QVERIFY2(verdict != (inRahukal ? verdictText(Verdict::NotInRahukal)
-                                   : verdictText(Verdict::InRahukal)),
+    QVERIFY2(!verdict.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
+             qPrintable(verdict));
+    QVERIFY2(verdict !=
+                 (inRahukal ? verdictText(Verdict::NotInRahukal) : verdictText(Verdict::InRahukal)),
              "the two verdicts read the same in Tamil");
     const QLabel* note = control<QLabel>(&display, "lblShow");
     QCOMPARE(note->isVisible(), inRahukal);
@@ -209,6 +218,37 @@ void LanguageTest::switchingToEnglishGivesTheEnglishTexts() {
     QCOMPARE(control<QComboBox>(main.get(), "cboMonth")->itemText(0), u"January"_qs);
     QCOMPARE(control<QComboBox>(main.get(), "cboYear")->itemText(0), u"1901"_qs);
     QCOMPARE(main->windowTitle(), u"Horavela v1.15"_qs);
+}
+
+// A translated window starts from what an earlier start measured: read back
+// from the file, every label has the size and box that measuring gives it.
+void LanguageTest::keptFitsGiveTheMeasuredWindow() {
+    QVERIFY(useLanguage(QStringLiteral("kn")));
+    const auto labels = [](const QWidget& window) {
+        QStringList fitted;
+        for (const QLabel* label : window.findChildren<QLabel*>())
+            fitted << QStringLiteral("%1 %2pt %3,%4 %5x%6")
+                          .arg(label->objectName())
+                          .arg(label->font().pointSizeF())
+                          .arg(label->x())
+                          .arg(label->y())
+                          .arg(label->width())
+                          .arg(label->height());
+        return fitted;
+    };
+    const QStringList measured = labels(frmMain());
+    QTemporaryDir cache;
+    keepFittedLabelsIn(cache.path());
+    const QStringList first = labels(frmMain());
+    QCOMPARE(QDir(cache.path()).entryList(QDir::Files).size(), 1);
+    keepFittedLabelsIn(cache.path());
+    const QStringList readBack = labels(frmMain());
+    keepFittedLabelsIn({});
+    QCOMPARE(first, measured);
+    QCOMPARE(readBack, measured);
+    // "TZ Help" is set smaller in Kannada, so the file holds more than no-ops.
+    QVERIFY2(!measured.filter(QRegularExpression(QStringLiteral("^lblTZHelp 8pt "))).isEmpty(),
+             qPrintable(measured.join(u'\n')));
 }
 
 QTEST_MAIN(LanguageTest)
