@@ -51,6 +51,9 @@ id="$HORAVELA_APP_ID"
     echo "/usr/share/metainfo/$id.metainfo.xml"
     echo /usr/share/doc/horavela/copyright
     echo /usr/share/horavela/places.sqlite
+    for code in "${HORAVELA_LANGUAGES[@]}"; do
+        echo "/usr/share/horavela/translations/horavela_$code.qm"
+    done
     echo "/usr/share/icons/hicolor/scalable/apps/$id.svg"
     for size in "${HORAVELA_ICON_SIZES[@]}"; do
         echo "/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
@@ -133,5 +136,10 @@ lock=$(sed -n 's/.*holding the lock //p' "$work/run.log")
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""
+
+# The translations are found where the package puts them: the help in Hindi.
+"$program" --language hi --help >"$work/help.txt" 2>&1 ||
+    { cat "$work/help.txt" >&2; fail "the program's help failed"; }
+grep -q 'राहु' "$work/help.txt" || { head -3 "$work/help.txt" >&2; fail "the help in Hindi is not in Hindi"; }
 
 echo "check-package: $(basename "$deb") is good"

@@ -65,7 +65,7 @@ windows)
     # windows under Wine.
     # NSIS makes 32-bit installers, which need Wine's 32-bit half.
     packages+=(g++-mingw-w64-x86-64-posix wine64 wine32:i386 googletest tcl make perl xz-utils
-        nsis xvfb xauth x11-utils)
+        nsis xvfb xauth x11-utils fonts-lohit-deva)
     source_entry=yes
     foreign_architecture=i386
     ;;

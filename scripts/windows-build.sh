@@ -3,9 +3,9 @@
 # scripts/windows-qt.sh builds, with its tests; lays the program out with its
 # libraries and plugins as windeployqt would; and makes the installer with
 # CPack's NSIS generator. Prints the installer's path last.
-# The build-time tools (the icon renderer and the places database builder)
-# run from the Linux build, which scripts/test.sh leaves in the default
-# preset's folder.
+# The build-time tools (the icon renderer, the places database builder and
+# lrelease, which makes the translations) run from the Linux build, which
+# scripts/test.sh leaves in the default preset's folder.
 # Usage: scripts/windows-build.sh [LINUX_BUILD_FOLDER]
 #   LINUX_BUILD_FOLDER  see scripts/folders.sh
 set -euo pipefail
@@ -20,7 +20,7 @@ if [[ ! -f "$linux/CMakeCache.txt" ]]; then
     echo "windows-build: $linux is not a Linux build: run scripts/test.sh first" >&2
     exit 1
 fi
-cmake --build "$linux" --target horavela_render_icon horavela_build_places >&2
+cmake --build "$linux" --target horavela_render_icon horavela_build_places horavela_lrelease >&2
 
 gtest_dir=$(scripts/windows-googletest.sh)
 

@@ -24,7 +24,7 @@ export WINEPREFIX="$1"
 # Wine has none of Windows' fonts, Verdana included, and takes what fontconfig
 # offers in their place: on one machine DejaVu Sans, on another a face of
 # another height, which changes the windows' sizes. Wine's programs see the
-# fonts of fonts-dejavu-core (scripts/deps.sh) alone, with the rendering
+# fonts of fonts-dejavu-core and Lohit Devanagari (scripts/deps.sh) alone, with the rendering
 # settings of Debian's default fontconfig set here, so that every machine draws
 # the same pictures. Linux programs keep the machine's fonts.
 # shellcheck disable=SC2154
@@ -37,6 +37,10 @@ for font in DejaVuSans DejaVuSans-Bold DejaVuSansMono DejaVuSansMono-Bold DejaVu
     [[ -f "$file" ]] || { echo "wine-env: $file is missing: run scripts/deps.sh windows" >&2; exit 1; }
     ln -s "$file" "$wine_fonts/$font.ttf"
 done
+# Hindi's script, so that the windows are checked in Hindi under Wine too.
+devanagari=/usr/share/fonts/truetype/lohit-devanagari/Lohit-Devanagari.ttf
+[[ -f "$devanagari" ]] || { echo "wine-env: $devanagari is missing: run scripts/deps.sh windows" >&2; exit 1; }
+ln -s "$devanagari" "$wine_fonts/Lohit-Devanagari.ttf"
 cat >"$wine_fontconfig" <<CONF
 <?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">

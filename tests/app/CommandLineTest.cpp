@@ -1,11 +1,14 @@
 #include "app/CommandLine.h"
 
 #include "month/MonthFiles.h"
+#include "platform/Language.h"
 #include "tests/support/FakeGazetteer.h"
 #include "tests/support/SystemZones.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -70,9 +73,23 @@ TEST(CommandLine, ArgumentsGiveTheirStatusAndMessage) {
         {R"(--month=2022-01 --place "Pune, India" --lat=18)", 2, "not both"},
         {R"(--month=2022-01 --place "a, b, c, d")", 2, "is not \"CITY, STATE, COUNTRY\""},
         {"--month=2022-01 --out NONE DELHI", 1, "the folder does not exist"},
+        // The language: its help, its calendar's events, and a code it does not know.
+        {"--language hi --help", 0, "\u0930\u093E\u0939\u0941 \u0915\u093E\u0932"},
+        {"--month 2022-01 --language=te --format ics DELHI", 0,
+         "SUMMARY:\u0C30\u0C3E\u0C39\u0C41\u0C15\u0C3E\u0C32\u0C02\r\n"},
+        {"--month 2022-01 --format ics DELHI", 0, "SUMMARY:Rahu Kaal\r\n"},
+        {"--language xx --help", 2, "--language \"xx\" is not one of"},
     };
     FakeGazetteer gazetteer(Places);
     ScopedGazetteer scoped(gazetteer);
+    // Translators are installed in an application, as the program makes one.
+    int argc = 1;
+    char name[] = "test_commandline";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv);
+    // The language kept in the test's own settings, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    const ReplacedTranslationsFolder translations(QStringLiteral(TRANSLATIONS_FOLDER));
     for (const auto& row : rows) {
         const QString typed = QString::fromUtf8(row.arguments)
                                   .replace(u"DELHI"_qs, u"--lat=28.6 --lon=77.2 --zone=-5:-30"_qs)
