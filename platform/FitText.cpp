@@ -71,16 +71,14 @@ void openRow(QWidget& container, int fromY, int extra) {
         if (widget && !widget->isWindow() && widget->y() >= fromY)
             widget->move(widget->x(), widget->y() + extra);
     }
-    if (container.isWindow()) {
-        const QSize grown = container.size() + QSize(0, extra);
-        if (container.minimumSize() == container.maximumSize())
-            container.setFixedSize(grown);
-        else
-            container.resize(grown);
-        return;
-    }
+    const QSize grown = container.size() + QSize(0, extra);
     const int below = container.geometry().bottom() + 1;
-    container.resize(container.width(), container.height() + extra);
+    if (container.minimumSize() == container.maximumSize())
+        container.setFixedSize(grown);
+    else
+        container.resize(grown);
+    if (container.isWindow())
+        return;
     if (QWidget* parent = container.parentWidget())
         openRow(*parent, below, extra);
 }
@@ -112,11 +110,6 @@ bool growIntoFreeRoom(QLabel& label) {
     const int bottom = std::max(0, int(std::ceil(inkRect.bottom() - box.bottom() - InkSlack)));
     if (left + top + right + bottom == 0)
         return true;
-    const QWidget* parent = label.parentWidget();
-    if (parent && parent->layout() && parent->layout()->indexOf(&label) >= 0) {
-        label.setMinimumSize(label.width() + left + right, label.height() + top + bottom);
-        return true;
-    }
     // Where the text needs it; else the extra height all above or all below,
     // where a neighbour leaves room on one side only. Text centred on its
     // line moves with the line's middle, so it needs twice the room on one side.
@@ -356,6 +349,34 @@ void keepFittedLabelsIn(const QString& folder) {
     fittedLabels().keepIn(folder);
 }
 
+namespace {
+
+// A label that a layout places is as tall as its font's lines; glyphs that
+// reach above the first line or below the last get margins of that height,
+// which the layout adds to the label. Its width and wrapping are the layout's.
+void growInLayout(QLabel& label) {
+    const QFontMetrics metrics(label.font());
+    const QRect line(0, 0, metrics.horizontalAdvance(label.text()) + 1, metrics.height());
+    const QRectF ink = drawnInk(label.font(), label.text(), line, Qt::AlignLeft | Qt::AlignTop,
+                                label.devicePixelRatioF());
+    if (ink.isEmpty())
+        return;
+    const int above = std::max(0, int(std::ceil(-ink.top())));
+    const int below = std::max(0, int(std::ceil(ink.bottom() - line.height())));
+    if (above + below > 0) {
+        const QMargins margins = label.contentsMargins();
+        label.setContentsMargins(margins.left(), std::max(margins.top(), above), margins.right(),
+                                 std::max(margins.bottom(), below));
+    }
+}
+
+bool inLayout(const QLabel& label) {
+    const QWidget* parent = label.parentWidget();
+    return parent && parent->layout();
+}
+
+} // namespace
+
 void fitTranslatedLabels(QWidget& window) {
     static const char* const DesignPoints = "horavelaDesignPoints";
     if (languageInUse() == u"en") {
@@ -375,6 +396,10 @@ void fitTranslatedLabels(QWidget& window) {
         if (!design.isValid()) {
             design = label->font().pointSizeF();
             label->setProperty(DesignPoints, design);
+        }
+        if (inLayout(*label)) {
+            growInLayout(*label);
+            continue;
         }
         QFont designed = label->font();
         designed.setPointSizeF(design.toDouble());

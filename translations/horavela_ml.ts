@@ -917,11 +917,11 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>ഈ സോഫ്റ്റ്‌വെയർ നിങ്ങളുടെ സൈറ്റിന്റെ പേരിൽ കൂടി ലഭ്യമാക്കൂ. നിങ്ങളുടെ സൈറ്റിനോടുള്ള വിശ്വസ്തതയും സന്ദർശകരും വർധിപ്പിക്കൂ. നിങ്ങളുടെ സൈറ്റിന്റെ പേരും ലിങ്കും ഇവിടെ ചേർക്കൂ. വിശദാംശങ്ങൾക്ക് &quot;സഹായം&quot; കാണുക.    ഇങ്ങനെ സ്വന്തം പേരിൽ നൽകുന്നതിനെക്കുറിച്ച് കൂടുതലറിയാൻ ഇവിടെ ക്ലിക്ക് ചെയ്യുക.</translation>
+        <translation>ഈ സോഫ്റ്റ്‌വെയർ നിങ്ങളുടെ സൈറ്റിന്റെ പേരിൽ നൽകൂ. വിശ്വസ്തതയും സന്ദർശകരും കൂട്ടൂ. സൈറ്റിന്റെ പേരും ലിങ്കും ഇവിടെ ചേർക്കൂ. വിശദാംശങ്ങൾക്ക് &quot;സഹായം&quot; കാണുക.    കൂടുതലറിയാൻ ക്ലിക്ക് ചെയ്യൂ.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>വീട്ടിലിരുന്ന് ഒരു ബിസിനസ് അവസരം. സ്വന്തമായി ഇന്റർനെറ്റ് ബിസിനസ് തുടങ്ങി ഓൺലൈനായി പണം സമ്പാദിക്കൂ. ഈ സോഫ്റ്റ്‌വെയർ പൂർണമായും നിങ്ങളുടെ വെബ്‌സൈറ്റിന്റെ പേരിൽ സ്വന്തമാക്കൂ. കൂടുതൽ വിവരങ്ങൾക്ക് ഇവിടെ ക്ലിക്ക് ചെയ്യുക.</translation>
+        <translation>വീട്ടിലിരുന്ന് ബിസിനസ് അവസരം. സ്വന്തം ഇന്റർനെറ്റ് ബിസിനസ് തുടങ്ങി ഓൺലൈനായി പണം നേടൂ. ഈ സോഫ്റ്റ്‌വെയർ പൂർണമായും നിങ്ങളുടെ വെബ്‌സൈറ്റിന്റെ പേരിലാക്കൂ. കൂടുതലറിയാൻ ക്ലിക്ക് ചെയ്യൂ.</translation>
     </message>
     <message>
         <source>&amp;File</source>

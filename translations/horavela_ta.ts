@@ -917,7 +917,7 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>இந்த மென்பொருளை உங்கள் தளத்தின் பெயருடன் இணைந்து வழங்குங்கள். உங்கள் தளத்தின் மீதான விசுவாசத்தையும் வருகையையும் அதிகரியுங்கள். உங்கள் தளத்தின் பெயரையும் இணைப்பையும் இங்கே வையுங்கள். விவரங்களுக்கு &quot;உதவி&quot; பார்க்கவும்.    உங்கள் பெயருடன் வழங்குவது பற்றி மேலும் அறிய இங்கே சொடுக்கவும்.</translation>
+        <translation>உங்கள் தளத்தின் பெயருடன் இம்மென்பொருளை வழங்கி விசுவாசத்தையும் வருகையையும் கூட்டுங்கள். பெயரும் இணைப்பும் இங்கே இடலாம்; விவரங்களுக்கு &quot;உதவி&quot; பார்க்கவும்.    மேலும் அறிய சொடுக்கவும்.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>

@@ -917,11 +917,11 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>మీ సైట్ కోసం ఈ సాఫ్ట్‌వేర్‌ను కో-బ్రాండ్ చేయండి. మీ సైట్‌కు విశ్వసనీయతను, ట్రాఫిక్‌ను పెంచుకోండి. మీ సైట్ పేరును, లింక్‌ను ఇక్కడ ఉంచండి. వివరాలకు &quot;సహాయం&quot; చూడండి.    కో-బ్రాండింగ్ గురించి మరింత సమాచారం కోసం ఇక్కడ నొక్కండి.</translation>
+        <translation>ఈ సాఫ్ట్‌వేర్‌ను మీ సైట్ పేరు, లింక్‌తో కో-బ్రాండ్ చేసి విశ్వసనీయత, ట్రాఫిక్ పెంచుకోండి. వివరాలకు &quot;సహాయం&quot; చూడండి లేదా ఇక్కడ నొక్కండి.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>ఇంటి నుండే వ్యాపార అవకాశం. మీ సొంత ఇంటర్నెట్ వ్యాపారాన్ని ప్రారంభించి ఆన్‌లైన్‌లో డబ్బు సంపాదించండి. ఈ సాఫ్ట్‌వేర్‌ను పూర్తిగా మీ వెబ్‌సైట్ బ్రాండ్‌తో పొందండి. మరిన్ని వివరాలకు ఇక్కడ నొక్కండి.</translation>
+        <translation>ఇంటి నుండే వ్యాపార అవకాశం: ఈ సాఫ్ట్‌వేర్‌ను పూర్తిగా మీ సైట్ బ్రాండ్‌తో పొంది ఆన్‌లైన్‌లో సంపాదించండి. మరిన్ని వివరాలకు ఇక్కడ నొక్కండి.</translation>
     </message>
     <message>
         <source>&amp;File</source>

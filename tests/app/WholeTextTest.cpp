@@ -90,8 +90,11 @@ QString inkOutside(const QLabel& label) {
     // In the window's own pixels.
     const QRectF ink(QPointF(pixels.left() / ratio - room, pixels.top() / ratio - room),
                      QSizeF(pixels.width() / ratio, pixels.height() / ratio));
-    const double past =
-        std::max({-ink.left(), -ink.top(), ink.right() - box.width(), ink.bottom() - box.height()});
+    // The label clips its painting to itself, margins included: ink may use them.
+    const QMargins margins = label.contentsMargins();
+    const double past = std::max({-ink.left() - margins.left(), -ink.top() - margins.top(),
+                                  ink.right() - box.width() - margins.right(),
+                                  ink.bottom() - box.height() - margins.bottom()});
     if (past <= Tolerance)
         return {};
     return QStringLiteral("%1 \"%2\" in %3 at %4 pt: its ink spans %5,%6 to %7,%8 of a %9 x %10 "
@@ -107,14 +110,41 @@ QString inkOutside(const QLabel& label) {
         .arg(past);
 }
 
+// Where the window cuts the label's text off, as when the window keeps its
+// designed size while a translation grows a label beyond it. Empty when the
+// window holds the text whole.
+QString cutByWindow(const QLabel& label, const QWidget& window) {
+    const QRectF ink = drawnInk(label.font(), label.text(), labelTextRect(label),
+                                labelTextFlags(label), label.devicePixelRatioF())
+                           .translated(label.mapTo(&window, QPoint(0, 0)));
+    if (QRectF(window.rect()).adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).contains(ink))
+        return {};
+    return QStringLiteral("%1 \"%2\" is cut off by its window: its ink spans %3,%4 to %5,%6 of %7 x %8")
+        .arg(label.objectName(), label.text())
+        .arg(ink.left())
+        .arg(ink.top())
+        .arg(ink.right())
+        .arg(ink.bottom())
+        .arg(window.width())
+        .arg(window.height());
+}
+
 // Every label that the window shows, and that has a text, checked.
 QStringList labelsCutOff(const QWidget& window) {
     QStringList cut;
     for (const QLabel* label : window.findChildren<QLabel*>())
         if (label->isVisibleTo(&window) && !label->text().isEmpty() &&
-            !label->visibleRegion().isEmpty())
+            !label->visibleRegion().isEmpty()) {
             if (QString outside = inkOutside(*label); !outside.isEmpty())
                 cut << outside;
+            // The design lets the banners run past their frames and the
+            // window's edge, in English as in every language.
+            if (languageInUse() == u"en" ||
+                !label->parentWidget()->rect().contains(label->geometry()))
+                continue;
+            if (QString outside = cutByWindow(*label, window); !outside.isEmpty())
+                cut << outside;
+        }
     return cut;
 }
 

@@ -102,8 +102,9 @@ void frmMain::applyLook() {
     ui_->menubar->setFont(QApplication::font(ui_->menubar));
     keepBoxesDark();
     setPointSize(ui_->lblTZHelp, TZHelpPoints);
-    fitTranslatedLabels(*this);
     fixClientAreaAndCentre(*this, ClientArea);
+    // After the window's own size, which a translation may make it outgrow.
+    fitTranslatedLabels(*this);
     ui_->txtName->setFocus();
 }
 

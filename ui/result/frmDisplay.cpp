@@ -80,7 +80,6 @@ void frmDisplay::applyLook() {
         setPointSize(label, VerdictPoints);
     shrinkTextToFit(*ui_->lblShow, NotePoints);
     shrinkTextToFit(*ui_->Label9, TextPoints);
-    fitTranslatedLabels(*this);
     designedDate_ = ui_->lblChosenDate->geometry();
     designedPeriodCaption_ = ui_->Label4->text();
 
@@ -89,6 +88,9 @@ void frmDisplay::applyLook() {
     help.at(4)->setObjectName(QStringLiteral("mnuFileSep2"));
 
     fixClientAreaAndCentre(*this, ClientArea);
+    // After the window's own size, which a translation may make it outgrow.
+    fitTranslatedLabels(*this);
+    designedDate_ = ui_->lblChosenDate->geometry();
     ui_->cmdOK->setFocus();
 }
 
