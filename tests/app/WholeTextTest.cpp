@@ -20,20 +20,20 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDebug>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QRegularExpression>
-#include <QSet>
-#include <QStandardPaths>
-#include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTest>
@@ -119,7 +119,8 @@ QString cutByWindow(const QLabel& label, const QWidget& window) {
                            .translated(label.mapTo(&window, QPoint(0, 0)));
     if (QRectF(window.rect()).adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).contains(ink))
         return {};
-    return QStringLiteral("%1 \"%2\" is cut off by its window: its ink spans %3,%4 to %5,%6 of %7 x %8")
+    return QStringLiteral(
+               "%1 \"%2\" is cut off by its window: its ink spans %3,%4 to %5,%6 of %7 x %8")
         .arg(label.objectName(), label.text())
         .arg(ink.left())
         .arg(ink.top())
@@ -250,14 +251,14 @@ QStringList shownTexts(const QWidget& window) {
 // file types, and the zones' abbreviations in the picker.
 const QSet<QString>& latinWords() {
     static const QSet<QString> words = [] {
-        QSet<QString> kept{u"Horavela"_qs,   u"New"_qs,   u"Delhi"_qs,  u"India"_qs,
-                           u"Pune"_qs,       u"Maharashtra"_qs,         u"Asia"_qs,
-                           u"Kolkata"_qs,    u"America"_qs,             u"Argentina"_qs,
-                           u"Buenos_Aires"_qs, u"ComodRivadavia"_qs,    u"GeoNames"_qs,
-                           u"geonames"_qs,   u"org"_qs,   u"CC"_qs,     u"BY"_qs,
-                           u"CSV"_qs,        u"PDF"_qs,   u"csv"_qs,    u"pdf"_qs,
-                           u"ics"_qs,        u"www"_qs,   u"example"_qs, u"horavela"_qs,
-                           u"maker"_qs};
+        QSet<QString> kept{
+            u"Horavela"_qs, u"New"_qs,         u"Delhi"_qs,        u"India"_qs,
+            u"Pune"_qs,     u"Maharashtra"_qs, u"Asia"_qs,         u"Kolkata"_qs,
+            u"America"_qs,  u"Argentina"_qs,   u"Buenos_Aires"_qs, u"ComodRivadavia"_qs,
+            u"GeoNames"_qs, u"geonames"_qs,    u"org"_qs,          u"CC"_qs,
+            u"BY"_qs,       u"CSV"_qs,         u"PDF"_qs,          u"csv"_qs,
+            u"pdf"_qs,      u"ics"_qs,         u"www"_qs,          u"example"_qs,
+            u"horavela"_qs, u"maker"_qs};
         // The caption, "Horavela v1.15".
         for (const QString& part : QString::fromLatin1(ProgramCaption).split(u' '))
             kept.insert(part.section(u'.', 0, 0));

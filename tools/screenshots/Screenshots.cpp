@@ -294,17 +294,22 @@ void renderPlaceSearch(QWidget& main, const QDir& folder) {
     save(main, folder, "placeused.png");
 }
 
-void renderAll(const QDir& folder) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+// The program's start-up without its single-instance lock, which a running
+// copy would hold, and the example filled in.
+std::unique_ptr<frmMain> showExample() {
     // A steady text cursor, so that reruns give the same pictures.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
     QApplication::setWindowIcon(programIcon());
-
-    // The program's start-up without its single-instance lock, which a running copy would hold.
-    const auto main = std::make_unique<frmMain>();
+    auto main = std::make_unique<frmMain>();
     ChooseBrandBanner(*main, CobrandDraw);
     fillExample(main.get());
     showOnScreen(*main);
+    return main;
+}
+
+void renderAll(const QDir& folder) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const std::unique_ptr<frmMain> main = showExample();
     std::printf("Verdana is drawn as %s\n", qPrintable(QFontInfo(main->font()).family()));
     save(*main, folder, "main.png");
 
@@ -323,12 +328,7 @@ void renderLanguage(const QDir& folder, const QString& code) {
     const ReplacedTranslationsFolder translations(QStringLiteral(TRANSLATIONS_FOLDER));
     if (!isKnownLanguage(code) || !useLanguage(code))
         throw WindowDriverError(QStringLiteral("no translation for ") + code);
-    QGuiApplication::styleHints()->setCursorFlashTime(0);
-    QApplication::setWindowIcon(programIcon());
-    const auto main = std::make_unique<frmMain>();
-    ChooseBrandBanner(*main, CobrandDraw);
-    fillExample(main.get());
-    showOnScreen(*main);
+    const std::unique_ptr<frmMain> main = showExample();
     save(*main, folder, qPrintable(QStringLiteral("main-%1.png").arg(code)));
     renderMonth(*main, folder, qPrintable(QStringLiteral("month-%1.png").arg(code)));
 }
