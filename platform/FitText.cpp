@@ -357,8 +357,9 @@ namespace {
 void growInLayout(QLabel& label) {
     const QFontMetrics metrics(label.font());
     const QRect line(0, 0, metrics.horizontalAdvance(label.text()) + 1, metrics.height());
-    const QRectF ink = drawnInk(label.font(), label.text(), line, Qt::AlignLeft | Qt::AlignTop,
-                                label.devicePixelRatioF());
+    // One line, as the label draws its first and its last, mnemonic included.
+    const int flags = (labelTextFlags(label) & Qt::TextShowMnemonic) | Qt::AlignLeft | Qt::AlignTop;
+    const QRectF ink = drawnInk(label.font(), label.text(), line, flags, label.devicePixelRatioF());
     if (ink.isEmpty())
         return;
     const int above = std::max(0, int(std::ceil(-ink.top())));

@@ -8,8 +8,10 @@
 #include "places/PlaceLookup.h"
 #include "platform/FitText.h"
 #include "platform/Language.h"
+#include "ui/language/frmLanguage.h"
 #include "ui/main/ZoneLink.h"
 #include "ui/main/frmMain.h"
+#include "ui/month/SaveMonthDialog.h"
 #include "ui/month/frmMonth.h"
 #include "ui/placesearch/frmPlaceSearch.h"
 #include "ui/result/ResultTexts.h"
@@ -248,7 +250,8 @@ QStringList shownTexts(const QWidget& window) {
 
 // Words that every language writes in Latin letters: the program's name, the
 // places and zones the windows are shown with, the source of the places, the
-// file types, and the zones' abbreviations in the picker.
+// file types, English's own name in the language list, and the zones'
+// abbreviations in the picker.
 const QSet<QString>& latinWords() {
     static const QSet<QString> words = [] {
         QSet<QString> kept{
@@ -258,7 +261,7 @@ const QSet<QString>& latinWords() {
             u"GeoNames"_qs, u"geonames"_qs,    u"org"_qs,          u"CC"_qs,
             u"BY"_qs,       u"CSV"_qs,         u"PDF"_qs,          u"csv"_qs,
             u"pdf"_qs,      u"ics"_qs,         u"www"_qs,          u"example"_qs,
-            u"horavela"_qs, u"maker"_qs};
+            u"horavela"_qs, u"maker"_qs,       u"English"_qs};
         // The caption, "Horavela v1.15".
         for (const QString& part : QString::fromLatin1(ProgramCaption).split(u' '))
             kept.insert(part.section(u'.', 0, 0));
@@ -357,6 +360,11 @@ void WholeTextTest::everyLabelHoldsItsInk_data() {
             nullptr);
     });
     QTest::newRow("About " + language) << make([] { return std::make_unique<frmAbout>(); });
+    QTest::newRow("languages " + language)
+        << make([] { return std::make_unique<frmLanguage>(nullptr); });
+    // The calendar's choice has every control the save dialog can show.
+    QTest::newRow("save " + language)
+        << make([] { return std::make_unique<SaveMonthDialog>(SaveKind::Calendar, MostMonths); });
     // September's is the longest month name in many of the languages; today's row is bold.
     QTest::newRow("month " + language) << make([] {
         const MonthPlace place{Place{28, 36, false, 77, 12, true, ZoneOffset{-5, -30}},

@@ -1,6 +1,7 @@
 #include "ui/language/frmLanguage.h"
 
 #include "ProgramVersion.h"
+#include "platform/FitText.h"
 #include "platform/Language.h"
 #include "platform/PointSize.h"
 #include "ui_frmLanguage.h"
@@ -27,6 +28,7 @@ frmLanguage::frmLanguage(QWidget* parent)
     connect(ui_->cmdCancel, &QPushButton::clicked, this, &frmLanguage::cmdCancel_Click);
     connect(ui_->lstLanguage, &QListWidget::itemActivated, this, &frmLanguage::cmdOK_Click);
     Form_Load();
+    fitTranslatedLabels(*this);
     ui_->lstLanguage->setFocus();
 }
 
