@@ -12,9 +12,8 @@ struct Language {
     const char* nativeName; // "हिन्दी", as its speakers write it
 };
 
-// English first, then the translations in the order the language list shows them.
+// In the order the language list shows them: the translations, then English.
 inline constexpr std::array<Language, 11> Languages{{
-    {"en", "English"},
     {"hi", "हिन्दी"},
     {"bn", "বাংলা"},
     {"te", "తెలుగు"},
@@ -25,6 +24,7 @@ inline constexpr std::array<Language, 11> Languages{{
     {"ml", "മലയാളം"},
     {"pa", "ਪੰਜਾਬੀ"},
     {"or", "ଓଡ଼ିଆ"},
+    {"en", "English"},
 }};
 
 bool isKnownLanguage(const QString& code);
