@@ -193,11 +193,26 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
     const std::string geo = geoDegrees(at.LatDegrees, at.LatMinutes, at.IsSouth) + ';' +
                             geoDegrees(at.LonDegrees, at.LonMinutes, !at.IsEast);
 
+    // Each event and the calendar itself say which place they are for, so
+    // that calendars of two places imported side by side tell themselves apart.
+    const std::string where = !place.city.trimmed().isEmpty() ? utf8(place.city.trimmed())
+                              : !names.empty()                ? names
+                                                              : heading;
+    QStringList chosen;
+    for (const DayPeriod period : DayPeriodsInOrder)
+        if (options.periods[static_cast<std::size_t>(period)])
+            chosen.append(periodName(period));
+    const std::string periods = utf8(chosen.join(QStringLiteral(", ")));
+
     QByteArray out;
     appendLine(out, "BEGIN:VCALENDAR");
     appendLine(out, "VERSION:2.0");
     appendLine(out, std::string("PRODID:-//Horavela//Horavela ") + ProgramVersion + "//EN");
     appendLine(out, "CALSCALE:GREGORIAN");
+    // Published for reading, not an invitation to answer.
+    appendLine(out, "METHOD:PUBLISH");
+    appendLine(out, "X-WR-CALNAME:" + escapedText(periods + " \u00B7 " + where));
+    appendLine(out, "X-WR-CALDESC:" + escapedText(periods + " \u00B7 " + heading));
     for (const MonthDays& month : monthsOf(place, range)) {
         for (const DayPeriods& day : month.days) {
             if (day.result != SunResult::Ok || !day.zone)
@@ -221,8 +236,10 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
                 appendLine(out, "UID:" + uid(at, day.date, period));
                 appendLine(out, "DTSTAMP:" + stampText);
                 appendLine(out, "DTSTART:" + utcStamp(universal(span.start, east)));
-                appendLine(out, "DTEND:" + utcStamp(universal(span.end, east)));
-                appendLine(out, "SUMMARY:" + escapedText(name));
+                // The first moment after the period, as calendars read DTEND:
+                // the period's last second is span.end.
+                appendLine(out, "DTEND:" + utcStamp(universal(span.end, east) + seconds{1}));
+                appendLine(out, "SUMMARY:" + escapedText(name + " \u00B7 " + where));
                 appendLine(out, "DESCRIPTION:" + escapedText(description));
                 appendLine(out, "LOCATION:" + escapedText(names.empty() ? heading : names));
                 appendLine(out, "GEO:" + geo);

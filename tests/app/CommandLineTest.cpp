@@ -76,8 +76,11 @@ TEST(CommandLine, ArgumentsGiveTheirStatusAndMessage) {
         // The language: its help, its calendar's events, and a code it does not know.
         {"--language hi --help", 0, "\u0930\u093E\u0939\u0941 \u0915\u093E\u0932"},
         {"--month 2022-01 --language=te --format ics DELHI", 0,
-         "SUMMARY:\u0C30\u0C3E\u0C39\u0C41\u0C15\u0C3E\u0C32\u0C02\r\n"},
-        {"--month 2022-01 --format ics DELHI", 0, "SUMMARY:Rahu Kaal\r\n"},
+         "SUMMARY:\u0C30\u0C3E\u0C39\u0C41\u0C15\u0C3E\u0C32\u0C02 \u00B7 28\u00B0 36\u2032 "
+         "\u0C09\\, "
+         "77\u00B0 12\u2032 \u0C24\u0C42\r\n"},
+        {"--month 2022-01 --format ics DELHI", 0,
+         "SUMMARY:Rahu Kaal \u00B7 28\u00B0 36\u2032 N\\, 77\u00B0 12\u2032 E\r\n"},
         {"--language xx --help", 2, "--language \"xx\" is not one of"},
     };
     FakeGazetteer gazetteer(Places);

@@ -119,6 +119,10 @@ TEST(MonthCalendar, NewDelhiDayGivesThreeEventsInUniversalTime) {
 
     READ_BACK(calendar, "ics", ics);
     EXPECT_EQ(calendar[QStringLiteral("version")].toString(), QStringLiteral("2.0"));
+    // Named after its periods and its place, so that two places' calendars differ.
+    EXPECT_EQ(calendar[QStringLiteral("method")].toString(), u"PUBLISH"_qs);
+    EXPECT_EQ(calendar[QStringLiteral("name")].toString(),
+              u"Rahu Kaal, Yamaganda, Gulika Kaal \u00B7 New Delhi"_qs);
     const QJsonArray events = calendar[QStringLiteral("events")].toArray();
     EXPECT_EQ(events.size(), 31 * 3);
     const QString place = u"\nNew Delhi, Delhi, India, 28\u00B0 36\u2032 N, 77\u00B0 12\u2032 E"_qs;
@@ -135,13 +139,15 @@ TEST(MonthCalendar, NewDelhiDayGivesThreeEventsInUniversalTime) {
                 fields(event, {"summary", "start", "end"}) + '|' +
                 description.section(u": "_qs, 1).section(u" local"_qs, 0, 0).toStdString());
     }
-    EXPECT_EQ(on24th, (std::vector<std::string>{
-                          "Rahu Kaal|2022-01-24T03:03:52+00:00|2022-01-24T04:23:43+00:00|"
-                          "08:33:52 to 09:53:43",
-                          "Yamaganda|2022-01-24T05:43:36+00:00|2022-01-24T07:03:27+00:00|"
-                          "11:13:36 to 12:33:27",
-                          "Gulika Kaal|2022-01-24T08:23:20+00:00|2022-01-24T09:43:11+00:00|"
-                          "13:53:20 to 15:13:11"}));
+    // A calendar ends an event at the first moment after it: a second after the
+    // period's last, which the description and the month window show.
+    EXPECT_EQ(on24th,
+              (std::vector<std::string>{"Rahu Kaal \u00B7 New Delhi|2022-01-24T03:03:52+00:00|"
+                                        "2022-01-24T04:23:44+00:00|08:33:52 to 09:53:43",
+                                        "Yamaganda \u00B7 New Delhi|2022-01-24T05:43:36+00:00|"
+                                        "2022-01-24T07:03:28+00:00|11:13:36 to 12:33:27",
+                                        "Gulika Kaal \u00B7 New Delhi|2022-01-24T08:23:20+00:00|"
+                                        "2022-01-24T09:43:12+00:00|13:53:20 to 15:13:11"}));
 }
 
 TEST(MonthCalendar, LongNamesFoldWholeCharactersAndUnfoldToTheSameText) {

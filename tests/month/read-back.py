@@ -31,7 +31,8 @@ def read_calendar(path):
             "alarms": [str(alarm["TRIGGER"].to_ical(), "ascii") + " " + str(alarm["ACTION"])
                        for alarm in event.walk("VALARM")],
         })
-    return {"version": str(calendar["VERSION"]), "events": events}
+    return {"version": str(calendar["VERSION"]), "method": str(calendar.get("METHOD", "")),
+            "name": str(calendar.get("X-WR-CALNAME", "")), "events": events}
 
 
 def read_table(path):
