@@ -22,6 +22,8 @@ const std::vector<GazetteerPlace> Places{
     {1, "Springfield", "Missouri", "United States", "America/Chicago", 37.21533, -93.29824, 0, {}},
     {2, "Springfield", "Illinois", "United States", "America/Chicago", 39.80172, -89.64371, 0, {}},
     {3, "Pune", "Maharashtra", "India", "Asia/Kolkata", 18.51957, 73.85535, 0, {}},
+    {4, "Hyderabad", "Telangana", "India", "Asia/Kolkata", 17.38405, 78.45636, 0, {}},
+    {5, "Hyderabad", "Sindh", "Pakistan", "Asia/Karachi", 25.39242, 68.37366, 0, {}},
 };
 
 // Arguments as a shell would split them; DELHI stands for New Delhi's place and zone.
@@ -73,6 +75,20 @@ TEST(CommandLine, ArgumentsGiveTheirStatusAndMessage) {
         {R"(--month=2022-01 --place "Pune, India" --lat=18)", 2, "not both"},
         {R"(--month=2022-01 --place "a, b, c, d")", 2, "is not \"CITY, STATE, COUNTRY\""},
         {"--month=2022-01 --out NONE DELHI", 1, "the folder does not exist"},
+        // The edges of what is taken: twelve months, hours alone, the zone
+        // furthest ahead, a zero offset, and every weekday named.
+        {"--month 2022-01 --months 12 --format csv DELHI", 0, "\n2022-12-31,Saturday,"},
+        {"--month 2022-01 --lat=28.6 --lon=77.2 --zone=-5 --format csv", 0,
+         "2022-01-01T06:44:00+05:00,"},
+        {"--month 2022-01 --lat=1.87 --lon=-157.4 --zone=-14 --format csv", 0,
+         "2022-01-01T06:32:00+14:00,"},
+        {"--month 2022-01 --lat=51.5 --lon=0 --zone=0:0 --format csv", 0,
+         "2022-01-01T08:06:00+00:00,"},
+        {"--month 2022-01 DELHI", 0, "2022   Sunday "},
+        // Two parts are the city and the country; three, the city, the state and the country.
+        {R"(--month=2022-01 --place "Hyderabad, Pakistan")", 0, "Hyderabad, Sindh, Pakistan,"},
+        {R"(--month=2022-01 --place "Hyderabad, Telangana, India")", 0,
+         "Hyderabad, Telangana, India,"},
         // The language: its help, its calendar's events, and a code it does not know.
         {"--language hi --help", 0, "\u0930\u093E\u0939\u0941 \u0915\u093E\u0932"},
         {"--month 2022-01 --language=te --format ics DELHI", 0,

@@ -172,21 +172,24 @@ void frmMonthTest::monthsMoveWithinTheYearList_data() {
     QTest::addColumn<year_month>("shown");
     QTest::addColumn<bool>("previousOn");
     QTest::addColumn<bool>("nextOn");
+    QTest::addColumn<int>("mostMonths"); // that a file may hold from the shown month
     const year_month_day jan2022 = NewDelhiDay, first = year{1901} / January / day{1};
     const year_month_day last = year{2050} / December / day{31};
-    addRow("next", jan2022, QByteArray("cmdNextMonth"), year{2022} / February, true, true);
+    addRow("next", jan2022, QByteArray("cmdNextMonth"), year{2022} / February, true, true, 12);
     addRow("previous across a year", jan2022, QByteArray("cmdPrevMonth"), year{2021} / December,
-           true, true);
-    addRow("Page Down", jan2022, QByteArray("PageDown"), year{2022} / February, true, true);
-    addRow("Page Up", jan2022, QByteArray("PageUp"), year{2021} / December, true, true);
+           true, true, 12);
+    addRow("Page Down", jan2022, QByteArray("PageDown"), year{2022} / February, true, true, 12);
+    addRow("Page Up", jan2022, QByteArray("PageUp"), year{2021} / December, true, true, 12);
     addRow("to the first month", year{1901} / February / day{1}, QByteArray("cmdPrevMonth"),
-           year{1901} / January, false, true);
+           year{1901} / January, false, true, 12);
     addRow("Page Up at the first month", first, QByteArray("PageUp"), year{1901} / January, false,
-           true);
+           true, 12);
+    addRow("to three months before the end", year{2050} / September / day{30},
+           QByteArray("cmdNextMonth"), year{2050} / October, true, true, 3);
     addRow("to the last month", year{2050} / November / day{1}, QByteArray("cmdNextMonth"),
-           year{2050} / December, true, false);
+           year{2050} / December, true, false, 1);
     addRow("Page Down at the last month", last, QByteArray("PageDown"), year{2050} / December, true,
-           false);
+           false, 1);
 }
 
 void frmMonthTest::monthsMoveWithinTheYearList() {
@@ -195,6 +198,7 @@ void frmMonthTest::monthsMoveWithinTheYearList() {
     QFETCH(year_month, shown);
     QFETCH(bool, previousOn);
     QFETCH(bool, nextOn);
+    QFETCH(int, mostMonths);
     open(newDelhi(), chosen);
     if (press.startsWith("cmd")) {
         part<QPushButton>(press)->click();
@@ -210,6 +214,19 @@ void frmMonthTest::monthsMoveWithinTheYearList() {
     QCOMPARE(text("monthHeading"), QLocale().toString(first, u"MMMM yyyy"_qs));
     QCOMPARE(part<QPushButton>("cmdPrevMonth")->isEnabled(), previousOn);
     QCOMPARE(part<QPushButton>("cmdNextMonth")->isEnabled(), nextOn);
+    // Another month starts at its first day; the chosen day stays with its own month.
+    const bool moved = shown != chosen.year() / chosen.month();
+    QCOMPARE(table().currentRow(), moved ? 0 : int(unsigned(chosen.day())) - 1);
+    // Saving offers no month past the last the window shows.
+    int offered = 0;
+    const ScopedMonthDialogs dialogs({[&](QWidget*, SaveKind, int most) {
+                                          offered = most;
+                                          return std::optional<SaveChoice>();
+                                      },
+                                      {},
+                                      {}});
+    part<QPushButton>("cmdSaveCsv")->click();
+    QCOMPARE(offered, mostMonths);
 }
 
 void frmMonthTest::keyboardAndScreenReaders() {
