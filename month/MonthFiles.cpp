@@ -222,12 +222,11 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
                 if (!options.periods[static_cast<std::size_t>(period)])
                     continue;
                 const TimeSpan& span = day[period];
-                const std::string name = utf8(periodName(period));
+                const QString name = periodName(period);
                 const std::string description =
                     utf8(QCoreApplication::translate("MonthFiles",
                                                      "%1 %2: %3 to %4 local time (UTC%5)")
-                             .arg(QString::fromStdString(name),
-                                  QString::fromStdString(dateText(day.date)),
+                             .arg(name, QString::fromStdString(dateText(day.date)),
                                   QString::fromStdString(clockText(span.start)),
                                   QString::fromStdString(clockText(span.end)),
                                   QString::fromStdString(offsetText(east)))) +
@@ -239,7 +238,7 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
                 // The first moment after the period, as calendars read DTEND:
                 // the period's last second is span.end.
                 appendLine(out, "DTEND:" + utcStamp(universal(span.end, east) + seconds{1}));
-                appendLine(out, "SUMMARY:" + escapedText(name + " \u00B7 " + where));
+                appendLine(out, "SUMMARY:" + escapedText(utf8(name) + " \u00B7 " + where));
                 appendLine(out, "DESCRIPTION:" + escapedText(description));
                 appendLine(out, "LOCATION:" + escapedText(names.empty() ? heading : names));
                 appendLine(out, "GEO:" + geo);
@@ -249,7 +248,7 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
                 if (options.reminderMinutes > 0) {
                     appendLine(out, "BEGIN:VALARM");
                     appendLine(out, "ACTION:DISPLAY");
-                    appendLine(out, "DESCRIPTION:" + escapedText(name));
+                    appendLine(out, "DESCRIPTION:" + escapedText(utf8(name)));
                     appendLine(out, "TRIGGER:-PT" + std::to_string(options.reminderMinutes) + 'M');
                     appendLine(out, "END:VALARM");
                 }

@@ -87,8 +87,7 @@ void openRow(QWidget& container, int fromY, int extra) {
 // window leaves free: the label grows where its text needs it, sideways for a
 // line that is too long, downwards for wrapped lines, and up and down for
 // scripts whose marks reach above and below Latin letters; where no room is
-// free, the window grows under it. A label in a layout asks the layout for the
-// size instead.
+// free, the window grows under it. Labels in layouts are growInLayout's.
 // Returns false when the window had to grow, which moved other controls too.
 bool growIntoFreeRoom(QLabel& label) {
     const QRect area = labelTextRect(label);
@@ -414,12 +413,10 @@ void fitTranslatedLabels(QWidget& window) {
             label->setGeometry(known->geometry.translated(box.topLeft()));
             continue;
         }
-        const auto fits = [label](const QFont& font) { return textFits(*label, font); };
         bool movedNothingElse = true;
-        if (label->font().pointSizeF() < design.toDouble() || !fits(label->font())) {
-            label->setFont(
-                shrunkToFit(designed, design.toDouble(), SmallestTranslatedPoints, fits));
-            if (!fits(label->font()))
+        if (label->font().pointSizeF() < design.toDouble() || !textFits(*label, label->font())) {
+            shrinkTextToFit(*label, design.toDouble(), SmallestTranslatedPoints);
+            if (!textFits(*label, label->font()))
                 movedNothingElse = growIntoFreeRoom(*label);
         }
         // Where the window had to grow, other controls moved too: that is

@@ -34,13 +34,17 @@ QString languagePart(const QString& name) {
 }
 
 // The formats of `code`: the desktop's own where it speaks that language, so
-// that a Tamil desktop in Sri Lanka keeps its own, else the language's usual ones.
+// that a Tamil desktop in Sri Lanka keeps its own, else the language's usual
+// ones. English keeps a desktop whose language has no translation as it is,
+// and takes English in the desktop's region otherwise.
 QLocale regionalFormats(const QString& code) {
     const QLocale desktop = QLocale::system();
-    if (languagePart(desktop.name()) == code)
+    const QString desktopLanguage = languagePart(desktop.name());
+    if (desktopLanguage == code)
         return desktop;
     if (code == u"en")
-        return QLocale(QLocale::English, desktop.territory());
+        return isKnownLanguage(desktopLanguage) ? QLocale(QLocale::English, desktop.territory())
+                                                : desktop;
     return QLocale(code);
 }
 
@@ -122,10 +126,7 @@ bool useLanguage(const QString& code) {
         installed() = nullptr;
     }
     if (!translator) {
-        const QLocale desktop = QLocale::system();
-        QLocale::setDefault(isKnownLanguage(languagePart(desktop.name()))
-                                ? regionalFormats(QStringLiteral("en"))
-                                : desktop);
+        QLocale::setDefault(regionalFormats(QStringLiteral("en")));
         inUse() = QStringLiteral("en");
         return english;
     }

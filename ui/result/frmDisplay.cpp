@@ -80,7 +80,6 @@ void frmDisplay::applyLook() {
         setPointSize(label, VerdictPoints);
     shrinkTextToFit(*ui_->lblShow, NotePoints);
     shrinkTextToFit(*ui_->Label9, TextPoints);
-    designedDate_ = ui_->lblChosenDate->geometry();
     designedPeriodCaption_ = ui_->Label4->text();
 
     const QList<QAction*> help = ui_->mnuHelp->actions();
@@ -181,8 +180,9 @@ void frmDisplay::fitPeriodRow() {
         row.fits = upright && row.width <= room;
         return row;
     };
-    const QFont font = shrunkToFit(caption.font(), VerdictPoints, smallestPoints(SmallestPeriodPoints),
-                                   [&](const QFont& candidate) { return measure(candidate).fits; });
+    const QFont font =
+        shrunkToFit(caption.font(), VerdictPoints, smallestPoints(SmallestPeriodPoints),
+                    [&](const QFont& candidate) { return measure(candidate).fits; });
     caption.setFont(font);
     period.setFont(font);
     const Row row = measure(font);
