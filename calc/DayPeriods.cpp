@@ -23,24 +23,49 @@ int eighthOf(DayPeriod period, std::chrono::weekday day) {
 }
 
 DayPeriods dayPeriods(const Place& place, std::chrono::year_month_day date) {
-    using std::chrono::seconds;
+    using namespace std::chrono;
     DayPeriods day;
     day.date = date;
-    day.zone = place.zone;
+    Place onDay = place;
+    if (place.namedZone && date.ok()) {
+        if (!place.namedZone->dayHappened(date)) {
+            day.sunless = Sunless::NotAtPlace;
+            return day;
+        }
+        // Noon keeps clear of the changes of offset, which fall in the night.
+        onDay.zone =
+            zoneOffsetOf(place.namedZone->secondsEastAtLocal(local_days{date} + hours{12}));
+    }
+    day.zone = onDay.zone;
     CalculationState state;
-    day.result = sunRiseSunSetAt(state, date, place);
-    if (day.result != SunResult::Ok || !state.SunTimes[0] || !state.SunTimes[1]) {
-        if (day.result == SunResult::Ok)
-            day.result = SunResult::BadInput;
+    day.result = sunRiseSunSetAt(state, date, onDay);
+    if (day.result == SunResult::NoSunrise || day.result == SunResult::NoSunset) {
+        day.sunless =
+            sunStaysUp(date, onDay, day.result) ? Sunless::SunUpAllDay : Sunless::SunDownAllDay;
         return day;
     }
+    if (day.result != SunResult::Ok)
+        return day;
+    day.sunless = Sunless::None;
     day.sunRise = *state.SunTimes[0];
     day.sunSet = *state.SunTimes[1];
-    // The same eighth as the check's, so the day's Rahu Kaal is the check's to the second.
-    const seconds part{partLengthOf(day.sunRise, day.sunSet)};
-    const std::chrono::weekday weekday{std::chrono::sys_days{date}};
-    for (const DayPeriod period : DayPeriodsInOrder) {
-        const int eighth = eighthOf(period, weekday);
+    if (day.sunSet < day.sunRise)
+        day.sunSet += days{1};
+
+    // Rahu Kaal as the check gives it for a moment of this daylight.
+    state.ChosenDateTime = day.sunRise;
+    state.InputDaySunRise = day.sunRise;
+    state.InputDaySunSet = day.sunSet;
+    state.PreviousDaySunSet = day.sunRise;
+    state.NextDaySunRise = day.sunSet;
+    ComputeRahukalPeriod(state);
+    day.periods[static_cast<std::size_t>(DayPeriod::RahuKaal)] = {*state.RahukalStart,
+                                                                  *state.RahukalEnd};
+
+    const seconds part{state.PartLength};
+    const weekday dayOfWeek{sys_days{date}};
+    for (const DayPeriod period : {DayPeriod::Yamaganda, DayPeriod::GulikaKaal}) {
+        const int eighth = eighthOf(period, dayOfWeek);
         TimeSpan& span = day.periods[static_cast<std::size_t>(period)];
         span.start = day.sunRise + (eighth - 1) * part;
         // The last eighth runs to its very end, as the check writes Sunday's Rahu Kaal.

@@ -15,6 +15,12 @@ long long ZoneOffset::secondsEast() const {
     return std::llround(hoursEast() * 3600);
 }
 
+ZoneOffset zoneOffsetOf(std::int32_t secondsEast) {
+    const int minutesBehind = -secondsEast / 60;
+    const int hours = minutesBehind / 60;
+    return {hours == 0 && minutesBehind < 0 ? -0.0 : double(hours), double(minutesBehind % 60)};
+}
+
 std::optional<ZoneOffset> readZoneOffset(std::string_view hours, std::string_view minutes) {
     const auto hourNumber = readDecimal(hours);
     const auto minuteNumber = readDecimal(minutes);

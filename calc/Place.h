@@ -1,8 +1,12 @@
 // A place as the check takes it: the latitude and longitude as typed, unsigned degrees and
-// minutes with their hemispheres, and the zone offset read once from the zone texts.
+// minutes with their hemispheres, and the zone offset read once from the zone texts; and, where
+// the place was found by name, its named zone.
 #pragma once
 
+#include "calc/ZoneHistory.h"
+
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -22,6 +26,10 @@ struct ZoneOffset {
     bool operator==(const ZoneOffset&) const = default;
 };
 
+// An offset in seconds east of universal time as the zone boxes take it: whole minutes, rounded
+// toward zero, hours of -0 where it is under an hour east.
+ZoneOffset zoneOffsetOf(std::int32_t secondsEast);
+
 // The zone texts as numbers, by the zone fields' rule (readDecimal); nothing when either text is
 // not a number or the offset is not finite.
 std::optional<ZoneOffset> readZoneOffset(std::string_view hours, std::string_view minutes);
@@ -36,6 +44,9 @@ struct Place {
     // Nothing when the zone is not known: texts that are no numbers, or a zone the system's
     // time-zone data lacks.
     std::optional<ZoneOffset> zone;
+    // A named zone, whose offset follows the date: where it is set, a day's periods take the
+    // offset in force at the place at that day's noon. The check keeps to the offset above.
+    std::shared_ptr<const ZoneHistory> namedZone = {};
 };
 
 } // namespace horavela

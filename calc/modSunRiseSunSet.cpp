@@ -62,10 +62,16 @@ double bringIntoTurn(double angle) {
     return angle;
 }
 
-// Zone time of one event as minutes after midnight, or nothing when the sun does not cross the
-// horizon that day. baseAngle is QuarterTurn for the sunrise and ThreeQuarterTurn for the sunset.
-std::optional<std::chrono::minutes> eventTime(const RunValues& run, double baseAngle,
-                                              bool isSunrise) {
+// The steps of one event up to its hour angle: beyond -1 to 1, the sun does not cross the
+// horizon that day (below -1 it stays up, above 1 down). baseAngle is QuarterTurn for the
+// sunrise and ThreeQuarterTurn for the sunset.
+struct EventAngles {
+    double t;
+    double rightAscension;
+    double cosHourAngle;
+};
+
+EventAngles eventAngles(const RunValues& run, double baseAngle) {
     const double t = run.dayNumber + (baseAngle - run.longitude) / FullTurn;
     const double meanAnomaly = MeanAnomalyPerDay * t - MeanAnomalyOffset;
     double trueLongitude = meanAnomaly + CentreCoefficient1 * std::sin(meanAnomaly) +
@@ -88,6 +94,14 @@ std::optional<std::chrono::minutes> eventTime(const RunValues& run, double baseA
 
     const double cosHourAngle = (CosZenith - std::sin(declination) * run.sinLatitude) /
                                 (run.cosLatitude * std::cos(declination));
+    return {t, rightAscension, cosHourAngle};
+}
+
+// Zone time of one event as minutes after midnight, or nothing when the sun does not cross the
+// horizon that day.
+std::optional<std::chrono::minutes> eventTime(const RunValues& run, double baseAngle,
+                                              bool isSunrise) {
+    const auto [t, rightAscension, cosHourAngle] = eventAngles(run, baseAngle);
     const double sinHourAngleSquared = 1 - cosHourAngle * cosHourAngle;
     // Also refuses a NaN from a degenerate latitude, which must never reach the conversion below.
     if (!(sinHourAngleSquared > 0))
@@ -111,26 +125,28 @@ std::optional<std::chrono::minutes> eventTime(const RunValues& run, double baseA
     return std::chrono::hours{hour} + std::chrono::minutes{minute};
 }
 
-} // namespace
-
-SunResult sunRiseSunSetAt(CalculationState& state, std::chrono::year_month_day date,
-                          const Place& place) {
-    if (!date.ok() || !place.zone)
-        return SunResult::BadInput;
-
+RunValues runValues(std::chrono::year_month_day date, const Place& place) {
     double latitude = place.LatDegrees + place.LatMinutes / 60.0;
     if (place.IsSouth)
         latitude = -latitude;
     double longitude = place.LonDegrees + place.LonMinutes / 60.0;
     if (!place.IsEast)
         longitude = -longitude;
-    const std::chrono::local_days midnight{date};
-    const auto dayOfYear =
-        midnight - std::chrono::local_days{date.year() / std::chrono::January / 1};
+    const auto dayOfYear = std::chrono::local_days{date} -
+                           std::chrono::local_days{date.year() / std::chrono::January / 1};
     const double latitudeRadians = latitude * DegreesToRadians;
-    const RunValues run{static_cast<double>(dayOfYear.count()), longitude * DegreesToRadians,
-                        std::sin(latitudeRadians), std::cos(latitudeRadians),
-                        zoneRadians(*place.zone)};
+    return {static_cast<double>(dayOfYear.count()), longitude * DegreesToRadians,
+            std::sin(latitudeRadians), std::cos(latitudeRadians), zoneRadians(*place.zone)};
+}
+
+} // namespace
+
+SunResult sunRiseSunSetAt(CalculationState& state, std::chrono::year_month_day date,
+                          const Place& place) {
+    if (!date.ok() || !place.zone)
+        return SunResult::BadInput;
+    const std::chrono::local_days midnight{date};
+    const RunValues run = runValues(date, place);
 
     const auto sunRise = eventTime(run, QuarterTurn, true);
     if (!sunRise)
@@ -141,6 +157,13 @@ SunResult sunRiseSunSetAt(CalculationState& state, std::chrono::year_month_day d
         return SunResult::NoSunset;
     state.SunTimes[1] = midnight + *sunSet;
     return SunResult::Ok;
+}
+
+bool sunStaysUp(std::chrono::year_month_day date, const Place& place, SunResult result) {
+    if (!date.ok() || !place.zone || result == SunResult::Ok || result == SunResult::BadInput)
+        return false;
+    const double baseAngle = result == SunResult::NoSunrise ? QuarterTurn : ThreeQuarterTurn;
+    return eventAngles(runValues(date, place), baseAngle).cosHourAngle < -1;
 }
 
 SunResult ComputeSunRiseSunSet(CalculationState& state, int month, std::string_view day,

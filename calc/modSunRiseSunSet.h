@@ -24,6 +24,10 @@ enum class SunResult {
 SunResult sunRiseSunSetAt(CalculationState& state, std::chrono::year_month_day date,
                           const Place& place);
 
+// For a day that sunRiseSunSetAt found no sunrise or no sunset in (result): whether the sun stays
+// above the horizon through the event not found, rather than below it. False for any other result.
+bool sunStaysUp(std::chrono::year_month_day date, const Place& place, SunResult result);
+
 // sunRiseSunSetAt for the date that the month number and the day and year texts name; day and
 // year are whole numbers, blanks around them ignored. BadInput when they name no date. Zone hours
 // and minutes are read by readZoneOffset: plain decimal numbers ("-5", "5.5"), blanks around

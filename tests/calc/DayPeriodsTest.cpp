@@ -41,6 +41,30 @@ TEST(DayPeriods, NewDelhiDaysGiveTheirThreePeriods) {
     }
     const Place arctic{78, 13, false, 15, 38, true, ZoneOffset{-1, 0}};
     const Place noZone{28, 36, false, 77, 12, true, std::nullopt};
+    // Reykjavik's clock, at universal time, puts midsummer's sunset after midnight (eighths of
+    // 9518 seconds from 2:55): the
+    // daylight ends on the next date and every period runs forward.
+    const Place reykjavik{64, 9, false, 21, 57, false, ZoneOffset{0, 0}};
+    const DayPeriods midsummer = dayPeriods(reykjavik, 2025y / June / 21);
+    EXPECT_EQ(dayShown(midsummer), "2:55:0 0:4:0 8:12:16 10:50:53 16:8:10 18:46:47 2:55:0 5:33:37")
+        << "Saturday 21 June 2025 at Reykjavik";
+    EXPECT_EQ(floor<days>(midsummer.sunSet), local_days{2025y / June / 22});
+    for (const TimeSpan& span : midsummer.periods)
+        EXPECT_LT(span.start, span.end);
+    const struct {
+        const Place& place;
+        year_month_day date;
+        Sunless sunless;
+    } sunless[] = {
+        {arctic, 2022y / January / 5, Sunless::SunDownAllDay},
+        {arctic, 2022y / June / 21, Sunless::SunUpAllDay},
+        {reykjavik, 2025y / June / 21, Sunless::None},
+        {noZone, 2022y / January / 24, Sunless::NoZone},
+    };
+    for (const auto& row : sunless)
+        EXPECT_EQ(dayPeriods(row.place, row.date).sunless, row.sunless)
+            << int(row.date.year()) << "-" << unsigned(row.date.month()) << "-"
+            << unsigned(row.date.day());
     EXPECT_EQ(dayPeriods(arctic, 2022y / January / 5).result, SunResult::NoSunrise);
     EXPECT_EQ(dayPeriods(noZone, 2022y / January / 24).result, SunResult::BadInput);
     EXPECT_EQ(dayPeriods(arctic, 2022y / February / 30).result, SunResult::BadInput);
@@ -82,9 +106,9 @@ TEST(DayPeriods, RandomDaytimeChecksGiveTheDaysRahuKaal) {
                           part(1) == 1,
                           ZoneOffset{double(zoneHours), double(zoneMinutes)}};
         const DayPeriods day = dayPeriods(place, date);
-        // A zone far from the place's own can put the date's sunset before its sunrise: no
-        // moment of that date is daytime.
-        if (day.result != SunResult::Ok || day.sunSet < day.sunRise)
+        // A zone far from the place's own can put the date's sunset before its sunrise; the day
+        // then takes the next date's, which the check, keeping to its date, never does.
+        if (day.result != SunResult::Ok || day.sunSet >= local_days{date} + days{1})
             continue;
         const DateTime moment =
             day.sunRise + seconds{pick(0, int((day.sunSet - day.sunRise).count()))};
