@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
-#include <QTimeZone>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -171,15 +170,14 @@ std::optional<Failure> placeByCoordinates(const std::map<QString, QString>& opti
         place.place.zone = pair;
         return std::nullopt;
     }
-    const QByteArray id = zone.toUtf8();
-    if (zone.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(id))
+    // Each day takes the zone's offset of its own noon.
+    place.place.namedZone = zone.isEmpty() ? nullptr : namedZone(zone.toUtf8());
+    if (!place.place.namedZone)
         return badInput(QCoreApplication::translate(
                             "CommandLine",
                             "--zone \"%1\" is neither a zone of this system's time-zone "
                             "data nor hours:minutes such as -5:-30")
                             .arg(zone));
-    // Each day takes the zone's offset of its own noon.
-    place.zoneId = id;
     return std::nullopt;
 }
 
@@ -240,14 +238,12 @@ std::optional<Failure> placeByName(const QString& text, year_month month, std::o
                             .arg(text, many));
     }
     const FoundPlace& chosen = *equals.front();
-    if (chosen.found.systemZoneId.isEmpty())
+    if (!chosen.found.zone)
         return badInput(
             QCoreApplication::translate(
                 "CommandLine", "the zone of %1, %2, is not in this system's time-zone data")
                 .arg(namesText(chosen.found), QString::fromUtf8(chosen.found.zoneId)));
     place.place = chosen.place;
-    place.zoneId = chosen.found.systemZoneId;
-    place.zoneName = QString::fromUtf8(chosen.found.zoneId);
     place.city = chosen.found.name;
     place.state = chosen.found.state;
     place.country = chosen.found.country;

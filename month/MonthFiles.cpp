@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace horavela {
@@ -19,7 +20,24 @@ using namespace std::chrono;
 
 constexpr const char* PeriodNames[] = {"Rahu Kaal", "Yamaganda", "Gulika Kaal"};
 constexpr const char* CsvHeader = "date,weekday,sunrise,sunset,rahu_start,rahu_end,"
-                                  "yamaganda_start,yamaganda_end,gulika_start,gulika_end";
+                                  "yamaganda_start,yamaganda_end,gulika_start,gulika_end,note";
+
+// Why a day has no times, in the CSV's English keys.
+const char* csvNote(Sunless sunless) {
+    switch (sunless) {
+    case Sunless::None:
+        return "";
+    case Sunless::SunUpAllDay:
+        return "sun up all day";
+    case Sunless::SunDownAllDay:
+        return "sun down all day";
+    case Sunless::NotAtPlace:
+        return "skipped by the clocks here";
+    case Sunless::NoZone:
+        break;
+    }
+    return "no time zone";
+}
 constexpr const char* EnglishWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                            "Thursday", "Friday", "Saturday"};
 
@@ -51,6 +69,12 @@ std::string twoDigits(long long value) {
     return padded(value, 2);
 }
 
+// The calendar's form of a date, for all-day events: "20250621".
+std::string compactDate(year_month_day day) {
+    return padded(int(day.year()), 4) + twoDigits(unsigned(day.month())) +
+           twoDigits(unsigned(day.day()));
+}
+
 std::string dateText(year_month_day day) {
     return padded(int(day.year()), 4) + '-' + twoDigits(unsigned(day.month())) + '-' +
            twoDigits(unsigned(day.day()));
@@ -63,17 +87,9 @@ std::string clockText(DateTime time) {
 }
 
 // "+05:30", "-04:00"; an offset is written to the minute, as ISO 8601 has it.
-std::string offsetText(long long east) {
-    const long long minutes = std::llabs(east) / 60;
-    std::string text(1, east < 0 ? '-' : '+');
-    text += twoDigits(minutes / 60);
-    text += ':';
-    text += twoDigits(minutes % 60);
-    return text;
-}
-
 std::string isoLocal(DateTime time, long long east) {
-    return dateText(year_month_day{floor<days>(time)}) + 'T' + clockText(time) + offsetText(east);
+    return dateText(year_month_day{floor<days>(time)}) + 'T' + clockText(time) +
+           utcOffsetText(east);
 }
 
 std::string utcStamp(sys_seconds time) {
@@ -145,12 +161,14 @@ std::string geoDegrees(int degrees, int minutes, bool negative) {
 
 // The same for the same place as entered, date and period, so a calendar that imports the
 // file again replaces its events instead of adding them twice.
-std::string uid(const Place& place, year_month_day day, DayPeriod period) {
-    const std::string key = std::to_string(place.LatDegrees) + ' ' +
-                            std::to_string(place.LatMinutes) + (place.IsSouth ? 'S' : 'N') + ' ' +
-                            std::to_string(place.LonDegrees) + ' ' +
-                            std::to_string(place.LonMinutes) + (place.IsEast ? 'E' : 'W') + ' ' +
-                            dateText(day) + ' ' + PeriodNames[static_cast<int>(period)];
+// Stable for the same place, day and period, so a calendar imported again updates its events;
+// a day without periods has one event of its own.
+std::string uid(const Place& place, year_month_day day, std::optional<DayPeriod> period) {
+    const std::string key =
+        std::to_string(place.LatDegrees) + ' ' + std::to_string(place.LatMinutes) +
+        (place.IsSouth ? 'S' : 'N') + ' ' + std::to_string(place.LonDegrees) + ' ' +
+        std::to_string(place.LonMinutes) + (place.IsEast ? 'E' : 'W') + ' ' + dateText(day) + ' ' +
+        (period ? PeriodNames[static_cast<int>(*period)] : "day");
     const QByteArray hash =
         QCryptographicHash::hash(QByteArray::fromStdString(key), QCryptographicHash::Sha256);
     return hash.toHex().left(32).toStdString() + "@horavela";
@@ -165,15 +183,16 @@ QByteArray monthCsv(const MonthPlace& place, MonthRange range) {
         for (const DayPeriods& day : month.days) {
             const weekday dayOfWeek{sys_days{day.date}};
             std::string row = dateText(day.date) + ',' + EnglishWeekdays[dayOfWeek.c_encoding()];
-            if (day.result == SunResult::Ok && day.zone) {
+            if (day.sunless == Sunless::None && day.zone) {
                 const long long east = day.zone->secondsEast();
                 for (const DateTime time : {day.sunRise, day.sunSet})
                     row += ',' + isoLocal(time, east);
                 for (const DayPeriod period : DayPeriodsInOrder)
                     row += ',' + isoLocal(day[period].start, east) + ',' +
                            isoLocal(day[period].end, east);
+                row += ',';
             } else {
-                row += std::string(8, ',');
+                row += std::string(8, ',') + ',' + csvNote(day.sunless);
             }
             out += QByteArray::fromStdString(row);
             out += "\r\n";
@@ -215,7 +234,24 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
     appendLine(out, "X-WR-CALDESC:" + escapedText(periods + " \u00B7 " + heading));
     for (const MonthDays& month : monthsOf(place, range)) {
         for (const DayPeriods& day : month.days) {
-            if (day.result != SunResult::Ok || !day.zone)
+            if (day.sunless == Sunless::SunUpAllDay || day.sunless == Sunless::SunDownAllDay) {
+                // One event for the whole day says why it has no periods.
+                const std::string said = utf8(sunlessText(day.sunless));
+                appendLine(out, "BEGIN:VEVENT");
+                appendLine(out, "UID:" + uid(at, day.date, std::nullopt));
+                appendLine(out, "DTSTAMP:" + stampText);
+                appendLine(out, "DTSTART;VALUE=DATE:" + compactDate(day.date));
+                appendLine(out, "DTEND;VALUE=DATE:" + compactDate(sys_days{day.date} + days{1}));
+                appendLine(out, "SUMMARY:" + escapedText(said + " \u00B7 " + where));
+                appendLine(out, "DESCRIPTION:" + escapedText(said + '\n' + heading));
+                appendLine(out, "LOCATION:" + escapedText(names.empty() ? heading : names));
+                appendLine(out, "GEO:" + geo);
+                appendLine(out, "TRANSP:TRANSPARENT");
+                appendLine(out, "X-MICROSOFT-CDO-BUSYSTATUS:FREE");
+                appendLine(out, "END:VEVENT");
+                continue;
+            }
+            if (day.sunless != Sunless::None || !day.zone)
                 continue;
             const long long east = day.zone->secondsEast();
             for (const DayPeriod period : DayPeriodsInOrder) {
@@ -229,7 +265,7 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
                              .arg(name, QString::fromStdString(dateText(day.date)),
                                   QString::fromStdString(clockText(span.start)),
                                   QString::fromStdString(clockText(span.end)),
-                                  QString::fromStdString(offsetText(east)))) +
+                                  QString::fromStdString(utcOffsetText(east)))) +
                     '\n' + heading;
                 appendLine(out, "BEGIN:VEVENT");
                 appendLine(out, "UID:" + uid(at, day.date, period));
@@ -270,22 +306,23 @@ QByteArray monthText(const QLocale& locale, const MonthPlace& place, MonthRange 
             out += u'\n';
         firstMonth = false;
         out += placeHeading(place) + u'\n';
-        out += zoneHeading(place) + u'\n';
+        out += QCoreApplication::translate("horavela::frmMonth", "Time Zone: %1")
+                   .arg(zoneHeading(place, month.month)) +
+               u'\n';
         out += monthHeading(locale, month.month) + QStringLiteral("\n\n");
         std::vector<QStringList> rows{headings};
+        QStringList skipped;
         for (const DayPeriods& day : month.days) {
+            if (day.sunless == Sunless::NotAtPlace) {
+                skipped.append(skippedDayText(locale, day.date));
+                continue;
+            }
             const MonthRow cells = monthRow(locale, day);
             QStringList row(cells.cells.begin(), cells.cells.end());
-            if (cells.sunless) {
-                // Plain text has no cell across columns: each of them says it briefly.
-                const QString none = day.result == SunResult::NoSunset
-                                         ? QCoreApplication::translate("MonthFiles", "no sunset")
-                                     : day.result == SunResult::NoSunrise
-                                         ? QCoreApplication::translate("MonthFiles", "no sunrise")
-                                         : QStringLiteral("\u2014");
-                for (qsizetype n = FirstSunColumn; n < MonthColumns; ++n)
-                    row[n] = none;
-            }
+            // Plain text has no cell across columns: the first says why, the others are empty.
+            if (cells.sunless)
+                for (qsizetype n = FirstSunColumn + 1; n < MonthColumns; ++n)
+                    row[n] = QStringLiteral("\u2014");
             rows.push_back(row);
         }
         std::vector<qsizetype> widths(std::size_t(headings.size()), 0);
@@ -298,6 +335,8 @@ QByteArray monthText(const QLocale& locale, const MonthPlace& place, MonthRange 
                 line += row[n].leftJustified(widths[std::size_t(n)] + 2);
             out += line.trimmed() + u'\n';
         }
+        for (const QString& line : skipped)
+            out += line + u'\n';
     }
     return out.toUtf8();
 }

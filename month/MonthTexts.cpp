@@ -8,7 +8,10 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTime>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <vector>
 
 namespace horavela {
 
@@ -20,13 +23,6 @@ QDate qDate(std::chrono::year_month_day day) {
 
 QString angleText(int degrees, int minutes, char hemisphere) {
     return angleText(DegreesMinutes{degrees, minutes, hemisphere});
-}
-
-// A zone number as the boxes take it; hours of -0 keep their sign, which says "ahead".
-QString zoneNumber(double value) {
-    if (value == 0)
-        return std::signbit(value) ? QStringLiteral("-0") : QStringLiteral("0");
-    return QString::number(value);
 }
 
 } // namespace
@@ -49,13 +45,39 @@ QString placeHeading(const MonthPlace& place) {
     return parts.join(QStringLiteral(", "));
 }
 
-QString zoneHeading(const MonthPlace& place) {
-    if (!place.zoneId.isEmpty())
-        return place.zoneName.isEmpty() ? QString::fromUtf8(place.zoneId) : place.zoneName;
-    if (!place.place.zone)
-        return {};
-    return localDigits(zoneNumber(place.place.zone->hours) + u' ' +
-                       zoneNumber(place.place.zone->minutes));
+std::string utcOffsetText(long long secondsEast) {
+    const long long minutes = std::llabs(secondsEast) / 60;
+    char text[16];
+    std::snprintf(text, sizeof text, "%c%02lld:%02lld", secondsEast < 0 ? '-' : '+', minutes / 60,
+                  minutes % 60);
+    return text;
+}
+
+QString zoneHeading(const MonthPlace& place, std::chrono::year_month month) {
+    using namespace std::chrono;
+    const Place& at = place.place;
+    std::vector<long long> offsets;
+    if (at.namedZone && month.ok()) {
+        const unsigned last =
+            unsigned(year_month_day_last{month.year(), month_day_last{month.month()}}.day());
+        for (unsigned d = 1; d <= last; ++d) {
+            const DateTime noon = local_days{month.year() / month.month() / day{d}} + hours{12};
+            const long long east =
+                zoneOffsetOf(at.namedZone->secondsEastAtLocal(noon)).secondsEast();
+            if (std::find(offsets.begin(), offsets.end(), east) == offsets.end())
+                offsets.push_back(east);
+        }
+    } else if (at.zone) {
+        offsets.push_back(at.zone->secondsEast());
+    }
+    QStringList texts;
+    for (const long long east : offsets)
+        texts.append(QStringLiteral("UTC") +
+                     localDigits(QString::fromStdString(utcOffsetText(east))));
+    QString heading = texts.join(QStringLiteral(", "));
+    if (at.namedZone)
+        heading += QStringLiteral(" (") + QString::fromStdString(at.namedZone->name) + u')';
+    return heading;
 }
 
 QString monthHeading(const QLocale& locale, std::chrono::year_month month) {
@@ -147,25 +169,34 @@ std::array<QString, MonthColumns> monthColumnTitles() {
             periodName(DayPeriod::GulikaKaal)};
 }
 
-QString sunlessText(SunResult result) {
-    switch (result) {
-    case SunResult::NoSunset:
-        return QCoreApplication::translate("MonthTexts", "The sun does not set on this day");
-    case SunResult::NoSunrise:
+QString sunlessText(Sunless sunless) {
+    switch (sunless) {
+    case Sunless::SunUpAllDay:
+        return QCoreApplication::translate("MonthTexts", "Sun up all day");
+    case Sunless::SunDownAllDay:
+        return QCoreApplication::translate("MonthTexts", "Sun down all day");
+    case Sunless::NotAtPlace:
         return QCoreApplication::translate("MonthTexts",
-                                           "The sun does not rise or does not set on this day");
+                                           "This day did not happen here: the clocks skipped it");
     default:
         return QCoreApplication::translate("MonthTexts", "No time zone is known for this day");
     }
+}
+
+QString skippedDayText(const QLocale& locale, std::chrono::year_month_day day) {
+    //: A day that the place's clocks jumped over, as Samoa's did on 30 December 2011.
+    return QCoreApplication::translate("MonthTexts",
+                                       "%1 did not happen at this place: its clocks skipped it.")
+        .arg(dayDateText(locale, day));
 }
 
 MonthRow monthRow(const QLocale& locale, const DayPeriods& day) {
     MonthRow row;
     row.cells[0] = dayDateText(locale, day.date);
     row.cells[1] = weekdayText(locale, day.date);
-    if (day.result != SunResult::Ok) {
+    if (day.sunless != Sunless::None) {
         row.sunless = true;
-        row.cells[FirstSunColumn] = sunlessText(day.result);
+        row.cells[FirstSunColumn] = sunlessText(day.sunless);
         return row;
     }
     row.cells[2] = minuteText(locale, day.sunRise);

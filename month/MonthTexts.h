@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <chrono>
+#include <string>
 
 namespace horavela {
 
@@ -17,8 +18,11 @@ QString placeNames(const MonthPlace& place);
 // "Pune, Maharashtra, India, 18° 31′ N, 73° 51′ E": the names given, then the latitude and
 // longitude.
 QString placeHeading(const MonthPlace& place);
-// "Asia/Kolkata" when linked, else the offset as entered: "-5 -30".
-QString zoneHeading(const MonthPlace& place);
+// An offset east of universal time as calendars and ISO 8601 write it, to the minute: "+05:30".
+std::string utcOffsetText(long long secondsEast);
+// The month's offsets and the named zone: "UTC+05:30 (Asia/Kolkata)", "UTC-05:00, UTC-04:00
+// (America/New_York)"; the offset entered where there is no named zone: "UTC+05:30".
+QString zoneHeading(const MonthPlace& place, std::chrono::year_month month);
 // The month's name and the year, as the locale writes them: "March 2025".
 QString monthHeading(const QLocale& locale, std::chrono::year_month month);
 
@@ -40,8 +44,11 @@ std::array<QString, MonthColumns> monthColumnTitles();
 // "Rahu Kaal", "Yamaganda", "Gulika Kaal", in the language in use.
 QString periodName(DayPeriod period);
 
-// Why a day has no sun times, as its row says it.
-QString sunlessText(SunResult result);
+// Why a day has no sun times, as its row says it: the sun up or down all day, a day the clocks
+// skipped, or no zone.
+QString sunlessText(Sunless sunless);
+// The line that stands for a day the place's clocks skipped, which has no row.
+QString skippedDayText(const QLocale& locale, std::chrono::year_month_day day);
 
 struct MonthRow {
     std::array<QString, MonthColumns> cells;

@@ -2,12 +2,15 @@
 // window tests replace with a fake.
 #pragma once
 
+#include "calc/ZoneHistory.h"
 #include "places/PlaceQuery.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,9 +25,8 @@ struct GazetteerPlace {
     double latitude = 0;  // degrees, north positive
     double longitude = 0; // degrees, east positive
     qint64 population = 0;
-    // The same zone by a name the system's time-zone data knows, which is
-    // older on Windows (Asia/Calcutta); empty where it knows none.
-    QByteArray systemZoneId;
+    // The zone's offsets from 1901 to 2050; null where the zone is unknown.
+    std::shared_ptr<const ZoneHistory> zone = {};
 };
 
 class Gazetteer {
@@ -44,6 +46,10 @@ public:
     // its other names), for the City box's suggestions.
     virtual std::optional<std::vector<GazetteerPlace>> suggest(QStringView typed,
                                                                std::size_t limit) = 0;
+
+    // The zone of that name or of an older name of it; null when none is
+    // known or the gazetteer cannot be used.
+    virtual std::shared_ptr<const ZoneHistory> zone(QByteArrayView name) = 0;
 };
 
 // The program's gazetteer: the places database installed with it, opened on

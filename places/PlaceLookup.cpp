@@ -28,8 +28,10 @@ Place formPlace(double latitude, double longitude) {
 
 FoundPlace foundPlace(GazetteerPlace place, const ZoneMoment& moment) {
     Place form = formPlace(place.latitude, place.longitude);
-    if (const std::optional<ZonePair> zone = zonePairAt(place.systemZoneId, moment))
-        form.zone = zoneOffset(*zone);
+    if (place.zone) {
+        form.zone = zoneOffset(zonePairAt(*place.zone, moment));
+        form.namedZone = place.zone;
+    }
     return {std::move(place), std::move(form)};
 }
 

@@ -13,9 +13,9 @@ namespace horavela {
 
 struct FoundPlace {
     GazetteerPlace found;
-    // Its latitude and longitude in whole degrees and minutes, and the zone
-    // pair in force at the chosen moment (empty texts where the system's
-    // time-zone data lacks the zone).
+    // Its latitude and longitude in whole degrees and minutes, the zone pair
+    // in force at the chosen moment and the zone itself (neither where the
+    // zone is unknown).
     Place place;
 };
 

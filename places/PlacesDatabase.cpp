@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QLoggingCategory>
-#include <QTimeZone>
 #include <QUrl>
 #include <algorithm>
 #include <functional>
@@ -55,32 +54,6 @@ void checkWhole(const QString& path) {
         throw Unusable("it is truncated");
     if (check.computed != check.stored)
         throw Unusable("it is damaged or truncated (its check does not match)");
-}
-
-// The zone by a name the system knows: Qt on Windows knows some zones only by
-// their older names (Asia/Calcutta for Asia/Kolkata), as Windows' own list
-// does. Where it knows none of them (Africa/Asmara, whose older name tzdata
-// links elsewhere), a country with one zone gives that zone. Empty where
-// nothing fits.
-QByteArray knownZone(const QByteArray& zone, const QByteArray& aliases,
-                     const QByteArray& countryCode) {
-    static std::map<QByteArray, QByteArray> known;
-    const auto found = known.find(zone);
-    if (found != known.end())
-        return found->second;
-    QByteArray name;
-    for (const QByteArray& candidate : (zone + ' ' + aliases).split(' '))
-        if (!candidate.isEmpty() && QTimeZone::isTimeZoneIdAvailable(candidate)) {
-            name = candidate;
-            break;
-        }
-    if (name.isEmpty()) {
-        const QList<QByteArray> countryZones = QTimeZone::availableTimeZoneIds(
-            QLocale::codeToTerritory(QString::fromLatin1(countryCode)));
-        if (countryZones.size() == 1)
-            name = countryZones.front();
-    }
-    return known[zone] = name;
 }
 
 const SqliteLibrary& loadedSqlite() {
@@ -192,17 +165,20 @@ private:
                                "p.id = n.place WHERE n.key >= ?1 AND n.key < ?2 LIMIT ?3");
         hot_ = prepare("SELECT places FROM hot WHERE key = ?1");
         place_ = prepare("SELECT p.name, s.name, c.name, z.name, p.latitude, p.longitude, "
-                         "p.population, p.country, p.state, z.aliases FROM place p JOIN zone z "
+                         "p.population, p.country, p.state FROM place p JOIN zone z "
                          "ON z.id = "
                          "p.zone LEFT JOIN state s ON s.country = p.country AND s.code = p.state "
                          "LEFT JOIN country c ON c.code = p.country WHERE p.id = ?1");
         states_ = prepare("SELECT country, state FROM state_key WHERE key = ?1");
         countries_ = prepare("SELECT country FROM country_key WHERE key = ?1");
+        zone_ = prepare("SELECT r.name, r.first, r.changes FROM zone_name n JOIN zone_rules r ON "
+                        "r.name = n.zone WHERE n.name = ?1");
     }
 
     // Finalizing and closing take null handles, so this also undoes half an open.
     void release() {
-        for (sqlite3_stmt* statement : {names_, prefixNames_, hot_, place_, states_, countries_})
+        for (sqlite3_stmt* statement :
+             {names_, prefixNames_, hot_, place_, states_, countries_, zone_})
             sql_.finalize(statement);
         sql_.close(db_);
         db_ = nullptr;
@@ -291,9 +267,7 @@ private:
         place.state = text(sql_, place_, 1);
         place.country = text(sql_, place_, 2);
         place.zoneId = QByteArray::fromStdString(bytes(sql_, place_, 3));
-        place.systemZoneId =
-            knownZone(place.zoneId, QByteArray::fromStdString(bytes(sql_, place_, 9)),
-                      QByteArray::fromStdString(bytes(sql_, place_, 7)));
+        place.zone = zone(place.zoneId);
         place.latitude = static_cast<double>(sql_.column_int64(place_, 4)) / 1e5;
         place.longitude = static_cast<double>(sql_.column_int64(place_, 5)) / 1e5;
         place.population = sql_.column_int64(place_, 6);
@@ -305,6 +279,27 @@ private:
         return place;
     }
 
+public:
+    std::shared_ptr<const ZoneHistory> zone(QByteArrayView name) {
+        const QByteArray key = name.toByteArray();
+        if (const auto known = zones_.find(key); known != zones_.end())
+            return known->second;
+        std::shared_ptr<const ZoneHistory> found;
+        bindText(zone_, 1, key.toStdString());
+        if (row(zone_)) {
+            const auto* changes = static_cast<const unsigned char*>(sql_.column_blob(zone_, 2));
+            std::optional<std::vector<ZoneChange>> read =
+                zoneChanges(changes, std::size_t(sql_.column_bytes(zone_, 2)));
+            if (!read)
+                throw Unusable("a zone's changes are damaged");
+            found = std::make_shared<const ZoneHistory>(
+                ZoneHistory{bytes(sql_, zone_, 0), sql_.column_int(zone_, 1), std::move(*read)});
+            sql_.reset(zone_);
+        }
+        return zones_[key] = found;
+    }
+
+private:
     std::set<std::pair<std::string, std::string>> typedStates(const QString& typed) {
         std::set<std::pair<std::string, std::string>> states;
         const std::string key = nameKey(typed);
@@ -335,6 +330,9 @@ private:
     sqlite3_stmt* place_ = nullptr;
     sqlite3_stmt* states_ = nullptr;
     sqlite3_stmt* countries_ = nullptr;
+    sqlite3_stmt* zone_ = nullptr;
+    // Read once each: every place of a zone shares it.
+    std::map<QByteArray, std::shared_ptr<const ZoneHistory>> zones_;
 };
 
 PlacesDatabase::PlacesDatabase(QString path) : path_(std::move(path)) {}
@@ -369,6 +367,15 @@ std::optional<std::vector<GazetteerPlace>> PlacesDatabase::find(const PlaceQuery
 std::optional<std::vector<GazetteerPlace>> PlacesDatabase::suggest(QStringView typed,
                                                                    std::size_t limit) {
     return answer([&](Connection& open) { return open.suggest(typed, limit); });
+}
+
+std::shared_ptr<const ZoneHistory> PlacesDatabase::zone(QByteArrayView name) {
+    std::shared_ptr<const ZoneHistory> found;
+    answer([&](Connection& open) {
+        found = open.zone(name);
+        return std::vector<GazetteerPlace>();
+    });
+    return found;
 }
 
 std::optional<std::vector<GazetteerPlace>>

@@ -24,6 +24,7 @@ public:
                                                     std::size_t limit) override;
     std::optional<std::vector<GazetteerPlace>> suggest(QStringView typed,
                                                        std::size_t limit) override;
+    std::shared_ptr<const ZoneHistory> zone(QByteArrayView name) override;
 
 private:
     class Connection;

@@ -3,10 +3,13 @@
 // damaged one, and how suggestions are ranked.
 #pragma once
 
+#include "calc/ZoneHistory.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace horavela {
@@ -119,6 +122,48 @@ template <typename Read> FileCheck checkFile(Read read) {
 inline std::array<unsigned char, CheckSize> checkBytes(std::uint32_t check) {
     return {static_cast<unsigned char>(check >> 24), static_cast<unsigned char>(check >> 16),
             static_cast<unsigned char>(check >> 8), static_cast<unsigned char>(check)};
+}
+
+// A zone's changes as the database holds them: for each, the moment as 8 bytes and the new
+// offset in seconds east as 4, both signed and least significant byte first.
+inline constexpr std::size_t ZoneChangeSize = 12;
+
+inline std::vector<unsigned char> zoneChangeBytes(const std::vector<ZoneChange>& changes) {
+    std::vector<unsigned char> bytes;
+    bytes.reserve(changes.size() * ZoneChangeSize);
+    for (const ZoneChange& change : changes) {
+        const auto at = static_cast<std::uint64_t>(change.at.time_since_epoch().count());
+        for (int byte = 0; byte < 8; ++byte)
+            bytes.push_back(static_cast<unsigned char>(at >> (8 * byte)));
+        const auto east = static_cast<std::uint32_t>(change.secondsEast);
+        for (int byte = 0; byte < 4; ++byte)
+            bytes.push_back(static_cast<unsigned char>(east >> (8 * byte)));
+    }
+    return bytes;
+}
+
+// Nothing when the bytes are not whole changes in order of time.
+inline std::optional<std::vector<ZoneChange>> zoneChanges(const unsigned char* bytes,
+                                                          std::size_t size) {
+    if (size % ZoneChangeSize != 0)
+        return std::nullopt;
+    std::vector<ZoneChange> changes;
+    changes.reserve(size / ZoneChangeSize);
+    for (std::size_t at = 0; at < size; at += ZoneChangeSize) {
+        std::uint64_t moment = 0;
+        for (int byte = 7; byte >= 0; --byte)
+            moment = (moment << 8) | bytes[at + std::size_t(byte)];
+        std::uint32_t east = 0;
+        for (int byte = 3; byte >= 0; --byte)
+            east = (east << 8) | bytes[at + 8 + std::size_t(byte)];
+        const ZoneChange change{
+            std::chrono::sys_seconds{std::chrono::seconds{static_cast<std::int64_t>(moment)}},
+            static_cast<std::int32_t>(east)};
+        if (!changes.empty() && change.at <= changes.back().at)
+            return std::nullopt;
+        changes.push_back(change);
+    }
+    return changes;
 }
 
 } // namespace horavela

@@ -38,6 +38,7 @@ const SqliteLibrary* sqliteLibrary(QString* why) {
                               resolve(library, api.bind_int, "sqlite3_bind_int") &&
                               resolve(library, api.bind_int64, "sqlite3_bind_int64") &&
                               resolve(library, api.column_text, "sqlite3_column_text") &&
+                              resolve(library, api.column_blob, "sqlite3_column_blob") &&
                               resolve(library, api.column_bytes, "sqlite3_column_bytes") &&
                               resolve(library, api.column_int, "sqlite3_column_int") &&
                               resolve(library, api.column_int64, "sqlite3_column_int64");

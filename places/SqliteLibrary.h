@@ -20,6 +20,7 @@ struct SqliteLibrary {
     decltype(&sqlite3_bind_int) bind_int = nullptr;
     decltype(&sqlite3_bind_int64) bind_int64 = nullptr;
     decltype(&sqlite3_column_text) column_text = nullptr;
+    decltype(&sqlite3_column_blob) column_blob = nullptr;
     decltype(&sqlite3_column_bytes) column_bytes = nullptr;
     decltype(&sqlite3_column_int) column_int = nullptr;
     decltype(&sqlite3_column_int64) column_int64 = nullptr;

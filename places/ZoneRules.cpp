@@ -1,12 +1,13 @@
 #include "places/ZoneRules.h"
 
+#include "places/Gazetteer.h"
 #include "platform/Language.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QStringList>
-#include <QTimeZone>
+#include <algorithm>
 
 namespace horavela {
 
@@ -30,41 +31,57 @@ QString zoneHoursText(ZonePair pair) {
     return pair.hours == 0 && pair.minutes < 0 ? QStringLiteral("-0") : QString::number(pair.hours);
 }
 
-std::optional<ZonePair> zonePairAt(const QByteArray& ianaId, const ZoneMoment& moment) {
-    const QTimeZone zone(ianaId);
-    if (!zone.isValid())
-        return std::nullopt;
-    if (!moment.date.isValid()) {
-        const QDateTime month(QDate(moment.year, 1, 1), QTime(12, 0), Qt::UTC);
-        return zonePair(zone.standardTimeOffset(month));
-    }
-    return zonePair(QDateTime(moment.date, moment.time, zone).offsetFromUtc());
+std::shared_ptr<const ZoneHistory> namedZone(QByteArrayView name) {
+    return placesGazetteer().zone(name);
 }
 
-std::vector<ZonePeriod> zonePeriods(const QByteArray& ianaId, int year) {
-    const QTimeZone zone(ianaId);
-    if (!zone.isValid())
-        return {};
-    const QDateTime yearStart(QDate(year, 1, 1), QTime(0, 0), Qt::UTC);
-    const QDateTime yearEnd(QDate(year + 1, 1, 1), QTime(0, 0), Qt::UTC);
-    std::vector<ZonePeriod> periods{{zonePair(zone.offsetFromUtc(yearStart)), {}}};
-    for (const QTimeZone::OffsetData& change : zone.transitions(yearStart, yearEnd)) {
-        const ZonePair pair = zonePair(change.offsetFromUtc);
-        if (pair != periods.back().pair)
-            periods.push_back({pair, change.atUtc.toTimeZone(zone).date()});
+ZonePair zonePairAt(const ZoneHistory& zone, const ZoneMoment& moment) {
+    using namespace std::chrono;
+    if (!moment.date.isValid()) {
+        const std::vector<ZonePeriod> periods = zonePeriods(zone, moment.year);
+        const auto east = [](ZonePair pair) { return -(pair.hours * 60 + pair.minutes); };
+        return std::min_element(periods.begin(), periods.end(),
+                                [&](const ZonePeriod& a, const ZonePeriod& b) {
+                                    return east(a.pair) < east(b.pair);
+                                })
+            ->pair;
+    }
+    const local_seconds local =
+        local_days{year_month_day{year{moment.date.year()}, month{unsigned(moment.date.month())},
+                                  day{unsigned(moment.date.day())}}} +
+        seconds{moment.time.msecsSinceStartOfDay() / 1000};
+    return zonePair(zone.secondsEastAtLocal(local));
+}
+
+std::vector<ZonePeriod> zonePeriods(const ZoneHistory& zone, int year) {
+    using namespace std::chrono;
+    const sys_seconds yearStart{sys_days{std::chrono::year{year} / January / 1}};
+    const sys_seconds yearEnd{sys_days{std::chrono::year{year + 1} / January / 1}};
+    std::vector<ZonePeriod> periods{{zonePair(zone.secondsEastAt(yearStart)), {}}};
+    for (const ZoneChange& change : zone.changes) {
+        if (change.at <= yearStart || change.at >= yearEnd)
+            continue;
+        const ZonePair pair = zonePair(change.secondsEast);
+        if (pair == periods.back().pair)
+            continue;
+        // The local day the new offset begins.
+        const auto local = floor<days>(change.at + seconds{change.secondsEast});
+        const year_month_day day{local};
+        periods.push_back(
+            {pair, QDate(int(day.year()), int(unsigned(day.month())), int(unsigned(day.day())))});
     }
     return periods;
 }
 
-QString zoneText(const QByteArray& zoneName, const QByteArray& systemId, const ZoneMoment& moment) {
+QString zoneText(const QByteArray& zoneName, const ZoneHistory* zone, const ZoneMoment& moment) {
     const QString name = QString::fromUtf8(zoneName);
-    const std::optional<ZonePair> now = zonePairAt(systemId, moment);
-    if (!now)
+    if (!zone)
         return QCoreApplication::translate("ZoneRules", "%1: not in this system's time-zone data")
             .arg(name);
-    const std::vector<ZonePeriod> periods = zonePeriods(systemId, moment.year);
+    const ZonePair now = zonePairAt(*zone, moment);
+    const std::vector<ZonePeriod> periods = zonePeriods(*zone, moment.year);
     if (periods.size() <= 1)
-        return name + QStringLiteral(": ") + localDigits(pairText(*now));
+        return name + QStringLiteral(": ") + localDigits(pairText(now));
     QStringList year;
     for (const ZonePeriod& period : periods)
         year.append(
@@ -81,7 +98,7 @@ QString zoneText(const QByteArray& zoneName, const QByteArray& systemId, const Z
     //: "America/New_York: 4 0 on 15 July 2026 (in 2026: 5 0, 4 0 from 8 March, 5 0 from 1
     //: November)"
     return QCoreApplication::translate("ZoneRules", "%1: %2 %3 (in %4: %5)")
-        .arg(name, localDigits(pairText(*now)), when, localDigits(QString::number(moment.year)),
+        .arg(name, localDigits(pairText(now)), when, localDigits(QString::number(moment.year)),
              year.join(QStringLiteral(", ")));
 }
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "places/Gazetteer.h"
+#include "places/PlacesDatabase.h"
 
-#include <QTimeZone>
 #include <algorithm>
 #include <iterator>
 #include <map>
@@ -14,20 +14,11 @@ namespace horavela {
 
 class FakeGazetteer : public Gazetteer {
 public:
-    // As the database does, each place's zone goes by a name the system
-    // knows (lists of places leave systemZoneId empty): Windows knows these
-    // only by their older names.
+    // Each place's zone comes from the places database built with the
+    // program, as the real gazetteer's do.
     explicit FakeGazetteer(std::vector<GazetteerPlace> places) : places_(std::move(places)) {
-        const std::map<QByteArray, QByteArray> olderNames{
-            {"Asia/Kolkata", "Asia/Calcutta"},
-            {"America/Argentina/Buenos_Aires", "America/Buenos_Aires"}};
-        for (GazetteerPlace& place : places_) {
-            const auto older = olderNames.find(place.zoneId);
-            place.systemZoneId =
-                older == olderNames.end() || QTimeZone::isTimeZoneIdAvailable(place.zoneId)
-                    ? place.zoneId
-                    : older->second;
-        }
+        for (GazetteerPlace& place : places_)
+            place.zone = zone(place.zoneId);
     }
 
     // False answers as a missing or damaged database does.
@@ -46,6 +37,11 @@ public:
         return matching(
             [&](const QString& name) { return name.startsWith(typed, Qt::CaseInsensitive); }, 0,
             limit);
+    }
+
+    std::shared_ptr<const ZoneHistory> zone(QByteArrayView name) override {
+        static PlacesDatabase zones(QStringLiteral(PLACES_DATABASE));
+        return usable ? zones.zone(name) : nullptr;
     }
 
 private:

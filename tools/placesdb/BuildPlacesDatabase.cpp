@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <QTimeZone>
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -171,8 +172,10 @@ public:
     explicit Builder(const char* output) : db_(output) {
         db_.run("PRAGMA page_size = 4096; PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;");
         db_.run(R"(
-            CREATE TABLE zone (id INTEGER PRIMARY KEY, name TEXT NOT NULL,
-                               aliases TEXT NOT NULL);
+            CREATE TABLE zone (id INTEGER PRIMARY KEY, name TEXT NOT NULL);
+            CREATE TABLE zone_name (name TEXT PRIMARY KEY, zone TEXT NOT NULL) WITHOUT ROWID;
+            CREATE TABLE zone_rules (name TEXT PRIMARY KEY, first INTEGER NOT NULL,
+                                     changes BLOB NOT NULL) WITHOUT ROWID;
             CREATE TABLE country (code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
             CREATE TABLE state (country TEXT, code TEXT, name TEXT NOT NULL,
                                 PRIMARY KEY (country, code)) WITHOUT ROWID;
@@ -291,17 +294,46 @@ public:
             fail("no place " + std::to_string(*renamed.begin()) + " for its other name");
     }
 
-    // Older names of the zones, from the links of tzdata's compact form ("L
-    // Asia/Kolkata Asia/Calcutta"): Windows names some zones only by them.
-    void readZoneLinks(const char* path) {
+    // Every zone of tzdata's compact form ("Z Asia/Kolkata ...") with its offsets from 1901 to
+    // 2050, read from the zone files beside it, and every name of it, old names included ("L
+    // Asia/Kolkata Asia/Calcutta"), so that the program knows the same zones by the same names
+    // on every system.
+    void readZones(const char* path) {
         QFile file(QString::fromLocal8Bit(path));
         if (!file.open(QIODevice::ReadOnly))
             fail(std::string("cannot read ") + path);
         while (!file.atEnd()) {
             const QList<QByteArray> fields = file.readLine().simplified().split(' ');
-            if (fields.size() == 3 && fields[0] == "L")
-                zoneAliases_[fields[1].toStdString()].push_back(fields[2].toStdString());
+            if (fields.size() >= 2 && fields[0] == "Z")
+                zoneNames_[fields[1].toStdString()] = fields[1].toStdString();
+            else if (fields.size() == 3 && fields[0] == "L")
+                zoneNames_[fields[2].toStdString()] = fields[1].toStdString();
         }
+        using namespace std::chrono;
+        // A day either side, so that every local time of 1901 to 2050 has its offset.
+        const QDateTime from(QDate(1900, 12, 31), QTime(0, 0), Qt::UTC);
+        const QDateTime until(QDate(2051, 1, 2), QTime(0, 0), Qt::UTC);
+        for (const auto& [name, zone] : zoneNames_) {
+            if (name != zone)
+                continue;
+            const QTimeZone rules(QByteArray::fromStdString(name));
+            if (!rules.isValid())
+                fail("the zone files lack " + name);
+            ZoneHistory history{name, rules.offsetFromUtc(from), {}};
+            std::int32_t east = history.firstSecondsEast;
+            for (const QTimeZone::OffsetData& change : rules.transitions(from, until)) {
+                // A new name for the same offset is no change.
+                if (change.offsetFromUtc == east)
+                    continue;
+                east = change.offsetFromUtc;
+                history.changes.push_back(
+                    {sys_seconds{seconds{change.atUtc.toSecsSinceEpoch()}}, east});
+            }
+            zoneRules_.push_back(std::move(history));
+        }
+        for (const auto& [zone, id] : zones_)
+            if (!zoneNames_.contains(zone))
+                std::fprintf(stderr, "note: tzdata has no zone %s\n", zone.c_str());
     }
 
     void write() {
@@ -368,16 +400,26 @@ private:
     }
 
     void writeZones() {
-        insertAll(
-            "INSERT INTO zone VALUES (?, ?, ?)", zones_,
-            [this](sqlite3_stmt* insert, const auto& zone) {
-                sqlite3_bind_int(insert, 1, zone.second);
-                bindText(insert, 2, zone.first);
-                std::string aliases;
-                for (const std::string& alias : zoneAliases_[zone.first])
-                    aliases += (aliases.empty() ? "" : " ") + alias;
-                bindText(insert, 3, aliases);
-            });
+        insertAll("INSERT INTO zone VALUES (?, ?)", zones_,
+                  [](sqlite3_stmt* insert, const auto& zone) {
+                      sqlite3_bind_int(insert, 1, zone.second);
+                      bindText(insert, 2, zone.first);
+                  });
+        insertAll("INSERT INTO zone_name VALUES (?, ?)", zoneNames_,
+                  [](sqlite3_stmt* insert, const auto& name) {
+                      bindText(insert, 1, name.first);
+                      bindText(insert, 2, name.second);
+                  });
+        insertAll("INSERT INTO zone_rules VALUES (?, ?, ?)", zoneRules_,
+                  [](sqlite3_stmt* insert, const ZoneHistory& zone) {
+                      bindText(insert, 1, zone.name);
+                      sqlite3_bind_int(insert, 2, zone.firstSecondsEast);
+                      const std::vector<unsigned char> changes = zoneChangeBytes(zone.changes);
+                      // A null pointer would bind NULL rather than no changes.
+                      static const unsigned char none = 0;
+                      sqlite3_bind_blob(insert, 3, changes.empty() ? &none : changes.data(),
+                                        int(changes.size()), SQLITE_TRANSIENT);
+                  });
     }
 
     void writeCountries() {
@@ -486,7 +528,8 @@ private:
 
     Database db_;
     std::map<std::string, int> zones_;
-    std::map<std::string, std::vector<std::string>> zoneAliases_;
+    std::map<std::string, std::string> zoneNames_; // every name, to the zone's own
+    std::vector<ZoneHistory> zoneRules_;
     std::map<std::string, std::string> countryNames_;
     std::set<std::pair<std::string, std::string>> countryKeys_;
     std::map<std::pair<std::string, std::string>, std::string> states_;
@@ -535,7 +578,7 @@ int main(int argc, char** argv) {
         builder.readStates(argv[2]);
         builder.readSubdivisions(argv[4]);
         builder.readPlaces(argv[1]);
-        builder.readZoneLinks(argv[5]);
+        builder.readZones(argv[5]);
         builder.write();
     }
     sealFile(temporary.c_str());

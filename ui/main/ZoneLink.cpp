@@ -6,7 +6,6 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QTimeZone>
 
 namespace horavela {
 
@@ -17,27 +16,27 @@ constexpr double SmallestZonePoints = 6.0;
 
 } // namespace
 
-ZoneBoxTexts linkedZoneTexts(const QByteArray& systemZoneId, const ZoneMoment& moment) {
-    const std::optional<ZonePair> pair = zonePairAt(systemZoneId, moment);
-    if (!pair)
+ZoneBoxTexts linkedZoneTexts(const ZoneHistory* zone, const ZoneMoment& moment) {
+    if (!zone)
         return {};
-    return {zoneHoursText(*pair), QString::number(pair->minutes)};
+    const ZonePair pair = zonePairAt(*zone, moment);
+    return {zoneHoursText(pair), QString::number(pair.minutes)};
 }
 
-QDateTime presentInFormZone(const QDateTime& utc, const QByteArray& systemZoneId,
+QDateTime presentInFormZone(const QDateTime& utc, const ZoneHistory* zone,
                             const ZoneBoxTexts& boxes) {
-    if (!systemZoneId.isEmpty()) {
-        const QTimeZone zone(systemZoneId);
-        if (zone.isValid())
-            return utc.toTimeZone(zone);
-    }
-    if (const std::optional<ZoneOffset> offset =
-            readZoneOffset(boxes.hours.toStdString(), boxes.minutes.toStdString())) {
-        // The boxes may hold any offset, beyond what a QTimeZone takes: only
-        // the wall clock is wanted, so the moment is moved instead.
-        const QDateTime shifted = utc.toUTC().addSecs(offset->secondsEast());
+    // Only the wall clock is wanted, so the moment is moved by the offset: the
+    // boxes may hold any offset, beyond what a QTimeZone takes.
+    const auto wallClock = [&](long long secondsEast) {
+        const QDateTime shifted = utc.toUTC().addSecs(secondsEast);
         return QDateTime(shifted.date(), shifted.time(), Qt::UTC);
-    }
+    };
+    if (zone)
+        return wallClock(zone->secondsEastAt(
+            std::chrono::sys_seconds{std::chrono::seconds{utc.toSecsSinceEpoch()}}));
+    if (const std::optional<ZoneOffset> offset =
+            readZoneOffset(boxes.hours.toStdString(), boxes.minutes.toStdString()))
+        return wallClock(offset->secondsEast());
     return utc.toLocalTime();
 }
 

@@ -21,14 +21,13 @@ struct ZoneBoxTexts {
 };
 
 // The pair in force in the zone at the moment, as the boxes write it ("-0"
-// hours under an hour east); empty texts when the system's time-zone data
-// lacks the zone.
-ZoneBoxTexts linkedZoneTexts(const QByteArray& systemZoneId, const ZoneMoment& moment);
+// hours under an hour east); empty texts when no zone is linked.
+ZoneBoxTexts linkedZoneTexts(const ZoneHistory* zone, const ZoneMoment& moment);
 
 // The wall-clock date and time at `utc` in the form's zone: the linked zone
-// when there is one the system knows, else the offset the zone boxes give
-// when they read as one, else the computer's own zone.
-QDateTime presentInFormZone(const QDateTime& utc, const QByteArray& systemZoneId,
+// when there is one, else the offset the zone boxes give when they read as
+// one, else the computer's own zone.
+QDateTime presentInFormZone(const QDateTime& utc, const ZoneHistory* zone,
                             const ZoneBoxTexts& boxes);
 
 // Shows the zone's name in the label, the font made smaller while it does not

@@ -309,9 +309,10 @@ PlaceTexts frmMain::readPlaceBoxes() const {
 }
 
 MonthPlace frmMain::monthPlace() const {
-    return {placeFromTexts(readPlaceBoxes()),   zoneLink_,
-            ui_->txtMCity->text().trimmed(),    ui_->txtMState->text().trimmed(),
-            ui_->txtMCountry->text().trimmed(), zoneLinkName_};
+    Place place = placeFromTexts(readPlaceBoxes());
+    place.namedZone = zoneLink_;
+    return {place, ui_->txtMCity->text().trimmed(), ui_->txtMState->text().trimmed(),
+            ui_->txtMCountry->text().trimmed()};
 }
 
 bool frmMain::ValidateInput() {
@@ -458,33 +459,33 @@ void frmMain::usePlace(const FoundPlace& found) {
         box->setText(text.left(box->maxLength()));
     (place.IsSouth ? ui_->optLat_1 : ui_->optLat_0)->setChecked(true);
     (place.IsEast ? ui_->optLong_0 : ui_->optLong_1)->setChecked(true);
-    // A zone the system's time-zone data lacks leaves the boxes empty for the
-    // user, and nothing to follow.
-    zoneLink_ = place.zone ? found.found.systemZoneId : QByteArray();
-    zoneLinkName_ = zoneLink_.isEmpty() ? QString() : QString::fromUtf8(found.found.zoneId);
+    // A zone the places lack leaves the boxes empty for the user, and nothing
+    // to follow.
+    zoneLink_ = place.namedZone;
+    zoneLinkName_ = zoneLink_ ? QString::fromUtf8(found.found.zoneId) : QString();
     showZoneName(*ui_->lblZoneName, zoneLinkName_);
-    const ZoneBoxTexts zone = linkedZoneTexts(found.found.systemZoneId, chosenMoment());
+    const ZoneBoxTexts zone = linkedZoneTexts(zoneLink_.get(), chosenMoment());
     ui_->txtZoneHour->setText(zone.hours);
     ui_->txtZoneMinute->setText(zone.minutes);
     ui_->cmdRashi->setFocus();
 }
 
 void frmMain::followZoneLink() {
-    if (zoneLink_.isEmpty())
+    if (!zoneLink_)
         return;
-    const ZoneBoxTexts zone = linkedZoneTexts(zoneLink_, chosenMoment());
+    const ZoneBoxTexts zone = linkedZoneTexts(zoneLink_.get(), chosenMoment());
     ui_->txtZoneHour->setText(zone.hours);
     ui_->txtZoneMinute->setText(zone.minutes);
 }
 
 void frmMain::endZoneLink() {
-    zoneLink_.clear();
+    zoneLink_.reset();
     zoneLinkName_.clear();
     showZoneName(*ui_->lblZoneName, QString());
 }
 
 QDateTime frmMain::presentHere() const {
-    return presentInFormZone(currentUtc(), zoneLink_,
+    return presentInFormZone(currentUtc(), zoneLink_.get(),
                              {ui_->txtZoneHour->text(), ui_->txtZoneMinute->text()});
 }
 
@@ -521,7 +522,7 @@ void frmMain::mnuMonth_Click(QWidget* over) {
     if (!validatePlaceAndDate())
         return;
     const MonthPlace place = monthPlace();
-    if (!place.place.zone && place.zoneId.isEmpty()) {
+    if (!place.place.zone && !place.place.namedZone) {
         reportSunFailure(SunResult::BadInput, {});
         return;
     }

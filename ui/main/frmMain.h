@@ -115,9 +115,9 @@ private:
     CalculationState state_;
     QPointer<frmDisplay> display_;
     PlaceSuggestions* suggestions_ = nullptr;
-    // The zone of the place last used, by its name in the system's time-zone
-    // data, whose offset the zone boxes follow; empty when they do not.
-    QByteArray zoneLink_;
+    // The zone of the place last used, whose offset the zone boxes follow;
+    // null when they do not.
+    std::shared_ptr<const ZoneHistory> zoneLink_;
     // Its name as the places give it, which the label and the month's heading show.
     QString zoneLinkName_;
 };

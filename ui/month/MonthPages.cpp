@@ -74,7 +74,8 @@ void paintMonth(QPainter& painter, const QRectF& page, const QLocale& locale,
     };
     line(monthHeading(locale, month), pageFont(TitlePoints, true), Qt::AlignHCenter);
     line(placeHeading(place), pageFont(HeadingPoints), Qt::AlignHCenter);
-    line(QCoreApplication::translate("horavela::frmMonth", "Time Zone: %1").arg(zoneHeading(place)),
+    line(QCoreApplication::translate("horavela::frmMonth", "Time Zone: %1")
+             .arg(zoneHeading(place, month)),
          pageFont(HeadingPoints), Qt::AlignHCenter);
     top += QFontMetricsF(pageFont(HeadingPoints), &device).height() * 0.5;
 

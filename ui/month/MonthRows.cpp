@@ -65,8 +65,9 @@ std::array<QStringList, MonthColumns + 1> measureMonthTexts(const QLocale& local
             widest[std::size_t(column)].append(time + separator + time);
     for (int column = 0; column < MonthColumns; ++column)
         widest[std::size_t(column)].append(monthColumnTitles()[std::size_t(column)]);
-    for (const SunResult result : {SunResult::NoSunrise, SunResult::NoSunset, SunResult::BadInput})
-        widest[MonthColumns].append(sunlessText(result));
+    for (const Sunless sunless :
+         {Sunless::SunUpAllDay, Sunless::SunDownAllDay, Sunless::NoZone, Sunless::NotAtPlace})
+        widest[MonthColumns].append(sunlessText(sunless));
     return widest;
 }
 

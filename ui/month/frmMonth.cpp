@@ -92,8 +92,6 @@ void frmMonth::applyLook() {
     setPointSize(ui_->monthHeading, MonthPoints);
     ui_->placeHeading->setText(placeHeading(place_));
     ui_->placeHeading->setAccessibleName(ui_->placeHeading->text());
-    ui_->zoneHeading->setText(tr("Time Zone: %1").arg(zoneHeading(place_)));
-    ui_->zoneHeading->setAccessibleName(ui_->zoneHeading->text());
     ui_->lblSunriseNote->setText(sunriseNote());
     ui_->lblSunriseNote->setAccessibleName(sunriseNote());
 
@@ -225,6 +223,9 @@ void frmMonth::showMonth(year_month month) {
     const QLocale locale;
     ui_->monthHeading->setText(monthHeading(locale, month));
     ui_->monthHeading->setAccessibleName(ui_->monthHeading->text());
+    // A named zone's offsets follow the month.
+    ui_->zoneHeading->setText(tr("Time Zone: %1").arg(zoneHeading(place_, month)));
+    ui_->zoneHeading->setAccessibleName(ui_->zoneHeading->text());
     ui_->cmdPrevMonth->setEnabled(month > FirstMonth);
     ui_->cmdNextMonth->setEnabled(month < LastMonth);
 

@@ -55,7 +55,7 @@ void frmPlaceSearch::Form_Load(const ZoneMoment& moment) {
         const QString names = namesText(place.found);
         const QString latitude = angleText(latitudeForm(place.found.latitude));
         const QString longitude = angleText(longitudeForm(place.found.longitude));
-        const QString zone = zoneText(place.found.zoneId, place.found.systemZoneId, moment);
+        const QString zone = zoneText(place.found.zoneId, place.found.zone.get(), moment);
         const QString texts[] = {names, latitude, longitude, zone};
         int column = 0;
         for (const QString& text : texts)
