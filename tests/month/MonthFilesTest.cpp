@@ -306,8 +306,9 @@ TEST_P(CalendarReadBack, EveryEventIsItsPeriodOfTheMonthTable) {
     }
 }
 
-// A day-long event reads as dates, and the escapes of text are undone, alike in every reader:
-// so a reader cannot be the one that tells the program's calendar apart.
+// A day-long event reads as dates, the escapes of text are undone and a reminder at a moment
+// reads as that moment, alike in every reader, so that where the readers disagree on the
+// program's calendar, the calendar is at fault and not a reader.
 TEST_P(CalendarReadBack, DatesAndEscapedTextReadAlike) {
     const QByteArray ics = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Tests//Tests//EN\r\n"
                            "X-WR-CALNAME:One\\, two\\; three \\\\ four\r\n"
@@ -319,18 +320,24 @@ TEST_P(CalendarReadBack, DatesAndEscapedTextReadAlike) {
                            "END:VEVENT\r\n"
                            "BEGIN:VEVENT\r\nUID:timed\r\nDTSTAMP:20261207T100000Z\r\n"
                            "DTSTART:20221231T235959Z\r\nDTEND:20230101T000000Z\r\n"
-                           "SUMMARY:Across the year\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+                           "SUMMARY:Across the year\r\n"
+                           "BEGIN:VALARM\r\nACTION:AUDIO\r\nTRIGGER:-PT1H\r\nEND:VALARM\r\n"
+                           "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Now\r\n"
+                           "TRIGGER;VALUE=DATE-TIME:20221231T230000Z\r\nEND:VALARM\r\n"
+                           "END:VEVENT\r\nEND:VCALENDAR\r\n";
     READ_BACK(calendar, GetParam(), ics);
     EXPECT_EQ(calendar[QStringLiteral("name")].toString().toStdString(), "One, two; three \\ four");
     const QJsonArray events = calendar[QStringLiteral("events")].toArray();
     ASSERT_EQ(events.size(), 3);
     const char* expected[] = {
-        "day|true|2022-06-21|2022-06-22|Sun up all day\nno periods",
-        "open|true|2022-12-21||Sun down all day",
-        "timed|false|2022-12-31T23:59:59+00:00|2023-01-01T00:00:00+00:00|Across the year",
+        "day|true|2022-06-21|2022-06-22|Sun up all day\nno periods|",
+        "open|true|2022-12-21||Sun down all day|",
+        "timed|false|2022-12-31T23:59:59+00:00|2023-01-01T00:00:00+00:00|Across the year|"
+        "-PT1H AUDIO,2022-12-31T23:00:00+00:00 DISPLAY",
     };
     for (qsizetype n = 0; n < events.size(); ++n)
-        EXPECT_EQ(fields(events[n], {"uid", "allDay", "start", "end", "summary"}), expected[n]);
+        EXPECT_EQ(fields(events[n], {"uid", "allDay", "start", "end", "summary", "alarms"}),
+                  expected[n]);
 }
 
 INSTANTIATE_TEST_SUITE_P(MonthCalendar, CalendarReadBack, testing::ValuesIn(CalendarReaders),

@@ -39,6 +39,12 @@ function text(component, name) {
     return value.replace(/\\([\\;,nN])/g, (_, c) => (c === "n" || c === "N" ? "\n" : c));
 }
 
+// Before the start ("-PT10M") or at a moment, written as every reader writes a moment.
+function triggerText(alarm) {
+    const trigger = alarm.getFirstPropertyValue("trigger");
+    return trigger instanceof ICAL.Time ? timeText(trigger) : String(trigger ?? "");
+}
+
 const calendar = new ICAL.Component(ICAL.parse(readFileSync(calendarPath, "utf8")));
 const events = calendar.getAllSubcomponents("vevent").map((event) => {
     const start = event.getFirstPropertyValue("dtstart");
@@ -56,7 +62,7 @@ const events = calendar.getAllSubcomponents("vevent").map((event) => {
         busy: text(event, "x-microsoft-cdo-busystatus"),
         alarms: event
             .getAllSubcomponents("valarm")
-            .map((alarm) => `${alarm.getFirstPropertyValue("trigger")} ${text(alarm, "action")}`),
+            .map((alarm) => `${triggerText(alarm)} ${text(alarm, "action")}`),
         allDay: Boolean(start && start.isDate),
     };
 });

@@ -18,6 +18,15 @@ def time_text(event, name):
     return value.isoformat()
 
 
+def trigger_text(alarm):
+    """Before the start ("-PT10M") or at a moment, written as every reader writes a moment."""
+    if "TRIGGER" not in alarm:
+        return ""
+    if isinstance(alarm.decoded("TRIGGER"), datetime.datetime):
+        return time_text(alarm, "TRIGGER")
+    return str(alarm["TRIGGER"].to_ical(), "ascii")
+
+
 def read_calendar(path):
     try:
         import icalendar
@@ -41,7 +50,7 @@ def read_calendar(path):
             "geo": [geo.latitude, geo.longitude] if geo is not None else None,
             "transp": str(event.get("TRANSP", "")),
             "busy": str(event.get("X-MICROSOFT-CDO-BUSYSTATUS", "")),
-            "alarms": [str(alarm["TRIGGER"].to_ical(), "ascii") + " " + str(alarm["ACTION"])
+            "alarms": [trigger_text(alarm) + " " + str(alarm.get("ACTION", ""))
                        for alarm in event.walk("VALARM")],
             "allDay": isinstance(start, datetime.date)
             and not isinstance(start, datetime.datetime),
