@@ -41,8 +41,11 @@ test_packages=(
     fonts-lohit-gujr fonts-lohit-guru fonts-lohit-beng-bengali fonts-lohit-orya
     # The month's PDF pages are read back: their fonts listed and drawn as pictures.
     poppler-utils
-    # An independent reader of the calendar files the month is saved as.
-    python3-icalendar
+    # Three readers of the calendar files the month is saved as, none of them
+    # the program's: python3-icalendar; libical, through a small reader built
+    # against it (found with pkg-config); and ical.js, fetched with the data
+    # below and run by Node.js.
+    python3-icalendar libical-dev pkg-config nodejs
 )
 case "$purpose" in
 build) ;;

@@ -1,5 +1,6 @@
 #include "month/MonthFiles.h"
 
+#include "month/MonthPlace.h"
 #include "month/MonthTexts.h"
 #include "tests/support/SystemZones.h"
 
@@ -46,27 +47,86 @@ std::string fields(const QJsonValue& event, std::initializer_list<const char*> k
     return values.join(u'|').toStdString();
 }
 
-// The file read back by tests/month/read-back.py; skips the test when the reader is missing.
-#define READ_BACK(result, kind, bytes)                                                             \
+// A reader of the saved files that is not the program's, and how it is started: the file's
+// path follows its arguments. Each writes what it read as the same JSON (read-back.py's shape).
+// An empty program: this build has no such reader.
+struct Reader {
+    const char* name;
+    QString program;
+    QStringList arguments;
+};
+
+void PrintTo(const Reader& reader, std::ostream* out) {
+    *out << reader.name;
+}
+
+const Reader TableReader{"csv",
+                         QStringLiteral(HORAVELA_PYTHON3),
+                         {QStringLiteral(READ_BACK_SCRIPT), QStringLiteral("csv")}};
+const Reader CalendarReaders[] = {
+    {"icalendar",
+     QStringLiteral(HORAVELA_PYTHON3),
+     {QStringLiteral(READ_BACK_SCRIPT), QStringLiteral("ics")}},
+    {"icaljs",
+     QStringLiteral(HORAVELA_NODE),
+     {QStringLiteral(READ_BACK_ICALJS_SCRIPT), QStringLiteral(READ_BACK_ICALJS)}},
+    {"libical", QStringLiteral(READ_BACK_LIBICAL), {}},
+};
+
+struct ReadBack {
+    QJsonObject read;
+    // Why it could not be read here, or why reading it failed; both empty when it was read.
+    std::string skipped;
+    std::string failed;
+};
+
+ReadBack readBack(const Reader& reader, const QByteArray& bytes) {
+    if (reader.program.isEmpty())
+        return {{}, std::string("this build has no ") + reader.name + " reader", {}};
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("month")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {{}, {}, "cannot write " + file.fileName().toStdString()};
+    file.close();
+    QProcess process;
+    process.start(reader.program, reader.arguments + QStringList{file.fileName()});
+    if (!process.waitForStarted())
+        return {{}, reader.program.toStdString() + " does not start", {}};
+    if (!process.waitForFinished(60000))
+        return {{}, {}, std::string(reader.name) + " did not finish"};
+    const std::string errors = process.readAllStandardError().toStdString();
+    // A reader whose library is missing says so by exit code 3.
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 3)
+        return {{}, errors, {}};
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {{}, {}, std::string(reader.name) + " failed: " + errors};
+    QJsonParseError error;
+    const QJsonDocument read = QJsonDocument::fromJson(process.readAllStandardOutput(), &error);
+    if (!read.isObject())
+        return {{},
+                {},
+                std::string(reader.name) +
+                    " wrote no JSON object: " + error.errorString().toStdString()};
+    return {read.object(), {}, {}};
+}
+
+// The file as the reader read it; skips the test when this build cannot run that reader.
+#define READ_BACK(result, reader, bytes)                                                           \
     QJsonObject result;                                                                            \
     do {                                                                                           \
-        QTemporaryDir folder;                                                                      \
-        QFile file(folder.filePath(QStringLiteral("month")));                                      \
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == (bytes).size());       \
-        file.close();                                                                              \
-        if (QStringLiteral(HORAVELA_PYTHON3).isEmpty())                                            \
-            GTEST_SKIP() << "no python3 that this build can start";                                \
-        QProcess reader;                                                                           \
-        reader.start(QStringLiteral(HORAVELA_PYTHON3),                                             \
-                     {QStringLiteral(READ_BACK_SCRIPT), QStringLiteral(kind), file.fileName()});   \
-        if (!reader.waitForStarted())                                                              \
-            GTEST_SKIP() << "python3 is missing";                                                  \
-        ASSERT_TRUE(reader.waitForFinished(60000)) << "the reader did not finish";                 \
-        if (reader.exitStatus() == QProcess::NormalExit && reader.exitCode() == 3)                 \
-            GTEST_SKIP() << reader.readAllStandardError().toStdString();                           \
-        ASSERT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();            \
-        result = QJsonDocument::fromJson(reader.readAllStandardOutput()).object();                 \
+        const ReadBack back = readBack(reader, bytes);                                             \
+        if (!back.skipped.empty())                                                                 \
+            GTEST_SKIP() << back.skipped;                                                          \
+        ASSERT_TRUE(back.failed.empty()) << back.failed;                                           \
+        result = back.read;                                                                        \
     } while (false)
+
+// An instant as every reader writes it.
+QString universalText(DateTime local, long long secondsEast) {
+    const long long since = (local.time_since_epoch() - seconds{secondsEast}).count();
+    return QDateTime::fromSecsSinceEpoch(since, Qt::UTC)
+        .toString(u"yyyy-MM-ddTHH:mm:ss'+00:00'"_qs);
+}
 
 TEST(MonthCsv, NewDelhiDayIsOneRowOfLocalTimesWithTheirOffset) {
     const QByteArray csv = monthCsv(Delhi, {2022y / January, 1});
@@ -83,7 +143,7 @@ TEST(MonthCsv, NewDelhiDayIsOneRowOfLocalTimesWithTheirOffset) {
     const MonthPlace arctic{{78, 13, false, 15, 38, true, ZoneOffset{-1, 0}}, {}, {}, {}, {}};
     EXPECT_EQ(lines(monthCsv(arctic, {2022y / January, 1}))[5], "2022-01-05,Wednesday,,,,,,,,\r");
 
-    READ_BACK(table, "csv", csv);
+    READ_BACK(table, TableReader, csv);
     const QJsonArray read = table[QStringLiteral("rows")].toArray();
     ASSERT_EQ(read.size(), 32);
     for (const QJsonValue& row : read)
@@ -109,7 +169,9 @@ TEST(MonthCsv, LinkedZoneTakesEachDaysOffsetAcrossDaylightSaving) {
     EXPECT_NEAR(sunrise(7).time().secsTo(sunrise(8).time()), 3600 - 90, 120);
 }
 
-TEST(MonthCalendar, NewDelhiDayGivesThreeEventsInUniversalTime) {
+class CalendarReadBack : public testing::TestWithParam<Reader> {};
+
+TEST_P(CalendarReadBack, NewDelhiDayGivesThreeEventsInUniversalTime) {
     CalendarOptions options;
     options.periods = {true, true, true};
     options.stamp = Stamp;
@@ -117,12 +179,14 @@ TEST(MonthCalendar, NewDelhiDayGivesThreeEventsInUniversalTime) {
     ASSERT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:"));
     ASSERT_TRUE(ics.endsWith("END:VCALENDAR\r\n"));
 
-    READ_BACK(calendar, "ics", ics);
+    READ_BACK(calendar, GetParam(), ics);
     EXPECT_EQ(calendar[QStringLiteral("version")].toString(), QStringLiteral("2.0"));
     // Named after its periods and its place, so that two places' calendars differ.
     EXPECT_EQ(calendar[QStringLiteral("method")].toString(), u"PUBLISH"_qs);
     EXPECT_EQ(calendar[QStringLiteral("name")].toString(),
               u"Rahu Kaal, Yamaganda, Gulika Kaal \u00B7 New Delhi"_qs);
+    EXPECT_EQ(calendar[QStringLiteral("description")].toString(),
+              u"Rahu Kaal, Yamaganda, Gulika Kaal \u00B7 "_qs + placeHeading(Delhi));
     const QJsonArray events = calendar[QStringLiteral("events")].toArray();
     EXPECT_EQ(events.size(), 31 * 3);
     const QString place = u"\nNew Delhi, Delhi, India, 28\u00B0 36\u2032 N, 77\u00B0 12\u2032 E"_qs;
@@ -150,7 +214,7 @@ TEST(MonthCalendar, NewDelhiDayGivesThreeEventsInUniversalTime) {
                                         "2022-01-24T09:43:12+00:00|13:53:20 to 15:13:11"}));
 }
 
-TEST(MonthCalendar, LongNamesFoldWholeCharactersAndUnfoldToTheSameText) {
+TEST_P(CalendarReadBack, LongNamesFoldWholeCharactersAndUnfoldToTheSameText) {
     const MonthPlace place{{13, 5, false, 80, 17, true, ZoneOffset{-5, -30}},
                            indiaZoneId(),
                            QStringLiteral("சென்னை; பெருநகர, \\ மாநகராட்சி"),
@@ -179,7 +243,7 @@ TEST(MonthCalendar, LongNamesFoldWholeCharactersAndUnfoldToTheSameText) {
             .contains("LOCATION:சென்னை\\; பெருநகர\\, \\\\ மாநகராட்சி\\, तमिलनाडु राज्य\\, दक्षिण भारत "
                       "का प्रदेश\\, भारत\r\n"));
 
-    READ_BACK(calendar, "ics", ics);
+    READ_BACK(calendar, GetParam(), ics);
     const QJsonArray events = calendar[QStringLiteral("events")].toArray();
     EXPECT_EQ(events.size(), 365);
     const QString names = QStringList{place.city, place.state, place.country}.join(u", "_qs);
@@ -189,6 +253,97 @@ TEST(MonthCalendar, LongNamesFoldWholeCharactersAndUnfoldToTheSameText) {
         ASSERT_TRUE(event[QStringLiteral("alarms")].toArray().isEmpty());
     }
 }
+
+// Every event read back is its period of the month's own table, in universal time with that
+// day's offset, and ends a second after the period's last; a day without its periods has at
+// most a day-long event.
+TEST_P(CalendarReadBack, EveryEventIsItsPeriodOfTheMonthTable) {
+    const MonthPlace arctic{
+        {78, 13, false, 15, 38, true, ZoneOffset{-1, 0}}, {}, "Longyearbyen", {}, {}};
+    const struct {
+        const char* what;
+        MonthPlace place;
+        MonthRange range;
+    } cases[] = {
+        {"a fixed offset", Delhi, {2022y / January, 1}},
+        {"across the change to daylight saving", NewYork, {2026y / March, 1}},
+        {"the sun's return after the polar night", arctic, {2022y / February, 1}},
+        {"a month's end into the next", Delhi, {2024y / February, 2}},
+    };
+    for (const auto& [what, place, range] : cases) {
+        CalendarOptions options;
+        options.periods = {true, true, true};
+        options.stamp = Stamp;
+        std::vector<std::string> expected;
+        QSet<QString> withoutPeriods;
+        for (int n = 0; n < range.count; ++n)
+            for (const DayPeriods& day : monthTable(place, range.first + months{n})) {
+                if (day.result != SunResult::Ok || !day.zone) {
+                    withoutPeriods.insert(QDate(int(day.date.year()), unsigned(day.date.month()),
+                                                unsigned(day.date.day()))
+                                              .toString(Qt::ISODate));
+                    continue;
+                }
+                const long long east = day.zone->secondsEast();
+                for (const DayPeriod period : DayPeriodsInOrder)
+                    expected.push_back((periodName(period) + u" \u00B7 "_qs + place.city + u'|' +
+                                        universalText(day[period].start, east) + u'|' +
+                                        universalText(day[period].end + seconds{1}, east))
+                                           .toStdString());
+            }
+        ASSERT_FALSE(expected.empty()) << what;
+
+        READ_BACK(calendar, GetParam(), monthCalendar(place, range, options));
+        std::vector<std::string> timed;
+        for (const QJsonValue& event : calendar[QStringLiteral("events")].toArray())
+            if (event[QStringLiteral("allDay")].toBool())
+                EXPECT_TRUE(withoutPeriods.contains(event[QStringLiteral("start")].toString()))
+                    << what << ": a day-long event on a day with periods: "
+                    << fields(event, {"start", "summary"});
+            else
+                timed.push_back(fields(event, {"summary", "start", "end"}));
+        EXPECT_EQ(timed, expected) << what;
+    }
+}
+
+// A day-long event reads as dates, the escapes of text are undone and a reminder at a moment
+// reads as that moment, alike in every reader, so that where the readers disagree on the
+// program's calendar, the calendar is at fault and not a reader.
+TEST_P(CalendarReadBack, DatesAndEscapedTextReadAlike) {
+    const QByteArray ics = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Tests//Tests//EN\r\n"
+                           "X-WR-CALNAME:One\\, two\\; three \\\\ four\r\n"
+                           "BEGIN:VEVENT\r\nUID:day\r\nDTSTAMP:20261207T100000Z\r\n"
+                           "DTSTART;VALUE=DATE:20220621\r\nDTEND;VALUE=DATE:20220622\r\n"
+                           "SUMMARY:Sun up all day\\nno periods\r\nEND:VEVENT\r\n"
+                           "BEGIN:VEVENT\r\nUID:open\r\nDTSTAMP:20261207T100000Z\r\n"
+                           "DTSTART;VALUE=DATE:20221221\r\nSUMMARY:Sun down all day\r\n"
+                           "END:VEVENT\r\n"
+                           "BEGIN:VEVENT\r\nUID:timed\r\nDTSTAMP:20261207T100000Z\r\n"
+                           "DTSTART:20221231T235959Z\r\nDTEND:20230101T000000Z\r\n"
+                           "SUMMARY:Across the year\r\n"
+                           "BEGIN:VALARM\r\nACTION:AUDIO\r\nTRIGGER:-PT1H\r\nEND:VALARM\r\n"
+                           "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Now\r\n"
+                           "TRIGGER;VALUE=DATE-TIME:20221231T230000Z\r\nEND:VALARM\r\n"
+                           "END:VEVENT\r\nEND:VCALENDAR\r\n";
+    READ_BACK(calendar, GetParam(), ics);
+    EXPECT_EQ(calendar[QStringLiteral("name")].toString().toStdString(), "One, two; three \\ four");
+    const QJsonArray events = calendar[QStringLiteral("events")].toArray();
+    ASSERT_EQ(events.size(), 3);
+    const char* expected[] = {
+        "day|true|2022-06-21|2022-06-22|Sun up all day\nno periods|",
+        "open|true|2022-12-21||Sun down all day|",
+        "timed|false|2022-12-31T23:59:59+00:00|2023-01-01T00:00:00+00:00|Across the year|"
+        "-PT1H AUDIO,2022-12-31T23:00:00+00:00 DISPLAY",
+    };
+    for (qsizetype n = 0; n < events.size(); ++n)
+        EXPECT_EQ(fields(events[n], {"uid", "allDay", "start", "end", "summary", "alarms"}),
+                  expected[n]);
+}
+
+INSTANTIATE_TEST_SUITE_P(MonthCalendar, CalendarReadBack, testing::ValuesIn(CalendarReaders),
+                         [](const testing::TestParamInfo<Reader>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(MonthCalendar, SamePlaceDateAndPeriodKeepTheirIdAcrossStamps) {
     CalendarOptions options;
