@@ -171,14 +171,6 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
         <translation>%1 %2: স্থানীয় সময় %3 থেকে %4 (UTC%5)</translation>
     </message>
-    <message>
-        <source>no sunset</source>
-        <translation>সূর্যাস্ত নেই</translation>
-    </message>
-    <message>
-        <source>no sunrise</source>
-        <translation>সূর্যোদয় নেই</translation>
-    </message>
 </context>
 <context>
     <name>MonthPages</name>
@@ -218,16 +210,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>সূর্যাস্ত</translation>
     </message>
     <message>
-        <source>The sun does not set on this day</source>
-        <translation>এই দিনে সূর্য অস্ত যায় না</translation>
-    </message>
-    <message>
-        <source>The sun does not rise or does not set on this day</source>
-        <translation>এই দিনে সূর্য ওঠে না বা অস্ত যায় না</translation>
-    </message>
-    <message>
         <source>No time zone is known for this day</source>
         <translation>এই দিনের কোনো সময় অঞ্চল জানা নেই</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>সারাদিন সূর্য দিগন্তের উপরে</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>সারাদিন সূর্য দিগন্তের নিচে</translation>
+    </message>
+    <message>
+        <source>This day did not happen here: the clocks skipped it</source>
+        <translation>এই দিনটি এখানে আসেনি: ঘড়ি দিনটি পেরিয়ে গেছে</translation>
+    </message>
+    <message>
+        <source>%1 did not happen at this place: its clocks skipped it.</source>
+        <extracomment>A day that the place&apos;s clocks jumped over, as Samoa&apos;s did on 30 December 2011.</extracomment>
+        <translation>%1 এই স্থানে আসেনি: এখানকার ঘড়ি দিনটি পেরিয়ে গেছে।</translation>
     </message>
 </context>
 <context>

@@ -171,14 +171,6 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
         <translation>%1 %2: સ્થાનિક સમય મુજબ %3 થી %4 (UTC%5)</translation>
     </message>
-    <message>
-        <source>no sunset</source>
-        <translation>સૂર્યાસ્ત નથી</translation>
-    </message>
-    <message>
-        <source>no sunrise</source>
-        <translation>સૂર્યોદય નથી</translation>
-    </message>
 </context>
 <context>
     <name>MonthPages</name>
@@ -218,16 +210,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>સૂર્યાસ્ત</translation>
     </message>
     <message>
-        <source>The sun does not set on this day</source>
-        <translation>આ દિવસે સૂર્યાસ્ત થતો નથી</translation>
-    </message>
-    <message>
-        <source>The sun does not rise or does not set on this day</source>
-        <translation>આ દિવસે સૂર્યોદય અથવા સૂર્યાસ્ત થતો નથી</translation>
-    </message>
-    <message>
         <source>No time zone is known for this day</source>
         <translation>આ દિવસ માટે કોઈ સમય ઝોન જાણીતો નથી</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>આખો દિવસ સૂર્ય ક્ષિતિજ ઉપર</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>આખો દિવસ સૂર્ય ક્ષિતિજ નીચે</translation>
+    </message>
+    <message>
+        <source>This day did not happen here: the clocks skipped it</source>
+        <translation>આ દિવસ અહીં આવ્યો જ નહીં: ઘડિયાળો તેને વટાવી ગઈ</translation>
+    </message>
+    <message>
+        <source>%1 did not happen at this place: its clocks skipped it.</source>
+        <extracomment>A day that the place&apos;s clocks jumped over, as Samoa&apos;s did on 30 December 2011.</extracomment>
+        <translation>%1 આ સ્થળે આવ્યો જ નહીં: અહીંની ઘડિયાળો એ દિવસ વટાવી ગઈ.</translation>
     </message>
 </context>
 <context>

@@ -171,14 +171,6 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
         <translation>%1 %2: स्थानीय समय %3 से %4 तक (UTC%5)</translation>
     </message>
-    <message>
-        <source>no sunset</source>
-        <translation>सूर्यास्त नहीं</translation>
-    </message>
-    <message>
-        <source>no sunrise</source>
-        <translation>सूर्योदय नहीं</translation>
-    </message>
 </context>
 <context>
     <name>MonthPages</name>
@@ -218,16 +210,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>सूर्यास्त</translation>
     </message>
     <message>
-        <source>The sun does not set on this day</source>
-        <translation>इस दिन सूर्यास्त नहीं होता</translation>
-    </message>
-    <message>
-        <source>The sun does not rise or does not set on this day</source>
-        <translation>इस दिन सूर्योदय या सूर्यास्त नहीं होता</translation>
-    </message>
-    <message>
         <source>No time zone is known for this day</source>
         <translation>इस दिन का समय क्षेत्र ज्ञात नहीं है</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>पूरे दिन सूर्य क्षितिज के ऊपर</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>पूरे दिन सूर्य क्षितिज के नीचे</translation>
+    </message>
+    <message>
+        <source>This day did not happen here: the clocks skipped it</source>
+        <translation>यह दिन यहाँ आया ही नहीं: घड़ियाँ इसे लाँघ गईं</translation>
+    </message>
+    <message>
+        <source>%1 did not happen at this place: its clocks skipped it.</source>
+        <extracomment>A day that the place&apos;s clocks jumped over, as Samoa&apos;s did on 30 December 2011.</extracomment>
+        <translation>%1 इस स्थान पर आया ही नहीं: यहाँ की घड़ियाँ उस दिन को लाँघ गईं।</translation>
     </message>
 </context>
 <context>

@@ -171,14 +171,6 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
         <translation>%1 %2: ಸ್ಥಳೀಯ ಸಮಯ %3 ರಿಂದ %4 ರವರೆಗೆ (UTC%5)</translation>
     </message>
-    <message>
-        <source>no sunset</source>
-        <translation>ಸೂರ್ಯಾಸ್ತವಿಲ್ಲ</translation>
-    </message>
-    <message>
-        <source>no sunrise</source>
-        <translation>ಸೂರ್ಯೋದಯವಿಲ್ಲ</translation>
-    </message>
 </context>
 <context>
     <name>MonthPages</name>
@@ -218,16 +210,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>ಸೂರ್ಯಾಸ್ತ</translation>
     </message>
     <message>
-        <source>The sun does not set on this day</source>
-        <translation>ಈ ದಿನ ಸೂರ್ಯ ಅಸ್ತಮಿಸುವುದಿಲ್ಲ</translation>
-    </message>
-    <message>
-        <source>The sun does not rise or does not set on this day</source>
-        <translation>ಈ ದಿನ ಸೂರ್ಯ ಉದಯಿಸುವುದಿಲ್ಲ ಅಥವಾ ಅಸ್ತಮಿಸುವುದಿಲ್ಲ</translation>
-    </message>
-    <message>
         <source>No time zone is known for this day</source>
         <translation>ಈ ದಿನಕ್ಕೆ ಯಾವುದೇ ಸಮಯ ವಲಯ ತಿಳಿದಿಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>ದಿನವಿಡೀ ಸೂರ್ಯ ದಿಗಂತದ ಮೇಲೆ</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>ದಿನವಿಡೀ ಸೂರ್ಯ ದಿಗಂತದ ಕೆಳಗೆ</translation>
+    </message>
+    <message>
+        <source>This day did not happen here: the clocks skipped it</source>
+        <translation>ಈ ದಿನ ಇಲ್ಲಿ ಬರಲೇ ಇಲ್ಲ: ಗಡಿಯಾರಗಳು ಇದನ್ನು ದಾಟಿಬಿಟ್ಟವು</translation>
+    </message>
+    <message>
+        <source>%1 did not happen at this place: its clocks skipped it.</source>
+        <extracomment>A day that the place&apos;s clocks jumped over, as Samoa&apos;s did on 30 December 2011.</extracomment>
+        <translation>%1 ಈ ಸ್ಥಳದಲ್ಲಿ ಬರಲೇ ಇಲ್ಲ: ಇಲ್ಲಿನ ಗಡಿಯಾರಗಳು ಆ ದಿನವನ್ನು ದಾಟಿಬಿಟ್ಟವು.</translation>
     </message>
 </context>
 <context>

@@ -171,14 +171,6 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
         <translation>%1 %2: പ്രാദേശിക സമയം %3 മുതൽ %4 വരെ (UTC%5)</translation>
     </message>
-    <message>
-        <source>no sunset</source>
-        <translation>സൂര്യാസ്തമയമില്ല</translation>
-    </message>
-    <message>
-        <source>no sunrise</source>
-        <translation>സൂര്യോദയമില്ല</translation>
-    </message>
 </context>
 <context>
     <name>MonthPages</name>
@@ -218,16 +210,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>സൂര്യാസ്തമയം</translation>
     </message>
     <message>
-        <source>The sun does not set on this day</source>
-        <translation>ഈ ദിവസം സൂര്യൻ അസ്തമിക്കുന്നില്ല</translation>
-    </message>
-    <message>
-        <source>The sun does not rise or does not set on this day</source>
-        <translation>ഈ ദിവസം സൂര്യൻ ഉദിക്കുകയോ അസ്തമിക്കുകയോ ചെയ്യുന്നില്ല</translation>
-    </message>
-    <message>
         <source>No time zone is known for this day</source>
         <translation>ഈ ദിവസത്തെ സമയ മേഖല അറിയില്ല</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>ദിവസം മുഴുവൻ സൂര്യൻ ചക്രവാളത്തിന് മുകളിൽ</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>ദിവസം മുഴുവൻ സൂര്യൻ ചക്രവാളത്തിന് താഴെ</translation>
+    </message>
+    <message>
+        <source>This day did not happen here: the clocks skipped it</source>
+        <translation>ഈ ദിവസം ഇവിടെ ഉണ്ടായില്ല: ഘടികാരങ്ങൾ ഇത് ഒഴിവാക്കി</translation>
+    </message>
+    <message>
+        <source>%1 did not happen at this place: its clocks skipped it.</source>
+        <extracomment>A day that the place&apos;s clocks jumped over, as Samoa&apos;s did on 30 December 2011.</extracomment>
+        <translation>%1 ഈ സ്ഥലത്ത് ഉണ്ടായില്ല: ഇവിടത്തെ ഘടികാരങ്ങൾ ആ ദിവസം ഒഴിവാക്കി.</translation>
     </message>
 </context>
 <context>

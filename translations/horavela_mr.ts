@@ -171,14 +171,6 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
         <translation>%1 %2: स्थानिक वेळ %3 ते %4 (UTC%5)</translation>
     </message>
-    <message>
-        <source>no sunset</source>
-        <translation>सूर्यास्त नाही</translation>
-    </message>
-    <message>
-        <source>no sunrise</source>
-        <translation>सूर्योदय नाही</translation>
-    </message>
 </context>
 <context>
     <name>MonthPages</name>
@@ -218,16 +210,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>सूर्यास्त</translation>
     </message>
     <message>
-        <source>The sun does not set on this day</source>
-        <translation>या दिवशी सूर्यास्त होत नाही</translation>
-    </message>
-    <message>
-        <source>The sun does not rise or does not set on this day</source>
-        <translation>या दिवशी सूर्योदय किंवा सूर्यास्त होत नाही</translation>
-    </message>
-    <message>
         <source>No time zone is known for this day</source>
         <translation>या दिवसाचे वेळ क्षेत्र माहीत नाही</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>दिवसभर सूर्य क्षितिजावर</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>दिवसभर सूर्य क्षितिजाखाली</translation>
+    </message>
+    <message>
+        <source>This day did not happen here: the clocks skipped it</source>
+        <translation>हा दिवस येथे आलाच नाही: घड्याळांनी तो वगळला</translation>
+    </message>
+    <message>
+        <source>%1 did not happen at this place: its clocks skipped it.</source>
+        <extracomment>A day that the place&apos;s clocks jumped over, as Samoa&apos;s did on 30 December 2011.</extracomment>
+        <translation>%1 या ठिकाणी आलाच नाही: येथील घड्याळांनी तो दिवस वगळला.</translation>
     </message>
 </context>
 <context>

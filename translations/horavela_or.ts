@@ -171,14 +171,6 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
         <translation>%1 %2: ସ୍ଥାନୀୟ ସମୟ %3ରୁ %4 ପର୍ଯ୍ୟନ୍ତ (UTC%5)</translation>
     </message>
-    <message>
-        <source>no sunset</source>
-        <translation>ସୂର୍ଯ୍ୟାସ୍ତ ନାହିଁ</translation>
-    </message>
-    <message>
-        <source>no sunrise</source>
-        <translation>ସୂର୍ଯ୍ୟୋଦୟ ନାହିଁ</translation>
-    </message>
 </context>
 <context>
     <name>MonthPages</name>
@@ -218,16 +210,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>ସୂର୍ଯ୍ୟାସ୍ତ</translation>
     </message>
     <message>
-        <source>The sun does not set on this day</source>
-        <translation>ଏହି ଦିନ ସୂର୍ଯ୍ୟ ଅସ୍ତ ହୁଅନ୍ତି ନାହିଁ</translation>
-    </message>
-    <message>
-        <source>The sun does not rise or does not set on this day</source>
-        <translation>ଏହି ଦିନ ସୂର୍ଯ୍ୟ ଉଦୟ ହୁଅନ୍ତି ନାହିଁ କିମ୍ବା ଅସ୍ତ ହୁଅନ୍ତି ନାହିଁ</translation>
-    </message>
-    <message>
         <source>No time zone is known for this day</source>
         <translation>ଏହି ଦିନ ପାଇଁ କୌଣସି ସମୟ କ୍ଷେତ୍ର ଜଣା ନାହିଁ</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>ଦିନସାରା ସୂର୍ଯ୍ୟ ଦିଗ୍‌ବଳୟ ଉପରେ</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>ଦିନସାରା ସୂର୍ଯ୍ୟ ଦିଗ୍‌ବଳୟ ତଳେ</translation>
+    </message>
+    <message>
+        <source>This day did not happen here: the clocks skipped it</source>
+        <translation>ଏହି ଦିନ ଏଠାରେ ଆସିନଥିଲା: ଘଡ଼ିଗୁଡ଼ିକ ଏହାକୁ ଡେଇଁଗଲେ</translation>
+    </message>
+    <message>
+        <source>%1 did not happen at this place: its clocks skipped it.</source>
+        <extracomment>A day that the place&apos;s clocks jumped over, as Samoa&apos;s did on 30 December 2011.</extracomment>
+        <translation>%1 ଏହି ସ୍ଥାନରେ ଆସିନଥିଲା: ଏଠାର ଘଡ଼ିଗୁଡ଼ିକ ସେହି ଦିନକୁ ଡେଇଁଗଲେ।</translation>
     </message>
 </context>
 <context>

@@ -171,14 +171,6 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
         <translation>%1 %2: ਸਥਾਨਕ ਸਮੇਂ ਅਨੁਸਾਰ %3 ਤੋਂ %4 ਤੱਕ (UTC%5)</translation>
     </message>
-    <message>
-        <source>no sunset</source>
-        <translation>ਸੂਰਜ ਨਹੀਂ ਡੁੱਬਦਾ</translation>
-    </message>
-    <message>
-        <source>no sunrise</source>
-        <translation>ਸੂਰਜ ਨਹੀਂ ਚੜ੍ਹਦਾ</translation>
-    </message>
 </context>
 <context>
     <name>MonthPages</name>
@@ -218,16 +210,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>ਸੂਰਜ ਡੁੱਬਣ</translation>
     </message>
     <message>
-        <source>The sun does not set on this day</source>
-        <translation>ਇਸ ਦਿਨ ਸੂਰਜ ਨਹੀਂ ਡੁੱਬਦਾ</translation>
-    </message>
-    <message>
-        <source>The sun does not rise or does not set on this day</source>
-        <translation>ਇਸ ਦਿਨ ਸੂਰਜ ਨਹੀਂ ਚੜ੍ਹਦਾ ਜਾਂ ਨਹੀਂ ਡੁੱਬਦਾ</translation>
-    </message>
-    <message>
         <source>No time zone is known for this day</source>
         <translation>ਇਸ ਦਿਨ ਲਈ ਕੋਈ ਇਲਾਕਾਈ ਵੇਲਾ ਪਤਾ ਨਹੀਂ ਹੈ</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>ਸਾਰਾ ਦਿਨ ਸੂਰਜ ਦਿਸਹੱਦੇ ਤੋਂ ਉੱਪਰ</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>ਸਾਰਾ ਦਿਨ ਸੂਰਜ ਦਿਸਹੱਦੇ ਤੋਂ ਹੇਠਾਂ</translation>
+    </message>
+    <message>
+        <source>This day did not happen here: the clocks skipped it</source>
+        <translation>ਇਹ ਦਿਨ ਇੱਥੇ ਆਇਆ ਹੀ ਨਹੀਂ: ਘੜੀਆਂ ਨੇ ਇਸਨੂੰ ਛੱਡ ਦਿੱਤਾ</translation>
+    </message>
+    <message>
+        <source>%1 did not happen at this place: its clocks skipped it.</source>
+        <extracomment>A day that the place&apos;s clocks jumped over, as Samoa&apos;s did on 30 December 2011.</extracomment>
+        <translation>%1 ਇਸ ਥਾਂ &apos;ਤੇ ਆਇਆ ਹੀ ਨਹੀਂ: ਇੱਥੋਂ ਦੀਆਂ ਘੜੀਆਂ ਨੇ ਉਹ ਦਿਨ ਛੱਡ ਦਿੱਤਾ।</translation>
     </message>
 </context>
 <context>

@@ -171,14 +171,6 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
         <translation>%1 %2: உள்ளூர் நேரம் %3 முதல் %4 வரை (UTC%5)</translation>
     </message>
-    <message>
-        <source>no sunset</source>
-        <translation>சூரிய அஸ்தமனம் இல்லை</translation>
-    </message>
-    <message>
-        <source>no sunrise</source>
-        <translation>சூரிய உதயம் இல்லை</translation>
-    </message>
 </context>
 <context>
     <name>MonthPages</name>
@@ -218,16 +210,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>சூரிய அஸ்தமனம்</translation>
     </message>
     <message>
-        <source>The sun does not set on this day</source>
-        <translation>இந்த நாளில் சூரியன் அஸ்தமிப்பதில்லை</translation>
-    </message>
-    <message>
-        <source>The sun does not rise or does not set on this day</source>
-        <translation>இந்த நாளில் சூரியன் உதிப்பதில்லை அல்லது அஸ்தமிப்பதில்லை</translation>
-    </message>
-    <message>
         <source>No time zone is known for this day</source>
         <translation>இந்த நாளுக்கான நேர மண்டலம் தெரியவில்லை</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>நாள் முழுவதும் சூரியன் அடிவானத்திற்கு மேலே</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>நாள் முழுவதும் சூரியன் அடிவானத்திற்குக் கீழே</translation>
+    </message>
+    <message>
+        <source>This day did not happen here: the clocks skipped it</source>
+        <translation>இந்த நாள் இங்கே வரவில்லை: கடிகாரங்கள் இதைத் தாண்டிவிட்டன</translation>
+    </message>
+    <message>
+        <source>%1 did not happen at this place: its clocks skipped it.</source>
+        <extracomment>A day that the place&apos;s clocks jumped over, as Samoa&apos;s did on 30 December 2011.</extracomment>
+        <translation>%1 இந்த இடத்தில் வரவில்லை: இங்குள்ள கடிகாரங்கள் அந்த நாளைத் தாண்டிவிட்டன.</translation>
     </message>
 </context>
 <context>

@@ -171,14 +171,6 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
         <translation>%1 %2: స్థానిక సమయం %3 నుండి %4 వరకు (UTC%5)</translation>
     </message>
-    <message>
-        <source>no sunset</source>
-        <translation>సూర్యాస్తమయం లేదు</translation>
-    </message>
-    <message>
-        <source>no sunrise</source>
-        <translation>సూర్యోదయం లేదు</translation>
-    </message>
 </context>
 <context>
     <name>MonthPages</name>
@@ -218,16 +210,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>సూర్యాస్తమయం</translation>
     </message>
     <message>
-        <source>The sun does not set on this day</source>
-        <translation>ఈ రోజు సూర్యుడు అస్తమించడు</translation>
-    </message>
-    <message>
-        <source>The sun does not rise or does not set on this day</source>
-        <translation>ఈ రోజు సూర్యుడు ఉదయించడు లేదా అస్తమించడు</translation>
-    </message>
-    <message>
         <source>No time zone is known for this day</source>
         <translation>ఈ రోజుకు సమయ మండలి తెలియదు</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>రోజంతా సూర్యుడు దిగంతం పైనే</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>రోజంతా సూర్యుడు దిగంతం కిందే</translation>
+    </message>
+    <message>
+        <source>This day did not happen here: the clocks skipped it</source>
+        <translation>ఈ రోజు ఇక్కడ రాలేదు: గడియారాలు దీనిని దాటవేశాయి</translation>
+    </message>
+    <message>
+        <source>%1 did not happen at this place: its clocks skipped it.</source>
+        <extracomment>A day that the place&apos;s clocks jumped over, as Samoa&apos;s did on 30 December 2011.</extracomment>
+        <translation>%1 ఈ ప్రదేశంలో రాలేదు: ఇక్కడి గడియారాలు ఆ రోజును దాటవేశాయి.</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,7 @@ using namespace std::chrono;
 
 void monthPdf(benchmark::State& state) {
     const horavela::MonthPlace place{
-        horavela::Place{28, 36, false, 77, 12, true, horavela::ZoneOffset{-5, -30}}, "Asia/Kolkata",
+        horavela::Place{28, 36, false, 77, 12, true, horavela::ZoneOffset{-5, -30}},
         QStringLiteral("New Delhi"), QStringLiteral("Delhi"), QStringLiteral("India")};
     const QLocale locale;
     for (auto _ : state) {

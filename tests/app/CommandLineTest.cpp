@@ -3,7 +3,7 @@
 #include "month/MonthFiles.h"
 #include "platform/Language.h"
 #include "tests/support/FakeGazetteer.h"
-#include "tests/support/SystemZones.h"
+#include "tests/support/PlacesZones.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -58,7 +58,31 @@ TEST(CommandLine, ArgumentsGiveTheirStatusAndMessage) {
          "2022-01-24T08:33:52+05:30,2022-01-24T09:53:43+05:30,"},
         // West is negative; the name of a zone makes its offset follow the date.
         {"--month=2026-03 --lat 40.71 --lon -74.0 --zone America/New_York --format=text", 0,
-         "40\u00B0 43\u2032 N, 74\u00B0 0\u2032 W\nAmerica/New_York\n"},
+         "40\u00B0 43\u2032 N, 74\u00B0 0\u2032 W\nTime Zone: UTC-05:00, UTC-04:00 "
+         "(America/New_York)\n"},
+        // Every name of tzdata's, old ones included, and the same offsets on every system.
+        {"--month=2025-03 --lat 18.52 --lon 73.86 --zone Asia/Calcutta --format=text", 0,
+         "Time Zone: UTC+05:30 (Asia/Kolkata)\n"},
+        {"--month=1943-01 --lat 18.52 --lon 73.86 --zone Asia/Kolkata --format=text", 0,
+         "Time Zone: UTC+06:30 (Asia/Kolkata)\n"},
+        {"--month=1901-01 --lat 18.52 --lon 73.86 --zone Asia/Kolkata --format=csv", 0,
+         "1901-01-01,Tuesday,1901-01-01T06:57:00+05:21,"},
+        {"--month=1975-02 --lat 40.71 --lon -74.0 --zone US/Eastern --format=text", 0,
+         "Time Zone: UTC-05:00, UTC-04:00 (America/New_York)\n"},
+        {"--month=2025-06 --lat 0 --lon 0 --zone UTC --format=text", 0,
+         "Time Zone: UTC+00:00 (Etc/UTC)\n"},
+        {"--month=2025-06 --lat 0 --lon 0 --zone Etc/UTC --format=text", 0,
+         "Time Zone: UTC+00:00 (Etc/UTC)\n"},
+        {"--month=2025-06 --lat 0 --lon 75 --zone Etc/GMT-5 --format=text", 0,
+         "Time Zone: UTC+05:00 (Etc/GMT-5)\n"},
+        // Reykjavik's midsummer sunset falls after midnight: the periods still run forward.
+        {"--month=2025-06 --lat 64.15 --lon -21.94 --zone Atlantic/Reykjavik --format=csv", 0,
+         "2025-06-21,Saturday,2025-06-21T02:55:00+00:00,2025-06-22T00:04:00+00:00,"},
+        {"--month=2025-06 --lat 78.22 --lon 15.63 --zone Europe/Oslo --format=csv", 0,
+         "2025-06-21,Saturday,,,,,,,,,sun up all day\r\n"},
+        // Samoa's clocks skipped 30 December 2011.
+        {"--month=2011-12 --lat -13.83 --lon -171.76 --zone Pacific/Apia --format=text", 0,
+         "did not happen at this place: its clocks skipped it.\n"},
         {"--month=2026-03 --lat 40.71 --lon -74.0 --zone America/New_York --format=csv", 0,
          "2026-03-08,Sunday,2026-03-08T07:21:00-04:00,"},
         // Under an hour ahead: hours of -0.
@@ -157,7 +181,7 @@ TEST(CommandLine, ProgramWritesPunesMonthFromTheRealPlaces) {
     EXPECT_EQ(program.readAll(), "");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const MonthPlace pune{{18, 31, false, 73, 51, true, {}}, indiaZoneId(), {}, {}, {}};
+    const MonthPlace pune{{18, 31, false, 73, 51, true, {}, zoneNamed("Asia/Kolkata")}, {}, {}, {}};
     EXPECT_EQ(file.readAll(), monthCsv(pune, {2025y / March, 1}));
 }
 

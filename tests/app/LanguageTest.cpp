@@ -34,11 +34,8 @@ using namespace std::chrono;
 
 namespace {
 
-const MonthPlace NewDelhi{Place{28, 36, false, 77, 12, true, ZoneOffset{-5, -30}},
-                          {},
-                          u"New Delhi"_qs,
-                          u"Delhi"_qs,
-                          u"India"_qs};
+const MonthPlace NewDelhi{Place{28, 36, false, 77, 12, true, ZoneOffset{-5, -30}}, u"New Delhi"_qs,
+                          u"Delhi"_qs, u"India"_qs};
 
 // Whether the text has a letter of the script that starts at `first`.
 bool hasScript(const QString& text, char16_t first) {

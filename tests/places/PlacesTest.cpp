@@ -24,11 +24,6 @@
 namespace horavela {
 namespace {
 
-// A zone as the places database built with the program carries it.
-std::shared_ptr<const ZoneHistory> zoneNamed(const char* name) {
-    static PlacesDatabase zones(QStringLiteral(PLACES_DATABASE));
-    return zones.zone(name);
-}
 
 TEST(NameKey, FoldsCaseAccentsPunctuationAndSpacesInEveryScript) {
     struct Row {

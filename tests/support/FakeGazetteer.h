@@ -3,7 +3,7 @@
 #pragma once
 
 #include "places/Gazetteer.h"
-#include "places/PlacesDatabase.h"
+#include "tests/support/PlacesZones.h"
 
 #include <algorithm>
 #include <iterator>
@@ -40,8 +40,7 @@ public:
     }
 
     std::shared_ptr<const ZoneHistory> zone(QByteArrayView name) override {
-        static PlacesDatabase zones(QStringLiteral(PLACES_DATABASE));
-        return usable ? zones.zone(name) : nullptr;
+        return usable ? zoneNamed(name.toByteArray().constData()) : nullptr;
     }
 
 private:

@@ -77,11 +77,21 @@ public:
         return seen_;
     }
 
-    qint64 pid() const { return process_.processId(); }
-    bool isRunning() const { return process_.state() == QProcess::Running; }
-    bool endsWithin(int ms) { return process_.waitForFinished(ms); }
-    int exitCode() const { return process_.exitCode(); }
-    bool crashed() const { return process_.exitStatus() == QProcess::CrashExit; }
+    qint64 pid() const {
+        return process_.processId();
+    }
+    bool isRunning() const {
+        return process_.state() == QProcess::Running;
+    }
+    bool endsWithin(int ms) {
+        return process_.waitForFinished(ms);
+    }
+    int exitCode() const {
+        return process_.exitCode();
+    }
+    bool crashed() const {
+        return process_.exitStatus() == QProcess::CrashExit;
+    }
 
     // SIGKILL: the copy gets no chance to clean up.
     void killHard() {
