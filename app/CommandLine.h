@@ -7,14 +7,18 @@
 
 namespace horavela {
 
-// Whether the first argument is one of the command line's options, so the program runs the
-// command line instead of its window.
+// Whether the first argument is an option ("-x", "--month") other than Qt's own options for
+// windows ("-platform", "--style=fusion"), so the program runs the command line instead of its
+// window; an option it does not know is then refused there.
 bool isCommandLine(int argc, const char* const argv[]);
 
+// Whether the arguments ask for the month's pages, which are drawn with a QGuiApplication's fonts.
+bool commandLineDrawsPages(const QStringList& arguments);
+
 // Runs the command line on the arguments after the program's name, writing the file (when no
-// --out is given) or the help to out and a one-line message to err. 0 on success, 2 on bad
-// input, 1 when the file or the places database cannot be written or read. Needs a
-// QCoreApplication when a place is looked up by name.
+// --out is given), the help or the version to out, or a one-line message to err. 0 on success,
+// 2 on bad input, 1 when the file or the places database cannot be written or read. Needs a
+// QCoreApplication when a place is looked up by name, a QGuiApplication for a PDF.
 int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err);
 
 } // namespace horavela

@@ -1,5 +1,6 @@
 #include "app/DisplayCheck.h"
 
+#include <QByteArray>
 #include <cstdio>
 #include <cstdlib>
 
@@ -27,6 +28,13 @@ bool checkDisplayAvailable() {
     return false;
 #else
     return true;
+#endif
+}
+
+void drawOffscreenWithoutDisplay() {
+#if defined(__linux__) || defined(__FreeBSD__)
+    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
 #endif
 }
 

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStandardPaths>
 #include <iostream>
 
@@ -18,8 +19,18 @@ int main(int argc, char* argv[]) {
     if (horavela::isCommandLine(argc, argv)) {
         // No display, no single-instance lock: a month can be written beside a running copy.
         horavela::attachParentConsole();
-        QCoreApplication app(argc, argv);
-        return horavela::runCommandLine(QCoreApplication::arguments().mid(1), std::cout, std::cerr);
+        const QStringList arguments = horavela::programArguments(argc, argv);
+        // Qt is given the program's name alone: every argument after it is the command line's,
+        // never one of Qt's own options taken away unseen.
+        int qtArgc = 1;
+        if (horavela::commandLineDrawsPages(arguments)) {
+            horavela::drawOffscreenWithoutDisplay();
+            horavela::useOwnRuntimeFolder();
+            QGuiApplication app(qtArgc, argv);
+            return horavela::runCommandLine(arguments, std::cout, std::cerr);
+        }
+        QCoreApplication app(qtArgc, argv);
+        return horavela::runCommandLine(arguments, std::cout, std::cerr);
     }
     if (!horavela::checkDisplayAvailable())
         return 1;

@@ -21,6 +21,9 @@ struct MonthRange {
     int count = 1;
 };
 
+// A reminder a whole day ahead is the most a calendar program would usefully show.
+inline constexpr int MostReminderMinutes = 24 * 60;
+
 struct CalendarOptions {
     // Indexed by DayPeriod: which periods become events.
     std::array<bool, 3> periods{true, false, false};

@@ -5,6 +5,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 #endif
 
 namespace horavela {
@@ -36,9 +38,26 @@ void attachParentConsole() {
     _setmode(_fileno(stdout), _O_BINARY);
 }
 
+QStringList programArguments(int, const char* const[]) {
+    int count = 0;
+    LPWSTR* typed = CommandLineToArgvW(GetCommandLineW(), &count);
+    QStringList arguments;
+    for (int n = 1; typed != nullptr && n < count; ++n)
+        arguments.append(QString::fromWCharArray(typed[n]));
+    LocalFree(typed);
+    return arguments;
+}
+
 #else
 
 void attachParentConsole() {}
+
+QStringList programArguments(int argc, const char* const argv[]) {
+    QStringList arguments;
+    for (int n = 1; n < argc && argv[n] != nullptr; ++n)
+        arguments.append(QString::fromLocal8Bit(argv[n]));
+    return arguments;
+}
 
 #endif
 

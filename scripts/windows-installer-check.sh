@@ -4,7 +4,8 @@
 #  1. the installer that scripts/windows-build.sh makes installs silently;
 #  2. the installed program shows its main window, and a second copy is refused;
 #     from the command line it writes a month to a file under a non-ASCII name,
-#     shows its help on standard output and refuses a bad month;
+#     as CSV and, without a display, as PDF, shows its help and its version on
+#     standard output and refuses a bad month;
 #  3. the test suites built for Windows pass;
 #  4. every window renders at the size the Linux pictures have, and the share
 #     of pixels that differ is listed;
@@ -122,6 +123,23 @@ if [[ $status -eq 2 ]]; then
 else
     echo "windows-installer-check: a month after 2050 gave status $status, not 2" >&2
     failures+=("command-line status")
+fi
+if [[ $(run_windows "$program" --version 2>/dev/null | tr -d '\r') == "horavela $HORAVELA_VERSION" ]]
+then
+    echo "--version prints horavela $HORAVELA_VERSION"
+else
+    echo "windows-installer-check: --version did not print horavela $HORAVELA_VERSION" >&2
+    failures+=("command-line version")
+fi
+# The month window's pages, drawn by the program alone: no display, as from a scheduled task.
+month_pdf="$month_folder/x.pdf"
+if (unset DISPLAY && run_windows "$program" --month 2022-01 --lat=28.6 --lon=77.2 \
+    --zone=-5:-30 --format pdf --out 'C:\मासिक\x.pdf' >/dev/null) &&
+    [[ $(head -c 5 "$month_pdf" 2>/dev/null) == "%PDF-" ]]; then
+    echo "the month's pages are written as a PDF without a display"
+else
+    echo "windows-installer-check: the command line wrote no PDF without a display" >&2
+    failures+=("command-line PDF")
 fi
 stop_wine
 

@@ -4,66 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
-as the month window saves them, without opening a window.
-
-  --month YYYY-MM    the first month, from 1901-01 to 2050-12
-  --months N         how many months, 1 to 12 (default 1)
-  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
-  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
-  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
-                     (both rounded to the nearest minute)
-  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
-                     hours:minutes behind universal time as the main window takes
-                     them, -5:-30 (an offset under an hour ahead: -0:-19)
-  --format FORMAT    text (default), csv or ics (a calendar of Rahu Kaal)
-  --out FILE         write FILE, whole or not at all; else standard output
-  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa or or (default: the one chosen in the
-                     window, else the desktop&apos;s)
-  --help             show this help
-
-Each option takes its value as --name value or --name=value.
-Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
-</source>
-        <translation>ব্যবহার: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-কোনো স্থানের জন্য এক মাসের প্রতিটি দিনের রাহুকাল, যমগণ্ড ও গুলিক কাল লেখে,
-মাসের উইন্ডো যেভাবে সংরক্ষণ করে সেভাবেই, কোনো উইন্ডো না খুলে।
-
-  --month YYYY-MM    প্রথম মাস, 1901-01 থেকে 2050-12 পর্যন্ত
-  --months N         কত মাস, 1 থেকে 12 (ডিফল্ট 1)
-  --place TEXT       স্থানের ডেটাবেসের একটি স্থান: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; বা &quot;Pune&quot;; তার সময় অঞ্চল তারিখ অনুযায়ী চলে
-  --lat DEGREES      দশমিক ডিগ্রিতে অক্ষাংশ, উত্তর ধনাত্মক: 18.52
-  --lon DEGREES      দশমিক ডিগ্রিতে দ্রাঘিমাংশ, পূর্ব ধনাত্মক: -74.0 মানে পশ্চিম
-                     (দুটিই নিকটতম মিনিটে পূর্ণ করা হয়)
-  --zone ZONE        সময় অঞ্চলের নাম, Asia/Kolkata, যার অফসেট তারিখ অনুযায়ী চলে;
-                     অথবা সার্বজনীন সময়ের চেয়ে কত ঘণ্টা:মিনিট পিছিয়ে, প্রধান
-                     উইন্ডোর মতো, -5:-30 (এক ঘণ্টার কম এগিয়ে থাকলে: -0:-19)
-  --format FORMAT    text (ডিফল্ট), csv বা ics (রাহুকালের একটি ক্যালেন্ডার)
-  --out FILE         FILE লেখে, পুরোটা অথবা কিছুই নয়; নইলে স্ট্যান্ডার্ড আউটপুট
-  --language CODE    লেখা ও ক্যালেন্ডারের ভাষা: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa বা or (ডিফল্ট: উইন্ডোতে বেছে নেওয়া
-                     ভাষা, নইলে ডেস্কটপের ভাষা)
-  --help             এই সাহায্য দেখায়
-
-প্রতিটি অপশনের মান দেওয়া যায় --name value বা --name=value রূপে।
-প্রস্থান অবস্থা: 0 সম্পন্ন, 2 ভুল ইনপুট, 1 ফাইল বা স্থানের ডেটাবেসে ব্যর্থতা।
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;; see horavela --help</source>
         <translation>অপ্রত্যাশিত আর্গুমেন্ট &quot;%1&quot;; horavela --help দেখুন</translation>
-    </message>
-    <message>
-        <source>unknown option --%1; see horavela --help</source>
-        <translation>অজানা অপশন --%1; horavela --help দেখুন</translation>
     </message>
     <message>
         <source>--%1 given twice</source>
@@ -130,16 +72,122 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>মাসগুলি 1901-01 থেকে 2050-12-এর মধ্যে হতে হবে</translation>
     </message>
     <message>
-        <source>--format &quot;%1&quot; is not text, csv or ics</source>
-        <translation>--format &quot;%1&quot; text, csv বা ics কোনোটিই নয়</translation>
-    </message>
-    <message>
         <source>give --place, or --lat, --lon and --zone, not both</source>
         <translation>--place দিন, অথবা --lat, --lon ও --zone দিন, দুটোই নয়</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
         <translation>স্ট্যান্ডার্ড আউটপুটে লেখা যাচ্ছে না</translation>
+    </message>
+    <message>
+        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
+as the month window saves them, without opening a window.
+
+  --month YYYY-MM    the first month, from 1901-01 to 2050-12
+  --months N         how many months, 1 to 12 (default 1)
+  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
+  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
+  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
+                     (both rounded to the nearest minute)
+  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
+                     hours:minutes behind universal time as the main window takes
+                     them, -5:-30 (an offset under an hour ahead: -0:-19)
+  --format FORMAT    text (default), csv, ics (a calendar) or pdf (the month
+                     window&apos;s pages, only with --out)
+  --periods LIST     the calendar&apos;s events: rahu, yamaganda and gulika, any of
+                     them, comma-separated (default rahu); with --format ics only
+  --alarm MINUTES    the calendar&apos;s reminder, 1 to 1440 minutes before each
+                     period, or none (default 10); with --format ics only
+  --out FILE         write FILE, whole or not at all; else standard output
+  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa or or (default: the one chosen in the
+                     window, else the desktop&apos;s)
+  -h, --help         show this help
+  --version          show the program&apos;s version
+
+Each option takes its value as --name value or --name=value.
+Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
+</source>
+        <translation>ব্যবহার: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+কোনো স্থানের জন্য এক মাসের প্রতিটি দিনের রাহুকাল, যমগণ্ড ও গুলিক কাল লেখে,
+মাসের উইন্ডো যেভাবে সংরক্ষণ করে সেভাবেই, কোনো উইন্ডো না খুলে।
+
+  --month YYYY-MM    প্রথম মাস, 1901-01 থেকে 2050-12 পর্যন্ত
+  --months N         কত মাস, 1 থেকে 12 (ডিফল্ট 1)
+  --place TEXT       স্থানের ডেটাবেসের একটি স্থান: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; বা &quot;Pune&quot;; তার সময় অঞ্চল তারিখ অনুযায়ী চলে
+  --lat DEGREES      দশমিক ডিগ্রিতে অক্ষাংশ, উত্তর ধনাত্মক: 18.52
+  --lon DEGREES      দশমিক ডিগ্রিতে দ্রাঘিমাংশ, পূর্ব ধনাত্মক: -74.0 মানে পশ্চিম
+                     (দুটিই নিকটতম মিনিটে পূর্ণ করা হয়)
+  --zone ZONE        সময় অঞ্চলের নাম, Asia/Kolkata, যার অফসেট তারিখ অনুযায়ী চলে;
+                     অথবা সার্বজনীন সময়ের চেয়ে কত ঘণ্টা:মিনিট পিছিয়ে, প্রধান
+                     উইন্ডোর মতো, -5:-30 (এক ঘণ্টার কম এগিয়ে থাকলে: -0:-19)
+  --format FORMAT    text (ডিফল্ট), csv, ics (একটি ক্যালেন্ডার) বা pdf (মাসের উইন্ডোর
+                     পাতাগুলি, কেবল --out-সহ)
+  --periods LIST     ক্যালেন্ডারের ঘটনা: rahu, yamaganda ও gulika-র যেকোনোটি,
+                     কমা দিয়ে আলাদা (ডিফল্ট rahu); কেবল --format ics-সহ
+  --alarm MINUTES    ক্যালেন্ডারের অনুস্মারক, প্রতিটি সময়কালের 1 থেকে 1440 মিনিট আগে,
+                     অথবা none (ডিফল্ট 10); কেবল --format ics-সহ
+  --out FILE         FILE লেখে, পুরোটা অথবা কিছুই নয়; নইলে স্ট্যান্ডার্ড আউটপুট
+  --language CODE    লেখা ও ক্যালেন্ডারের ভাষা: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa বা or (ডিফল্ট: উইন্ডোতে বেছে নেওয়া
+                     ভাষা, নইলে ডেস্কটপের ভাষা)
+  -h, --help         এই সাহায্য দেখায়
+  --version          প্রোগ্রামের সংস্করণ দেখায়
+
+প্রতিটি অপশনের মান দেওয়া যায় --name value বা --name=value রূপে।
+প্রস্থান অবস্থা: 0 সম্পন্ন, 2 ভুল ইনপুট, 1 ফাইল বা স্থানের ডেটাবেসে ব্যর্থতা।
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>অজানা অপশন %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 কোনো মান নেয় না</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a line break or another control character</source>
+        <translation>--%1 &quot;%2&quot;-তে লাইন ব্রেক বা অন্য কোনো নিয়ন্ত্রণ অক্ষর আছে</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; has a space before or after it</source>
+        <translation>--%1 &quot;%2&quot;-এর আগে বা পরে ফাঁকা জায়গা আছে</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 places (%3); name the state and the country</source>
+        <translation>&quot;%1&quot; %2টি স্থানের সঙ্গে মেলে (%3); রাজ্য ও দেশের নাম দিন</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; is not text, csv, ics or pdf</source>
+        <translation>--format &quot;%1&quot; text, csv, ics বা pdf কোনোটিই নয়</translation>
+    </message>
+    <message>
+        <source>--format pdf needs --out FILE: a PDF is not written to standard output</source>
+        <translation>--format pdf-এর জন্য --out FILE দরকার: PDF স্ট্যান্ডার্ড আউটপুটে লেখা হয় না</translation>
+    </message>
+    <message>
+        <source>--%1 chooses what the calendar holds: give it with --format ics</source>
+        <translation>--%1 ঠিক করে ক্যালেন্ডারে কী থাকবে: এটি --format ics-সহ দিন</translation>
+    </message>
+    <message>
+        <source>--periods &quot;%1&quot; is not a comma-separated list of rahu, yamaganda and gulika, each at most once</source>
+        <translation>--periods &quot;%1&quot; rahu, yamaganda ও gulika-র কমা দিয়ে আলাদা তালিকা নয়, যেখানে প্রতিটি বড়জোর একবার থাকে</translation>
+    </message>
+    <message>
+        <source>--alarm &quot;%1&quot; is neither none nor a number of minutes from 1 to 1440</source>
+        <translation>--alarm &quot;%1&quot; none নয়, 1 থেকে 1440-এর মধ্যে মিনিটের কোনো সংখ্যাও নয়</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be drawn</source>
+        <translation>PDF তৈরি করা যাচ্ছে না</translation>
     </message>
 </context>
 <context>

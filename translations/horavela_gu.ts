@@ -4,66 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
-as the month window saves them, without opening a window.
-
-  --month YYYY-MM    the first month, from 1901-01 to 2050-12
-  --months N         how many months, 1 to 12 (default 1)
-  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
-  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
-  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
-                     (both rounded to the nearest minute)
-  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
-                     hours:minutes behind universal time as the main window takes
-                     them, -5:-30 (an offset under an hour ahead: -0:-19)
-  --format FORMAT    text (default), csv or ics (a calendar of Rahu Kaal)
-  --out FILE         write FILE, whole or not at all; else standard output
-  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa or or (default: the one chosen in the
-                     window, else the desktop&apos;s)
-  --help             show this help
-
-Each option takes its value as --name value or --name=value.
-Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
-</source>
-        <translation>ઉપયોગ: horavela --month YYYY-MM (--place &quot;શહેર[, રાજ્ય], દેશ&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-કોઈ સ્થળ માટે મહિનાના દરેક દિવસના રાહુકાળ, યમગંડ અને ગુલિક કાળ લખે છે,
-જેમ મહિનાની વિન્ડો તેમને સાચવે છે તેમ, કોઈ વિન્ડો ખોલ્યા વિના.
-
-  --month YYYY-MM    પહેલો મહિનો, 1901-01 થી 2050-12 સુધી
-  --months N         કેટલા મહિના, 1 થી 12 (મૂળભૂત 1)
-  --place TEXT       સ્થળોના ડેટાબેઝમાંનું કોઈ સ્થળ: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; અથવા &quot;Pune&quot;; તેનો સમય ઝોન તારીખ પ્રમાણે લેવાય છે
-  --lat DEGREES      દશાંશ અંશમાં અક્ષાંશ, ઉત્તર ધન: 18.52
-  --lon DEGREES      દશાંશ અંશમાં રેખાંશ, પૂર્વ ધન: -74.0 એટલે પશ્ચિમ
-                     (બંને નજીકની મિનિટ સુધી રાઉન્ડ કરાય છે)
-  --zone ZONE        સમય ઝોનનું નામ, Asia/Kolkata, જેનો ઑફસેટ તારીખ પ્રમાણે લેવાય છે; અથવા
-                     સાર્વત્રિક સમયથી પાછળના કલાક:મિનિટ, જેમ મુખ્ય વિન્ડો તેમને લે છે,
-                     -5:-30 (એક કલાકથી ઓછું આગળ હોય તો: -0:-19)
-  --format FORMAT    text (મૂળભૂત), csv અથવા ics (રાહુકાળનું કૅલેન્ડર)
-  --out FILE         FILE લખે છે, આખી અથવા બિલકુલ નહીં; નહીં તો સ્ટાન્ડર્ડ આઉટપુટ
-  --language CODE    લખાણ અને કૅલેન્ડરની ભાષા: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa અથવા or (મૂળભૂત: વિન્ડોમાં પસંદ કરેલી,
-                     નહીં તો ડેસ્કટૉપની)
-  --help             આ મદદ બતાવે છે
-
-દરેક વિકલ્પ તેની કિંમત --name value અથવા --name=value રૂપે લે છે.
-બહાર નીકળવાની સ્થિતિ: 0 પૂર્ણ, 2 ખોટું ઇનપુટ, 1 ફાઇલ અથવા સ્થળોનો ડેટાબેઝ નિષ્ફળ.
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;; see horavela --help</source>
         <translation>અણધાર્યો આર્ગ્યુમેન્ટ &quot;%1&quot;; જુઓ horavela --help</translation>
-    </message>
-    <message>
-        <source>unknown option --%1; see horavela --help</source>
-        <translation>અજાણ્યો વિકલ્પ --%1; જુઓ horavela --help</translation>
     </message>
     <message>
         <source>--%1 given twice</source>
@@ -130,16 +72,122 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>મહિના 1901-01 થી 2050-12 સુધીમાં હોવા જોઈએ</translation>
     </message>
     <message>
-        <source>--format &quot;%1&quot; is not text, csv or ics</source>
-        <translation>--format &quot;%1&quot; text, csv કે ics નથી</translation>
-    </message>
-    <message>
         <source>give --place, or --lat, --lon and --zone, not both</source>
         <translation>--place આપો, અથવા --lat, --lon અને --zone, બંને નહીં</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
         <translation>સ્ટાન્ડર્ડ આઉટપુટમાં લખી શકાતું નથી</translation>
+    </message>
+    <message>
+        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
+as the month window saves them, without opening a window.
+
+  --month YYYY-MM    the first month, from 1901-01 to 2050-12
+  --months N         how many months, 1 to 12 (default 1)
+  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
+  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
+  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
+                     (both rounded to the nearest minute)
+  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
+                     hours:minutes behind universal time as the main window takes
+                     them, -5:-30 (an offset under an hour ahead: -0:-19)
+  --format FORMAT    text (default), csv, ics (a calendar) or pdf (the month
+                     window&apos;s pages, only with --out)
+  --periods LIST     the calendar&apos;s events: rahu, yamaganda and gulika, any of
+                     them, comma-separated (default rahu); with --format ics only
+  --alarm MINUTES    the calendar&apos;s reminder, 1 to 1440 minutes before each
+                     period, or none (default 10); with --format ics only
+  --out FILE         write FILE, whole or not at all; else standard output
+  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa or or (default: the one chosen in the
+                     window, else the desktop&apos;s)
+  -h, --help         show this help
+  --version          show the program&apos;s version
+
+Each option takes its value as --name value or --name=value.
+Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
+</source>
+        <translation>ઉપયોગ: horavela --month YYYY-MM (--place &quot;શહેર[, રાજ્ય], દેશ&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+કોઈ સ્થળ માટે મહિનાના દરેક દિવસના રાહુકાળ, યમગંડ અને ગુલિક કાળ લખે છે,
+જેમ મહિનાની વિન્ડો તેમને સાચવે છે તેમ, કોઈ વિન્ડો ખોલ્યા વિના.
+
+  --month YYYY-MM    પહેલો મહિનો, 1901-01 થી 2050-12 સુધી
+  --months N         કેટલા મહિના, 1 થી 12 (મૂળભૂત 1)
+  --place TEXT       સ્થળોના ડેટાબેઝમાંનું કોઈ સ્થળ: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; અથવા &quot;Pune&quot;; તેનો સમય ઝોન તારીખ પ્રમાણે લેવાય છે
+  --lat DEGREES      દશાંશ અંશમાં અક્ષાંશ, ઉત્તર ધન: 18.52
+  --lon DEGREES      દશાંશ અંશમાં રેખાંશ, પૂર્વ ધન: -74.0 એટલે પશ્ચિમ
+                     (બંને નજીકની મિનિટ સુધી રાઉન્ડ કરાય છે)
+  --zone ZONE        સમય ઝોનનું નામ, Asia/Kolkata, જેનો ઑફસેટ તારીખ પ્રમાણે લેવાય છે; અથવા
+                     સાર્વત્રિક સમયથી પાછળના કલાક:મિનિટ, જેમ મુખ્ય વિન્ડો તેમને લે છે,
+                     -5:-30 (એક કલાકથી ઓછું આગળ હોય તો: -0:-19)
+  --format FORMAT    text (મૂળભૂત), csv, ics (કૅલેન્ડર) અથવા pdf (મહિનાની વિન્ડોનાં
+                     પાનાં, ફક્ત --out સાથે)
+  --periods LIST     કૅલેન્ડરની ઘટનાઓ: rahu, yamaganda અને gulika માંથી કોઈ પણ,
+                     અલ્પવિરામથી અલગ (મૂળભૂત rahu); ફક્ત --format ics સાથે
+  --alarm MINUTES    કૅલેન્ડરનું રિમાઇન્ડર, દરેક સમયગાળાના 1 થી 1440 મિનિટ પહેલાં,
+                     અથવા none (મૂળભૂત 10); ફક્ત --format ics સાથે
+  --out FILE         FILE લખે છે, આખી અથવા બિલકુલ નહીં; નહીં તો સ્ટાન્ડર્ડ આઉટપુટ
+  --language CODE    લખાણ અને કૅલેન્ડરની ભાષા: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa અથવા or (મૂળભૂત: વિન્ડોમાં પસંદ કરેલી,
+                     નહીં તો ડેસ્કટૉપની)
+  -h, --help         આ મદદ બતાવે છે
+  --version          પ્રોગ્રામનું સંસ્કરણ બતાવે છે
+
+દરેક વિકલ્પ તેની કિંમત --name value અથવા --name=value રૂપે લે છે.
+બહાર નીકળવાની સ્થિતિ: 0 પૂર્ણ, 2 ખોટું ઇનપુટ, 1 ફાઇલ અથવા સ્થળોનો ડેટાબેઝ નિષ્ફળ.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>અજાણ્યો વિકલ્પ %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 કોઈ કિંમત લેતો નથી</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a line break or another control character</source>
+        <translation>--%1 &quot;%2&quot; માં લાઇન બ્રેક અથવા બીજો નિયંત્રણ અક્ષર છે</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; has a space before or after it</source>
+        <translation>--%1 &quot;%2&quot; ની આગળ કે પાછળ ખાલી જગ્યા છે</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 places (%3); name the state and the country</source>
+        <translation>&quot;%1&quot; સાથે %2 સ્થળો મેળ ખાય છે (%3); રાજ્ય અને દેશનું નામ આપો</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; is not text, csv, ics or pdf</source>
+        <translation>--format &quot;%1&quot; text, csv, ics કે pdf નથી</translation>
+    </message>
+    <message>
+        <source>--format pdf needs --out FILE: a PDF is not written to standard output</source>
+        <translation>--format pdf માટે --out FILE જરૂરી છે: PDF સ્ટાન્ડર્ડ આઉટપુટમાં લખાતી નથી</translation>
+    </message>
+    <message>
+        <source>--%1 chooses what the calendar holds: give it with --format ics</source>
+        <translation>--%1 કૅલેન્ડરમાં શું હશે તે પસંદ કરે છે: તેને --format ics સાથે આપો</translation>
+    </message>
+    <message>
+        <source>--periods &quot;%1&quot; is not a comma-separated list of rahu, yamaganda and gulika, each at most once</source>
+        <translation>--periods &quot;%1&quot; rahu, yamaganda અને gulika ની અલ્પવિરામથી અલગ યાદી નથી, જેમાં દરેક વધુમાં વધુ એક વાર હોય</translation>
+    </message>
+    <message>
+        <source>--alarm &quot;%1&quot; is neither none nor a number of minutes from 1 to 1440</source>
+        <translation>--alarm &quot;%1&quot; none નથી, કે 1 થી 1440 સુધીની મિનિટની સંખ્યા પણ નથી</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be drawn</source>
+        <translation>PDF બનાવી શકાતી નથી</translation>
     </message>
 </context>
 <context>

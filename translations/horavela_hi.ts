@@ -4,66 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
-as the month window saves them, without opening a window.
-
-  --month YYYY-MM    the first month, from 1901-01 to 2050-12
-  --months N         how many months, 1 to 12 (default 1)
-  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
-  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
-  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
-                     (both rounded to the nearest minute)
-  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
-                     hours:minutes behind universal time as the main window takes
-                     them, -5:-30 (an offset under an hour ahead: -0:-19)
-  --format FORMAT    text (default), csv or ics (a calendar of Rahu Kaal)
-  --out FILE         write FILE, whole or not at all; else standard output
-  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa or or (default: the one chosen in the
-                     window, else the desktop&apos;s)
-  --help             show this help
-
-Each option takes its value as --name value or --name=value.
-Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
-</source>
-        <translation>उपयोग: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-किसी स्थान के लिए किसी महीने के हर दिन का राहु काल, यमगण्ड और गुलिक काल
-वैसे ही लिखता है जैसे महीने की विंडो उन्हें सहेजती है, कोई विंडो खोले बिना।
-
-  --month YYYY-MM    पहला महीना, 1901-01 से 2050-12 तक
-  --months N         कितने महीने, 1 से 12 तक (डिफ़ॉल्ट 1)
-  --place TEXT       स्थानों के डेटाबेस का कोई स्थान: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; या &quot;Pune&quot;; उसका समय क्षेत्र तारीख़ के अनुसार होता है
-  --lat DEGREES      दशमलव अंशों में अक्षांश, उत्तर धनात्मक: 18.52
-  --lon DEGREES      दशमलव अंशों में देशांतर, पूर्व धनात्मक: -74.0 पश्चिम है
-                     (दोनों निकटतम मिनट तक पूर्णांकित)
-  --zone ZONE        समय क्षेत्र का नाम, Asia/Kolkata, जिसका अंतर तारीख़ के अनुसार होता है;
-                     या सार्वत्रिक समय से पीछे घंटे:मिनट, जैसे मुख्य विंडो उन्हें लेती है,
-                     -5:-30 (एक घंटे से कम आगे का अंतर: -0:-19)
-  --format FORMAT    text (डिफ़ॉल्ट), csv या ics (राहु काल का कैलेंडर)
-  --out FILE         FILE लिखें, पूरी या बिल्कुल नहीं; अन्यथा मानक आउटपुट
-  --language CODE    पाठ और कैलेंडर की भाषा: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa या or (डिफ़ॉल्ट: विंडो में चुनी गई
-                     भाषा, अन्यथा डेस्कटॉप की)
-  --help             यह सहायता दिखाएँ
-
-हर विकल्प अपना मान --name value या --name=value के रूप में लेता है।
-निकास स्थिति: 0 पूरा हुआ, 2 गलत इनपुट, 1 फ़ाइल या स्थानों का डेटाबेस विफल रहा।
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;; see horavela --help</source>
         <translation>अनपेक्षित तर्क &quot;%1&quot;; देखें horavela --help</translation>
-    </message>
-    <message>
-        <source>unknown option --%1; see horavela --help</source>
-        <translation>अज्ञात विकल्प --%1; देखें horavela --help</translation>
     </message>
     <message>
         <source>--%1 given twice</source>
@@ -130,16 +72,122 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>महीने 1901-01 से 2050-12 तक के बीच होने चाहिए</translation>
     </message>
     <message>
-        <source>--format &quot;%1&quot; is not text, csv or ics</source>
-        <translation>--format &quot;%1&quot; text, csv या ics नहीं है</translation>
-    </message>
-    <message>
         <source>give --place, or --lat, --lon and --zone, not both</source>
         <translation>--place दें, या --lat, --lon और --zone; दोनों नहीं</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
         <translation>मानक आउटपुट पर लिखा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
+as the month window saves them, without opening a window.
+
+  --month YYYY-MM    the first month, from 1901-01 to 2050-12
+  --months N         how many months, 1 to 12 (default 1)
+  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
+  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
+  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
+                     (both rounded to the nearest minute)
+  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
+                     hours:minutes behind universal time as the main window takes
+                     them, -5:-30 (an offset under an hour ahead: -0:-19)
+  --format FORMAT    text (default), csv, ics (a calendar) or pdf (the month
+                     window&apos;s pages, only with --out)
+  --periods LIST     the calendar&apos;s events: rahu, yamaganda and gulika, any of
+                     them, comma-separated (default rahu); with --format ics only
+  --alarm MINUTES    the calendar&apos;s reminder, 1 to 1440 minutes before each
+                     period, or none (default 10); with --format ics only
+  --out FILE         write FILE, whole or not at all; else standard output
+  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa or or (default: the one chosen in the
+                     window, else the desktop&apos;s)
+  -h, --help         show this help
+  --version          show the program&apos;s version
+
+Each option takes its value as --name value or --name=value.
+Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
+</source>
+        <translation>उपयोग: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+किसी स्थान के लिए किसी महीने के हर दिन का राहु काल, यमगण्ड और गुलिक काल
+वैसे ही लिखता है जैसे महीने की विंडो उन्हें सहेजती है, कोई विंडो खोले बिना।
+
+  --month YYYY-MM    पहला महीना, 1901-01 से 2050-12 तक
+  --months N         कितने महीने, 1 से 12 तक (डिफ़ॉल्ट 1)
+  --place TEXT       स्थानों के डेटाबेस का कोई स्थान: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; या &quot;Pune&quot;; उसका समय क्षेत्र तारीख़ के अनुसार होता है
+  --lat DEGREES      दशमलव अंशों में अक्षांश, उत्तर धनात्मक: 18.52
+  --lon DEGREES      दशमलव अंशों में देशांतर, पूर्व धनात्मक: -74.0 पश्चिम है
+                     (दोनों निकटतम मिनट तक पूर्णांकित)
+  --zone ZONE        समय क्षेत्र का नाम, Asia/Kolkata, जिसका अंतर तारीख़ के अनुसार होता है;
+                     या सार्वत्रिक समय से पीछे घंटे:मिनट, जैसे मुख्य विंडो उन्हें लेती है,
+                     -5:-30 (एक घंटे से कम आगे का अंतर: -0:-19)
+  --format FORMAT    text (डिफ़ॉल्ट), csv, ics (कैलेंडर) या pdf (महीने की विंडो के पृष्ठ,
+                     केवल --out के साथ)
+  --periods LIST     कैलेंडर की घटनाएँ: rahu, yamaganda और gulika में से कोई भी,
+                     अल्पविराम से अलग (डिफ़ॉल्ट rahu); केवल --format ics के साथ
+  --alarm MINUTES    कैलेंडर का अनुस्मारक, हर अवधि से 1 से 1440 मिनट पहले,
+                     या none (डिफ़ॉल्ट 10); केवल --format ics के साथ
+  --out FILE         FILE लिखें, पूरी या बिल्कुल नहीं; अन्यथा मानक आउटपुट
+  --language CODE    पाठ और कैलेंडर की भाषा: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa या or (डिफ़ॉल्ट: विंडो में चुनी गई
+                     भाषा, अन्यथा डेस्कटॉप की)
+  -h, --help         यह सहायता दिखाएँ
+  --version          प्रोग्राम का संस्करण दिखाएँ
+
+हर विकल्प अपना मान --name value या --name=value के रूप में लेता है।
+निकास स्थिति: 0 पूरा हुआ, 2 गलत इनपुट, 1 फ़ाइल या स्थानों का डेटाबेस विफल रहा।
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>अज्ञात विकल्प %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 कोई मान नहीं लेता</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a line break or another control character</source>
+        <translation>--%1 &quot;%2&quot; में पंक्ति विराम या कोई अन्य नियंत्रण वर्ण है</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; has a space before or after it</source>
+        <translation>--%1 &quot;%2&quot; के पहले या बाद में रिक्त स्थान है</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 places (%3); name the state and the country</source>
+        <translation>&quot;%1&quot; से %2 स्थान मेल खाते हैं (%3); राज्य और देश का नाम दें</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; is not text, csv, ics or pdf</source>
+        <translation>--format &quot;%1&quot; text, csv, ics या pdf नहीं है</translation>
+    </message>
+    <message>
+        <source>--format pdf needs --out FILE: a PDF is not written to standard output</source>
+        <translation>--format pdf के लिए --out FILE चाहिए: PDF मानक आउटपुट पर नहीं लिखा जाता</translation>
+    </message>
+    <message>
+        <source>--%1 chooses what the calendar holds: give it with --format ics</source>
+        <translation>--%1 चुनता है कि कैलेंडर में क्या हो: इसे --format ics के साथ दें</translation>
+    </message>
+    <message>
+        <source>--periods &quot;%1&quot; is not a comma-separated list of rahu, yamaganda and gulika, each at most once</source>
+        <translation>--periods &quot;%1&quot; rahu, yamaganda और gulika की अल्पविराम से अलग सूची नहीं है, जिसमें हर एक अधिकतम एक बार हो</translation>
+    </message>
+    <message>
+        <source>--alarm &quot;%1&quot; is neither none nor a number of minutes from 1 to 1440</source>
+        <translation>--alarm &quot;%1&quot; न none है, न 1 से 1440 तक मिनटों की कोई संख्या</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be drawn</source>
+        <translation>PDF बनाया नहीं जा सकता</translation>
     </message>
 </context>
 <context>

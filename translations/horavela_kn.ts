@@ -4,66 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
-as the month window saves them, without opening a window.
-
-  --month YYYY-MM    the first month, from 1901-01 to 2050-12
-  --months N         how many months, 1 to 12 (default 1)
-  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
-  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
-  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
-                     (both rounded to the nearest minute)
-  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
-                     hours:minutes behind universal time as the main window takes
-                     them, -5:-30 (an offset under an hour ahead: -0:-19)
-  --format FORMAT    text (default), csv or ics (a calendar of Rahu Kaal)
-  --out FILE         write FILE, whole or not at all; else standard output
-  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa or or (default: the one chosen in the
-                     window, else the desktop&apos;s)
-  --help             show this help
-
-Each option takes its value as --name value or --name=value.
-Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
-</source>
-        <translation>ಬಳಕೆ: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-ಒಂದು ಸ್ಥಳದಲ್ಲಿ ಒಂದು ತಿಂಗಳ ಪ್ರತಿ ದಿನದ ರಾಹುಕಾಲ, ಯಮಗಂಡ ಮತ್ತು ಗುಳಿಕ ಕಾಲವನ್ನು,
-ತಿಂಗಳ ಕಿಟಕಿ ಉಳಿಸುವಂತೆಯೇ, ಯಾವುದೇ ಕಿಟಕಿಯನ್ನು ತೆರೆಯದೆ ಬರೆಯುತ್ತದೆ.
-
-  --month YYYY-MM    ಮೊದಲ ತಿಂಗಳು, 1901-01 ರಿಂದ 2050-12 ರವರೆಗೆ
-  --months N         ಎಷ್ಟು ತಿಂಗಳು, 1 ರಿಂದ 12 (ಪೂರ್ವನಿಯೋಜಿತ 1)
-  --place TEXT       ಸ್ಥಳಗಳ ಡೇಟಾಬೇಸ್‌ನ ಒಂದು ಸ್ಥಳ: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; ಅಥವಾ &quot;Pune&quot;; ಅದರ ಸಮಯ ವಲಯ ದಿನಾಂಕಕ್ಕೆ ಅನುಗುಣವಾಗಿರುತ್ತದೆ
-  --lat DEGREES      ದಶಮಾಂಶ ಡಿಗ್ರಿಗಳಲ್ಲಿ ಅಕ್ಷಾಂಶ, ಉತ್ತರ ಧನಾತ್ಮಕ: 18.52
-  --lon DEGREES      ದಶಮಾಂಶ ಡಿಗ್ರಿಗಳಲ್ಲಿ ರೇಖಾಂಶ, ಪೂರ್ವ ಧನಾತ್ಮಕ: -74.0 ಎಂದರೆ ಪಶ್ಚಿಮ
-                     (ಎರಡನ್ನೂ ಹತ್ತಿರದ ನಿಮಿಷಕ್ಕೆ ಪೂರ್ಣಾಂಕಗೊಳಿಸಲಾಗುತ್ತದೆ)
-  --zone ZONE        ಸಮಯ ವಲಯದ ಹೆಸರು, Asia/Kolkata, ಅದರ ಅಂತರ ದಿನಾಂಕಕ್ಕೆ ಅನುಗುಣವಾಗಿರುತ್ತದೆ;
-                     ಅಥವಾ ಮುಖ್ಯ ಕಿಟಕಿ ತೆಗೆದುಕೊಳ್ಳುವಂತೆ ಸಾರ್ವತ್ರಿಕ ಸಮಯಕ್ಕಿಂತ ಹಿಂದಿರುವ
-                     ಗಂಟೆ:ನಿಮಿಷ, -5:-30 (ಒಂದು ಗಂಟೆಗಿಂತ ಕಡಿಮೆ ಮುಂದಿದ್ದರೆ: -0:-19)
-  --format FORMAT    text (ಪೂರ್ವನಿಯೋಜಿತ), csv ಅಥವಾ ics (ರಾಹುಕಾಲದ ಕ್ಯಾಲೆಂಡರ್)
-  --out FILE         FILE ಅನ್ನು ಪೂರ್ತಿಯಾಗಿ ಬರೆಯುತ್ತದೆ, ಇಲ್ಲವೇ ಏನನ್ನೂ ಇಲ್ಲ; ಇಲ್ಲದಿದ್ದರೆ ಪ್ರಮಾಣಿತ ಔಟ್‌ಪುಟ್
-  --language CODE    ಪಠ್ಯ ಮತ್ತು ಕ್ಯಾಲೆಂಡರ್‌ನ ಭಾಷೆ: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa ಅಥವಾ or (ಪೂರ್ವನಿಯೋಜಿತ: ಕಿಟಕಿಯಲ್ಲಿ ಆಯ್ಕೆಮಾಡಿದ
-                     ಭಾಷೆ, ಇಲ್ಲದಿದ್ದರೆ ಡೆಸ್ಕ್‌ಟಾಪ್‌ನ ಭಾಷೆ)
-  --help             ಈ ಸಹಾಯವನ್ನು ತೋರಿಸುತ್ತದೆ
-
-ಪ್ರತಿ ಆಯ್ಕೆಯು ತನ್ನ ಮೌಲ್ಯವನ್ನು --name value ಅಥವಾ --name=value ಆಗಿ ಪಡೆಯುತ್ತದೆ.
-ನಿರ್ಗಮನ ಸ್ಥಿತಿ: 0 ಮುಗಿದಿದೆ, 2 ತಪ್ಪು ಇನ್‌ಪುಟ್, 1 ಫೈಲ್ ಅಥವಾ ಸ್ಥಳಗಳ ಡೇಟಾಬೇಸ್ ವಿಫಲವಾಗಿದೆ.
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;; see horavela --help</source>
         <translation>ಅನಿರೀಕ್ಷಿತ ಆರ್ಗ್ಯುಮೆಂಟ್ &quot;%1&quot;; horavela --help ನೋಡಿ</translation>
-    </message>
-    <message>
-        <source>unknown option --%1; see horavela --help</source>
-        <translation>ಅಪರಿಚಿತ ಆಯ್ಕೆ --%1; horavela --help ನೋಡಿ</translation>
     </message>
     <message>
         <source>--%1 given twice</source>
@@ -130,16 +72,122 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>ತಿಂಗಳುಗಳು 1901-01 ರಿಂದ 2050-12 ರೊಳಗೆ ಇರಬೇಕು</translation>
     </message>
     <message>
-        <source>--format &quot;%1&quot; is not text, csv or ics</source>
-        <translation>--format &quot;%1&quot; ಎಂಬುದು text, csv ಅಥವಾ ics ಅಲ್ಲ</translation>
-    </message>
-    <message>
         <source>give --place, or --lat, --lon and --zone, not both</source>
         <translation>--place ನೀಡಿ, ಅಥವಾ --lat, --lon ಮತ್ತು --zone ನೀಡಿ, ಎರಡನ್ನೂ ಅಲ್ಲ</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
         <translation>ಪ್ರಮಾಣಿತ ಔಟ್‌ಪುಟ್‌ಗೆ ಬರೆಯಲಾಗುವುದಿಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
+as the month window saves them, without opening a window.
+
+  --month YYYY-MM    the first month, from 1901-01 to 2050-12
+  --months N         how many months, 1 to 12 (default 1)
+  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
+  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
+  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
+                     (both rounded to the nearest minute)
+  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
+                     hours:minutes behind universal time as the main window takes
+                     them, -5:-30 (an offset under an hour ahead: -0:-19)
+  --format FORMAT    text (default), csv, ics (a calendar) or pdf (the month
+                     window&apos;s pages, only with --out)
+  --periods LIST     the calendar&apos;s events: rahu, yamaganda and gulika, any of
+                     them, comma-separated (default rahu); with --format ics only
+  --alarm MINUTES    the calendar&apos;s reminder, 1 to 1440 minutes before each
+                     period, or none (default 10); with --format ics only
+  --out FILE         write FILE, whole or not at all; else standard output
+  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa or or (default: the one chosen in the
+                     window, else the desktop&apos;s)
+  -h, --help         show this help
+  --version          show the program&apos;s version
+
+Each option takes its value as --name value or --name=value.
+Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
+</source>
+        <translation>ಬಳಕೆ: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+ಒಂದು ಸ್ಥಳದಲ್ಲಿ ಒಂದು ತಿಂಗಳ ಪ್ರತಿ ದಿನದ ರಾಹುಕಾಲ, ಯಮಗಂಡ ಮತ್ತು ಗುಳಿಕ ಕಾಲವನ್ನು,
+ತಿಂಗಳ ಕಿಟಕಿ ಉಳಿಸುವಂತೆಯೇ, ಯಾವುದೇ ಕಿಟಕಿಯನ್ನು ತೆರೆಯದೆ ಬರೆಯುತ್ತದೆ.
+
+  --month YYYY-MM    ಮೊದಲ ತಿಂಗಳು, 1901-01 ರಿಂದ 2050-12 ರವರೆಗೆ
+  --months N         ಎಷ್ಟು ತಿಂಗಳು, 1 ರಿಂದ 12 (ಪೂರ್ವನಿಯೋಜಿತ 1)
+  --place TEXT       ಸ್ಥಳಗಳ ಡೇಟಾಬೇಸ್‌ನ ಒಂದು ಸ್ಥಳ: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; ಅಥವಾ &quot;Pune&quot;; ಅದರ ಸಮಯ ವಲಯ ದಿನಾಂಕಕ್ಕೆ ಅನುಗುಣವಾಗಿರುತ್ತದೆ
+  --lat DEGREES      ದಶಮಾಂಶ ಡಿಗ್ರಿಗಳಲ್ಲಿ ಅಕ್ಷಾಂಶ, ಉತ್ತರ ಧನಾತ್ಮಕ: 18.52
+  --lon DEGREES      ದಶಮಾಂಶ ಡಿಗ್ರಿಗಳಲ್ಲಿ ರೇಖಾಂಶ, ಪೂರ್ವ ಧನಾತ್ಮಕ: -74.0 ಎಂದರೆ ಪಶ್ಚಿಮ
+                     (ಎರಡನ್ನೂ ಹತ್ತಿರದ ನಿಮಿಷಕ್ಕೆ ಪೂರ್ಣಾಂಕಗೊಳಿಸಲಾಗುತ್ತದೆ)
+  --zone ZONE        ಸಮಯ ವಲಯದ ಹೆಸರು, Asia/Kolkata, ಅದರ ಅಂತರ ದಿನಾಂಕಕ್ಕೆ ಅನುಗುಣವಾಗಿರುತ್ತದೆ;
+                     ಅಥವಾ ಮುಖ್ಯ ಕಿಟಕಿ ತೆಗೆದುಕೊಳ್ಳುವಂತೆ ಸಾರ್ವತ್ರಿಕ ಸಮಯಕ್ಕಿಂತ ಹಿಂದಿರುವ
+                     ಗಂಟೆ:ನಿಮಿಷ, -5:-30 (ಒಂದು ಗಂಟೆಗಿಂತ ಕಡಿಮೆ ಮುಂದಿದ್ದರೆ: -0:-19)
+  --format FORMAT    text (ಪೂರ್ವನಿಯೋಜಿತ), csv, ics (ಕ್ಯಾಲೆಂಡರ್) ಅಥವಾ pdf (ತಿಂಗಳ ಕಿಟಕಿಯ
+                     ಪುಟಗಳು, --out ಜೊತೆ ಮಾತ್ರ)
+  --periods LIST     ಕ್ಯಾಲೆಂಡರ್‌ನ ಘಟನೆಗಳು: rahu, yamaganda ಮತ್ತು gulika ಗಳಲ್ಲಿ ಯಾವುದಾದರೂ,
+                     ಅಲ್ಪವಿರಾಮದಿಂದ ಬೇರ್ಪಡಿಸಿ (ಪೂರ್ವನಿಯೋಜಿತ rahu); --format ics ಜೊತೆ ಮಾತ್ರ
+  --alarm MINUTES    ಕ್ಯಾಲೆಂಡರ್‌ನ ಜ್ಞಾಪನೆ, ಪ್ರತಿ ಅವಧಿಗೆ 1 ರಿಂದ 1440 ನಿಮಿಷ ಮೊದಲು,
+                     ಅಥವಾ none (ಪೂರ್ವನಿಯೋಜಿತ 10); --format ics ಜೊತೆ ಮಾತ್ರ
+  --out FILE         FILE ಅನ್ನು ಪೂರ್ತಿಯಾಗಿ ಬರೆಯುತ್ತದೆ, ಇಲ್ಲವೇ ಏನನ್ನೂ ಇಲ್ಲ; ಇಲ್ಲದಿದ್ದರೆ ಪ್ರಮಾಣಿತ ಔಟ್‌ಪುಟ್
+  --language CODE    ಪಠ್ಯ ಮತ್ತು ಕ್ಯಾಲೆಂಡರ್‌ನ ಭಾಷೆ: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa ಅಥವಾ or (ಪೂರ್ವನಿಯೋಜಿತ: ಕಿಟಕಿಯಲ್ಲಿ ಆಯ್ಕೆಮಾಡಿದ
+                     ಭಾಷೆ, ಇಲ್ಲದಿದ್ದರೆ ಡೆಸ್ಕ್‌ಟಾಪ್‌ನ ಭಾಷೆ)
+  -h, --help         ಈ ಸಹಾಯವನ್ನು ತೋರಿಸುತ್ತದೆ
+  --version          ಪ್ರೋಗ್ರಾಂನ ಆವೃತ್ತಿಯನ್ನು ತೋರಿಸುತ್ತದೆ
+
+ಪ್ರತಿ ಆಯ್ಕೆಯು ತನ್ನ ಮೌಲ್ಯವನ್ನು --name value ಅಥವಾ --name=value ಆಗಿ ಪಡೆಯುತ್ತದೆ.
+ನಿರ್ಗಮನ ಸ್ಥಿತಿ: 0 ಮುಗಿದಿದೆ, 2 ತಪ್ಪು ಇನ್‌ಪುಟ್, 1 ಫೈಲ್ ಅಥವಾ ಸ್ಥಳಗಳ ಡೇಟಾಬೇಸ್ ವಿಫಲವಾಗಿದೆ.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>ಅಪರಿಚಿತ ಆಯ್ಕೆ %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 ಯಾವುದೇ ಮೌಲ್ಯವನ್ನು ತೆಗೆದುಕೊಳ್ಳುವುದಿಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a line break or another control character</source>
+        <translation>--%1 &quot;%2&quot; ನಲ್ಲಿ ಸಾಲು ವಿರಾಮ ಅಥವಾ ಬೇರೆ ನಿಯಂತ್ರಣ ಅಕ್ಷರವಿದೆ</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; has a space before or after it</source>
+        <translation>--%1 &quot;%2&quot; ರ ಮುಂದೆ ಅಥವಾ ಹಿಂದೆ ಖಾಲಿ ಜಾಗವಿದೆ</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 places (%3); name the state and the country</source>
+        <translation>&quot;%1&quot; ಗೆ %2 ಸ್ಥಳಗಳು ಹೊಂದುತ್ತವೆ (%3); ರಾಜ್ಯ ಮತ್ತು ದೇಶವನ್ನು ಹೆಸರಿಸಿ</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; is not text, csv, ics or pdf</source>
+        <translation>--format &quot;%1&quot; ಎಂಬುದು text, csv, ics ಅಥವಾ pdf ಅಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>--format pdf needs --out FILE: a PDF is not written to standard output</source>
+        <translation>--format pdf ಗೆ --out FILE ಬೇಕು: PDF ಅನ್ನು ಪ್ರಮಾಣಿತ ಔಟ್‌ಪುಟ್‌ಗೆ ಬರೆಯಲಾಗುವುದಿಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>--%1 chooses what the calendar holds: give it with --format ics</source>
+        <translation>--%1 ಕ್ಯಾಲೆಂಡರ್‌ನಲ್ಲಿ ಏನಿರಬೇಕೆಂದು ಆಯ್ಕೆಮಾಡುತ್ತದೆ: ಅದನ್ನು --format ics ಜೊತೆ ನೀಡಿ</translation>
+    </message>
+    <message>
+        <source>--periods &quot;%1&quot; is not a comma-separated list of rahu, yamaganda and gulika, each at most once</source>
+        <translation>--periods &quot;%1&quot; ಎಂಬುದು rahu, yamaganda ಮತ್ತು gulika ಗಳ ಅಲ್ಪವಿರಾಮದಿಂದ ಬೇರ್ಪಟ್ಟ ಪಟ್ಟಿಯಲ್ಲ, ಪ್ರತಿಯೊಂದೂ ಹೆಚ್ಚೆಂದರೆ ಒಮ್ಮೆ</translation>
+    </message>
+    <message>
+        <source>--alarm &quot;%1&quot; is neither none nor a number of minutes from 1 to 1440</source>
+        <translation>--alarm &quot;%1&quot; ಎಂಬುದು none ಅಲ್ಲ, 1 ರಿಂದ 1440 ರವರೆಗಿನ ನಿಮಿಷಗಳ ಸಂಖ್ಯೆಯೂ ಅಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be drawn</source>
+        <translation>PDF ಅನ್ನು ರಚಿಸಲಾಗುವುದಿಲ್ಲ</translation>
     </message>
 </context>
 <context>

@@ -4,66 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
-as the month window saves them, without opening a window.
-
-  --month YYYY-MM    the first month, from 1901-01 to 2050-12
-  --months N         how many months, 1 to 12 (default 1)
-  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
-  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
-  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
-                     (both rounded to the nearest minute)
-  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
-                     hours:minutes behind universal time as the main window takes
-                     them, -5:-30 (an offset under an hour ahead: -0:-19)
-  --format FORMAT    text (default), csv or ics (a calendar of Rahu Kaal)
-  --out FILE         write FILE, whole or not at all; else standard output
-  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa or or (default: the one chosen in the
-                     window, else the desktop&apos;s)
-  --help             show this help
-
-Each option takes its value as --name value or --name=value.
-Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
-</source>
-        <translation>ഉപയോഗം: horavela --month YYYY-MM (--place &quot;നഗരം[, സംസ്ഥാനം], രാജ്യം&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-ഒരു സ്ഥലത്ത് ഒരു മാസത്തിലെ ഓരോ ദിവസത്തെയും രാഹുകാലം, യമഗണ്ഡം, ഗുളികകാലം എന്നിവ,
-മാസ വിൻഡോ സംരക്ഷിക്കുന്നതുപോലെ, ഒരു വിൻഡോയും തുറക്കാതെ എഴുതുന്നു.
-
-  --month YYYY-MM    ആദ്യ മാസം, 1901-01 മുതൽ 2050-12 വരെ
-  --months N         എത്ര മാസം, 1 മുതൽ 12 വരെ (സ്വതവേ 1)
-  --place TEXT       സ്ഥലങ്ങളുടെ ഡാറ്റാബേസിലെ ഒരു സ്ഥലം: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; അല്ലെങ്കിൽ &quot;Pune&quot;; അതിന്റെ സമയ മേഖല തീയതിക്കനുസരിച്ച്
-  --lat DEGREES      ദശാംശ ഡിഗ്രിയിൽ അക്ഷാംശം, വടക്ക് പോസിറ്റീവ്: 18.52
-  --lon DEGREES      ദശാംശ ഡിഗ്രിയിൽ രേഖാംശം, കിഴക്ക് പോസിറ്റീവ്: -74.0 പടിഞ്ഞാറാണ്
-                     (രണ്ടും ഏറ്റവും അടുത്ത മിനിറ്റിലേക്ക് റൗണ്ട് ചെയ്യും)
-  --zone ZONE        ഒരു സമയ മേഖലയുടെ പേര്, Asia/Kolkata, അതിന്റെ വ്യത്യാസം തീയതിക്കനുസരിച്ച്;
-                     അല്ലെങ്കിൽ പ്രധാന വിൻഡോ സ്വീകരിക്കുന്നതുപോലെ സാർവത്രിക സമയത്തിന് പിന്നിലുള്ള
-                     മണിക്കൂർ:മിനിറ്റ്, -5:-30 (ഒരു മണിക്കൂറിൽ താഴെ മുന്നിലാണെങ്കിൽ: -0:-19)
-  --format FORMAT    text (സ്വതവേ), csv അല്ലെങ്കിൽ ics (രാഹുകാലത്തിന്റെ കലണ്ടർ)
-  --out FILE         FILE പൂർണമായി എഴുതുന്നു, അല്ലെങ്കിൽ ഒട്ടും എഴുതുന്നില്ല; ഇല്ലെങ്കിൽ സ്റ്റാൻഡേർഡ് ഔട്ട്പുട്ട്
-  --language CODE    വാചകത്തിന്റെയും കലണ്ടറിന്റെയും ഭാഷ: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa അല്ലെങ്കിൽ or (സ്വതവേ: വിൻഡോയിൽ തിരഞ്ഞെടുത്ത
-                     ഭാഷ, അല്ലെങ്കിൽ ഡെസ്ക്ടോപ്പിന്റെ ഭാഷ)
-  --help             ഈ സഹായം കാണിക്കുന്നു
-
-ഓരോ ഓപ്ഷനും അതിന്റെ മൂല്യം --name value അല്ലെങ്കിൽ --name=value ആയി സ്വീകരിക്കുന്നു.
-എക്സിറ്റ് നില: 0 പൂർത്തിയായി, 2 തെറ്റായ ഇൻപുട്ട്, 1 ഫയലോ സ്ഥലങ്ങളുടെ ഡാറ്റാബേസോ പരാജയപ്പെട്ടു.
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;; see horavela --help</source>
         <translation>അപ്രതീക്ഷിത ആർഗ്യുമെന്റ് &quot;%1&quot;; horavela --help കാണുക</translation>
-    </message>
-    <message>
-        <source>unknown option --%1; see horavela --help</source>
-        <translation>അറിയാത്ത ഓപ്ഷൻ --%1; horavela --help കാണുക</translation>
     </message>
     <message>
         <source>--%1 given twice</source>
@@ -130,16 +72,122 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>മാസങ്ങൾ 1901-01 മുതൽ 2050-12 വരെ ആയിരിക്കണം</translation>
     </message>
     <message>
-        <source>--format &quot;%1&quot; is not text, csv or ics</source>
-        <translation>--format &quot;%1&quot; text, csv, ics എന്നിവയിൽ ഒന്നല്ല</translation>
-    </message>
-    <message>
         <source>give --place, or --lat, --lon and --zone, not both</source>
         <translation>--place, അല്ലെങ്കിൽ --lat, --lon, --zone എന്നിവ നൽകുക, രണ്ടും കൂടി അല്ല</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
         <translation>സ്റ്റാൻഡേർഡ് ഔട്ട്പുട്ടിലേക്ക് എഴുതാൻ കഴിയുന്നില്ല</translation>
+    </message>
+    <message>
+        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
+as the month window saves them, without opening a window.
+
+  --month YYYY-MM    the first month, from 1901-01 to 2050-12
+  --months N         how many months, 1 to 12 (default 1)
+  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
+  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
+  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
+                     (both rounded to the nearest minute)
+  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
+                     hours:minutes behind universal time as the main window takes
+                     them, -5:-30 (an offset under an hour ahead: -0:-19)
+  --format FORMAT    text (default), csv, ics (a calendar) or pdf (the month
+                     window&apos;s pages, only with --out)
+  --periods LIST     the calendar&apos;s events: rahu, yamaganda and gulika, any of
+                     them, comma-separated (default rahu); with --format ics only
+  --alarm MINUTES    the calendar&apos;s reminder, 1 to 1440 minutes before each
+                     period, or none (default 10); with --format ics only
+  --out FILE         write FILE, whole or not at all; else standard output
+  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa or or (default: the one chosen in the
+                     window, else the desktop&apos;s)
+  -h, --help         show this help
+  --version          show the program&apos;s version
+
+Each option takes its value as --name value or --name=value.
+Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
+</source>
+        <translation>ഉപയോഗം: horavela --month YYYY-MM (--place &quot;നഗരം[, സംസ്ഥാനം], രാജ്യം&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+ഒരു സ്ഥലത്ത് ഒരു മാസത്തിലെ ഓരോ ദിവസത്തെയും രാഹുകാലം, യമഗണ്ഡം, ഗുളികകാലം എന്നിവ,
+മാസ വിൻഡോ സംരക്ഷിക്കുന്നതുപോലെ, ഒരു വിൻഡോയും തുറക്കാതെ എഴുതുന്നു.
+
+  --month YYYY-MM    ആദ്യ മാസം, 1901-01 മുതൽ 2050-12 വരെ
+  --months N         എത്ര മാസം, 1 മുതൽ 12 വരെ (സ്വതവേ 1)
+  --place TEXT       സ്ഥലങ്ങളുടെ ഡാറ്റാബേസിലെ ഒരു സ്ഥലം: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; അല്ലെങ്കിൽ &quot;Pune&quot;; അതിന്റെ സമയ മേഖല തീയതിക്കനുസരിച്ച്
+  --lat DEGREES      ദശാംശ ഡിഗ്രിയിൽ അക്ഷാംശം, വടക്ക് പോസിറ്റീവ്: 18.52
+  --lon DEGREES      ദശാംശ ഡിഗ്രിയിൽ രേഖാംശം, കിഴക്ക് പോസിറ്റീവ്: -74.0 പടിഞ്ഞാറാണ്
+                     (രണ്ടും ഏറ്റവും അടുത്ത മിനിറ്റിലേക്ക് റൗണ്ട് ചെയ്യും)
+  --zone ZONE        ഒരു സമയ മേഖലയുടെ പേര്, Asia/Kolkata, അതിന്റെ വ്യത്യാസം തീയതിക്കനുസരിച്ച്;
+                     അല്ലെങ്കിൽ പ്രധാന വിൻഡോ സ്വീകരിക്കുന്നതുപോലെ സാർവത്രിക സമയത്തിന് പിന്നിലുള്ള
+                     മണിക്കൂർ:മിനിറ്റ്, -5:-30 (ഒരു മണിക്കൂറിൽ താഴെ മുന്നിലാണെങ്കിൽ: -0:-19)
+  --format FORMAT    text (സ്വതവേ), csv, ics (കലണ്ടർ) അല്ലെങ്കിൽ pdf (മാസ വിൻഡോയുടെ
+                     പേജുകൾ, --out ഉള്ളപ്പോൾ മാത്രം)
+  --periods LIST     കലണ്ടറിലെ ഇവന്റുകൾ: rahu, yamaganda, gulika എന്നിവയിൽ ഏതും,
+                     കോമ കൊണ്ട് വേർതിരിച്ച് (സ്വതവേ rahu); --format ics ഉള്ളപ്പോൾ മാത്രം
+  --alarm MINUTES    കലണ്ടറിന്റെ ഓർമ്മപ്പെടുത്തൽ, ഓരോ സമയത്തിനും 1 മുതൽ 1440 മിനിറ്റ് മുമ്പ്,
+                     അല്ലെങ്കിൽ none (സ്വതവേ 10); --format ics ഉള്ളപ്പോൾ മാത്രം
+  --out FILE         FILE പൂർണമായി എഴുതുന്നു, അല്ലെങ്കിൽ ഒട്ടും എഴുതുന്നില്ല; ഇല്ലെങ്കിൽ സ്റ്റാൻഡേർഡ് ഔട്ട്പുട്ട്
+  --language CODE    വാചകത്തിന്റെയും കലണ്ടറിന്റെയും ഭാഷ: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa അല്ലെങ്കിൽ or (സ്വതവേ: വിൻഡോയിൽ തിരഞ്ഞെടുത്ത
+                     ഭാഷ, അല്ലെങ്കിൽ ഡെസ്ക്ടോപ്പിന്റെ ഭാഷ)
+  -h, --help         ഈ സഹായം കാണിക്കുന്നു
+  --version          പ്രോഗ്രാമിന്റെ പതിപ്പ് കാണിക്കുന്നു
+
+ഓരോ ഓപ്ഷനും അതിന്റെ മൂല്യം --name value അല്ലെങ്കിൽ --name=value ആയി സ്വീകരിക്കുന്നു.
+എക്സിറ്റ് നില: 0 പൂർത്തിയായി, 2 തെറ്റായ ഇൻപുട്ട്, 1 ഫയലോ സ്ഥലങ്ങളുടെ ഡാറ്റാബേസോ പരാജയപ്പെട്ടു.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>അറിയാത്ത ഓപ്ഷൻ %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 ഒരു മൂല്യവും എടുക്കുന്നില്ല</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a line break or another control character</source>
+        <translation>--%1 &quot;%2&quot; ൽ വരി മുറിവോ മറ്റൊരു നിയന്ത്രണ അക്ഷരമോ ഉണ്ട്</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; has a space before or after it</source>
+        <translation>--%1 &quot;%2&quot; ന് മുമ്പിലോ പിന്നിലോ ഒഴിഞ്ഞ ഇടമുണ്ട്</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 places (%3); name the state and the country</source>
+        <translation>&quot;%1&quot; എന്നതിന് %2 സ്ഥലങ്ങൾ ചേരുന്നു (%3); സംസ്ഥാനവും രാജ്യവും പറയുക</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; is not text, csv, ics or pdf</source>
+        <translation>--format &quot;%1&quot; text, csv, ics, pdf എന്നിവയിൽ ഒന്നല്ല</translation>
+    </message>
+    <message>
+        <source>--format pdf needs --out FILE: a PDF is not written to standard output</source>
+        <translation>--format pdf ന് --out FILE വേണം: PDF സ്റ്റാൻഡേർഡ് ഔട്ട്പുട്ടിലേക്ക് എഴുതില്ല</translation>
+    </message>
+    <message>
+        <source>--%1 chooses what the calendar holds: give it with --format ics</source>
+        <translation>--%1 കലണ്ടറിൽ എന്തുണ്ടാകണമെന്ന് തിരഞ്ഞെടുക്കുന്നു: അത് --format ics നൊപ്പം നൽകുക</translation>
+    </message>
+    <message>
+        <source>--periods &quot;%1&quot; is not a comma-separated list of rahu, yamaganda and gulika, each at most once</source>
+        <translation>--periods &quot;%1&quot; rahu, yamaganda, gulika എന്നിവയുടെ കോമ കൊണ്ട് വേർതിരിച്ച പട്ടികയല്ല; ഓരോന്നും പരമാവധി ഒരിക്കൽ</translation>
+    </message>
+    <message>
+        <source>--alarm &quot;%1&quot; is neither none nor a number of minutes from 1 to 1440</source>
+        <translation>--alarm &quot;%1&quot; none അല്ല, 1 മുതൽ 1440 വരെയുള്ള മിനിറ്റുകളുടെ സംഖ്യയുമല്ല</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be drawn</source>
+        <translation>PDF വരയ്ക്കാൻ കഴിയുന്നില്ല</translation>
     </message>
 </context>
 <context>

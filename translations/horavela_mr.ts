@@ -4,66 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
-as the month window saves them, without opening a window.
-
-  --month YYYY-MM    the first month, from 1901-01 to 2050-12
-  --months N         how many months, 1 to 12 (default 1)
-  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
-  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
-  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
-                     (both rounded to the nearest minute)
-  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
-                     hours:minutes behind universal time as the main window takes
-                     them, -5:-30 (an offset under an hour ahead: -0:-19)
-  --format FORMAT    text (default), csv or ics (a calendar of Rahu Kaal)
-  --out FILE         write FILE, whole or not at all; else standard output
-  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa or or (default: the one chosen in the
-                     window, else the desktop&apos;s)
-  --help             show this help
-
-Each option takes its value as --name value or --name=value.
-Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
-</source>
-        <translation>वापर: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-एखाद्या ठिकाणी महिन्याच्या प्रत्येक दिवसाचा राहुकाळ, यमगंड आणि गुलिक काळ, महिन्याची
-विंडो ते जसे जतन करते तसेच, कोणतीही विंडो न उघडता लिहितो.
-
-  --month YYYY-MM    पहिला महिना, 1901-01 ते 2050-12
-  --months N         किती महिने, 1 ते 12 (डीफॉल्ट 1)
-  --place TEXT       ठिकाणांच्या डेटाबेसमधील ठिकाण: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; किंवा &quot;Pune&quot;; त्याचे वेळ क्षेत्र तारखेनुसार ठरते
-  --lat DEGREES      दशांश अंशांमध्ये अक्षांश, उत्तर धन: 18.52
-  --lon DEGREES      दशांश अंशांमध्ये रेखांश, पूर्व धन: -74.0 म्हणजे पश्चिम
-                     (दोन्ही जवळच्या मिनिटापर्यंत पूर्णांकित)
-  --zone ZONE        वेळ क्षेत्राचे नाव, Asia/Kolkata, ज्याचा फरक तारखेनुसार ठरतो; किंवा
-                     वैश्विक वेळेच्या मागे तास:मिनिटे, मुख्य विंडो घेते तशी,
-                     -5:-30 (एका तासापेक्षा कमी पुढे असलेला फरक: -0:-19)
-  --format FORMAT    text (डीफॉल्ट), csv किंवा ics (राहुकाळाचे कॅलेंडर)
-  --out FILE         FILE लिहा, पूर्ण किंवा अजिबात नाही; अन्यथा मानक आउटपुट
-  --language CODE    मजकूर आणि कॅलेंडरची भाषा: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa किंवा or (डीफॉल्ट: विंडोमध्ये निवडलेली
-                     भाषा, अन्यथा डेस्कटॉपची)
-  --help             ही मदत दाखवा
-
-प्रत्येक पर्याय आपले मूल्य --name value किंवा --name=value असे घेतो.
-निर्गमन स्थिती: 0 पूर्ण, 2 चुकीचे इनपुट, 1 फाइल किंवा ठिकाणांचा डेटाबेस अयशस्वी.
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;; see horavela --help</source>
         <translation>अनपेक्षित आर्ग्युमेंट &quot;%1&quot;; horavela --help पाहा</translation>
-    </message>
-    <message>
-        <source>unknown option --%1; see horavela --help</source>
-        <translation>अज्ञात पर्याय --%1; horavela --help पाहा</translation>
     </message>
     <message>
         <source>--%1 given twice</source>
@@ -130,16 +72,122 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>महिने 1901-01 ते 2050-12 या दरम्यान असले पाहिजेत</translation>
     </message>
     <message>
-        <source>--format &quot;%1&quot; is not text, csv or ics</source>
-        <translation>--format &quot;%1&quot; हे text, csv किंवा ics नाही</translation>
-    </message>
-    <message>
         <source>give --place, or --lat, --lon and --zone, not both</source>
         <translation>--place द्या, किंवा --lat, --lon आणि --zone; दोन्ही नाही</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
         <translation>मानक आउटपुटवर लिहिता येत नाही</translation>
+    </message>
+    <message>
+        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
+as the month window saves them, without opening a window.
+
+  --month YYYY-MM    the first month, from 1901-01 to 2050-12
+  --months N         how many months, 1 to 12 (default 1)
+  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
+  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
+  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
+                     (both rounded to the nearest minute)
+  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
+                     hours:minutes behind universal time as the main window takes
+                     them, -5:-30 (an offset under an hour ahead: -0:-19)
+  --format FORMAT    text (default), csv, ics (a calendar) or pdf (the month
+                     window&apos;s pages, only with --out)
+  --periods LIST     the calendar&apos;s events: rahu, yamaganda and gulika, any of
+                     them, comma-separated (default rahu); with --format ics only
+  --alarm MINUTES    the calendar&apos;s reminder, 1 to 1440 minutes before each
+                     period, or none (default 10); with --format ics only
+  --out FILE         write FILE, whole or not at all; else standard output
+  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa or or (default: the one chosen in the
+                     window, else the desktop&apos;s)
+  -h, --help         show this help
+  --version          show the program&apos;s version
+
+Each option takes its value as --name value or --name=value.
+Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
+</source>
+        <translation>वापर: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+एखाद्या ठिकाणी महिन्याच्या प्रत्येक दिवसाचा राहुकाळ, यमगंड आणि गुलिक काळ, महिन्याची
+विंडो ते जसे जतन करते तसेच, कोणतीही विंडो न उघडता लिहितो.
+
+  --month YYYY-MM    पहिला महिना, 1901-01 ते 2050-12
+  --months N         किती महिने, 1 ते 12 (डीफॉल्ट 1)
+  --place TEXT       ठिकाणांच्या डेटाबेसमधील ठिकाण: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; किंवा &quot;Pune&quot;; त्याचे वेळ क्षेत्र तारखेनुसार ठरते
+  --lat DEGREES      दशांश अंशांमध्ये अक्षांश, उत्तर धन: 18.52
+  --lon DEGREES      दशांश अंशांमध्ये रेखांश, पूर्व धन: -74.0 म्हणजे पश्चिम
+                     (दोन्ही जवळच्या मिनिटापर्यंत पूर्णांकित)
+  --zone ZONE        वेळ क्षेत्राचे नाव, Asia/Kolkata, ज्याचा फरक तारखेनुसार ठरतो; किंवा
+                     वैश्विक वेळेच्या मागे तास:मिनिटे, मुख्य विंडो घेते तशी,
+                     -5:-30 (एका तासापेक्षा कमी पुढे असलेला फरक: -0:-19)
+  --format FORMAT    text (डीफॉल्ट), csv, ics (कॅलेंडर) किंवा pdf (महिन्याच्या विंडोची
+                     पाने, फक्त --out सह)
+  --periods LIST     कॅलेंडरमधील घटना: rahu, yamaganda आणि gulika पैकी कोणतेही,
+                     स्वल्पविरामाने वेगळे (डीफॉल्ट rahu); फक्त --format ics सह
+  --alarm MINUTES    कॅलेंडरचे स्मरणपत्र, प्रत्येक कालावधीच्या 1 ते 1440 मिनिटे आधी,
+                     किंवा none (डीफॉल्ट 10); फक्त --format ics सह
+  --out FILE         FILE लिहा, पूर्ण किंवा अजिबात नाही; अन्यथा मानक आउटपुट
+  --language CODE    मजकूर आणि कॅलेंडरची भाषा: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa किंवा or (डीफॉल्ट: विंडोमध्ये निवडलेली
+                     भाषा, अन्यथा डेस्कटॉपची)
+  -h, --help         ही मदत दाखवा
+  --version          प्रोग्रामची आवृत्ती दाखवा
+
+प्रत्येक पर्याय आपले मूल्य --name value किंवा --name=value असे घेतो.
+निर्गमन स्थिती: 0 पूर्ण, 2 चुकीचे इनपुट, 1 फाइल किंवा ठिकाणांचा डेटाबेस अयशस्वी.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>अज्ञात पर्याय %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 कोणतेही मूल्य घेत नाही</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a line break or another control character</source>
+        <translation>--%1 &quot;%2&quot; मध्ये ओळ-खंड किंवा दुसरे नियंत्रण अक्षर आहे</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; has a space before or after it</source>
+        <translation>--%1 &quot;%2&quot; च्या आधी किंवा नंतर रिकामी जागा आहे</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 places (%3); name the state and the country</source>
+        <translation>&quot;%1&quot; शी %2 ठिकाणे जुळतात (%3); राज्य आणि देशाचे नाव द्या</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; is not text, csv, ics or pdf</source>
+        <translation>--format &quot;%1&quot; हे text, csv, ics किंवा pdf नाही</translation>
+    </message>
+    <message>
+        <source>--format pdf needs --out FILE: a PDF is not written to standard output</source>
+        <translation>--format pdf साठी --out FILE आवश्यक आहे: PDF मानक आउटपुटवर लिहिली जात नाही</translation>
+    </message>
+    <message>
+        <source>--%1 chooses what the calendar holds: give it with --format ics</source>
+        <translation>--%1 कॅलेंडरमध्ये काय असेल ते निवडतो: तो --format ics सह द्या</translation>
+    </message>
+    <message>
+        <source>--periods &quot;%1&quot; is not a comma-separated list of rahu, yamaganda and gulika, each at most once</source>
+        <translation>--periods &quot;%1&quot; ही rahu, yamaganda आणि gulika ची स्वल्पविरामाने वेगळी यादी नाही, ज्यात प्रत्येक जास्तीत जास्त एकदा असेल</translation>
+    </message>
+    <message>
+        <source>--alarm &quot;%1&quot; is neither none nor a number of minutes from 1 to 1440</source>
+        <translation>--alarm &quot;%1&quot; हे none नाही, 1 ते 1440 मधील मिनिटांची संख्याही नाही</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be drawn</source>
+        <translation>PDF तयार करता येत नाही</translation>
     </message>
 </context>
 <context>

@@ -4,66 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
-as the month window saves them, without opening a window.
-
-  --month YYYY-MM    the first month, from 1901-01 to 2050-12
-  --months N         how many months, 1 to 12 (default 1)
-  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
-  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
-  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
-                     (both rounded to the nearest minute)
-  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
-                     hours:minutes behind universal time as the main window takes
-                     them, -5:-30 (an offset under an hour ahead: -0:-19)
-  --format FORMAT    text (default), csv or ics (a calendar of Rahu Kaal)
-  --out FILE         write FILE, whole or not at all; else standard output
-  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa or or (default: the one chosen in the
-                     window, else the desktop&apos;s)
-  --help             show this help
-
-Each option takes its value as --name value or --name=value.
-Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
-</source>
-        <translation>ବ୍ୟବହାର: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-କୌଣସି ସ୍ଥାନ ପାଇଁ ମାସର ପ୍ରତ୍ୟେକ ଦିନର ରାହୁକାଳ, ଯମଗଣ୍ଡ ଓ ଗୁଳିକ କାଳ ଲେଖେ,
-ମାସ ୱିଣ୍ଡୋ ଯେପରି ସଂରକ୍ଷଣ କରେ ସେହିପରି, କୌଣସି ୱିଣ୍ଡୋ ନ ଖୋଲି।
-
-  --month YYYY-MM    ପ୍ରଥମ ମାସ, 1901-01ରୁ 2050-12 ପର୍ଯ୍ୟନ୍ତ
-  --months N         କେତେ ମାସ, 1ରୁ 12 (ଡିଫଲ୍ଟ 1)
-  --place TEXT       ସ୍ଥାନ ଡାଟାବେସର ଏକ ସ୍ଥାନ: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; କିମ୍ବା &quot;Pune&quot;; ଏହାର ସମୟ କ୍ଷେତ୍ର ତାରିଖ ଅନୁସାରେ ଚାଲେ
-  --lat DEGREES      ଦଶମିକ ଡିଗ୍ରୀରେ ଅକ୍ଷାଂଶ, ଉତ୍ତର ଧନାତ୍ମକ: 18.52
-  --lon DEGREES      ଦଶମିକ ଡିଗ୍ରୀରେ ଦ୍ରାଘିମା, ପୂର୍ବ ଧନାତ୍ମକ: -74.0 ଅର୍ଥ ପଶ୍ଚିମ
-                     (ଦୁଇଟିଯାକ ନିକଟତମ ମିନିଟକୁ ପୂର୍ଣ୍ଣ କରାଯାଏ)
-  --zone ZONE        ସମୟ କ୍ଷେତ୍ରର ନାମ, Asia/Kolkata, ଯାହାର ଅଫସେଟ ତାରିଖ ଅନୁସାରେ ଚାଲେ;
-                     କିମ୍ବା ସାର୍ବଜନୀନ ସମୟଠାରୁ କେତେ ଘଣ୍ଟା:ମିନିଟ ପଛରେ, ମୁଖ୍ୟ
-                     ୱିଣ୍ଡୋ ପରି, -5:-30 (ଏକ ଘଣ୍ଟାରୁ କମ୍ ଆଗରେ ଥିଲେ: -0:-19)
-  --format FORMAT    text (ଡିଫଲ୍ଟ), csv କିମ୍ବା ics (ରାହୁକାଳର ଏକ କ୍ୟାଲେଣ୍ଡର)
-  --out FILE         FILE ଲେଖେ, ସମ୍ପୂର୍ଣ୍ଣ କିମ୍ବା ଆଦୌ ନୁହେଁ; ନଚେତ୍ ଷ୍ଟାଣ୍ଡାର୍ଡ ଆଉଟପୁଟ
-  --language CODE    ଲେଖା ଓ କ୍ୟାଲେଣ୍ଡରର ଭାଷା: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa କିମ୍ବା or (ଡିଫଲ୍ଟ: ୱିଣ୍ଡୋରେ ବଛାଯାଇଥିବା
-                     ଭାଷା, ନଚେତ୍ ଡେସ୍କଟପର ଭାଷା)
-  --help             ଏହି ସାହାଯ୍ୟ ଦେଖାଏ
-
-ପ୍ରତ୍ୟେକ ଅପସନ ତାର ମୂଲ୍ୟ --name value କିମ୍ବା --name=value ରୂପରେ ନିଏ।
-ପ୍ରସ୍ଥାନ ସ୍ଥିତି: 0 ସମ୍ପନ୍ନ, 2 ଭୁଲ ଇନପୁଟ, 1 ଫାଇଲ କିମ୍ବା ସ୍ଥାନ ଡାଟାବେସ ବିଫଳ।
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;; see horavela --help</source>
         <translation>ଅପ୍ରତ୍ୟାଶିତ ଆର୍ଗୁମେଣ୍ଟ &quot;%1&quot;; horavela --help ଦେଖନ୍ତୁ</translation>
-    </message>
-    <message>
-        <source>unknown option --%1; see horavela --help</source>
-        <translation>ଅଜଣା ଅପସନ --%1; horavela --help ଦେଖନ୍ତୁ</translation>
     </message>
     <message>
         <source>--%1 given twice</source>
@@ -130,16 +72,122 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>ମାସଗୁଡ଼ିକ 1901-01ରୁ 2050-12 ମଧ୍ୟରେ ହେବା ଆବଶ୍ୟକ</translation>
     </message>
     <message>
-        <source>--format &quot;%1&quot; is not text, csv or ics</source>
-        <translation>--format &quot;%1&quot; text, csv କିମ୍ବା ics ମଧ୍ୟରୁ କୌଣସିଟି ନୁହେଁ</translation>
-    </message>
-    <message>
         <source>give --place, or --lat, --lon and --zone, not both</source>
         <translation>--place ଦିଅନ୍ତୁ, କିମ୍ବା --lat, --lon ଓ --zone ଦିଅନ୍ତୁ, ଉଭୟ ନୁହେଁ</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
         <translation>ଷ୍ଟାଣ୍ଡାର୍ଡ ଆଉଟପୁଟରେ ଲେଖାଯାଇପାରୁନାହିଁ</translation>
+    </message>
+    <message>
+        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
+as the month window saves them, without opening a window.
+
+  --month YYYY-MM    the first month, from 1901-01 to 2050-12
+  --months N         how many months, 1 to 12 (default 1)
+  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
+  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
+  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
+                     (both rounded to the nearest minute)
+  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
+                     hours:minutes behind universal time as the main window takes
+                     them, -5:-30 (an offset under an hour ahead: -0:-19)
+  --format FORMAT    text (default), csv, ics (a calendar) or pdf (the month
+                     window&apos;s pages, only with --out)
+  --periods LIST     the calendar&apos;s events: rahu, yamaganda and gulika, any of
+                     them, comma-separated (default rahu); with --format ics only
+  --alarm MINUTES    the calendar&apos;s reminder, 1 to 1440 minutes before each
+                     period, or none (default 10); with --format ics only
+  --out FILE         write FILE, whole or not at all; else standard output
+  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa or or (default: the one chosen in the
+                     window, else the desktop&apos;s)
+  -h, --help         show this help
+  --version          show the program&apos;s version
+
+Each option takes its value as --name value or --name=value.
+Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
+</source>
+        <translation>ବ୍ୟବହାର: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+କୌଣସି ସ୍ଥାନ ପାଇଁ ମାସର ପ୍ରତ୍ୟେକ ଦିନର ରାହୁକାଳ, ଯମଗଣ୍ଡ ଓ ଗୁଳିକ କାଳ ଲେଖେ,
+ମାସ ୱିଣ୍ଡୋ ଯେପରି ସଂରକ୍ଷଣ କରେ ସେହିପରି, କୌଣସି ୱିଣ୍ଡୋ ନ ଖୋଲି।
+
+  --month YYYY-MM    ପ୍ରଥମ ମାସ, 1901-01ରୁ 2050-12 ପର୍ଯ୍ୟନ୍ତ
+  --months N         କେତେ ମାସ, 1ରୁ 12 (ଡିଫଲ୍ଟ 1)
+  --place TEXT       ସ୍ଥାନ ଡାଟାବେସର ଏକ ସ୍ଥାନ: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; କିମ୍ବା &quot;Pune&quot;; ଏହାର ସମୟ କ୍ଷେତ୍ର ତାରିଖ ଅନୁସାରେ ଚାଲେ
+  --lat DEGREES      ଦଶମିକ ଡିଗ୍ରୀରେ ଅକ୍ଷାଂଶ, ଉତ୍ତର ଧନାତ୍ମକ: 18.52
+  --lon DEGREES      ଦଶମିକ ଡିଗ୍ରୀରେ ଦ୍ରାଘିମା, ପୂର୍ବ ଧନାତ୍ମକ: -74.0 ଅର୍ଥ ପଶ୍ଚିମ
+                     (ଦୁଇଟିଯାକ ନିକଟତମ ମିନିଟକୁ ପୂର୍ଣ୍ଣ କରାଯାଏ)
+  --zone ZONE        ସମୟ କ୍ଷେତ୍ରର ନାମ, Asia/Kolkata, ଯାହାର ଅଫସେଟ ତାରିଖ ଅନୁସାରେ ଚାଲେ;
+                     କିମ୍ବା ସାର୍ବଜନୀନ ସମୟଠାରୁ କେତେ ଘଣ୍ଟା:ମିନିଟ ପଛରେ, ମୁଖ୍ୟ
+                     ୱିଣ୍ଡୋ ପରି, -5:-30 (ଏକ ଘଣ୍ଟାରୁ କମ୍ ଆଗରେ ଥିଲେ: -0:-19)
+  --format FORMAT    text (ଡିଫଲ୍ଟ), csv, ics (ଏକ କ୍ୟାଲେଣ୍ଡର) କିମ୍ବା pdf (ମାସ ୱିଣ୍ଡୋର
+                     ପୃଷ୍ଠାଗୁଡ଼ିକ, କେବଳ --out ସହିତ)
+  --periods LIST     କ୍ୟାଲେଣ୍ଡରର ଘଟଣା: rahu, yamaganda ଓ gulika ମଧ୍ୟରୁ ଯେକୌଣସି,
+                     କମା ଦ୍ୱାରା ଅଲଗା (ଡିଫଲ୍ଟ rahu); କେବଳ --format ics ସହିତ
+  --alarm MINUTES    କ୍ୟାଲେଣ୍ଡରର ସ୍ମାରକ, ପ୍ରତ୍ୟେକ ଅବଧିର 1ରୁ 1440 ମିନିଟ ପୂର୍ବରୁ,
+                     କିମ୍ବା none (ଡିଫଲ୍ଟ 10); କେବଳ --format ics ସହିତ
+  --out FILE         FILE ଲେଖେ, ସମ୍ପୂର୍ଣ୍ଣ କିମ୍ବା ଆଦୌ ନୁହେଁ; ନଚେତ୍ ଷ୍ଟାଣ୍ଡାର୍ଡ ଆଉଟପୁଟ
+  --language CODE    ଲେଖା ଓ କ୍ୟାଲେଣ୍ଡରର ଭାଷା: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa କିମ୍ବା or (ଡିଫଲ୍ଟ: ୱିଣ୍ଡୋରେ ବଛାଯାଇଥିବା
+                     ଭାଷା, ନଚେତ୍ ଡେସ୍କଟପର ଭାଷା)
+  -h, --help         ଏହି ସାହାଯ୍ୟ ଦେଖାଏ
+  --version          ପ୍ରୋଗ୍ରାମର ସଂସ୍କରଣ ଦେଖାଏ
+
+ପ୍ରତ୍ୟେକ ଅପସନ ତାର ମୂଲ୍ୟ --name value କିମ୍ବା --name=value ରୂପରେ ନିଏ।
+ପ୍ରସ୍ଥାନ ସ୍ଥିତି: 0 ସମ୍ପନ୍ନ, 2 ଭୁଲ ଇନପୁଟ, 1 ଫାଇଲ କିମ୍ବା ସ୍ଥାନ ଡାଟାବେସ ବିଫଳ।
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>ଅଜଣା ଅପସନ %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 କୌଣସି ମୂଲ୍ୟ ନିଏ ନାହିଁ</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a line break or another control character</source>
+        <translation>--%1 &quot;%2&quot;ରେ ଧାଡ଼ି ବିରତି କିମ୍ବା ଅନ୍ୟ ନିୟନ୍ତ୍ରଣ ଅକ୍ଷର ଅଛି</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; has a space before or after it</source>
+        <translation>--%1 &quot;%2&quot;ର ଆଗରେ କିମ୍ବା ପଛରେ ଖାଲି ସ୍ଥାନ ଅଛି</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 places (%3); name the state and the country</source>
+        <translation>&quot;%1&quot; ସହ %2ଟି ସ୍ଥାନ ମେଳ ଖାଉଛି (%3); ରାଜ୍ୟ ଓ ଦେଶର ନାମ ଦିଅନ୍ତୁ</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; is not text, csv, ics or pdf</source>
+        <translation>--format &quot;%1&quot; text, csv, ics କିମ୍ବା pdf ମଧ୍ୟରୁ କୌଣସିଟି ନୁହେଁ</translation>
+    </message>
+    <message>
+        <source>--format pdf needs --out FILE: a PDF is not written to standard output</source>
+        <translation>--format pdf ପାଇଁ --out FILE ଆବଶ୍ୟକ: PDF ଷ୍ଟାଣ୍ଡାର୍ଡ ଆଉଟପୁଟରେ ଲେଖାଯାଏ ନାହିଁ</translation>
+    </message>
+    <message>
+        <source>--%1 chooses what the calendar holds: give it with --format ics</source>
+        <translation>--%1 କ୍ୟାଲେଣ୍ଡରରେ କ&apos;ଣ ରହିବ ତାହା ବାଛେ: ଏହାକୁ --format ics ସହିତ ଦିଅନ୍ତୁ</translation>
+    </message>
+    <message>
+        <source>--periods &quot;%1&quot; is not a comma-separated list of rahu, yamaganda and gulika, each at most once</source>
+        <translation>--periods &quot;%1&quot; rahu, yamaganda ଓ gulikaର କମା ଦ୍ୱାରା ଅଲଗା ତାଲିକା ନୁହେଁ, ଯେଉଁଥିରେ ପ୍ରତ୍ୟେକଟି ଅତି ବେଶିରେ ଥରେ ଥାଏ</translation>
+    </message>
+    <message>
+        <source>--alarm &quot;%1&quot; is neither none nor a number of minutes from 1 to 1440</source>
+        <translation>--alarm &quot;%1&quot; none ନୁହେଁ, କିମ୍ବା 1ରୁ 1440 ମଧ୍ୟରେ ମିନିଟର ସଂଖ୍ୟା ମଧ୍ୟ ନୁହେଁ</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be drawn</source>
+        <translation>PDF ତିଆରି କରାଯାଇପାରୁନାହିଁ</translation>
     </message>
 </context>
 <context>

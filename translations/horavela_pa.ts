@@ -4,66 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
-as the month window saves them, without opening a window.
-
-  --month YYYY-MM    the first month, from 1901-01 to 2050-12
-  --months N         how many months, 1 to 12 (default 1)
-  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
-  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
-  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
-                     (both rounded to the nearest minute)
-  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
-                     hours:minutes behind universal time as the main window takes
-                     them, -5:-30 (an offset under an hour ahead: -0:-19)
-  --format FORMAT    text (default), csv or ics (a calendar of Rahu Kaal)
-  --out FILE         write FILE, whole or not at all; else standard output
-  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa or or (default: the one chosen in the
-                     window, else the desktop&apos;s)
-  --help             show this help
-
-Each option takes its value as --name value or --name=value.
-Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
-</source>
-        <translation>ਵਰਤੋਂ: horavela --month YYYY-MM (--place &quot;ਸ਼ਹਿਰ[, ਰਾਜ], ਦੇਸ਼&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-ਕਿਸੇ ਥਾਂ ਲਈ ਮਹੀਨੇ ਦੇ ਹਰ ਦਿਨ ਦਾ ਰਾਹੂ ਕਾਲ, ਯਮਗੰਡ ਅਤੇ ਗੁਲਿਕ ਕਾਲ ਲਿਖਦਾ ਹੈ,
-ਜਿਵੇਂ ਮਹੀਨੇ ਵਾਲੀ ਵਿੰਡੋ ਉਹਨਾਂ ਨੂੰ ਸੰਭਾਲਦੀ ਹੈ, ਕੋਈ ਵਿੰਡੋ ਖੋਲ੍ਹੇ ਬਿਨਾਂ।
-
-  --month YYYY-MM    ਪਹਿਲਾ ਮਹੀਨਾ, 1901-01 ਤੋਂ 2050-12 ਤੱਕ
-  --months N         ਕਿੰਨੇ ਮਹੀਨੇ, 1 ਤੋਂ 12 (ਮੂਲ 1)
-  --place TEXT       ਥਾਵਾਂ ਦੇ ਡਾਟਾਬੇਸ ਦੀ ਕੋਈ ਥਾਂ: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; ਜਾਂ &quot;Pune&quot;; ਇਸਦਾ ਇਲਾਕਾਈ ਵੇਲਾ ਤਾਰੀਖ਼ ਅਨੁਸਾਰ ਲਿਆ ਜਾਂਦਾ ਹੈ
-  --lat DEGREES      ਦਸ਼ਮਲਵ ਡਿਗਰੀਆਂ ਵਿੱਚ ਅਕਸ਼ਾਂਸ਼, ਉੱਤਰ ਧਨਾਤਮਕ: 18.52
-  --lon DEGREES      ਦਸ਼ਮਲਵ ਡਿਗਰੀਆਂ ਵਿੱਚ ਰੇਖਾਂਸ਼, ਪੂਰਬ ਧਨਾਤਮਕ: -74.0 ਪੱਛਮ ਹੈ
-                     (ਦੋਵੇਂ ਸਭ ਤੋਂ ਨੇੜਲੇ ਮਿੰਟ ਤੱਕ ਰਾਊਂਡ ਕੀਤੇ ਜਾਂਦੇ ਹਨ)
-  --zone ZONE        ਇਲਾਕਾਈ ਵੇਲੇ ਦਾ ਨਾਮ, Asia/Kolkata, ਜਿਸਦਾ ਫ਼ਰਕ ਤਾਰੀਖ਼ ਅਨੁਸਾਰ ਲਿਆ ਜਾਂਦਾ ਹੈ; ਜਾਂ
-                     ਵਿਸ਼ਵ-ਵਿਆਪੀ ਸਮੇਂ ਤੋਂ ਪਿੱਛੇ ਘੰਟੇ:ਮਿੰਟ, ਜਿਵੇਂ ਮੁੱਖ ਵਿੰਡੋ ਉਹਨਾਂ ਨੂੰ ਲੈਂਦੀ ਹੈ,
-                     -5:-30 (ਇੱਕ ਘੰਟੇ ਤੋਂ ਘੱਟ ਅੱਗੇ ਹੋਵੇ ਤਾਂ: -0:-19)
-  --format FORMAT    text (ਮੂਲ), csv ਜਾਂ ics (ਰਾਹੂ ਕਾਲ ਦਾ ਕੈਲੰਡਰ)
-  --out FILE         FILE ਲਿਖਦਾ ਹੈ, ਪੂਰੀ ਜਾਂ ਬਿਲਕੁਲ ਨਹੀਂ; ਨਹੀਂ ਤਾਂ ਸਟੈਂਡਰਡ ਆਊਟਪੁੱਟ
-  --language CODE    ਲਿਖਤ ਅਤੇ ਕੈਲੰਡਰ ਦੀ ਭਾਸ਼ਾ: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa ਜਾਂ or (ਮੂਲ: ਵਿੰਡੋ ਵਿੱਚ ਚੁਣੀ ਹੋਈ,
-                     ਨਹੀਂ ਤਾਂ ਡੈਸਕਟਾਪ ਦੀ)
-  --help             ਇਹ ਮਦਦ ਦਿਖਾਉਂਦਾ ਹੈ
-
-ਹਰ ਚੋਣ ਆਪਣਾ ਮੁੱਲ --name value ਜਾਂ --name=value ਵਜੋਂ ਲੈਂਦੀ ਹੈ।
-ਬਾਹਰ ਜਾਣ ਦੀ ਸਥਿਤੀ: 0 ਪੂਰਾ ਹੋਇਆ, 2 ਗਲਤ ਇਨਪੁੱਟ, 1 ਫ਼ਾਈਲ ਜਾਂ ਥਾਵਾਂ ਦਾ ਡਾਟਾਬੇਸ ਅਸਫਲ ਰਿਹਾ।
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;; see horavela --help</source>
         <translation>ਅਣਕਿਆਸਿਆ ਆਰਗੂਮੈਂਟ &quot;%1&quot;; ਵੇਖੋ horavela --help</translation>
-    </message>
-    <message>
-        <source>unknown option --%1; see horavela --help</source>
-        <translation>ਅਣਜਾਣ ਚੋਣ --%1; ਵੇਖੋ horavela --help</translation>
     </message>
     <message>
         <source>--%1 given twice</source>
@@ -130,16 +72,122 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>ਮਹੀਨੇ 1901-01 ਤੋਂ 2050-12 ਤੱਕ ਹੋਣੇ ਚਾਹੀਦੇ ਹਨ</translation>
     </message>
     <message>
-        <source>--format &quot;%1&quot; is not text, csv or ics</source>
-        <translation>--format &quot;%1&quot; text, csv ਜਾਂ ics ਨਹੀਂ ਹੈ</translation>
-    </message>
-    <message>
         <source>give --place, or --lat, --lon and --zone, not both</source>
         <translation>--place ਦਿਓ, ਜਾਂ --lat, --lon ਅਤੇ --zone, ਦੋਵੇਂ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
         <translation>ਸਟੈਂਡਰਡ ਆਊਟਪੁੱਟ ਵਿੱਚ ਲਿਖਿਆ ਨਹੀਂ ਜਾ ਸਕਦਾ</translation>
+    </message>
+    <message>
+        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
+as the month window saves them, without opening a window.
+
+  --month YYYY-MM    the first month, from 1901-01 to 2050-12
+  --months N         how many months, 1 to 12 (default 1)
+  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
+  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
+  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
+                     (both rounded to the nearest minute)
+  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
+                     hours:minutes behind universal time as the main window takes
+                     them, -5:-30 (an offset under an hour ahead: -0:-19)
+  --format FORMAT    text (default), csv, ics (a calendar) or pdf (the month
+                     window&apos;s pages, only with --out)
+  --periods LIST     the calendar&apos;s events: rahu, yamaganda and gulika, any of
+                     them, comma-separated (default rahu); with --format ics only
+  --alarm MINUTES    the calendar&apos;s reminder, 1 to 1440 minutes before each
+                     period, or none (default 10); with --format ics only
+  --out FILE         write FILE, whole or not at all; else standard output
+  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa or or (default: the one chosen in the
+                     window, else the desktop&apos;s)
+  -h, --help         show this help
+  --version          show the program&apos;s version
+
+Each option takes its value as --name value or --name=value.
+Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
+</source>
+        <translation>ਵਰਤੋਂ: horavela --month YYYY-MM (--place &quot;ਸ਼ਹਿਰ[, ਰਾਜ], ਦੇਸ਼&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+ਕਿਸੇ ਥਾਂ ਲਈ ਮਹੀਨੇ ਦੇ ਹਰ ਦਿਨ ਦਾ ਰਾਹੂ ਕਾਲ, ਯਮਗੰਡ ਅਤੇ ਗੁਲਿਕ ਕਾਲ ਲਿਖਦਾ ਹੈ,
+ਜਿਵੇਂ ਮਹੀਨੇ ਵਾਲੀ ਵਿੰਡੋ ਉਹਨਾਂ ਨੂੰ ਸੰਭਾਲਦੀ ਹੈ, ਕੋਈ ਵਿੰਡੋ ਖੋਲ੍ਹੇ ਬਿਨਾਂ।
+
+  --month YYYY-MM    ਪਹਿਲਾ ਮਹੀਨਾ, 1901-01 ਤੋਂ 2050-12 ਤੱਕ
+  --months N         ਕਿੰਨੇ ਮਹੀਨੇ, 1 ਤੋਂ 12 (ਮੂਲ 1)
+  --place TEXT       ਥਾਵਾਂ ਦੇ ਡਾਟਾਬੇਸ ਦੀ ਕੋਈ ਥਾਂ: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; ਜਾਂ &quot;Pune&quot;; ਇਸਦਾ ਇਲਾਕਾਈ ਵੇਲਾ ਤਾਰੀਖ਼ ਅਨੁਸਾਰ ਲਿਆ ਜਾਂਦਾ ਹੈ
+  --lat DEGREES      ਦਸ਼ਮਲਵ ਡਿਗਰੀਆਂ ਵਿੱਚ ਅਕਸ਼ਾਂਸ਼, ਉੱਤਰ ਧਨਾਤਮਕ: 18.52
+  --lon DEGREES      ਦਸ਼ਮਲਵ ਡਿਗਰੀਆਂ ਵਿੱਚ ਰੇਖਾਂਸ਼, ਪੂਰਬ ਧਨਾਤਮਕ: -74.0 ਪੱਛਮ ਹੈ
+                     (ਦੋਵੇਂ ਸਭ ਤੋਂ ਨੇੜਲੇ ਮਿੰਟ ਤੱਕ ਰਾਊਂਡ ਕੀਤੇ ਜਾਂਦੇ ਹਨ)
+  --zone ZONE        ਇਲਾਕਾਈ ਵੇਲੇ ਦਾ ਨਾਮ, Asia/Kolkata, ਜਿਸਦਾ ਫ਼ਰਕ ਤਾਰੀਖ਼ ਅਨੁਸਾਰ ਲਿਆ ਜਾਂਦਾ ਹੈ; ਜਾਂ
+                     ਵਿਸ਼ਵ-ਵਿਆਪੀ ਸਮੇਂ ਤੋਂ ਪਿੱਛੇ ਘੰਟੇ:ਮਿੰਟ, ਜਿਵੇਂ ਮੁੱਖ ਵਿੰਡੋ ਉਹਨਾਂ ਨੂੰ ਲੈਂਦੀ ਹੈ,
+                     -5:-30 (ਇੱਕ ਘੰਟੇ ਤੋਂ ਘੱਟ ਅੱਗੇ ਹੋਵੇ ਤਾਂ: -0:-19)
+  --format FORMAT    text (ਮੂਲ), csv, ics (ਕੈਲੰਡਰ) ਜਾਂ pdf (ਮਹੀਨੇ ਵਾਲੀ ਵਿੰਡੋ ਦੇ
+                     ਸਫ਼ੇ, ਸਿਰਫ਼ --out ਨਾਲ)
+  --periods LIST     ਕੈਲੰਡਰ ਦੀਆਂ ਘਟਨਾਵਾਂ: rahu, yamaganda ਅਤੇ gulika ਵਿੱਚੋਂ ਕੋਈ ਵੀ,
+                     ਕਾਮਿਆਂ ਨਾਲ ਵੱਖ (ਮੂਲ rahu); ਸਿਰਫ਼ --format ics ਨਾਲ
+  --alarm MINUTES    ਕੈਲੰਡਰ ਦੀ ਯਾਦ-ਦਹਾਨੀ, ਹਰ ਮਿਆਦ ਤੋਂ 1 ਤੋਂ 1440 ਮਿੰਟ ਪਹਿਲਾਂ,
+                     ਜਾਂ none (ਮੂਲ 10); ਸਿਰਫ਼ --format ics ਨਾਲ
+  --out FILE         FILE ਲਿਖਦਾ ਹੈ, ਪੂਰੀ ਜਾਂ ਬਿਲਕੁਲ ਨਹੀਂ; ਨਹੀਂ ਤਾਂ ਸਟੈਂਡਰਡ ਆਊਟਪੁੱਟ
+  --language CODE    ਲਿਖਤ ਅਤੇ ਕੈਲੰਡਰ ਦੀ ਭਾਸ਼ਾ: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa ਜਾਂ or (ਮੂਲ: ਵਿੰਡੋ ਵਿੱਚ ਚੁਣੀ ਹੋਈ,
+                     ਨਹੀਂ ਤਾਂ ਡੈਸਕਟਾਪ ਦੀ)
+  -h, --help         ਇਹ ਮਦਦ ਦਿਖਾਉਂਦਾ ਹੈ
+  --version          ਪ੍ਰੋਗਰਾਮ ਦਾ ਸੰਸਕਰਣ ਦਿਖਾਉਂਦਾ ਹੈ
+
+ਹਰ ਚੋਣ ਆਪਣਾ ਮੁੱਲ --name value ਜਾਂ --name=value ਵਜੋਂ ਲੈਂਦੀ ਹੈ।
+ਬਾਹਰ ਜਾਣ ਦੀ ਸਥਿਤੀ: 0 ਪੂਰਾ ਹੋਇਆ, 2 ਗਲਤ ਇਨਪੁੱਟ, 1 ਫ਼ਾਈਲ ਜਾਂ ਥਾਵਾਂ ਦਾ ਡਾਟਾਬੇਸ ਅਸਫਲ ਰਿਹਾ।
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>ਅਣਜਾਣ ਚੋਣ %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 ਕੋਈ ਮੁੱਲ ਨਹੀਂ ਲੈਂਦੀ</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a line break or another control character</source>
+        <translation>--%1 &quot;%2&quot; ਵਿੱਚ ਲਾਈਨ ਬ੍ਰੇਕ ਜਾਂ ਕੋਈ ਹੋਰ ਕੰਟਰੋਲ ਅੱਖਰ ਹੈ</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; has a space before or after it</source>
+        <translation>--%1 &quot;%2&quot; ਦੇ ਅੱਗੇ ਜਾਂ ਪਿੱਛੇ ਖ਼ਾਲੀ ਥਾਂ ਹੈ</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 places (%3); name the state and the country</source>
+        <translation>&quot;%1&quot; ਨਾਲ %2 ਥਾਵਾਂ ਮਿਲਦੀਆਂ ਹਨ (%3); ਰਾਜ ਅਤੇ ਦੇਸ਼ ਦਾ ਨਾਂ ਦਿਓ</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; is not text, csv, ics or pdf</source>
+        <translation>--format &quot;%1&quot; text, csv, ics ਜਾਂ pdf ਨਹੀਂ ਹੈ</translation>
+    </message>
+    <message>
+        <source>--format pdf needs --out FILE: a PDF is not written to standard output</source>
+        <translation>--format pdf ਲਈ --out FILE ਲੋੜੀਂਦਾ ਹੈ: PDF ਸਟੈਂਡਰਡ ਆਊਟਪੁੱਟ ਵਿੱਚ ਨਹੀਂ ਲਿਖੀ ਜਾਂਦੀ</translation>
+    </message>
+    <message>
+        <source>--%1 chooses what the calendar holds: give it with --format ics</source>
+        <translation>--%1 ਚੁਣਦੀ ਹੈ ਕਿ ਕੈਲੰਡਰ ਵਿੱਚ ਕੀ ਹੋਵੇ: ਇਸ ਨੂੰ --format ics ਨਾਲ ਦਿਓ</translation>
+    </message>
+    <message>
+        <source>--periods &quot;%1&quot; is not a comma-separated list of rahu, yamaganda and gulika, each at most once</source>
+        <translation>--periods &quot;%1&quot; rahu, yamaganda ਅਤੇ gulika ਦੀ ਕਾਮਿਆਂ ਨਾਲ ਵੱਖ ਕੀਤੀ ਸੂਚੀ ਨਹੀਂ ਹੈ, ਜਿਸ ਵਿੱਚ ਹਰ ਇੱਕ ਵੱਧ ਤੋਂ ਵੱਧ ਇੱਕ ਵਾਰ ਹੋਵੇ</translation>
+    </message>
+    <message>
+        <source>--alarm &quot;%1&quot; is neither none nor a number of minutes from 1 to 1440</source>
+        <translation>--alarm &quot;%1&quot; ਨਾ none ਹੈ, ਨਾ 1 ਤੋਂ 1440 ਤੱਕ ਮਿੰਟਾਂ ਦਾ ਅੰਕ</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be drawn</source>
+        <translation>PDF ਬਣਾਈ ਨਹੀਂ ਜਾ ਸਕਦੀ</translation>
     </message>
 </context>
 <context>

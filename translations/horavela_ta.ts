@@ -4,66 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
-as the month window saves them, without opening a window.
-
-  --month YYYY-MM    the first month, from 1901-01 to 2050-12
-  --months N         how many months, 1 to 12 (default 1)
-  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
-  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
-  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
-                     (both rounded to the nearest minute)
-  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
-                     hours:minutes behind universal time as the main window takes
-                     them, -5:-30 (an offset under an hour ahead: -0:-19)
-  --format FORMAT    text (default), csv or ics (a calendar of Rahu Kaal)
-  --out FILE         write FILE, whole or not at all; else standard output
-  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa or or (default: the one chosen in the
-                     window, else the desktop&apos;s)
-  --help             show this help
-
-Each option takes its value as --name value or --name=value.
-Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
-</source>
-        <translation>பயன்பாடு: horavela --month YYYY-MM (--place &quot;நகரம்[, மாநிலம்], நாடு&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-ஓர் இடத்தில் ஒரு மாதத்தின் ஒவ்வொரு நாளுக்குமான ராகு காலம், எமகண்டம், குளிகை
-நேரங்களை, மாதச் சாளரம் சேமிப்பது போலவே, எந்தச் சாளரத்தையும் திறக்காமல் எழுதுகிறது.
-
-  --month YYYY-MM    முதல் மாதம், 1901-01 முதல் 2050-12 வரை
-  --months N         எத்தனை மாதங்கள், 1 முதல் 12 வரை (இயல்பு 1)
-  --place TEXT       இடங்களின் தரவுத்தளத்தில் உள்ள ஓர் இடம்: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; அல்லது &quot;Pune&quot;; அதன் நேர மண்டலம் தேதியைப் பொறுத்தது
-  --lat DEGREES      தசமப் பாகைகளில் அட்சரேகை, வடக்கு நேர்மறை: 18.52
-  --lon DEGREES      தசமப் பாகைகளில் தீர்க்கரேகை, கிழக்கு நேர்மறை: -74.0 என்பது மேற்கு
-                     (இரண்டும் அருகிலுள்ள நிமிடத்துக்கு முழுமையாக்கப்படும்)
-  --zone ZONE        நேர மண்டலத்தின் பெயர், Asia/Kolkata, அதன் வேறுபாடு தேதியைப் பொறுத்தது;
-                     அல்லது முதன்மைச் சாளரம் ஏற்பது போல, உலக நேரத்துக்குப் பின்னால் உள்ள
-                     மணி:நிமிடம், -5:-30 (ஒரு மணிக்கும் குறைவாக முன்னால் இருந்தால்: -0:-19)
-  --format FORMAT    text (இயல்பு), csv அல்லது ics (ராகு கால நாள்காட்டி)
-  --out FILE         FILE-ஐ முழுமையாக எழுதும் அல்லது எதையும் எழுதாது; இல்லையேல் நிலையான வெளியீடு
-  --language CODE    உரையின், நாள்காட்டியின் மொழி: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa அல்லது or (இயல்பு: சாளரத்தில் தேர்ந்தெடுத்த
-                     மொழி, இல்லையெனில் டெஸ்க்டாப்பின் மொழி)
-  --help             இந்த உதவியைக் காட்டும்
-
-ஒவ்வொரு விருப்பமும் தன் மதிப்பை --name value அல்லது --name=value என ஏற்கும்.
-வெளியேறும் நிலை: 0 முடிந்தது, 2 தவறான உள்ளீடு, 1 கோப்போ இடங்களின் தரவுத்தளமோ தோல்வியுற்றது.
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;; see horavela --help</source>
         <translation>எதிர்பாராத அளவுரு &quot;%1&quot;; horavela --help பார்க்கவும்</translation>
-    </message>
-    <message>
-        <source>unknown option --%1; see horavela --help</source>
-        <translation>அறியப்படாத விருப்பம் --%1; horavela --help பார்க்கவும்</translation>
     </message>
     <message>
         <source>--%1 given twice</source>
@@ -130,16 +72,122 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>மாதங்கள் 1901-01 முதல் 2050-12 வரை இருக்க வேண்டும்</translation>
     </message>
     <message>
-        <source>--format &quot;%1&quot; is not text, csv or ics</source>
-        <translation>--format &quot;%1&quot; என்பது text, csv, ics ஆகியவற்றில் ஒன்று அல்ல</translation>
-    </message>
-    <message>
         <source>give --place, or --lat, --lon and --zone, not both</source>
         <translation>--place அல்லது --lat, --lon, --zone ஆகியவற்றைக் கொடுக்கவும், இரண்டையும் அல்ல</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
         <translation>நிலையான வெளியீட்டில் எழுத முடியவில்லை</translation>
+    </message>
+    <message>
+        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
+as the month window saves them, without opening a window.
+
+  --month YYYY-MM    the first month, from 1901-01 to 2050-12
+  --months N         how many months, 1 to 12 (default 1)
+  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
+  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
+  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
+                     (both rounded to the nearest minute)
+  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
+                     hours:minutes behind universal time as the main window takes
+                     them, -5:-30 (an offset under an hour ahead: -0:-19)
+  --format FORMAT    text (default), csv, ics (a calendar) or pdf (the month
+                     window&apos;s pages, only with --out)
+  --periods LIST     the calendar&apos;s events: rahu, yamaganda and gulika, any of
+                     them, comma-separated (default rahu); with --format ics only
+  --alarm MINUTES    the calendar&apos;s reminder, 1 to 1440 minutes before each
+                     period, or none (default 10); with --format ics only
+  --out FILE         write FILE, whole or not at all; else standard output
+  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa or or (default: the one chosen in the
+                     window, else the desktop&apos;s)
+  -h, --help         show this help
+  --version          show the program&apos;s version
+
+Each option takes its value as --name value or --name=value.
+Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
+</source>
+        <translation>பயன்பாடு: horavela --month YYYY-MM (--place &quot;நகரம்[, மாநிலம்], நாடு&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+ஓர் இடத்தில் ஒரு மாதத்தின் ஒவ்வொரு நாளுக்குமான ராகு காலம், எமகண்டம், குளிகை
+நேரங்களை, மாதச் சாளரம் சேமிப்பது போலவே, எந்தச் சாளரத்தையும் திறக்காமல் எழுதுகிறது.
+
+  --month YYYY-MM    முதல் மாதம், 1901-01 முதல் 2050-12 வரை
+  --months N         எத்தனை மாதங்கள், 1 முதல் 12 வரை (இயல்பு 1)
+  --place TEXT       இடங்களின் தரவுத்தளத்தில் உள்ள ஓர் இடம்: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; அல்லது &quot;Pune&quot;; அதன் நேர மண்டலம் தேதியைப் பொறுத்தது
+  --lat DEGREES      தசமப் பாகைகளில் அட்சரேகை, வடக்கு நேர்மறை: 18.52
+  --lon DEGREES      தசமப் பாகைகளில் தீர்க்கரேகை, கிழக்கு நேர்மறை: -74.0 என்பது மேற்கு
+                     (இரண்டும் அருகிலுள்ள நிமிடத்துக்கு முழுமையாக்கப்படும்)
+  --zone ZONE        நேர மண்டலத்தின் பெயர், Asia/Kolkata, அதன் வேறுபாடு தேதியைப் பொறுத்தது;
+                     அல்லது முதன்மைச் சாளரம் ஏற்பது போல, உலக நேரத்துக்குப் பின்னால் உள்ள
+                     மணி:நிமிடம், -5:-30 (ஒரு மணிக்கும் குறைவாக முன்னால் இருந்தால்: -0:-19)
+  --format FORMAT    text (இயல்பு), csv, ics (நாள்காட்டி) அல்லது pdf (மாதச் சாளரத்தின்
+                     பக்கங்கள், --out உடன் மட்டும்)
+  --periods LIST     நாள்காட்டியின் நிகழ்வுகள்: rahu, yamaganda, gulika இவற்றில் எதுவும்,
+                     காற்புள்ளியால் பிரித்து (இயல்பு rahu); --format ics உடன் மட்டும்
+  --alarm MINUTES    நாள்காட்டியின் நினைவூட்டல், ஒவ்வொரு நேரத்துக்கும் 1 முதல் 1440 நிமிடங்கள் முன்,
+                     அல்லது none (இயல்பு 10); --format ics உடன் மட்டும்
+  --out FILE         FILE-ஐ முழுமையாக எழுதும் அல்லது எதையும் எழுதாது; இல்லையேல் நிலையான வெளியீடு
+  --language CODE    உரையின், நாள்காட்டியின் மொழி: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa அல்லது or (இயல்பு: சாளரத்தில் தேர்ந்தெடுத்த
+                     மொழி, இல்லையெனில் டெஸ்க்டாப்பின் மொழி)
+  -h, --help         இந்த உதவியைக் காட்டும்
+  --version          நிரலின் பதிப்பைக் காட்டும்
+
+ஒவ்வொரு விருப்பமும் தன் மதிப்பை --name value அல்லது --name=value என ஏற்கும்.
+வெளியேறும் நிலை: 0 முடிந்தது, 2 தவறான உள்ளீடு, 1 கோப்போ இடங்களின் தரவுத்தளமோ தோல்வியுற்றது.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>அறியப்படாத விருப்பம் %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 எந்த மதிப்பையும் ஏற்காது</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a line break or another control character</source>
+        <translation>--%1 &quot;%2&quot; இல் வரி முறிவு அல்லது வேறு கட்டுப்பாட்டு எழுத்து உள்ளது</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; has a space before or after it</source>
+        <translation>--%1 &quot;%2&quot; இன் முன்னோ பின்னோ இடைவெளி உள்ளது</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 places (%3); name the state and the country</source>
+        <translation>&quot;%1&quot; உடன் %2 இடங்கள் பொருந்துகின்றன (%3); மாநிலத்தையும் நாட்டையும் குறிப்பிடவும்</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; is not text, csv, ics or pdf</source>
+        <translation>--format &quot;%1&quot; என்பது text, csv, ics, pdf ஆகியவற்றில் ஒன்று அல்ல</translation>
+    </message>
+    <message>
+        <source>--format pdf needs --out FILE: a PDF is not written to standard output</source>
+        <translation>--format pdf க்கு --out FILE தேவை: PDF நிலையான வெளியீட்டில் எழுதப்படாது</translation>
+    </message>
+    <message>
+        <source>--%1 chooses what the calendar holds: give it with --format ics</source>
+        <translation>--%1 நாள்காட்டியில் என்ன இருக்கும் என்பதைத் தேர்ந்தெடுக்கும்: அதை --format ics உடன் கொடுக்கவும்</translation>
+    </message>
+    <message>
+        <source>--periods &quot;%1&quot; is not a comma-separated list of rahu, yamaganda and gulika, each at most once</source>
+        <translation>--periods &quot;%1&quot; என்பது rahu, yamaganda, gulika ஆகியவற்றின் காற்புள்ளியால் பிரிக்கப்பட்ட பட்டியல் அல்ல; ஒவ்வொன்றும் அதிகபட்சம் ஒரு முறை</translation>
+    </message>
+    <message>
+        <source>--alarm &quot;%1&quot; is neither none nor a number of minutes from 1 to 1440</source>
+        <translation>--alarm &quot;%1&quot; என்பது none அல்ல, 1 முதல் 1440 வரையிலான நிமிட எண்ணும் அல்ல</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be drawn</source>
+        <translation>PDF ஐ வரைய முடியவில்லை</translation>
     </message>
 </context>
 <context>

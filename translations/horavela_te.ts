@@ -4,66 +4,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
-as the month window saves them, without opening a window.
-
-  --month YYYY-MM    the first month, from 1901-01 to 2050-12
-  --months N         how many months, 1 to 12 (default 1)
-  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
-  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
-  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
-                     (both rounded to the nearest minute)
-  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
-                     hours:minutes behind universal time as the main window takes
-                     them, -5:-30 (an offset under an hour ahead: -0:-19)
-  --format FORMAT    text (default), csv or ics (a calendar of Rahu Kaal)
-  --out FILE         write FILE, whole or not at all; else standard output
-  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa or or (default: the one chosen in the
-                     window, else the desktop&apos;s)
-  --help             show this help
-
-Each option takes its value as --name value or --name=value.
-Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
-</source>
-        <translation>వాడుక: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
-                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
-
-ఒక ప్రదేశంలో ఒక నెలలోని ప్రతి రోజు రాహుకాలం, యమగండం, గుళిక కాలాలను
-నెల విండో భద్రపరిచే విధంగానే, ఏ విండోనూ తెరవకుండా రాస్తుంది.
-
-  --month YYYY-MM    మొదటి నెల, 1901-01 నుండి 2050-12 వరకు
-  --months N         ఎన్ని నెలలు, 1 నుండి 12 వరకు (అప్రమేయం 1)
-  --place TEXT       ప్రదేశాల డేటాబేస్‌లోని ఒక ప్రదేశం: &quot;Pune, Maharashtra, India&quot;,
-                     &quot;Pune, India&quot; లేదా &quot;Pune&quot;; దాని సమయ మండలి తేదీని బట్టి మారుతుంది
-  --lat DEGREES      దశాంశ డిగ్రీలలో అక్షాంశం, ఉత్తరం ధనాత్మకం: 18.52
-  --lon DEGREES      దశాంశ డిగ్రీలలో రేఖాంశం, తూర్పు ధనాత్మకం: -74.0 అంటే పడమర
-                     (రెండూ దగ్గరి నిమిషానికి సవరించబడతాయి)
-  --zone ZONE        సమయ మండలి పేరు, Asia/Kolkata, దాని వ్యత్యాసం తేదీని బట్టి మారుతుంది;
-                     లేదా ప్రధాన విండో తీసుకునే విధంగా సార్వత్రిక సమయం కంటే వెనుక
-                     ఉన్న గంటలు:నిమిషాలు, -5:-30 (గంట కంటే తక్కువ ముందు ఉంటే: -0:-19)
-  --format FORMAT    text (అప్రమేయం), csv లేదా ics (రాహుకాలం క్యాలెండర్)
-  --out FILE         FILE ను పూర్తిగా రాస్తుంది, లేదా అసలు రాయదు; లేకపోతే ప్రామాణిక అవుట్‌పుట్
-  --language CODE    పాఠ్యం, క్యాలెండర్ యొక్క భాష: en, hi, bn, te, mr,
-                     ta, gu, kn, ml, pa లేదా or (అప్రమేయం: విండోలో ఎంచుకున్నది,
-                     లేకపోతే డెస్క్‌టాప్ భాష)
-  --help             ఈ సహాయాన్ని చూపుతుంది
-
-ప్రతి ఐచ్ఛికం తన విలువను --name value లేదా --name=value గా తీసుకుంటుంది.
-నిష్క్రమణ స్థితి: 0 పూర్తయింది, 2 తప్పు ఇన్‌పుట్, 1 ఫైలు లేదా ప్రదేశాల డేటాబేస్ విఫలమైంది.
-</translation>
-    </message>
-    <message>
         <source>unexpected argument &quot;%1&quot;; see horavela --help</source>
         <translation>ఊహించని ఆర్గ్యుమెంట్ &quot;%1&quot;; horavela --help చూడండి</translation>
-    </message>
-    <message>
-        <source>unknown option --%1; see horavela --help</source>
-        <translation>తెలియని ఐచ్ఛికం --%1; horavela --help చూడండి</translation>
     </message>
     <message>
         <source>--%1 given twice</source>
@@ -130,16 +72,122 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <translation>నెలలు 1901-01 నుండి 2050-12 మధ్య ఉండాలి</translation>
     </message>
     <message>
-        <source>--format &quot;%1&quot; is not text, csv or ics</source>
-        <translation>--format &quot;%1&quot; అనేది text, csv లేదా ics కాదు</translation>
-    </message>
-    <message>
         <source>give --place, or --lat, --lon and --zone, not both</source>
         <translation>--place ఇవ్వండి, లేదా --lat, --lon, --zone ఇవ్వండి, రెండూ కాదు</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
         <translation>ప్రామాణిక అవుట్‌పుట్‌కు రాయలేము</translation>
+    </message>
+    <message>
+        <source>Usage: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+Writes Rahu Kaal, Yamaganda and Gulika Kaal for every day of a month at a place,
+as the month window saves them, without opening a window.
+
+  --month YYYY-MM    the first month, from 1901-01 to 2050-12
+  --months N         how many months, 1 to 12 (default 1)
+  --place TEXT       a place of the places database: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; or &quot;Pune&quot;; its zone follows the date
+  --lat DEGREES      latitude in decimal degrees, north positive: 18.52
+  --lon DEGREES      longitude in decimal degrees, east positive: -74.0 is west
+                     (both rounded to the nearest minute)
+  --zone ZONE        a zone name, Asia/Kolkata, whose offset follows the date; or
+                     hours:minutes behind universal time as the main window takes
+                     them, -5:-30 (an offset under an hour ahead: -0:-19)
+  --format FORMAT    text (default), csv, ics (a calendar) or pdf (the month
+                     window&apos;s pages, only with --out)
+  --periods LIST     the calendar&apos;s events: rahu, yamaganda and gulika, any of
+                     them, comma-separated (default rahu); with --format ics only
+  --alarm MINUTES    the calendar&apos;s reminder, 1 to 1440 minutes before each
+                     period, or none (default 10); with --format ics only
+  --out FILE         write FILE, whole or not at all; else standard output
+  --language CODE    the language of the text and the calendar: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa or or (default: the one chosen in the
+                     window, else the desktop&apos;s)
+  -h, --help         show this help
+  --version          show the program&apos;s version
+
+Each option takes its value as --name value or --name=value.
+Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
+</source>
+        <translation>వాడుక: horavela --month YYYY-MM (--place &quot;CITY[, STATE], COUNTRY&quot; |
+                --lat=DEGREES --lon=DEGREES --zone=ZONE) [OPTIONS]
+
+ఒక ప్రదేశంలో ఒక నెలలోని ప్రతి రోజు రాహుకాలం, యమగండం, గుళిక కాలాలను
+నెల విండో భద్రపరిచే విధంగానే, ఏ విండోనూ తెరవకుండా రాస్తుంది.
+
+  --month YYYY-MM    మొదటి నెల, 1901-01 నుండి 2050-12 వరకు
+  --months N         ఎన్ని నెలలు, 1 నుండి 12 వరకు (అప్రమేయం 1)
+  --place TEXT       ప్రదేశాల డేటాబేస్‌లోని ఒక ప్రదేశం: &quot;Pune, Maharashtra, India&quot;,
+                     &quot;Pune, India&quot; లేదా &quot;Pune&quot;; దాని సమయ మండలి తేదీని బట్టి మారుతుంది
+  --lat DEGREES      దశాంశ డిగ్రీలలో అక్షాంశం, ఉత్తరం ధనాత్మకం: 18.52
+  --lon DEGREES      దశాంశ డిగ్రీలలో రేఖాంశం, తూర్పు ధనాత్మకం: -74.0 అంటే పడమర
+                     (రెండూ దగ్గరి నిమిషానికి సవరించబడతాయి)
+  --zone ZONE        సమయ మండలి పేరు, Asia/Kolkata, దాని వ్యత్యాసం తేదీని బట్టి మారుతుంది;
+                     లేదా ప్రధాన విండో తీసుకునే విధంగా సార్వత్రిక సమయం కంటే వెనుక
+                     ఉన్న గంటలు:నిమిషాలు, -5:-30 (గంట కంటే తక్కువ ముందు ఉంటే: -0:-19)
+  --format FORMAT    text (అప్రమేయం), csv, ics (క్యాలెండర్) లేదా pdf (నెల విండో
+                     పేజీలు, --out తో మాత్రమే)
+  --periods LIST     క్యాలెండర్ ఈవెంట్‌లు: rahu, yamaganda, gulika లలో ఏవైనా,
+                     కామాలతో వేరు చేసి (అప్రమేయం rahu); --format ics తో మాత్రమే
+  --alarm MINUTES    క్యాలెండర్ రిమైండర్, ప్రతి వ్యవధికి 1 నుండి 1440 నిమిషాల ముందు,
+                     లేదా none (అప్రమేయం 10); --format ics తో మాత్రమే
+  --out FILE         FILE ను పూర్తిగా రాస్తుంది, లేదా అసలు రాయదు; లేకపోతే ప్రామాణిక అవుట్‌పుట్
+  --language CODE    పాఠ్యం, క్యాలెండర్ యొక్క భాష: en, hi, bn, te, mr,
+                     ta, gu, kn, ml, pa లేదా or (అప్రమేయం: విండోలో ఎంచుకున్నది,
+                     లేకపోతే డెస్క్‌టాప్ భాష)
+  -h, --help         ఈ సహాయాన్ని చూపుతుంది
+  --version          ప్రోగ్రామ్ సంస్కరణను చూపుతుంది
+
+ప్రతి ఐచ్ఛికం తన విలువను --name value లేదా --name=value గా తీసుకుంటుంది.
+నిష్క్రమణ స్థితి: 0 పూర్తయింది, 2 తప్పు ఇన్‌పుట్, 1 ఫైలు లేదా ప్రదేశాల డేటాబేస్ విఫలమైంది.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>తెలియని ఐచ్ఛికం %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 ఏ విలువనూ తీసుకోదు</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a line break or another control character</source>
+        <translation>--%1 &quot;%2&quot; లో లైన్ బ్రేక్ లేదా మరో నియంత్రణ అక్షరం ఉంది</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; has a space before or after it</source>
+        <translation>--%1 &quot;%2&quot; ముందు లేదా వెనుక ఖాళీ ఉంది</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 places (%3); name the state and the country</source>
+        <translation>&quot;%1&quot; కు %2 ప్రదేశాలు సరిపోలుతున్నాయి (%3); రాష్ట్రం, దేశం పేర్లు ఇవ్వండి</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; is not text, csv, ics or pdf</source>
+        <translation>--format &quot;%1&quot; అనేది text, csv, ics లేదా pdf కాదు</translation>
+    </message>
+    <message>
+        <source>--format pdf needs --out FILE: a PDF is not written to standard output</source>
+        <translation>--format pdf కు --out FILE అవసరం: PDF ప్రామాణిక అవుట్‌పుట్‌కు రాయబడదు</translation>
+    </message>
+    <message>
+        <source>--%1 chooses what the calendar holds: give it with --format ics</source>
+        <translation>--%1 క్యాలెండర్‌లో ఏమి ఉండాలో ఎంచుకుంటుంది: దీన్ని --format ics తో ఇవ్వండి</translation>
+    </message>
+    <message>
+        <source>--periods &quot;%1&quot; is not a comma-separated list of rahu, yamaganda and gulika, each at most once</source>
+        <translation>--periods &quot;%1&quot; అనేది rahu, yamaganda, gulika ల కామాలతో వేరైన జాబితా కాదు, ప్రతిదీ గరిష్ఠంగా ఒకసారి</translation>
+    </message>
+    <message>
+        <source>--alarm &quot;%1&quot; is neither none nor a number of minutes from 1 to 1440</source>
+        <translation>--alarm &quot;%1&quot; none కాదు, 1 నుండి 1440 వరకు నిమిషాల సంఖ్యా కాదు</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be drawn</source>
+        <translation>PDF ను గీయలేము</translation>
     </message>
 </context>
 <context>

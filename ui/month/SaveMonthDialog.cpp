@@ -17,13 +17,6 @@
 
 namespace horavela {
 
-namespace {
-
-// A reminder a whole day ahead is the most a calendar program would usefully show.
-constexpr int MostReminderMinutes = 24 * 60;
-
-} // namespace
-
 SaveMonthDialog::SaveMonthDialog(SaveKind kind, int mostMonths, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
