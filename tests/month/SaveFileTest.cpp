@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <chrono>
 #include <filesystem>
@@ -91,7 +92,7 @@ enum class Made { Yes, No, NotHere };
 
 // Something at path that looks like a temporary of the program's; a link and a second name are
 // of `kept`.
-Made makeLeftover(Kind kind, const QString& path, const QString& kept) {
+Made makeLeftover(Kind kind, const QString& path, [[maybe_unused]] const QString& kept) {
     switch (kind) {
     case File:
         return saveWhole(path, "left") ? Made::No : Made::Yes;
@@ -125,6 +126,9 @@ bool madeAnHourOld(const QString& path) {
     return utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) ==
            0;
 #else
+    // The C runtime sets no folder's time here: a folder stays new, kept for its age as well.
+    if (QFileInfo(path).isDir())
+        return true;
     std::error_code error;
     std::filesystem::last_write_time(
         std::filesystem::path(path.toStdU16String()),
