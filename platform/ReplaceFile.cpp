@@ -202,6 +202,10 @@ ReplaceOutcome resolve(QByteArray path, Target& target) {
         }
         switch (here.st_mode & S_IFMT) {
         case S_IFREG:
+            // A file made read-only is not to be changed, though its folder would let it be
+            // replaced.
+            if (access(path.constData(), W_OK) == -1)
+                return systemFailure(errno);
             target = {path, true, here};
             return {};
         case S_IFDIR:

@@ -176,7 +176,8 @@ TEST(SaveWhole, WritesWholeOrNamesTheFileAndLeavesItAsItWas) {
               QStringList{QStringLiteral("ராகு காலம்.csv")});
 }
 
-// Root writes into any folder, so as root the save is tried as nobody, whom the folder refuses.
+// Root writes into any folder and over any file, so as root the save is tried as nobody, whom
+// the read-only folder and file refuse.
 TEST(SaveWhole, ReadOnlyFolderKeepsItsFile) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -195,6 +196,13 @@ TEST(SaveWhole, ReadOnlyFolderKeepsItsFile) {
         EXPECT_TRUE(failure->contains(QDir::toNativeSeparators(path)) &&
                     failure->contains(QStringLiteral("Permission denied")))
             << failure->toStdString();
+        EXPECT_EQ(contents(path), "as it was");
+        // A file made read-only in a folder that is not.
+        ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
+        const std::optional<QString> readOnlyFile = saveWhole(path, "new");
+        ASSERT_TRUE(readOnlyFile) << "a read-only file was replaced";
+        EXPECT_TRUE(readOnlyFile->contains(QStringLiteral("Permission denied")))
+            << readOnlyFile->toStdString();
         EXPECT_EQ(contents(path), "as it was");
     };
     if (runsAsRoot()) {
