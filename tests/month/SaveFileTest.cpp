@@ -90,12 +90,18 @@ std::string smallDisk(const QString& folder) {
 enum Kind { File, Folder, Link, SecondName, OthersFile };
 enum class Made { Yes, No, NotHere };
 
+// Written as a copy stopped part-way leaves it, not saved: a save would tidy the folder.
+bool leaveFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("left") == 4;
+}
+
 // Something at path that looks like a temporary of the program's; a link and a second name are
 // of `kept`.
 Made makeLeftover(Kind kind, const QString& path, [[maybe_unused]] const QString& kept) {
     switch (kind) {
     case File:
-        return saveWhole(path, "left") ? Made::No : Made::Yes;
+        return leaveFile(path) ? Made::Yes : Made::No;
     case Folder:
         return QDir().mkdir(path) ? Made::Yes : Made::No;
 #if defined(__unix__)
@@ -108,9 +114,8 @@ Made makeLeftover(Kind kind, const QString& path, [[maybe_unused]] const QString
     case OthersFile:
         if (!runsAsRoot() || !nobody())
             return Made::NotHere;
-        if (saveWhole(path, "left"))
-            return Made::No;
-        return chown(QFile::encodeName(path).constData(), nobody()->pw_uid, uid_t(-1)) == 0
+        return leaveFile(path) &&
+                       chown(QFile::encodeName(path).constData(), nobody()->pw_uid, uid_t(-1)) == 0
                    ? Made::Yes
                    : Made::No;
 #endif
@@ -459,7 +464,7 @@ TEST(SaveWhole, NextSaveRemovesOnlyItsOwnOldLeftovers) {
     const std::optional<QString> failure =
         saveWhole(folder.filePath(QStringLiteral("month.csv")), "new");
     ASSERT_FALSE(failure) << failure->toStdString();
-    expected.sort();
+    expected.sort(Qt::CaseInsensitive);
     EXPECT_EQ(listing(folder.path()), expected.join(QStringLiteral(" | ")).toStdString());
     EXPECT_EQ(contents(kept), "someone's");
     if (!skipped.empty())
