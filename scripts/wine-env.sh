@@ -4,7 +4,8 @@
 # and the fonts Wine's programs see, and defines run_windows, start_windows and
 # stop_wine. Expects windows_build (scripts/folders.sh).
 # Sets: wine, wineserver, wine_timeout, and with a prefix wine_fonts and
-# wine_fontconfig; exports WINEDEBUG, WINEDLLOVERRIDES and WINEPREFIX.
+# wine_fontconfig; exports WINEDEBUG, WINEDLLOVERRIDES, WINEPREFIX and LANG
+# (C.UTF-8, with every LC_* variable and LANGUAGE unset).
 # Usage: source scripts/wine-env.sh [PREFIX_FOLDER]
 
 # The wine64 package alone puts its loader here; /usr/bin/wine comes with the
@@ -17,6 +18,14 @@ wine_timeout=300
 # Prefixes made without asking for Mono or Gecko, which nothing here uses and
 # which cannot be downloaded here anyway.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine turns file names into Unix ones through the locale its processes start
+# in: without a UTF-8 one (a caller with no LANG, as under `env -i`) a folder
+# named மாதம் cannot be made. Every script that runs Wine gives it C.UTF-8,
+# which every Debian system has, whatever the caller's locale; the caller's
+# LC_* and LANGUAGE go too, so that a test naming its own LANG gets that one.
+export LANG=C.UTF-8
+unset LC_ALL LC_CTYPE LC_COLLATE LC_MESSAGES LC_NUMERIC LC_TIME LC_MONETARY LC_PAPER LC_NAME \
+    LC_ADDRESS LC_TELEPHONE LC_MEASUREMENT LC_IDENTIFICATION LANGUAGE
 
 [[ -n "${1:-}" ]] || return 0
 export WINEPREFIX="$1"

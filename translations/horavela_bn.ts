@@ -401,6 +401,30 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>the folder does not exist</source>
         <translation>ফোল্ডারটি নেই</translation>
     </message>
+    <message>
+        <source>it is a FIFO (named pipe)</source>
+        <translation>এটি একটি FIFO (নামযুক্ত পাইপ)</translation>
+    </message>
+    <message>
+        <source>it is a character device</source>
+        <translation>এটি একটি ক্যারেক্টার ডিভাইস</translation>
+    </message>
+    <message>
+        <source>it is a block device</source>
+        <translation>এটি একটি ব্লক ডিভাইস</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>এটি একটি সকেট</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>এটি সাধারণ ফাইল নয়</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s link to a file that is not theirs</source>
+        <translation>এটি অন্য ব্যবহারকারীর একটি লিংক, যা এমন ফাইলের দিকে নিয়ে যায় যা তাঁর নয়</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

@@ -401,6 +401,30 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>the folder does not exist</source>
         <translation>ફોલ્ડર અસ્તિત્વમાં નથી</translation>
     </message>
+    <message>
+        <source>it is a FIFO (named pipe)</source>
+        <translation>તે FIFO (નામવાળી પાઇપ) છે</translation>
+    </message>
+    <message>
+        <source>it is a character device</source>
+        <translation>તે કેરેક્ટર ડિવાઇસ છે</translation>
+    </message>
+    <message>
+        <source>it is a block device</source>
+        <translation>તે બ્લોક ડિવાઇસ છે</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>તે સૉકેટ છે</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>તે સામાન્ય ફાઇલ નથી</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s link to a file that is not theirs</source>
+        <translation>તે બીજા વપરાશકર્તાની લિંક છે, જે તેમની ન હોય તેવી ફાઇલ તરફ લઈ જાય છે</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

@@ -401,6 +401,30 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>the folder does not exist</source>
         <translation>फ़ोल्डर मौजूद नहीं है</translation>
     </message>
+    <message>
+        <source>it is a FIFO (named pipe)</source>
+        <translation>यह एक FIFO (नामित पाइप) है</translation>
+    </message>
+    <message>
+        <source>it is a character device</source>
+        <translation>यह एक कैरेक्टर डिवाइस है</translation>
+    </message>
+    <message>
+        <source>it is a block device</source>
+        <translation>यह एक ब्लॉक डिवाइस है</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>यह एक सॉकेट है</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>यह एक सामान्य फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s link to a file that is not theirs</source>
+        <translation>यह किसी अन्य उपयोगकर्ता का लिंक है, जो ऐसी फ़ाइल की ओर ले जाता है जो उसकी नहीं है</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

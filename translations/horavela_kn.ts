@@ -401,6 +401,30 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>the folder does not exist</source>
         <translation>ಆ ಫೋಲ್ಡರ್ ಅಸ್ತಿತ್ವದಲ್ಲಿಲ್ಲ</translation>
     </message>
+    <message>
+        <source>it is a FIFO (named pipe)</source>
+        <translation>ಅದು ಒಂದು FIFO (ಹೆಸರಿನ ಪೈಪ್)</translation>
+    </message>
+    <message>
+        <source>it is a character device</source>
+        <translation>ಅದು ಒಂದು ಕ್ಯಾರೆಕ್ಟರ್ ಸಾಧನ</translation>
+    </message>
+    <message>
+        <source>it is a block device</source>
+        <translation>ಅದು ಒಂದು ಬ್ಲಾಕ್ ಸಾಧನ</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>ಅದು ಒಂದು ಸಾಕೆಟ್</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ಅದು ಸಾಮಾನ್ಯ ಫೈಲ್ ಅಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s link to a file that is not theirs</source>
+        <translation>ಅದು ಬೇರೊಬ್ಬ ಬಳಕೆದಾರರ ಲಿಂಕ್, ಅವರದಲ್ಲದ ಫೈಲ್‌ಗೆ ಕರೆದೊಯ್ಯುತ್ತದೆ</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

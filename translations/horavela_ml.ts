@@ -401,6 +401,30 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>the folder does not exist</source>
         <translation>ഫോൾഡർ നിലവിലില്ല</translation>
     </message>
+    <message>
+        <source>it is a FIFO (named pipe)</source>
+        <translation>അതൊരു FIFO (പേരുള്ള പൈപ്പ്) ആണ്</translation>
+    </message>
+    <message>
+        <source>it is a character device</source>
+        <translation>അതൊരു ക്യാരക്ടർ ഡിവൈസാണ്</translation>
+    </message>
+    <message>
+        <source>it is a block device</source>
+        <translation>അതൊരു ബ്ലോക്ക് ഡിവൈസാണ്</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>അതൊരു സോക്കറ്റാണ്</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>അതൊരു സാധാരണ ഫയലല്ല</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s link to a file that is not theirs</source>
+        <translation>അത് മറ്റൊരു ഉപയോക്താവിന്റെ ലിങ്കാണ്, അവരുടേതല്ലാത്ത ഫയലിലേക്കാണ് അത് നയിക്കുന്നത്</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

@@ -401,6 +401,30 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>the folder does not exist</source>
         <translation>फोल्डर अस्तित्वात नाही</translation>
     </message>
+    <message>
+        <source>it is a FIFO (named pipe)</source>
+        <translation>हे FIFO (नामित पाइप) आहे</translation>
+    </message>
+    <message>
+        <source>it is a character device</source>
+        <translation>हे कॅरेक्टर डिव्हाइस आहे</translation>
+    </message>
+    <message>
+        <source>it is a block device</source>
+        <translation>हे ब्लॉक डिव्हाइस आहे</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>हे सॉकेट आहे</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ही सामान्य फाइल नाही</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s link to a file that is not theirs</source>
+        <translation>हा दुसऱ्या वापरकर्त्याचा दुवा आहे, जो त्याच्या मालकीच्या नसलेल्या फाइलकडे नेतो</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

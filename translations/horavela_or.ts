@@ -401,6 +401,30 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>the folder does not exist</source>
         <translation>ଫୋଲ୍ଡରଟି ନାହିଁ</translation>
     </message>
+    <message>
+        <source>it is a FIFO (named pipe)</source>
+        <translation>ଏହା ଏକ FIFO (ନାମିତ ପାଇପ)</translation>
+    </message>
+    <message>
+        <source>it is a character device</source>
+        <translation>ଏହା ଏକ କ୍ୟାରେକ୍ଟର ଡିଭାଇସ</translation>
+    </message>
+    <message>
+        <source>it is a block device</source>
+        <translation>ଏହା ଏକ ବ୍ଲକ ଡିଭାଇସ</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>ଏହା ଏକ ସକେଟ</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ଏହା ସାଧାରଣ ଫାଇଲ ନୁହେଁ</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s link to a file that is not theirs</source>
+        <translation>ଏହା ଅନ୍ୟ ଜଣେ ଉପଯୋଗକର୍ତ୍ତାଙ୍କ ଲିଙ୍କ, ଯାହା ତାଙ୍କର ନୁହେଁ ଏପରି ଫାଇଲକୁ ନେଇଯାଏ</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

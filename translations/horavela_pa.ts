@@ -401,6 +401,30 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>the folder does not exist</source>
         <translation>ਫ਼ੋਲਡਰ ਮੌਜੂਦ ਨਹੀਂ ਹੈ</translation>
     </message>
+    <message>
+        <source>it is a FIFO (named pipe)</source>
+        <translation>ਇਹ ਇੱਕ FIFO (ਨਾਮਿਤ ਪਾਈਪ) ਹੈ</translation>
+    </message>
+    <message>
+        <source>it is a character device</source>
+        <translation>ਇਹ ਇੱਕ ਕਰੈਕਟਰ ਡਿਵਾਈਸ ਹੈ</translation>
+    </message>
+    <message>
+        <source>it is a block device</source>
+        <translation>ਇਹ ਇੱਕ ਬਲਾਕ ਡਿਵਾਈਸ ਹੈ</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>ਇਹ ਇੱਕ ਸਾਕਟ ਹੈ</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ਇਹ ਸਧਾਰਨ ਫ਼ਾਈਲ ਨਹੀਂ ਹੈ</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s link to a file that is not theirs</source>
+        <translation>ਇਹ ਕਿਸੇ ਹੋਰ ਵਰਤੋਂਕਾਰ ਦਾ ਲਿੰਕ ਹੈ, ਜੋ ਅਜਿਹੀ ਫ਼ਾਈਲ ਵੱਲ ਲੈ ਜਾਂਦਾ ਹੈ ਜੋ ਉਸ ਦੀ ਨਹੀਂ ਹੈ</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

@@ -401,6 +401,30 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>the folder does not exist</source>
         <translation>கோப்புறை இல்லை</translation>
     </message>
+    <message>
+        <source>it is a FIFO (named pipe)</source>
+        <translation>அது ஒரு FIFO (பெயரிடப்பட்ட குழாய்)</translation>
+    </message>
+    <message>
+        <source>it is a character device</source>
+        <translation>அது ஒரு எழுத்துச் சாதனம்</translation>
+    </message>
+    <message>
+        <source>it is a block device</source>
+        <translation>அது ஒரு தொகுதிச் சாதனம்</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>அது ஒரு சாக்கெட்</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>அது வழக்கமான கோப்பு அல்ல</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s link to a file that is not theirs</source>
+        <translation>அது வேறொரு பயனரின் இணைப்பு, அவருடையதல்லாத கோப்புக்கு இட்டுச் செல்கிறது</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

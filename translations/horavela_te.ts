@@ -401,6 +401,30 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>the folder does not exist</source>
         <translation>ఆ ఫోల్డర్ ఉనికిలో లేదు</translation>
     </message>
+    <message>
+        <source>it is a FIFO (named pipe)</source>
+        <translation>అది ఒక FIFO (పేరున్న పైప్)</translation>
+    </message>
+    <message>
+        <source>it is a character device</source>
+        <translation>అది ఒక క్యారెక్టర్ డివైస్</translation>
+    </message>
+    <message>
+        <source>it is a block device</source>
+        <translation>అది ఒక బ్లాక్ డివైస్</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>అది ఒక సాకెట్</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>అది సాధారణ ఫైలు కాదు</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s link to a file that is not theirs</source>
+        <translation>అది మరొక వాడుకరి లింకు, వారిది కాని ఫైలుకు దారితీస్తుంది</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
