@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 namespace horavela {
 
@@ -32,9 +33,10 @@ constexpr double PointsStep = 0.25;
 // its edges; the pages keep well inside that.
 constexpr double MarginMillimetres = 15;
 // Room left and right of each cell's text, in lines of the table's font: the
-// designed room, or less before the page turns.
+// designed room, or less, in steps, before the page turns.
 constexpr double CellPadding = 0.5;
-constexpr double LeastCellPadding = 0.2;
+constexpr double LeastCellPadding = 0.15;
+constexpr double PaddingStep = 0.05;
 // Room above and below a row's text, in lines of the table's font: as much as
 // the page has room for between these.
 constexpr double RowLeading = 0.5;
@@ -107,31 +109,30 @@ double sum(const ColumnWidths& widths) {
     return std::accumulate(widths.begin(), widths.end(), 0.0);
 }
 
-// The first setting at which the table fits the page's width: as designed,
-// with less room in its cells, on the page turned to landscape, its spans
-// broken, and only then smaller.
+// The first setting, in this order, at which the table fits the page's width:
+// as designed, or with less room in its cells; on the page turned to
+// landscape; with its spans broken; and only then smaller.
 TableSetting fitTable(QPagedPaintDevice& device, const QLocale& locale,
                       const MonthTextLists& texts) {
-    const auto fits = [&](const TableSetting& setting) {
-        return sum(columnWidths(setting, device, locale, texts)) <= device.width();
+    // The roomiest cells at which the table fits at the setting's size, if it fits.
+    const auto roomiest = [&](TableSetting setting) -> std::optional<TableSetting> {
+        for (; setting.padding > LeastCellPadding - PaddingStep / 2; setting.padding -= PaddingStep)
+            if (sum(columnWidths(setting, device, locale, texts)) <= device.width())
+                return setting;
+        return std::nullopt;
     };
-    const TableSetting tight{TablePoints, LeastCellPadding, false};
-    if (fits({}) || fits(tight))
-        return fits({}) ? TableSetting{} : tight;
+    if (const std::optional<TableSetting> fits = roomiest({}))
+        return *fits;
     if (device.pageLayout().orientation() == QPageLayout::Portrait) {
         device.setPageOrientation(QPageLayout::Landscape);
-        for (const TableSetting& setting : {TableSetting{}, tight})
-            if (fits(setting))
-                return setting;
+        if (const std::optional<TableSetting> fits = roomiest({}))
+            return *fits;
     }
-    for (const TableSetting& setting : {TableSetting{TablePoints, CellPadding, true},
-                                        TableSetting{TablePoints, LeastCellPadding, true}})
-        if (fits(setting))
-            return setting;
-    TableSetting setting{TablePoints, LeastCellPadding, true};
-    while (setting.points > SmallestTablePoints && !fits(setting))
-        setting.points -= PointsStep;
-    return setting;
+    for (double points = TablePoints; points > SmallestTablePoints - PointsStep / 2;
+         points -= PointsStep)
+        if (const std::optional<TableSetting> fits = roomiest({points, CellPadding, true}))
+            return *fits;
+    return {SmallestTablePoints, LeastCellPadding, true};
 }
 
 // Margins of MarginMillimetres, or wider where the printer cannot print so near the edge.
