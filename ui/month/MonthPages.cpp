@@ -24,9 +24,9 @@ constexpr double TitlePoints = 14;
 constexpr double HeadingPoints = 10;
 constexpr double TablePoints = 9;
 constexpr double NotePoints = 8;
-// Nothing on the pages is smaller. A table too wide for the page turns the
-// page first, then breaks its spans over two lines, and only then is set
-// smaller, down to this.
+// Nothing on the pages is smaller. A table too wide for the page gives up
+// room in its cells, turns the page, breaks its spans over two lines, and
+// only then is set smaller, down to this.
 constexpr double SmallestTablePoints = 8;
 constexpr double PointsStep = 0.25;
 // As much as a printer can print of a page often ends a few millimetres from
@@ -281,20 +281,15 @@ bool MonthTable::paint(QPagedPaintDevice& device, const QLocale& locale, const M
         paintRow(titles, top, titlesHeight + leading, titleFont_);
         top += titlesHeight + leading;
         const double titlesBottom = top;
-        // The rows that fit; the last with the note, so that the note is not left alone.
+        // The rows that fit, at least one; the last few with the note, never the note alone.
         std::size_t end = next;
-        for (double y = top; end < rows.size() && y + rows[end].height + leading <= page_.bottom();
-             ++end)
-            y += rows[end].height + leading;
+        double bottom = top;
+        while (end < rows.size() && bottom + rows[end].height + leading <= page_.bottom())
+            bottom += rows[end++].height + leading;
         if (end == next)
             ++end;
-        if (end == rows.size() && end - next > 1) {
-            double y = top;
-            for (std::size_t i = next; i < end; ++i)
-                y += rows[i].height + leading;
-            if (y + noteRoom > page_.bottom())
-                --end;
-        }
+        else if (end == rows.size() && end - next > 1 && bottom + noteRoom > page_.bottom())
+            --end;
         for (; next < end; ++next) {
             const double height = rows[next].height + leading;
             if (next % 2 == 1)
