@@ -20,6 +20,13 @@ constexpr std::size_t WidestKept = 4;
 
 namespace {
 
+// What spanText writes between a span's two times in the locale.
+QString spanSeparator(const QLocale& locale) {
+    const DateTime time = local_days{year{2050} / January / day{1}};
+    const QString one = minuteText(locale, time);
+    return spanText(locale, {time, time}).mid(one.size()).chopped(one.size());
+}
+
 // The texts' widest few in the font, by advance.
 QStringList widestOf(const QStringList& texts, const QFontMetrics& metrics) {
     std::vector<std::pair<int, QString>> measured;
@@ -56,8 +63,7 @@ std::array<QStringList, MonthColumns + 1> measureMonthTexts(const QLocale& local
     for (int minute = 0; minute < 24 * 60; ++minute)
         times.append(minuteText(locale, first + minutes{minute}));
     const QStringList widestTimes = widestOf(times, metrics);
-    QString separator = spanText(locale, {first, first}).mid(times.front().size());
-    separator.chop(times.front().size());
+    const QString separator = spanSeparator(locale);
     for (const int column : {2, 3})
         widest[std::size_t(column)] = widestTimes;
     for (const QString& time : widestTimes)
@@ -84,6 +90,18 @@ std::array<QStringList, MonthColumns + 1> widestMonthTexts(const QLocale& locale
         measureMonthTexts(locale, QFontMetrics(font));
     known.insert(key, widest);
     return widest;
+}
+
+QString brokenSpanText(const QLocale& locale, const QString& span) {
+    const QString separator = spanSeparator(locale);
+    const qsizetype at = span.indexOf(separator);
+    if (at < 0 || separator.trimmed().isEmpty())
+        return span;
+    // The dash stays with the first time, so that the first line says the span goes on.
+    qsizetype dashEnd = separator.size();
+    while (dashEnd > 0 && separator[dashEnd - 1].isSpace())
+        --dashEnd;
+    return span.left(at) + separator.left(dashEnd) + u'\n' + span.mid(at + separator.size());
 }
 
 } // namespace horavela

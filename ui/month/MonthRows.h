@@ -20,4 +20,9 @@ namespace horavela {
 std::array<QStringList, MonthColumns + 1> widestMonthTexts(const QLocale& locale,
                                                            const QFont& font);
 
+// A span's text as spanText writes it in the locale, broken after the dash
+// for a column too narrow for it whole: "8:34 AM –" over "9:54 AM". Any
+// other text is returned as it is.
+QString brokenSpanText(const QLocale& locale, const QString& span);
+
 } // namespace horavela

@@ -307,6 +307,7 @@ void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite() {
     QString suggested; // the file name offered, or the printed document's name
     QByteArray printed;
     QPageSize printedSize;
+    QMarginsF printedMargins; // in millimetres
     const ScopedMonthDialogs dialogs(
         {[&](QWidget*, SaveKind, int) {
              return std::optional(SaveChoice{months, {true, true, false}, 10});
@@ -320,9 +321,12 @@ void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite() {
              printedSize = size;
              QBuffer buffer(&printed);
              buffer.open(QIODevice::WriteOnly);
+             // Its margins of 10 points, as Qt's printers have unless told otherwise.
              QPdfWriter printer(&buffer);
              printer.setPageSize(size);
-             return PrintResult{paint(printer) ? PrintOutcome::Printed : PrintOutcome::Failed, {}};
+             const bool painted = paint(printer);
+             printedMargins = printer.pageLayout().margins(QPageLayout::Millimeter);
+             return PrintResult{painted ? PrintOutcome::Printed : PrintOutcome::Failed, {}};
          }});
     const MonthPlace place = newDelhi("Asia/Kolkata");
     open(place, NewDelhiDay);
@@ -343,6 +347,10 @@ void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite() {
     QByteArray saved = printed;
     if (button == "cmdPrint") {
         QCOMPARE(printedSize, regionalPageSize(QLocale()));
+        // The same margins as the saved PDF's.
+        for (const double margin : {printedMargins.left(), printedMargins.top(),
+                                    printedMargins.right(), printedMargins.bottom()})
+            QVERIFY2(margin > 14.99, qPrintable(u"a margin of %1 mm"_qs.arg(margin)));
     } else {
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly), "nothing was saved");
