@@ -96,7 +96,7 @@ month_folder="$WINEPREFIX/drive_c/मासिक"
 month_file="$month_folder/x.csv"
 delhi_row='2022-01-24,Monday,2022-01-24T07:14:00+05:30,2022-01-24T17:53:00+05:30,'
 delhi_row+='2022-01-24T08:33:52+05:30,2022-01-24T09:53:43+05:30,2022-01-24T11:13:36+05:30,'
-delhi_row+='2022-01-24T12:33:27+05:30,2022-01-24T13:53:20+05:30,2022-01-24T15:13:11+05:30'
+delhi_row+='2022-01-24T12:33:27+05:30,2022-01-24T13:53:20+05:30,2022-01-24T15:13:11+05:30,'
 rm -rf "$month_folder"
 mkdir -p "$month_folder"
 if LC_ALL=C.UTF-8 run_windows "$program" --month 2022-01 --lat=28.6 --lon=77.2 --zone=-5:-30 \

@@ -251,8 +251,8 @@ QStringList shownTexts(const QWidget& window) {
 
 // Words that every language writes in Latin letters: the program's name, the
 // places and zones the windows are shown with, the source of the places, the
-// file types, English's own name in the language list, and the zones'
-// abbreviations in the picker.
+// file types, English's own name in the language list, universal time's
+// abbreviation, and the zones' abbreviations in the picker.
 const QSet<QString>& latinWords() {
     static const QSet<QString> words = [] {
         QSet<QString> kept{
@@ -262,7 +262,7 @@ const QSet<QString>& latinWords() {
             u"GeoNames"_qs, u"geonames"_qs,    u"org"_qs,          u"CC"_qs,
             u"BY"_qs,       u"CSV"_qs,         u"PDF"_qs,          u"csv"_qs,
             u"pdf"_qs,      u"ics"_qs,         u"www"_qs,          u"example"_qs,
-            u"horavela"_qs, u"maker"_qs,       u"English"_qs};
+            u"horavela"_qs, u"maker"_qs,       u"English"_qs,      u"UTC"_qs};
         // The caption, "Horavela v1.15".
         for (const QString& part : QString::fromLatin1(ProgramCaption).split(u' '))
             kept.insert(part.section(u'.', 0, 0));
