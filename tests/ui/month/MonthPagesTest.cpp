@@ -134,14 +134,10 @@ private:
 // Long names, as a user may type them, at a place whose month has days with
 // and without sun times (the midnight sun from 20 May) and at one in India.
 const MonthPlace Arctic{Place{69, 39, false, 18, 57, true, ZoneOffset{-2, 0}},
-                        {},
                         u"Tromsø Skattøra Kvaløysletta Tromsdalen"_qs,
-                        u"Troms og Finnmark fylkeskommune"_qs,
-                        u"Norway"_qs};
+                        u"Troms og Finnmark fylkeskommune"_qs, u"Norway"_qs};
 const MonthPlace India{Place{8, 29, false, 76, 57, true, ZoneOffset{-5, -30}},
-                       {},
-                       u"Thiruvananthapuram Kazhakootam Technopark Phase Three"_qs,
-                       u"Kerala"_qs,
+                       u"Thiruvananthapuram Kazhakootam Technopark Phase Three"_qs, u"Kerala"_qs,
                        u"India"_qs};
 
 QString described(const PaintedText& text) {
