@@ -1,5 +1,6 @@
 #include "calc/Check.h"
 
+#include "calc/DayPeriods.h"
 #include "calc/modRahukal.h"
 
 #include <optional>
@@ -20,19 +21,24 @@ CheckOutcome check(CalculationState& state, const Place& place, DateTime moment)
         {sys_days{chosen} - days{1}, state.PreviousDaySunRise, state.PreviousDaySunSet},
         {sys_days{chosen} + days{1}, state.NextDaySunRise, state.NextDaySunSet},
     };
+    // Every day in the offset of the zone boxes, as entered: a named zone's offset of the
+    // moment is what they hold.
+    Place entered = place;
+    entered.namedZone = nullptr;
     for (const Day& day : sunDays) {
-        const SunResult result = sunRiseSunSetAt(state, day.date, place);
-        if (result != SunResult::Ok) {
+        const DayPeriods periods = dayPeriods(entered, day.date);
+        if (periods.result != SunResult::Ok) {
             // With a sun time unset, the period is cleared rather than judged.
             for (const Day& unset : sunDays) {
                 unset.sunRise.reset();
                 unset.sunSet.reset();
             }
             ComputeRahukalPeriod(state);
-            return {result, day.date};
+            return {periods.result, day.date};
         }
-        day.sunRise = state.SunTimes[0];
-        day.sunSet = state.SunTimes[1];
+        state.SunTimes = {periods.sunRise, periods.clockSunSet};
+        day.sunRise = periods.sunRise;
+        day.sunSet = periods.clockSunSet;
     }
     ComputeRahukalPeriod(state);
     return {};

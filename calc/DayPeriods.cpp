@@ -49,6 +49,7 @@ DayPeriods dayPeriods(const Place& place, std::chrono::year_month_day date) {
     day.sunless = Sunless::None;
     day.sunRise = *state.SunTimes[0];
     day.sunSet = *state.SunTimes[1];
+    day.clockSunSet = day.sunSet;
     if (day.sunSet < day.sunRise)
         day.sunSet += days{1};
 

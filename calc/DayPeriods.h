@@ -45,6 +45,9 @@ struct DayPeriods {
     // After the sunrise: where the clock puts the sunset before it (after local midnight, or in
     // a zone far from the longitude), the day's daylight ends on the next day.
     DateTime sunSet{};
+    // The sunset as the clock gives it on the date, before the sunrise in those days; the check
+    // takes this one.
+    DateTime clockSunSet{};
     // Indexed by DayPeriod. Each ends one second before the next eighth begins, the eighth
     // eighth at sunset, as the check writes Rahu Kaal.
     std::array<TimeSpan, 3> periods{};

@@ -47,7 +47,7 @@ QString placeHeading(const MonthPlace& place) {
 
 std::string utcOffsetText(long long secondsEast) {
     const long long minutes = std::llabs(secondsEast) / 60;
-    char text[16];
+    char text[48];
     std::snprintf(text, sizeof text, "%c%02lld:%02lld", secondsEast < 0 ? '-' : '+', minutes / 60,
                   minutes % 60);
     return text;
