@@ -23,8 +23,12 @@ CheckOutcome check(CalculationState& state, const Place& place, DateTime moment)
     };
     // Every day in the offset of the zone boxes, as entered: a named zone's offset of the
     // moment is what they hold.
-    Place entered = place;
-    entered.namedZone = nullptr;
+    std::optional<Place> unnamed;
+    if (place.namedZone) {
+        unnamed = place;
+        unnamed->namedZone = nullptr;
+    }
+    const Place& entered = unnamed ? *unnamed : place;
     for (const Day& day : sunDays) {
         const DayPeriods periods = dayPeriods(entered, day.date);
         if (periods.result != SunResult::Ok) {
