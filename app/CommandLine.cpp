@@ -6,6 +6,7 @@
 #include "month/SaveFile.h"
 #include "places/NameKey.h"
 #include "places/PlaceLookup.h"
+#include "places/ZoneRules.h"
 #include "platform/Language.h"
 #include "ui/month/MonthPages.h"
 
@@ -271,13 +272,7 @@ std::optional<ZoneOffset> readZonePair(const QString& text) {
     return zone;
 }
 
-ZoneMoment noonOf(year_month month) {
-    const QDate day(int(month.year()), int(unsigned(month.month())), 1);
-    return {day.year(), day, QTime(12, 0)};
-}
-
-std::optional<Failure> placeByCoordinates(const std::map<QString, QString>& options,
-                                          MonthPlace& place) {
+std::optional<Failure> placeByCoordinates(const std::map<QString, QString>& options, Place& place) {
     for (const char* name : {"lat", "lon", "zone"}) {
         if (!options.count(QString::fromLatin1(name)))
             return badInput(
@@ -295,15 +290,15 @@ std::optional<Failure> placeByCoordinates(const std::map<QString, QString>& opti
         return badInput(QCoreApplication::translate(
                             "CommandLine", "--lon \"%1\" is not a longitude in decimal degrees")
                             .arg(shownValue(options.at(QStringLiteral("lon")))));
-    place.place = formPlace(*latitude, *longitude);
+    place = formPlace(*latitude, *longitude);
     const QString zone = options.at(QStringLiteral("zone"));
     if (const std::optional<ZoneOffset> pair = readZonePair(zone)) {
-        place.place.zone = pair;
+        place.zone = pair;
         return std::nullopt;
     }
     // Each day takes the zone's offset of its own noon.
-    place.place.namedZone = zone.isEmpty() ? nullptr : namedZone(zone.toUtf8());
-    if (!place.place.namedZone)
+    place.namedZone = zone.isEmpty() ? nullptr : namedZone(zone.toUtf8());
+    if (!place.namedZone)
         return badInput(QCoreApplication::translate(
                             "CommandLine",
                             "--zone \"%1\" is neither a zone of this system's time-zone "
@@ -314,16 +309,17 @@ std::optional<Failure> placeByCoordinates(const std::map<QString, QString>& opti
 
 // How well a found place agrees with what was typed, as the search ranks it: the state, the
 // country, then its own name rather than another of its names.
-std::tuple<bool, bool, bool> agreement(const PlaceQuery& query, const GazetteerPlace& found) {
+std::tuple<bool, bool, bool> agreement(const PlaceQuery& query, const Place& found) {
     const auto same = [](const QString& typed, const QString& name) {
         const std::string key = nameKey(typed);
         return !key.empty() && key == nameKey(name);
     };
-    return {same(query.state, found.state), same(query.country, found.country),
-            same(query.city, found.name)};
+    return {same(query.state, QString::fromStdString(found.state)),
+            same(query.country, QString::fromStdString(found.country)),
+            same(query.city, QString::fromStdString(found.city))};
 }
 
-std::optional<Failure> placeByName(const QString& text, year_month month, MonthPlace& place) {
+std::optional<Failure> placeByName(const QString& text, Place& place) {
     QStringList parts = text.split(u',');
     for (QString& part : parts)
         part = part.trimmed();
@@ -339,8 +335,7 @@ std::optional<Failure> placeByName(const QString& text, year_month month, MonthP
         query.state = parts[1];
         query.country = parts[2];
     }
-    const std::optional<std::vector<FoundPlace>> found =
-        lookUpPlaces(placesGazetteer(), query, noonOf(month));
+    const std::optional<std::vector<Place>> found = lookUpPlaces(placesGazetteer(), query);
     if (!found)
         return Failure{NotWritten, QCoreApplication::translate(
                                        "CommandLine", "the places database cannot be read")};
@@ -348,18 +343,18 @@ std::optional<Failure> placeByName(const QString& text, year_month month, MonthP
         return badInput(QCoreApplication::translate("CommandLine",
                                                     "no place called \"%1\" in the places database")
                             .arg(shownValue(text)));
-    auto best = agreement(query, found->front().found);
-    for (const FoundPlace& candidate : *found)
-        best = std::max(best, agreement(query, candidate.found));
-    std::vector<const FoundPlace*> equals;
-    for (const FoundPlace& candidate : *found)
-        if (agreement(query, candidate.found) == best)
+    auto best = agreement(query, found->front());
+    for (const Place& candidate : *found)
+        best = std::max(best, agreement(query, candidate));
+    std::vector<const Place*> equals;
+    for (const Place& candidate : *found)
+        if (agreement(query, candidate) == best)
             equals.push_back(&candidate);
     if (equals.size() > 1) {
         // A few of them, in the one line every failure takes.
         QStringList names;
         for (std::size_t n = 0; n < std::min(equals.size(), MostCandidatesNamed); ++n)
-            names.append(namesText(equals[n]->found));
+            names.append(namesText(*equals[n]));
         if (equals.size() > MostCandidatesNamed)
             names.append(QString(QChar(0x2026)));
         const QString many =
@@ -371,16 +366,13 @@ std::optional<Failure> placeByName(const QString& text, year_month month, MonthP
                 "CommandLine", "\"%1\" matches %2 places (%3); name the state and the country")
                 .arg(shownValue(text), many, names.join(QStringLiteral("; "))));
     }
-    const FoundPlace& chosen = *equals.front();
-    if (!chosen.found.zone)
+    const Place& chosen = *equals.front();
+    if (!chosen.namedZone)
         return badInput(
             QCoreApplication::translate(
                 "CommandLine", "the zone of %1, %2, is not in this system's time-zone data")
-                .arg(namesText(chosen.found), QString::fromUtf8(chosen.found.zoneId)));
-    place.place = chosen.place;
-    place.city = chosen.found.name;
-    place.state = chosen.found.state;
-    place.country = chosen.found.country;
+                .arg(namesText(chosen), QString::fromStdString(chosen.zoneName)));
+    place = chosen;
     return std::nullopt;
 }
 
@@ -453,7 +445,7 @@ std::variant<Failure, Request> readRequest(const std::map<QString, QString>& opt
 }
 
 // The file's bytes; nothing when the PDF cannot be drawn, as without a QGuiApplication's fonts.
-std::optional<QByteArray> monthFile(const Request& request, const MonthPlace& place) {
+std::optional<QByteArray> monthFile(const Request& request, const Place& place) {
     if (request.format == QStringLiteral("csv"))
         return monthCsv(place, request.range);
     if (request.format == QStringLiteral("ics"))
@@ -550,14 +542,14 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
         return fail(err, *failure);
     const Request& asked = std::get<Request>(request);
 
-    MonthPlace place;
+    Place place;
     const bool byName = options.count(QStringLiteral("place")) != 0;
     if (byName && (options.count(QStringLiteral("lat")) || options.count(QStringLiteral("lon")) ||
                    options.count(QStringLiteral("zone"))))
         return fail(err, badInput(QCoreApplication::translate(
                              "CommandLine", "give --place, or --lat, --lon and --zone, not both")));
     const std::optional<Failure> placeFailure =
-        byName ? placeByName(options.at(QStringLiteral("place")), asked.range.first, place)
+        byName ? placeByName(options.at(QStringLiteral("place")), place)
                : placeByCoordinates(options, place);
     if (placeFailure)
         return fail(err, *placeFailure);

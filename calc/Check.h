@@ -17,9 +17,10 @@ struct CheckOutcome {
 
 // Sets ChosenDateTime to the moment, takes the sunrise and sunset of its day, then of the day
 // before and of the day after, from dayPeriods in the place's entered offset, each sunset as the
-// clock of its date gives it (and into SunTimes), and then the Rahu Kaal period and verdict. Stops at the first day that has no sunrise or sunset, or at a place without
-// a zone (BadInput); the six sun times and the period are then left unset, so nothing of an
-// earlier check is mistaken for this one's.
+// clock of its date gives it (and into SunTimes), and then the Rahu Kaal period and verdict. Stops
+// at the first day that has no sunrise or sunset, or at a place without a zone (BadInput); the six
+// sun times and the period are then left unset, so nothing of an earlier check is mistaken for this
+// one's.
 CheckOutcome check(CalculationState& state, const Place& place, DateTime moment);
 
 } // namespace horavela

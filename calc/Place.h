@@ -1,6 +1,6 @@
-// A place as the check takes it: the latitude and longitude as typed, unsigned degrees and
-// minutes with their hemispheres, and the zone offset read once from the zone texts; and, where
-// the place was found by name, its named zone.
+// A place, from the places database to the form and the month: the latitude and longitude as
+// the form takes them, unsigned degrees and minutes with their hemispheres, the zone offset read
+// once from the zone texts, the named zone where the place has one, and its names.
 #pragma once
 
 #include "calc/ZoneHistory.h"
@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace horavela {
@@ -47,6 +48,16 @@ struct Place {
     // A named zone, whose offset follows the date: where it is set, a day's periods take the
     // offset in force at the place at that day's noon. The check keeps to the offset above.
     std::shared_ptr<const ZoneHistory> namedZone = {};
+    // The names it goes by, in UTF-8, as the places give them or as typed; empty where unknown.
+    // The month's headings and files name the place with them.
+    std::string city = {};
+    std::string state = {};
+    std::string country = {};
+    // The places database's number for it; 0 for a place it did not give.
+    std::int64_t id = 0;
+    // The named zone's name as the places give it ("Asia/Kolkata"), kept where its offsets are
+    // not known, so that the place can say which zone it lacks.
+    std::string zoneName = {};
 };
 
 } // namespace horavela

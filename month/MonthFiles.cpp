@@ -47,7 +47,7 @@ struct MonthDays {
     std::vector<DayPeriods> days;
 };
 
-std::vector<MonthDays> monthsOf(const MonthPlace& place, MonthRange range) {
+std::vector<MonthDays> monthsOf(const Place& place, MonthRange range) {
     std::vector<MonthDays> months;
     const int count = std::clamp(range.count, 1, MostMonths);
     for (int n = 0; n < count; ++n) {
@@ -176,7 +176,7 @@ std::string uid(const Place& place, year_month_day day, std::optional<DayPeriod>
 
 } // namespace
 
-QByteArray monthCsv(const MonthPlace& place, MonthRange range) {
+QByteArray monthCsv(const Place& place, MonthRange range) {
     QByteArray out = CsvHeader;
     out += "\r\n";
     for (const MonthDays& month : monthsOf(place, range)) {
@@ -201,22 +201,20 @@ QByteArray monthCsv(const MonthPlace& place, MonthRange range) {
     return out;
 }
 
-QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
-                         const CalendarOptions& options) {
+QByteArray monthCalendar(const Place& place, MonthRange range, const CalendarOptions& options) {
     const QDateTime stamp =
         options.stamp.isValid() ? options.stamp : QDateTime::currentDateTimeUtc();
     const std::string stampText = utcStamp(sys_seconds{seconds{stamp.toSecsSinceEpoch()}});
     const std::string heading = utf8(placeHeading(place));
     const std::string names = utf8(placeNames(place));
-    const Place& at = place.place;
+    const Place& at = place;
     const std::string geo = geoDegrees(at.LatDegrees, at.LatMinutes, at.IsSouth) + ';' +
                             geoDegrees(at.LonDegrees, at.LonMinutes, !at.IsEast);
 
     // Each event and the calendar itself say which place they are for, so
     // that calendars of two places imported side by side tell themselves apart.
-    const std::string where = !place.city.trimmed().isEmpty() ? utf8(place.city.trimmed())
-                              : !names.empty()                ? names
-                                                              : heading;
+    const QString city = QString::fromStdString(place.city).trimmed();
+    const std::string where = !city.isEmpty() ? utf8(city) : !names.empty() ? names : heading;
     QStringList chosen;
     for (const DayPeriod period : DayPeriodsInOrder)
         if (options.periods[static_cast<std::size_t>(period)])
@@ -296,7 +294,7 @@ QByteArray monthCalendar(const MonthPlace& place, MonthRange range,
     return out;
 }
 
-QByteArray monthText(const QLocale& locale, const MonthPlace& place, MonthRange range) {
+QByteArray monthText(const QLocale& locale, const Place& place, MonthRange range) {
     const std::array<QString, MonthColumns> titles = monthColumnTitles();
     const QStringList headings(titles.begin(), titles.end());
     QString out;

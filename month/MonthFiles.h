@@ -34,10 +34,10 @@ struct CalendarOptions {
 };
 
 // RFC 5545, one event per period chosen, times in universal time.
-QByteArray monthCalendar(const MonthPlace& place, MonthRange range, const CalendarOptions& options);
+QByteArray monthCalendar(const Place& place, MonthRange range, const CalendarOptions& options);
 // RFC 4180, UTF-8, a header row; times as ISO 8601 local times with their offset.
-QByteArray monthCsv(const MonthPlace& place, MonthRange range);
+QByteArray monthCsv(const Place& place, MonthRange range);
 // The heading and the table as the month window shows them, in plain UTF-8 text.
-QByteArray monthText(const QLocale& locale, const MonthPlace& place, MonthRange range);
+QByteArray monthText(const QLocale& locale, const Place& place, MonthRange range);
 
 } // namespace horavela

@@ -27,19 +27,19 @@ QString angleText(int degrees, int minutes, char hemisphere) {
 
 } // namespace
 
-QString placeNames(const MonthPlace& place) {
+QString placeNames(const Place& place) {
     QStringList names;
-    for (const QString& name : {place.city, place.state, place.country})
-        if (!name.trimmed().isEmpty())
-            names.append(name.trimmed());
+    for (const std::string* name : {&place.city, &place.state, &place.country})
+        if (const QString text = QString::fromStdString(*name).trimmed(); !text.isEmpty())
+            names.append(text);
     return names.join(QStringLiteral(", "));
 }
 
-QString placeHeading(const MonthPlace& place) {
+QString placeHeading(const Place& place) {
     QStringList parts;
     if (const QString names = placeNames(place); !names.isEmpty())
         parts.append(names);
-    const Place& p = place.place;
+    const Place& p = place;
     parts.append(angleText(p.LatDegrees, p.LatMinutes, p.IsSouth ? 'S' : 'N'));
     parts.append(angleText(p.LonDegrees, p.LonMinutes, p.IsEast ? 'E' : 'W'));
     return parts.join(QStringLiteral(", "));
@@ -53,9 +53,9 @@ std::string utcOffsetText(long long secondsEast) {
     return text;
 }
 
-QString zoneHeading(const MonthPlace& place, std::chrono::year_month month) {
+QString zoneHeading(const Place& place, std::chrono::year_month month) {
     using namespace std::chrono;
-    const Place& at = place.place;
+    const Place& at = place;
     std::vector<long long> offsets;
     if (at.namedZone && month.ok()) {
         const unsigned last =

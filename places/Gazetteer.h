@@ -2,7 +2,7 @@
 // window tests replace with a fake.
 #pragma once
 
-#include "calc/ZoneHistory.h"
+#include "calc/Place.h"
 #include "places/PlaceQuery.h"
 
 #include <QByteArray>
@@ -16,36 +16,21 @@
 
 namespace horavela {
 
-struct GazetteerPlace {
-    qint64 id = 0;
-    QString name;  // the place's own name, whichever of its names matched
-    QString state; // empty where the gazetteer knows none
-    QString country;
-    QByteArray zoneId;    // IANA id, such as "Asia/Kolkata"
-    double latitude = 0;  // degrees, north positive
-    double longitude = 0; // degrees, east positive
-    qint64 population = 0;
-    // The zone's offsets from 1901 to 2050; null where the zone is unknown.
-    std::shared_ptr<const ZoneHistory> zone = {};
-};
-
 class Gazetteer {
 public:
     virtual ~Gazetteer() = default;
 
     // The places whose name, or one of whose other names, is the query's
-    // city, best first: agreement with the typed state and country, then a
-    // place's own name before another of its names, then population. At
-    // most `limit`; empty when none matches; nothing when the gazetteer
-    // cannot be used.
-    virtual std::optional<std::vector<GazetteerPlace>> find(const PlaceQuery& query,
-                                                            std::size_t limit) = 0;
+    // city, each with its own name, its zone and its latitude and longitude
+    // in the form's whole degrees and minutes, best first: agreement with the typed state and
+    // country, then a place's own name before another of its names, then population. At most
+    // `limit`; empty when none matches; nothing when the gazetteer cannot be used.
+    virtual std::optional<std::vector<Place>> find(const PlaceQuery& query, std::size_t limit) = 0;
 
     // The places with a name that begins with what is typed, most populous
     // first (a place's own name counting ten times its population against
     // its other names), for the City box's suggestions.
-    virtual std::optional<std::vector<GazetteerPlace>> suggest(QStringView typed,
-                                                               std::size_t limit) = 0;
+    virtual std::optional<std::vector<Place>> suggest(QStringView typed, std::size_t limit) = 0;
 
     // The zone of that name or of an older name of it; null when none is
     // known or the gazetteer cannot be used.

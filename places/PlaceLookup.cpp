@@ -2,15 +2,13 @@
 
 #include "places/DegreesMinutes.h"
 
-#include <utility>
-
 namespace horavela {
 
-QString namesText(const GazetteerPlace& place) {
-    QString text = place.name;
-    for (const QString* part : {&place.state, &place.country})
-        if (!part->isEmpty())
-            text += QStringLiteral(", ") + *part;
+QString namesText(const Place& place) {
+    QString text = QString::fromStdString(place.city);
+    for (const std::string* part : {&place.state, &place.country})
+        if (!part->empty())
+            text += QStringLiteral(", ") + QString::fromStdString(*part);
     return text;
 }
 
@@ -26,25 +24,8 @@ Place formPlace(double latitude, double longitude) {
             {}};
 }
 
-FoundPlace foundPlace(GazetteerPlace place, const ZoneMoment& moment) {
-    Place form = formPlace(place.latitude, place.longitude);
-    if (place.zone) {
-        form.zone = zoneOffset(zonePairAt(*place.zone, moment));
-        form.namedZone = place.zone;
-    }
-    return {std::move(place), std::move(form)};
-}
-
-std::optional<std::vector<FoundPlace>> lookUpPlaces(Gazetteer& gazetteer, const PlaceQuery& query,
-                                                    const ZoneMoment& moment) {
-    std::optional<std::vector<GazetteerPlace>> places = gazetteer.find(query, MostPlacesShown);
-    if (!places)
-        return std::nullopt;
-    std::vector<FoundPlace> found;
-    found.reserve(places->size());
-    for (GazetteerPlace& place : *places)
-        found.push_back(foundPlace(std::move(place), moment));
-    return found;
+std::optional<std::vector<Place>> lookUpPlaces(Gazetteer& gazetteer, const PlaceQuery& query) {
+    return gazetteer.find(query, MostPlacesShown);
 }
 
 } // namespace horavela

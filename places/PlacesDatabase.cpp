@@ -1,6 +1,7 @@
 #include "places/PlacesDatabase.h"
 
 #include "places/NameKey.h"
+#include "places/PlaceLookup.h"
 #include "places/PlacesFormat.h"
 #include "places/SqliteLibrary.h"
 
@@ -71,10 +72,6 @@ std::string bytes(const SqliteLibrary& sql, sqlite3_stmt* statement, int column)
                  : std::string();
 }
 
-QString text(const SqliteLibrary& sql, sqlite3_stmt* statement, int column) {
-    return QString::fromStdString(bytes(sql, statement, column));
-}
-
 } // namespace
 
 // One open database and its prepared statements. Every failure of SQLite
@@ -97,7 +94,7 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    std::vector<GazetteerPlace> find(const PlaceQuery& query, std::size_t limit) {
+    std::vector<Place> find(const PlaceQuery& query, std::size_t limit) {
         std::vector<Candidate> candidates = namedPlaces(nameKey(query.city));
         // "Pune, Maharashtra" typed into the City box alone.
         if (const qsizetype comma = query.city.indexOf(u','); candidates.empty() && comma > 0)
@@ -107,23 +104,24 @@ public:
         const std::set<std::pair<std::string, std::string>> states = typedStates(query.state);
         const std::set<std::string> countries = typedCountries(query.country);
         for (Candidate& candidate : candidates) {
-            candidate.place = place(candidate.place.id, &candidate.country, &candidate.state);
+            candidate.place = place(candidate.place.id, &candidate.country, &candidate.state,
+                                    &candidate.population);
             candidate.chosen = candidate.place.id == query.chosenId;
             candidate.agreement = (states.contains({candidate.country, candidate.state}) ? 1 : 0) +
                                   (countries.contains(candidate.country) ? 1 : 0);
         }
         const auto better = [](const Candidate& a, const Candidate& b) {
-            return std::tuple(!a.chosen, -a.agreement, !a.own, -a.place.population, a.place.id) <
-                   std::tuple(!b.chosen, -b.agreement, !b.own, -b.place.population, b.place.id);
+            return std::tuple(!a.chosen, -a.agreement, !a.own, -a.population, a.place.id) <
+                   std::tuple(!b.chosen, -b.agreement, !b.own, -b.population, b.place.id);
         };
         std::sort(candidates.begin(), candidates.end(), better);
-        std::vector<GazetteerPlace> found;
+        std::vector<Place> found;
         for (std::size_t i = 0; i < std::min(limit, candidates.size()); ++i)
             found.push_back(std::move(candidates[i].place));
         return found;
     }
 
-    std::vector<GazetteerPlace> suggest(QStringView typed, std::size_t limit) {
+    std::vector<Place> suggest(QStringView typed, std::size_t limit) {
         const std::string prefix = nameKey(typed);
         if (prefix.empty() || limit == 0)
             return {};
@@ -132,15 +130,16 @@ public:
             ids = prefixPlaces(prefix);
         if (ids.size() > limit)
             ids.resize(limit);
-        std::vector<GazetteerPlace> places;
+        std::vector<Place> places;
         for (const qint64 id : ids)
-            places.push_back(place(id, nullptr, nullptr));
+            places.push_back(place(id, nullptr, nullptr, nullptr));
         return places;
     }
 
 private:
     struct Candidate {
-        GazetteerPlace place;
+        Place place;
+        qint64 population = 0;
         bool own = false;
         bool chosen = false;
         int agreement = 0;
@@ -257,20 +256,20 @@ private:
         return ids;
     }
 
-    GazetteerPlace place(qint64 id, std::string* countryCode, std::string* stateCode) {
+    Place place(qint64 id, std::string* countryCode, std::string* stateCode, qint64* population) {
         sql_.bind_int64(place_, 1, id);
         if (!row(place_))
             throw Unusable("a name leads to no place");
-        GazetteerPlace place;
+        Place place = formPlace(static_cast<double>(sql_.column_int64(place_, 4)) / 1e5,
+                                static_cast<double>(sql_.column_int64(place_, 5)) / 1e5);
         place.id = id;
-        place.name = text(sql_, place_, 0);
-        place.state = text(sql_, place_, 1);
-        place.country = text(sql_, place_, 2);
-        place.zoneId = QByteArray::fromStdString(bytes(sql_, place_, 3));
-        place.zone = zone(place.zoneId);
-        place.latitude = static_cast<double>(sql_.column_int64(place_, 4)) / 1e5;
-        place.longitude = static_cast<double>(sql_.column_int64(place_, 5)) / 1e5;
-        place.population = sql_.column_int64(place_, 6);
+        place.city = bytes(sql_, place_, 0);
+        place.state = bytes(sql_, place_, 1);
+        place.country = bytes(sql_, place_, 2);
+        place.zoneName = bytes(sql_, place_, 3);
+        place.namedZone = zone(QByteArray::fromStdString(place.zoneName));
+        if (population)
+            *population = sql_.column_int64(place_, 6);
         if (countryCode)
             *countryCode = bytes(sql_, place_, 7);
         if (stateCode)
@@ -359,13 +358,11 @@ PlacesDatabase::Connection* PlacesDatabase::connection() {
     return connection_.get();
 }
 
-std::optional<std::vector<GazetteerPlace>> PlacesDatabase::find(const PlaceQuery& query,
-                                                                std::size_t limit) {
+std::optional<std::vector<Place>> PlacesDatabase::find(const PlaceQuery& query, std::size_t limit) {
     return answer([&](Connection& open) { return open.find(query, limit); });
 }
 
-std::optional<std::vector<GazetteerPlace>> PlacesDatabase::suggest(QStringView typed,
-                                                                   std::size_t limit) {
+std::optional<std::vector<Place>> PlacesDatabase::suggest(QStringView typed, std::size_t limit) {
     return answer([&](Connection& open) { return open.suggest(typed, limit); });
 }
 
@@ -373,13 +370,13 @@ std::shared_ptr<const ZoneHistory> PlacesDatabase::zone(QByteArrayView name) {
     std::shared_ptr<const ZoneHistory> found;
     answer([&](Connection& open) {
         found = open.zone(name);
-        return std::vector<GazetteerPlace>();
+        return std::vector<Place>();
     });
     return found;
 }
 
-std::optional<std::vector<GazetteerPlace>>
-PlacesDatabase::answer(const std::function<std::vector<GazetteerPlace>(Connection&)>& work) {
+std::optional<std::vector<Place>>
+PlacesDatabase::answer(const std::function<std::vector<Place>(Connection&)>& work) {
     try {
         if (Connection* open = connection())
             return work(*open);

@@ -20,10 +20,8 @@ public:
     // package installs it, and where the build puts it.
     static QString installedPath();
 
-    std::optional<std::vector<GazetteerPlace>> find(const PlaceQuery& query,
-                                                    std::size_t limit) override;
-    std::optional<std::vector<GazetteerPlace>> suggest(QStringView typed,
-                                                       std::size_t limit) override;
+    std::optional<std::vector<Place>> find(const PlaceQuery& query, std::size_t limit) override;
+    std::optional<std::vector<Place>> suggest(QStringView typed, std::size_t limit) override;
     std::shared_ptr<const ZoneHistory> zone(QByteArrayView name) override;
 
 private:
@@ -32,8 +30,8 @@ private:
     Connection* connection();
     // The work's answer, or nothing when the database cannot be used; a
     // failure gives the database up for the rest of the run.
-    std::optional<std::vector<GazetteerPlace>>
-    answer(const std::function<std::vector<GazetteerPlace>(Connection&)>& work);
+    std::optional<std::vector<Place>>
+    answer(const std::function<std::vector<Place>(Connection&)>& work);
 
     QString path_;
     std::unique_ptr<Connection> connection_;

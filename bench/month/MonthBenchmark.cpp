@@ -9,18 +9,25 @@ namespace {
 
 using namespace std::chrono;
 
-const MonthPlace Delhi{
-    {28, 36, false, 77, 12, true, ZoneOffset{-5, -30}}, "New Delhi", "Delhi", "India"};
+const Place Delhi{28, 36,          false,   77,     12, true, ZoneOffset{-5, -30},
+                  {}, "New Delhi", "Delhi", "India"};
 
 // A named zone looks up each day's offset among its changes.
-MonthPlace newYork() {
+Place newYork() {
     static PlacesDatabase zones(QStringLiteral(PLACES_DATABASE));
-    return {{40, 43, false, 74, 0, false, ZoneOffset{5, 0}, zones.zone("America/New_York")},
+    return {40,
+            43,
+            false,
+            74,
+            0,
+            false,
+            ZoneOffset{5, 0},
+            zones.zone("America/New_York"),
             "New York City",
             "New York",
             "United States"};
 }
-const MonthPlace NewYork = newYork();
+const Place NewYork = newYork();
 
 void monthTableWithEnteredZone(benchmark::State& bench) {
     for (auto _ : bench)

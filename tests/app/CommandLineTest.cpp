@@ -21,12 +21,14 @@ namespace {
 
 using namespace std::chrono;
 
-const std::vector<GazetteerPlace> Places{
-    {1, "Springfield", "Missouri", "United States", "America/Chicago", 37.21533, -93.29824, 0, {}},
-    {2, "Springfield", "Illinois", "United States", "America/Chicago", 39.80172, -89.64371, 0, {}},
-    {3, "Pune", "Maharashtra", "India", "Asia/Kolkata", 18.51957, 73.85535, 0, {}},
-    {4, "Hyderabad", "Telangana", "India", "Asia/Kolkata", 17.38405, 78.45636, 0, {}},
-    {5, "Hyderabad", "Sindh", "Pakistan", "Asia/Karachi", 25.39242, 68.37366, 0, {}},
+const std::vector<Place> Places{
+    listedPlace(1, "Springfield", "Missouri", "United States", "America/Chicago", 37.21533,
+                -93.29824),
+    listedPlace(2, "Springfield", "Illinois", "United States", "America/Chicago", 39.80172,
+                -89.64371),
+    listedPlace(3, "Pune", "Maharashtra", "India", "Asia/Kolkata", 18.51957, 73.85535),
+    listedPlace(4, "Hyderabad", "Telangana", "India", "Asia/Kolkata", 17.38405, 78.45636),
+    listedPlace(5, "Hyderabad", "Sindh", "Pakistan", "Asia/Karachi", 25.39242, 68.37366),
 };
 
 // Arguments as a shell would split them, where \n, \t and \e stand for a line break, a tab
@@ -279,7 +281,7 @@ TEST(CommandLine, ProgramWritesPunesMonthFromTheRealPlaces) {
     EXPECT_EQ(program.readAll(), "");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const MonthPlace pune{{18, 31, false, 73, 51, true, {}, zoneNamed("Asia/Kolkata")}, {}, {}, {}};
+    const Place pune{18, 31, false, 73, 51, true, {}, zoneNamed("Asia/Kolkata"), "", "", ""};
     EXPECT_EQ(file.readAll(), monthCsv(pune, {2025y / March, 1}));
 }
 

@@ -34,8 +34,8 @@ using namespace std::chrono;
 
 namespace {
 
-const MonthPlace NewDelhi{Place{28, 36, false, 77, 12, true, ZoneOffset{-5, -30}}, u"New Delhi"_qs,
-                          u"Delhi"_qs, u"India"_qs};
+const Place NewDelhi{28, 36,          false,   77,     12, true, ZoneOffset{-5, -30},
+                     {}, "New Delhi", "Delhi", "India"};
 
 // Whether the text has a letter of the script that starts at `first`.
 bool hasScript(const QString& text, char16_t first) {
@@ -114,7 +114,7 @@ void LanguageTest::verdictAndNoteInTamil() {
     QVERIFY(useLanguage(QStringLiteral("ta")));
     CalculationState state;
     const DateTime moment = local_days{2022y / January / 24} + hours{hour};
-    QCOMPARE(check(state, NewDelhi.place, moment).result, SunResult::Ok);
+    QCOMPARE(check(state, NewDelhi, moment).result, SunResult::Ok);
     QCOMPARE(state.RahukalResult, inRahukal ? Verdict::InRahukal : Verdict::NotInRahukal);
     frmDisplay display(nullptr);
     display.writeResult(resultTexts(QLocale(), state));

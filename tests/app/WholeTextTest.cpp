@@ -8,7 +8,7 @@
 #include "places/PlaceLookup.h"
 #include "platform/FitText.h"
 #include "platform/Language.h"
-#include "tests/support/PlacesZones.h"
+#include "tests/support/FakeGazetteer.h"
 #include "ui/language/frmLanguage.h"
 #include "ui/main/ZoneLink.h"
 #include "ui/main/frmMain.h"
@@ -352,10 +352,8 @@ void WholeTextTest::everyLabelHoldsItsInk_data() {
     });
     QTest::newRow("places " + language) << make([] {
         const ZoneMoment moment{2024, QDate(2024, 12, 30), QTime(22, 7)};
-        std::vector<FoundPlace> places{
-            foundPlace({1259229, u"Pune"_qs, u"Maharashtra"_qs, u"India"_qs, "Asia/Kolkata",
-                        18.51957, 73.85535, 2935744, zoneNamed("Asia/Kolkata")},
-                       moment)};
+        std::vector<Place> places{listedPlace(1259229, "Pune", "Maharashtra", "India",
+                                              "Asia/Kolkata", 18.51957, 73.85535)};
         return std::make_unique<frmPlaceSearch>(
             PlaceQuery{u"Pune"_qs, u"Maharashtra"_qs, u"India"_qs, 0}, std::move(places), moment,
             nullptr);
@@ -368,9 +366,17 @@ void WholeTextTest::everyLabelHoldsItsInk_data() {
         << make([] { return std::make_unique<SaveMonthDialog>(SaveKind::Calendar, MostMonths); });
     // September's is the longest month name in many of the languages; today's row is bold.
     QTest::newRow("month " + language) << make([] {
-        const MonthPlace place{
-            Place{28, 36, false, 77, 12, true, ZoneOffset{-5, -30}, zoneNamed("Asia/Kolkata")},
-            u"New Delhi"_qs, u"Delhi"_qs, u"India"_qs};
+        const Place place{28,
+                          36,
+                          false,
+                          77,
+                          12,
+                          true,
+                          ZoneOffset{-5, -30},
+                          zoneNamed("Asia/Kolkata"),
+                          "New Delhi",
+                          "Delhi",
+                          "India"};
         return std::make_unique<frmMonth>(place, year{2024} / September / day{30},
                                           QDate(2024, 9, 18));
     });

@@ -3,7 +3,6 @@
 #include "calc/TextNumbers.h"
 
 #include <QChar>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -31,8 +30,7 @@ bool isZoneHourBoxCode(std::int16_t code) {
 // viramas that join them, which Unicode counts as marks.
 bool isNameBoxCode(std::int16_t code) {
     const QChar c(static_cast<char16_t>(code));
-    return c.isLetter() || c.isMark() || code == u' ' || code == EnterCode ||
-           code == BackspaceCode;
+    return c.isLetter() || c.isMark() || code == u' ' || code == EnterCode || code == BackspaceCode;
 }
 
 // Scripts without capitals keep their letters as they are.

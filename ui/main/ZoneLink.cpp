@@ -16,7 +16,7 @@ constexpr double SmallestZonePoints = 6.0;
 
 } // namespace
 
-ZoneBoxTexts linkedZoneTexts(const ZoneHistory* zone, const ZoneMoment& moment) {
+std::pair<QString, QString> linkedZoneTexts(const ZoneHistory* zone, const ZoneMoment& moment) {
     if (!zone)
         return {};
     const ZonePair pair = zonePairAt(*zone, moment);
@@ -24,7 +24,7 @@ ZoneBoxTexts linkedZoneTexts(const ZoneHistory* zone, const ZoneMoment& moment) 
 }
 
 QDateTime presentInFormZone(const QDateTime& utc, const ZoneHistory* zone,
-                            const ZoneBoxTexts& boxes) {
+                            std::optional<ZoneOffset> boxes) {
     // Only the wall clock is wanted, so the moment is moved by the offset: the
     // boxes may hold any offset, beyond what a QTimeZone takes.
     const auto wallClock = [&](long long secondsEast) {
@@ -34,9 +34,8 @@ QDateTime presentInFormZone(const QDateTime& utc, const ZoneHistory* zone,
     if (zone)
         return wallClock(zone->secondsEastAt(
             std::chrono::sys_seconds{std::chrono::seconds{utc.toSecsSinceEpoch()}}));
-    if (const std::optional<ZoneOffset> offset =
-            readZoneOffset(boxes.hours.toStdString(), boxes.minutes.toStdString()))
-        return wallClock(offset->secondsEast());
+    if (boxes)
+        return wallClock(boxes->secondsEast());
     return utc.toLocalTime();
 }
 

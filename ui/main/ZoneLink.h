@@ -8,27 +8,22 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <optional>
+#include <utility>
 
 class QLabel;
 
 namespace horavela {
 
-// The zone boxes' texts.
-struct ZoneBoxTexts {
-    QString hours;
-    QString minutes;
-    bool operator==(const ZoneBoxTexts&) const = default;
-};
-
-// The pair in force in the zone at the moment, as the boxes write it ("-0"
+// The zone boxes' texts for the pair in force in the zone at the moment ("-0"
 // hours under an hour east); empty texts when no zone is linked.
-ZoneBoxTexts linkedZoneTexts(const ZoneHistory* zone, const ZoneMoment& moment);
+std::pair<QString, QString> linkedZoneTexts(const ZoneHistory* zone, const ZoneMoment& moment);
 
 // The wall-clock date and time at `utc` in the form's zone: the linked zone
 // when there is one, else the offset the zone boxes give when they read as
 // one, else the computer's own zone.
 QDateTime presentInFormZone(const QDateTime& utc, const ZoneHistory* zone,
-                            const ZoneBoxTexts& boxes);
+                            std::optional<ZoneOffset> boxes);
 
 // Shows the zone's name in the label, the font made smaller while it does not
 // fit, and its middle left out when even the smallest does not; the whole name

@@ -308,11 +308,13 @@ PlaceTexts frmMain::readPlaceBoxes() const {
             ui_->txtZoneHour->text(), ui_->txtZoneMinute->text()};
 }
 
-MonthPlace frmMain::monthPlace() const {
+Place frmMain::monthPlace() const {
     Place place = placeFromTexts(readPlaceBoxes());
     place.namedZone = zoneLink_;
-    return {place, ui_->txtMCity->text().trimmed(), ui_->txtMState->text().trimmed(),
-            ui_->txtMCountry->text().trimmed()};
+    place.city = ui_->txtMCity->text().trimmed().toStdString();
+    place.state = ui_->txtMState->text().trimmed().toStdString();
+    place.country = ui_->txtMCountry->text().trimmed().toStdString();
+    return place;
 }
 
 bool frmMain::ValidateInput() {
@@ -426,8 +428,7 @@ void frmMain::cmdBrowser_Click() {
         }
     }
     SiteSearch search(this);
-    if (const std::optional<FoundPlace> chosen =
-            search.Search(query, mainSiteAddress(), chosenMoment()))
+    if (const std::optional<Place> chosen = search.Search(query, mainSiteAddress(), chosenMoment()))
         usePlace(*chosen);
 }
 
@@ -443,13 +444,13 @@ ZoneMoment frmMain::chosenMoment() const {
             QTime(lists.hour.toInt(), lists.minute.toInt(), lists.second.toInt())};
 }
 
-void frmMain::usePlace(const FoundPlace& found) {
-    const Place& place = found.place;
+void frmMain::usePlace(const Place& place) {
     const std::pair<QLineEdit*, QString> texts[] = {
-        {ui_->txtMCity, found.found.name},
+        {ui_->txtMCity, QString::fromStdString(place.city)},
         // A place without a state keeps the state typed, which the search asked for.
-        {ui_->txtMState, found.found.state.isEmpty() ? ui_->txtMState->text() : found.found.state},
-        {ui_->txtMCountry, found.found.country},
+        {ui_->txtMState,
+         place.state.empty() ? ui_->txtMState->text() : QString::fromStdString(place.state)},
+        {ui_->txtMCountry, QString::fromStdString(place.country)},
         {ui_->txtLatD, QString::number(place.LatDegrees)},
         {ui_->txtLatM, QString::number(place.LatMinutes)},
         {ui_->txtLonD, QString::number(place.LonDegrees)},
@@ -462,20 +463,20 @@ void frmMain::usePlace(const FoundPlace& found) {
     // A zone the places lack leaves the boxes empty for the user, and nothing
     // to follow.
     zoneLink_ = place.namedZone;
-    zoneLinkName_ = zoneLink_ ? QString::fromUtf8(found.found.zoneId) : QString();
+    zoneLinkName_ = zoneLink_ ? QString::fromStdString(place.zoneName) : QString();
     showZoneName(*ui_->lblZoneName, zoneLinkName_);
-    const ZoneBoxTexts zone = linkedZoneTexts(zoneLink_.get(), chosenMoment());
-    ui_->txtZoneHour->setText(zone.hours);
-    ui_->txtZoneMinute->setText(zone.minutes);
+    const auto [hours, minutes] = linkedZoneTexts(zoneLink_.get(), chosenMoment());
+    ui_->txtZoneHour->setText(hours);
+    ui_->txtZoneMinute->setText(minutes);
     ui_->cmdRashi->setFocus();
 }
 
 void frmMain::followZoneLink() {
     if (!zoneLink_)
         return;
-    const ZoneBoxTexts zone = linkedZoneTexts(zoneLink_.get(), chosenMoment());
-    ui_->txtZoneHour->setText(zone.hours);
-    ui_->txtZoneMinute->setText(zone.minutes);
+    const auto [hours, minutes] = linkedZoneTexts(zoneLink_.get(), chosenMoment());
+    ui_->txtZoneHour->setText(hours);
+    ui_->txtZoneMinute->setText(minutes);
 }
 
 void frmMain::endZoneLink() {
@@ -486,7 +487,8 @@ void frmMain::endZoneLink() {
 
 QDateTime frmMain::presentHere() const {
     return presentInFormZone(currentUtc(), zoneLink_.get(),
-                             {ui_->txtZoneHour->text(), ui_->txtZoneMinute->text()});
+                             readZoneOffset(ui_->txtZoneHour->text().toStdString(),
+                                            ui_->txtZoneMinute->text().toStdString()));
 }
 
 void frmMain::mnuNow_Click() {
@@ -521,8 +523,8 @@ void frmMain::setListsTo(const QDateTime& local) {
 void frmMain::mnuMonth_Click(QWidget* over) {
     if (!validatePlaceAndDate())
         return;
-    const MonthPlace place = monthPlace();
-    if (!place.place.zone && !place.place.namedZone) {
+    const Place place = monthPlace();
+    if (!place.zone && !place.namedZone) {
         reportSunFailure(SunResult::BadInput, {});
         return;
     }

@@ -7,6 +7,7 @@
 #include "calc/modSunRiseSunSet.h"
 #include "month/MonthPlace.h"
 #include "places/PlaceLookup.h"
+#include "places/ZoneRules.h"
 #include "platform/MessageBox.h"
 #include "ui/main/InputChecks.h"
 
@@ -80,7 +81,7 @@ private:
     // The one reading of the place boxes, for the input checks and the check alike.
     PlaceTexts readPlaceBoxes() const;
     // The form's place, its names and its zone, for the month window.
-    MonthPlace monthPlace() const;
+    Place monthPlace() const;
     // The input checks after the name's, in the same order and with the same messages.
     bool validatePlaceAndDate();
     PlaceQuery placeQuery() const;
@@ -90,7 +91,7 @@ private:
     QDateTime presentHere() const;
     // Fills the place boxes with a place found, leaving the checks to the check,
     // and links the zone boxes to its zone.
-    void usePlace(const FoundPlace& found);
+    void usePlace(const Place& place);
     // While linked, the zone boxes show the linked zone's pair at the chosen moment.
     void followZoneLink();
     // The boxes keep what they show and no longer follow the date.

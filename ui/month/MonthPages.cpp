@@ -149,7 +149,7 @@ void setPageMargins(QPagedPaintDevice& device) {
 
 // Paints the lines above the table, wrapped to the page's width; where the table begins.
 double paintHeading(QPainter& painter, const QRectF& page, const QLocale& locale,
-                    const MonthPlace& place, year_month month) {
+                    const Place& place, year_month month) {
     QPaintDevice& device = *painter.device();
     double top = page.top();
     const auto line = [&](const QString& text, const QFont& font) {
@@ -180,7 +180,7 @@ public:
           padding_(setting.padding * lineHeight_), broken_(setting.broken), width_(sum(widths)),
           left_(page.left() + (page.width() - width_) / 2) {}
 
-    bool paint(QPagedPaintDevice& device, const QLocale& locale, const MonthPlace& place,
+    bool paint(QPagedPaintDevice& device, const QLocale& locale, const Place& place,
                year_month month);
 
 private:
@@ -241,7 +241,7 @@ void MonthTable::paintRow(const MonthRow& row, double y, double height, const QF
     });
 }
 
-bool MonthTable::paint(QPagedPaintDevice& device, const QLocale& locale, const MonthPlace& place,
+bool MonthTable::paint(QPagedPaintDevice& device, const QLocale& locale, const Place& place,
                        year_month month) {
     MonthRow titles;
     titles.cells = monthColumnTitles();
@@ -328,7 +328,7 @@ QString sunriseNote() {
         "one eighth of the daylight between them.");
 }
 
-bool paintMonthPages(QPagedPaintDevice& device, const QLocale& locale, const MonthPlace& place,
+bool paintMonthPages(QPagedPaintDevice& device, const QLocale& locale, const Place& place,
                      MonthRange range) {
     setPageMargins(device);
     const MonthTextLists texts = widestMonthTexts(locale, pageFont(TablePoints));
@@ -349,7 +349,7 @@ bool paintMonthPages(QPagedPaintDevice& device, const QLocale& locale, const Mon
     return painter.end();
 }
 
-QByteArray monthPdf(const QLocale& locale, const MonthPlace& place, MonthRange range) {
+QByteArray monthPdf(const QLocale& locale, const Place& place, MonthRange range) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {

@@ -25,10 +25,10 @@ QString sunriseNote();
 // the page that is open; false when the device cannot be painted on. Sets the
 // device's margins, and turns its pages to landscape where the table is too
 // wide for them upright; a month too long for a page goes on to the next.
-bool paintMonthPages(QPagedPaintDevice& device, const QLocale& locale, const MonthPlace& place,
+bool paintMonthPages(QPagedPaintDevice& device, const QLocale& locale, const Place& place,
                      MonthRange range);
 
 // The months as a PDF file, its fonts embedded.
-QByteArray monthPdf(const QLocale& locale, const MonthPlace& place, MonthRange range);
+QByteArray monthPdf(const QLocale& locale, const Place& place, MonthRange range);
 
 } // namespace horavela

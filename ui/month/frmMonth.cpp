@@ -71,7 +71,7 @@ int drawnHeight(const QFont& font, const QString& text, double ratio) {
 
 } // namespace
 
-frmMonth::frmMonth(MonthPlace place, year_month_day chosen, QDate today, QWidget* parent)
+frmMonth::frmMonth(Place place, year_month_day chosen, QDate today, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmMonth>()), place_(std::move(place)), chosen_(chosen),

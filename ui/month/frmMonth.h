@@ -26,7 +26,7 @@ class frmMonth : public QDialog {
 public:
     // Shows the chosen day's month with that day's row selected; today's row,
     // by today's date, is marked.
-    frmMonth(MonthPlace place, std::chrono::year_month_day chosen, QDate today,
+    frmMonth(Place place, std::chrono::year_month_day chosen, QDate today,
              QWidget* parent = nullptr);
     ~frmMonth() override;
 
@@ -62,7 +62,7 @@ private:
     void save(const QString& path, const QByteArray& bytes);
 
     std::unique_ptr<Ui::frmMonth> ui_;
-    MonthPlace place_;
+    Place place_;
     std::chrono::year_month_day chosen_;
     QDate today_;
     std::chrono::year_month shown_;

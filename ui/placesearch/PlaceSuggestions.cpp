@@ -79,21 +79,22 @@ qint64 PlaceSuggestions::chosenId() const {
 void PlaceSuggestions::suggest(const QString& typed) {
     QCompleter& list = completer();
     places_->clear();
-    const std::optional<std::vector<GazetteerPlace>> found =
+    const std::optional<std::vector<Place>> found =
         typed.trimmed().isEmpty() ? std::nullopt
                                   : placesGazetteer().suggest(typed, MostSuggestions);
     if (!found || found->empty()) {
         list.popup()->hide();
         return;
     }
-    for (const GazetteerPlace& place : *found) {
+    for (const Place& place : *found) {
         auto* item = new QStandardItem(namesText(place));
-        item->setData(place.id, IdRole);
-        item->setData(place.name, CityRole);
+        item->setData(qint64(place.id), IdRole);
+        item->setData(QString::fromStdString(place.city), CityRole);
         // A city-state has no state of its own; its country stands in, so
         // that the search, which asks for a state, can run at once.
-        item->setData(place.state.isEmpty() ? place.country : place.state, StateRole);
-        item->setData(place.country, CountryRole);
+        item->setData(QString::fromStdString(place.state.empty() ? place.country : place.state),
+                      StateRole);
+        item->setData(QString::fromStdString(place.country), CountryRole);
         item->setEditable(false);
         places_->appendRow(item);
     }

@@ -8,10 +8,10 @@
 
 namespace horavela {
 
-std::optional<FoundPlace> SiteSearch::Search(const PlaceQuery& query, const QString& site,
-                                             const ZoneMoment& moment) {
+std::optional<Place> SiteSearch::Search(const PlaceQuery& query, const QString& site,
+                                        const ZoneMoment& moment) {
     Q_UNUSED(site);
-    std::optional<std::vector<FoundPlace>> places = lookUpPlaces(placesGazetteer(), query, moment);
+    std::optional<std::vector<Place>> places = lookUpPlaces(placesGazetteer(), query);
     if (!places || places->empty()) {
         openWebSearch(webQueryText(query));
         return std::nullopt;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "places/PlaceLookup.h"
+#include "places/ZoneRules.h"
 
 #include <QString>
 #include <optional>
@@ -21,8 +22,8 @@ public:
     // use, or at once after opening the web search. The site is accepted but
     // not searched: places are found in the gazetteer or on the whole web,
     // not on the maker's pages.
-    std::optional<FoundPlace> Search(const PlaceQuery& query, const QString& site,
-                                     const ZoneMoment& moment);
+    std::optional<Place> Search(const PlaceQuery& query, const QString& site,
+                                const ZoneMoment& moment);
 
 private:
     QWidget* owner_;

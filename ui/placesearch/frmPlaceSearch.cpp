@@ -23,7 +23,7 @@ constexpr int LongitudeWidth = 90;
 
 } // namespace
 
-frmPlaceSearch::frmPlaceSearch(const PlaceQuery& query, std::vector<FoundPlace> places,
+frmPlaceSearch::frmPlaceSearch(const PlaceQuery& query, std::vector<Place> places,
                                const ZoneMoment& moment, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::frmPlaceSearch>()), query_(query),
       places_(std::move(places)) {
@@ -51,11 +51,14 @@ void frmPlaceSearch::Form_Load(const ZoneMoment& moment) {
     QTableWidget& list = *ui_->lstPlaces;
     list.setRowCount(static_cast<int>(places_.size()));
     for (int row = 0; row < list.rowCount(); ++row) {
-        const FoundPlace& place = places_[static_cast<std::size_t>(row)];
-        const QString names = namesText(place.found);
-        const QString latitude = angleText(latitudeForm(place.found.latitude));
-        const QString longitude = angleText(longitudeForm(place.found.longitude));
-        const QString zone = zoneText(place.found.zoneId, place.found.zone.get(), moment);
+        const Place& place = places_[static_cast<std::size_t>(row)];
+        const QString names = namesText(place);
+        const QString latitude = angleText(
+            DegreesMinutes{place.LatDegrees, place.LatMinutes, place.IsSouth ? 'S' : 'N'});
+        const QString longitude =
+            angleText(DegreesMinutes{place.LonDegrees, place.LonMinutes, place.IsEast ? 'E' : 'W'});
+        const QString zone =
+            zoneText(QByteArray::fromStdString(place.zoneName), place.namedZone.get(), moment);
         const QString texts[] = {names, latitude, longitude, zone};
         int column = 0;
         for (const QString& text : texts)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "places/PlaceLookup.h"
+#include "places/ZoneRules.h"
 
 #include <QDialog>
 #include <memory>
@@ -22,13 +23,13 @@ class frmPlaceSearch : public QDialog {
 public:
     // Modal to its parent. "Search the Web" searches for the query; zones are
     // shown for the moment chosen in the main window.
-    frmPlaceSearch(const PlaceQuery& query, std::vector<FoundPlace> places,
-                   const ZoneMoment& moment, QWidget* parent);
+    frmPlaceSearch(const PlaceQuery& query, std::vector<Place> places, const ZoneMoment& moment,
+                   QWidget* parent);
     ~frmPlaceSearch() override;
 
     // The place chosen with "Use This Place", a double-click or Enter on a
     // row; nothing when the window was closed.
-    const std::optional<FoundPlace>& chosenPlace() const { return chosen_; }
+    const std::optional<Place>& chosenPlace() const { return chosen_; }
 
 private slots:
     void cmdUse_Click();
@@ -40,8 +41,8 @@ private:
 
     std::unique_ptr<Ui::frmPlaceSearch> ui_;
     PlaceQuery query_;
-    std::vector<FoundPlace> places_;
-    std::optional<FoundPlace> chosen_;
+    std::vector<Place> places_;
+    std::optional<Place> chosen_;
 };
 
 } // namespace horavela

@@ -64,12 +64,12 @@ void InputChecksTest::smallLettersAloneBecomeCapitals() {
         bool name;
         char16_t capital;
     } rows[] = {
-        {u'a', true, u'A'},         {u'z', true, u'Z'},         {u'Q', true, u'Q'},
-        {u'é', true, u'É'},         {u'ß', true, u'ß'},         {u'ж', true, u'Ж'},
-        {u'र', true, u'र'},         {u'ा', true, u'ा'},         {u'्', true, u'्'},
-        {u'ர', true, u'ர'},         {u'்', true, u'்'},         {u'ই', true, u'ই'},
-        {u'५', false, u'५'},        {u'௫', false, u'௫'},        {u'1', false, u'1'},
-        {u'.', false, u'.'},        {u'।', false, u'।'},        {u'\u200d', false, u'\u200d'},
+        {u'a', true, u'A'},  {u'z', true, u'Z'},  {u'Q', true, u'Q'},
+        {u'é', true, u'É'},  {u'ß', true, u'ß'},  {u'ж', true, u'Ж'},
+        {u'र', true, u'र'},  {u'ा', true, u'ा'},  {u'्', true, u'्'},
+        {u'ர', true, u'ர'},  {u'்', true, u'்'},    {u'ই', true, u'ই'},
+        {u'५', false, u'५'}, {u'௫', false, u'௫'}, {u'1', false, u'1'},
+        {u'.', false, u'.'}, {u'।', false, u'।'}, {u'\u200d', false, u'\u200d'},
     };
     for (const auto& row : rows) {
         const auto code = static_cast<std::int16_t>(row.typed);

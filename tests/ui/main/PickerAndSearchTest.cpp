@@ -36,40 +36,19 @@ struct BlockWatch : QObject {
 
 // The less populous Hyderabad is listed first, so only the place chosen among
 // the suggestions can put the other one first.
-const std::vector<GazetteerPlace> Places{
-    {1176734, "Hyderabad", "Sindh", "Pakistan", "Asia/Karachi", 25.39242, 68.37366, 1386330, {}},
-    {1269843, "Hyderabad", "Telangana", "India", "Asia/Kolkata", 17.38405, 78.45636, 3597816, {}},
-    {1259229, "Pune", "Maharashtra", "India", "Asia/Kolkata", 18.51957, 73.85535, 2935744, {}},
-    {5128581,
-     "New York",
-     "New York",
-     "United States",
-     "America/New_York",
-     40.71427,
-     -74.00597,
-     8804190,
-     {}},
-    {3435910,
-     "Buenos Aires",
-     "Buenos Aires F.D.",
-     "Argentina",
-     "America/Argentina/Buenos_Aires",
-     -34.61315,
-     -58.37723,
-     13076300,
-     {}},
-    {2147714,
-     "Sydney",
-     "New South Wales",
-     "Australia",
-     "Australia/Sydney",
-     -33.86785,
-     151.20732,
-     4627345,
-     {}},
-    {1880252, "Singapore", "", "Singapore", "Asia/Singapore", 1.28967, 103.85007, 3547809, {}},
+const std::vector<Place> Places{
+    listedPlace(1176734, "Hyderabad", "Sindh", "Pakistan", "Asia/Karachi", 25.39242, 68.37366),
+    listedPlace(1269843, "Hyderabad", "Telangana", "India", "Asia/Kolkata", 17.38405, 78.45636),
+    listedPlace(1259229, "Pune", "Maharashtra", "India", "Asia/Kolkata", 18.51957, 73.85535),
+    listedPlace(5128581, "New York", "New York", "United States", "America/New_York", 40.71427,
+                -74.00597),
+    listedPlace(3435910, "Buenos Aires", "Buenos Aires F.D.", "Argentina",
+                "America/Argentina/Buenos_Aires", -34.61315, -58.37723),
+    listedPlace(2147714, "Sydney", "New South Wales", "Australia", "Australia/Sydney", -33.86785,
+                151.20732),
+    listedPlace(1880252, "Singapore", "", "Singapore", "Asia/Singapore", 1.28967, 103.85007),
     // As a gazetteer newer than the system's time-zone data would give it.
-    {1, "Atlantis", "Atlantic", "Ocean", "Atlantic/Atlantis", 31.0, -24.0, 0, {}},
+    listedPlace(1, "Atlantis", "Atlantic", "Ocean", "Atlantic/Atlantis", 31.0, -24.0),
 };
 
 const QString Telangana = QStringLiteral("Hyderabad, Telangana, India");

@@ -24,11 +24,11 @@ using namespace horavela;
 namespace {
 
 // Only the name and the zone matter here; the search finds places by name alone.
-GazetteerPlace place(const char* name, const char* zone, double latitude, double longitude) {
-    return {1, name, "state", "country", zone, latitude, longitude, 1, {}};
+Place place(const char* name, const char* zone, double latitude, double longitude) {
+    return listedPlace(1, name, "state", "country", zone, latitude, longitude);
 }
 
-const std::vector<GazetteerPlace> Places{
+const std::vector<Place> Places{
     place("Pune", "Asia/Kolkata", 18.51957, 73.85535),
     place("New York", "America/New_York", 40.71427, -74.00597),
     place("Lord Howe Island", "Australia/Lord_Howe", -31.55127, 159.08186),

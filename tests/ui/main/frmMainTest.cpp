@@ -13,8 +13,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -428,10 +428,13 @@ const KeyCase OtherCases[] = {
     {"name takes Enter", "txtName", "AB", -1, Qt::Key_Return, None, "\r", "AB", Passes},
     {"name refuses digits", "txtName", "A", -1, Qt::Key_1, None, "1", "A", Letters},
     {"name refuses point", "txtName", "A", -1, Qt::Key_Period, None, ".", "A", Letters},
-    {"name capitalises accents", "txtName", "A", -1, Qt::Key_Eacute, None, "\u00e9", "A\u00c9", Passes},
+    {"name capitalises accents", "txtName", "A", -1, Qt::Key_Eacute, None, "\u00e9", "A\u00c9",
+     Passes},
     {"name takes Tamil", "txtName", "A", -1, Qt::Key_unknown, None, "\u0bb0", "A\u0bb0", Passes},
-    {"name takes a virama", "txtName", "\u0bb0", -1, Qt::Key_unknown, None, "\u0bcd", "\u0bb0\u0bcd", Passes},
-    {"name refuses Devanagari digits", "txtName", "A", -1, Qt::Key_unknown, None, "\u096b", "A", Letters},
+    {"name takes a virama", "txtName", "\u0bb0", -1, Qt::Key_unknown, None, "\u0bcd",
+     "\u0bb0\u0bcd", Passes},
+    {"name refuses Devanagari digits", "txtName", "A", -1, Qt::Key_unknown, None, "\u096b", "A",
+     Letters},
     {"name refuses Escape", "txtName", "A", -1, Qt::Key_Escape, None, "\x1b", "A", Letters},
     {"name refuses Ctrl+V", "txtName", "A", -1, Qt::Key_V, Ctrl, "\x16", "A", Letters},
     {"city has no filter", "txtMCity", "Pu", -1, Qt::Key_1, None, "1", "Pu1", Passes},

@@ -133,12 +133,28 @@ private:
 
 // Long names, as a user may type them, at a place whose month has days with
 // and without sun times (the midnight sun from 20 May) and at one in India.
-const MonthPlace Arctic{Place{69, 39, false, 18, 57, true, ZoneOffset{-2, 0}},
-                        u"Tromsø Skattøra Kvaløysletta Tromsdalen"_qs,
-                        u"Troms og Finnmark fylkeskommune"_qs, u"Norway"_qs};
-const MonthPlace India{Place{8, 29, false, 76, 57, true, ZoneOffset{-5, -30}},
-                       u"Thiruvananthapuram Kazhakootam Technopark Phase Three"_qs, u"Kerala"_qs,
-                       u"India"_qs};
+const Place Arctic{69,
+                   39,
+                   false,
+                   18,
+                   57,
+                   true,
+                   ZoneOffset{-2, 0},
+                   {},
+                   "Tromsø Skattøra Kvaløysletta Tromsdalen",
+                   "Troms og Finnmark fylkeskommune",
+                   "Norway"};
+const Place India{8,
+                  29,
+                  false,
+                  76,
+                  57,
+                  true,
+                  ZoneOffset{-5, -30},
+                  {},
+                  "Thiruvananthapuram Kazhakootam Technopark Phase Three",
+                  "Kerala",
+                  "India"};
 
 QString described(const PaintedText& text) {
     return u"\"%1\" at %2 pt, %3 x %4 from (%5, %6) on page %7"_qs.arg(text.text)

@@ -34,10 +34,18 @@ Q_DECLARE_METATYPE(std::chrono::year_month)
 
 namespace {
 
-MonthPlace newDelhi(const QByteArray& zoneName = {}) {
-    return {Place{28, 36, false, 77, 12, true, readZoneOffset("-5", "-30"),
-                  zoneName.isEmpty() ? nullptr : zoneNamed(zoneName.constData())},
-            QStringLiteral("New Delhi"), QStringLiteral("Delhi"), QStringLiteral("India")};
+Place newDelhi(const QByteArray& zoneName = {}) {
+    return {28,
+            36,
+            false,
+            77,
+            12,
+            true,
+            readZoneOffset("-5", "-30"),
+            zoneName.isEmpty() ? nullptr : zoneNamed(zoneName.constData()),
+            "New Delhi",
+            "Delhi",
+            "India"};
 }
 
 constexpr year_month_day NewDelhiDay{year{2022}, January, day{24}};
@@ -75,7 +83,7 @@ private slots:
     void resultWindowOpensTheMonthOfItsPlace();
 
 private:
-    void open(const MonthPlace& place, year_month_day chosen, QDate today = {});
+    void open(const Place& place, year_month_day chosen, QDate today = {});
     template <typename T> T* part(const char* name) const {
         return horavela::control<T>(month_.get(), name);
     }
@@ -93,7 +101,7 @@ void frmMonthTest::cleanup() {
     MainWindowTest::cleanup();
 }
 
-void frmMonthTest::open(const MonthPlace& place, year_month_day chosen, QDate today) {
+void frmMonthTest::open(const Place& place, year_month_day chosen, QDate today) {
     month_ = std::make_unique<frmMonth>(place, chosen, today);
     month_->show();
     month_->activateWindow();
@@ -328,7 +336,7 @@ void frmMonthTest::buttonsSaveWhatTheMonthFilesWrite() {
              printedMargins = printer.pageLayout().margins(QPageLayout::Millimeter);
              return PrintResult{painted ? PrintOutcome::Printed : PrintOutcome::Failed, {}};
          }});
-    const MonthPlace place = newDelhi("Asia/Kolkata");
+    const Place place = newDelhi("Asia/Kolkata");
     open(place, NewDelhiDay);
     ModalAnswerer answerer;
     part<QPushButton>(button)->click();
