@@ -9,6 +9,7 @@
 #include "platform/FitText.h"
 #include "platform/Language.h"
 #include "tests/support/FakeGazetteer.h"
+#include "tests/support/ScriptFonts.h"
 #include "ui/language/frmLanguage.h"
 #include "ui/main/ZoneLink.h"
 #include "ui/main/frmMain.h"
@@ -303,16 +304,9 @@ void WholeTextTest::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     translations_.emplace(QStringLiteral(TRANSLATIONS_FOLDER));
     useLanguage(languageToSpeak({}));
-    const QMap<QLocale::Language, const char*> fonts{
-        {QLocale::Hindi, "Lohit Devanagari"},  {QLocale::Marathi, "Lohit Devanagari"},
-        {QLocale::Tamil, "Lohit Tamil"},       {QLocale::Telugu, "Lohit Telugu"},
-        {QLocale::Kannada, "Lohit Kannada"},   {QLocale::Malayalam, "Lohit Malayalam"},
-        {QLocale::Gujarati, "Lohit Gujarati"}, {QLocale::Punjabi, "Lohit Gurmukhi"},
-        {QLocale::Bengali, "Lohit Bengali"},   {QLocale::Odia, "Lohit Odia"}};
-    const auto font = fonts.find(QLocale().language());
-    if (font != fonts.end() && !QFontDatabase::hasFamily(QString::fromLatin1(*font)))
-        QSKIP(qPrintable(QStringLiteral("%1 is not installed (scripts/deps.sh test installs it)")
-                             .arg(QLatin1String(*font))));
+    if (const QString font = missingScriptFont(QLocale().language()); !font.isEmpty())
+        QSKIP(qPrintable(
+            QStringLiteral("%1 is not installed (scripts/deps.sh test installs it)").arg(font)));
 }
 
 void WholeTextTest::everyLabelHoldsItsInk_data() {

@@ -6,6 +6,7 @@
 #include "ui/month/MonthPages.h"
 
 #include "platform/Language.h"
+#include "tests/support/ScriptFonts.h"
 
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
@@ -212,6 +213,10 @@ void MonthPagesTest::everyTextWholeAndReadable() {
     QFETCH(int, resolution);
     QFETCH(bool, asDesigned);
     QVERIFY(useLanguage(language));
+    // Boxes in place of a script's glyphs measure nothing a user would see.
+    if (const QString font = missingScriptFont(QLocale().language()); !font.isEmpty())
+        QSKIP(qPrintable(
+            QStringLiteral("%1 is not installed (scripts/deps.sh test installs it)").arg(font)));
     // The Arctic's month on Letter, India's on the others.
     const bool arctic = size.id() == QPageSize::Letter;
     RecordingPrinter printer(size, resolution);
