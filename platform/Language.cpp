@@ -1,5 +1,7 @@
 #include "platform/Language.h"
 
+#include "platform/KeptSettings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
@@ -22,10 +24,6 @@ QString& inUse() {
 QTranslator*& installed() {
     static QTranslator* translator = nullptr;
     return translator;
-}
-
-QSettings keptSettings() {
-    return QSettings(QSettings::UserScope, QStringLiteral("Horavela"), QStringLiteral("Horavela"));
 }
 
 // "ta-IN", "ta_IN" and "ta" are all Tamil.
@@ -58,12 +56,12 @@ bool isKnownLanguage(const QString& code) {
 }
 
 QString keptLanguage() {
-    const QString code = keptSettings().value(LanguageKey).toString();
+    const QString code = KeptSettings().value(LanguageKey).toString();
     return isKnownLanguage(code) ? code : QString();
 }
 
 void keepLanguage(const QString& code) {
-    QSettings settings = keptSettings();
+    KeptSettings settings;
     if (code.isEmpty())
         settings.remove(LanguageKey);
     else

@@ -1044,6 +1044,14 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>Make Money &amp;Online</source>
         <translation>অনলাইনে আয় করুন (&amp;O)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Home Place</source>
+        <translation>বাড়ির স্থান হিসেবে রাখুন (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Home Place</source>
+        <translation>বাড়ির স্থান ভুলে যান (&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1272,6 +1280,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>This year, %1, is not in the Year list (%2 to %3), so the date and time are left as they were.</source>
         <translation>এই বছর, %1, বছরের তালিকায় (%2 থেকে %3) নেই, তাই তারিখ ও সময় আগের মতোই রাখা হল।</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the program starts without the home place.</source>
+        <translation>সেটিংস পড়া যায়নি, তাই প্রোগ্রাম বাড়ির স্থান ছাড়াই শুরু হচ্ছে।</translation>
+    </message>
+    <message>
+        <source>The home place kept in the settings is not a valid place, so the program starts without it.</source>
+        <translation>সেটিংসে রাখা বাড়ির স্থানটি সঠিক স্থান নয়, তাই প্রোগ্রাম সেটি ছাড়াই শুরু হচ্ছে।</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the home place is as it was.</source>
+        <translation>সেটিংস লেখা যায়নি, তাই বাড়ির স্থান আগের মতোই আছে।</translation>
     </message>
 </context>
 <context>

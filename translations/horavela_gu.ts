@@ -1044,6 +1044,14 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>Make Money &amp;Online</source>
         <translation>ઑનલાઇન કમાણી કરો (&amp;O)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Home Place</source>
+        <translation>ઘરના સ્થળ તરીકે સાચવો (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Home Place</source>
+        <translation>ઘરનું સ્થળ ભૂલી જાઓ (&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1272,6 +1280,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>This year, %1, is not in the Year list (%2 to %3), so the date and time are left as they were.</source>
         <translation>આ વર્ષ, %1, વર્ષની યાદી (%2 થી %3) માં નથી, તેથી તારીખ અને સમય પહેલાં જેવા જ રાખ્યા છે.</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the program starts without the home place.</source>
+        <translation>સેટિંગ્સ વાંચી શકાઈ નહીં, તેથી પ્રોગ્રામ ઘરના સ્થળ વિના શરૂ થાય છે.</translation>
+    </message>
+    <message>
+        <source>The home place kept in the settings is not a valid place, so the program starts without it.</source>
+        <translation>સેટિંગ્સમાં રાખેલું ઘરનું સ્થળ માન્ય સ્થળ નથી, તેથી પ્રોગ્રામ તેના વિના શરૂ થાય છે.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the home place is as it was.</source>
+        <translation>સેટિંગ્સ લખી શકાઈ નહીં, તેથી ઘરનું સ્થળ પહેલાં જેવું જ છે.</translation>
     </message>
 </context>
 <context>

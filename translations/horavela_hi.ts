@@ -1044,6 +1044,14 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>Make Money &amp;Online</source>
         <translation>ऑनलाइन पैसे कमाएँ (&amp;O)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Home Place</source>
+        <translation>घर का स्थान सहेजें (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Home Place</source>
+        <translation>घर का स्थान भूलें (&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1272,6 +1280,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>This year, %1, is not in the Year list (%2 to %3), so the date and time are left as they were.</source>
         <translation>यह वर्ष, %1, वर्ष की सूची (%2 से %3) में नहीं है, इसलिए दिनांक और समय पहले जैसे ही रखे गए हैं।</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the program starts without the home place.</source>
+        <translation>सेटिंग्स पढ़ी नहीं जा सकीं, इसलिए प्रोग्राम घर के स्थान के बिना शुरू हो रहा है।</translation>
+    </message>
+    <message>
+        <source>The home place kept in the settings is not a valid place, so the program starts without it.</source>
+        <translation>सेटिंग्स में रखा घर का स्थान सही स्थान नहीं है, इसलिए प्रोग्राम उसके बिना शुरू हो रहा है।</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the home place is as it was.</source>
+        <translation>सेटिंग्स लिखी नहीं जा सकीं, इसलिए घर का स्थान पहले जैसा ही है।</translation>
     </message>
 </context>
 <context>

@@ -1044,6 +1044,14 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>Make Money &amp;Online</source>
         <translation>ಆನ್‌ಲೈನ್‌ನಲ್ಲಿ ಹಣ ಗಳಿಸಿ (&amp;O)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Home Place</source>
+        <translation>ಮನೆಯ ಸ್ಥಳವಾಗಿ ಉಳಿಸು (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Home Place</source>
+        <translation>ಮನೆಯ ಸ್ಥಳವನ್ನು ಮರೆತುಬಿಡು (&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1272,6 +1280,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>This year, %1, is not in the Year list (%2 to %3), so the date and time are left as they were.</source>
         <translation>ಈ ವರ್ಷ, %1, ವರ್ಷಗಳ ಪಟ್ಟಿಯಲ್ಲಿ (%2 ರಿಂದ %3) ಇಲ್ಲ, ಆದ್ದರಿಂದ ದಿನಾಂಕ ಮತ್ತು ಸಮಯವನ್ನು ಹಿಂದಿನಂತೆಯೇ ಬಿಡಲಾಗಿದೆ.</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the program starts without the home place.</source>
+        <translation>ಸೆಟ್ಟಿಂಗ್‌ಗಳನ್ನು ಓದಲಾಗಲಿಲ್ಲ, ಆದ್ದರಿಂದ ಪ್ರೋಗ್ರಾಂ ಮನೆಯ ಸ್ಥಳವಿಲ್ಲದೆ ಆರಂಭವಾಗುತ್ತಿದೆ.</translation>
+    </message>
+    <message>
+        <source>The home place kept in the settings is not a valid place, so the program starts without it.</source>
+        <translation>ಸೆಟ್ಟಿಂಗ್‌ಗಳಲ್ಲಿ ಇರಿಸಿದ ಮನೆಯ ಸ್ಥಳ ಸರಿಯಾದ ಸ್ಥಳವಲ್ಲ, ಆದ್ದರಿಂದ ಪ್ರೋಗ್ರಾಂ ಅದಿಲ್ಲದೆ ಆರಂಭವಾಗುತ್ತಿದೆ.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the home place is as it was.</source>
+        <translation>ಸೆಟ್ಟಿಂಗ್‌ಗಳನ್ನು ಬರೆಯಲಾಗಲಿಲ್ಲ, ಆದ್ದರಿಂದ ಮನೆಯ ಸ್ಥಳ ಮೊದಲಿನಂತೆಯೇ ಇದೆ.</translation>
     </message>
 </context>
 <context>

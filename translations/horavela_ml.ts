@@ -1044,6 +1044,14 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>Make Money &amp;Online</source>
         <translation>ഓൺലൈനായി പണം സമ്പാദിക്കുക (&amp;O)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Home Place</source>
+        <translation>വീടിന്റെ സ്ഥലമായി സൂക്ഷിക്കുക (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Home Place</source>
+        <translation>വീടിന്റെ സ്ഥലം മറക്കുക (&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1272,6 +1280,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>This year, %1, is not in the Year list (%2 to %3), so the date and time are left as they were.</source>
         <translation>ഈ വർഷം, %1, വർഷങ്ങളുടെ പട്ടികയിൽ (%2 മുതൽ %3 വരെ) ഇല്ല, അതിനാൽ തീയതിയും സമയവും മാറ്റിയിട്ടില്ല.</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the program starts without the home place.</source>
+        <translation>ക്രമീകരണങ്ങൾ വായിക്കാനായില്ല, അതിനാൽ പ്രോഗ്രാം വീടിന്റെ സ്ഥലമില്ലാതെ തുടങ്ങുന്നു.</translation>
+    </message>
+    <message>
+        <source>The home place kept in the settings is not a valid place, so the program starts without it.</source>
+        <translation>ക്രമീകരണങ്ങളിൽ സൂക്ഷിച്ച വീടിന്റെ സ്ഥലം ശരിയായ സ്ഥലമല്ല, അതിനാൽ പ്രോഗ്രാം അതില്ലാതെ തുടങ്ങുന്നു.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the home place is as it was.</source>
+        <translation>ക്രമീകരണങ്ങൾ എഴുതാനായില്ല, അതിനാൽ വീടിന്റെ സ്ഥലം മുമ്പത്തെപ്പോലെ തന്നെയാണ്.</translation>
     </message>
 </context>
 <context>

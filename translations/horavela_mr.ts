@@ -1044,6 +1044,14 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>Make Money &amp;Online</source>
         <translation>ऑनलाइन पैसे कमवा (&amp;O)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Home Place</source>
+        <translation>घरचे ठिकाण म्हणून जतन करा (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Home Place</source>
+        <translation>घरचे ठिकाण विसरा (&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1272,6 +1280,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>This year, %1, is not in the Year list (%2 to %3), so the date and time are left as they were.</source>
         <translation>हे वर्ष, %1, वर्षांच्या यादीत (%2 ते %3) नाही, म्हणून तारीख आणि वेळ आहेत तशीच ठेवली आहेत.</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the program starts without the home place.</source>
+        <translation>सेटिंग्ज वाचता आल्या नाहीत, म्हणून प्रोग्राम घरच्या ठिकाणाशिवाय सुरू होत आहे.</translation>
+    </message>
+    <message>
+        <source>The home place kept in the settings is not a valid place, so the program starts without it.</source>
+        <translation>सेटिंग्जमध्ये ठेवलेले घरचे ठिकाण योग्य ठिकाण नाही, म्हणून प्रोग्राम त्याशिवाय सुरू होत आहे.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the home place is as it was.</source>
+        <translation>सेटिंग्ज लिहिता आल्या नाहीत, म्हणून घरचे ठिकाण पूर्वीसारखेच आहे.</translation>
     </message>
 </context>
 <context>

@@ -1044,6 +1044,14 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>Make Money &amp;Online</source>
         <translation>ଅନଲାଇନରେ ଆୟ କରନ୍ତୁ (&amp;O)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Home Place</source>
+        <translation>ଘର ସ୍ଥାନ ଭାବେ ସଞ୍ଚୟ କରନ୍ତୁ (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Home Place</source>
+        <translation>ଘର ସ୍ଥାନ ଭୁଲିଯାଆନ୍ତୁ (&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1272,6 +1280,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>This year, %1, is not in the Year list (%2 to %3), so the date and time are left as they were.</source>
         <translation>ଏହି ବର୍ଷ, %1, ବର୍ଷ ତାଲିକାରେ (%2ରୁ %3) ନାହିଁ, ତେଣୁ ତାରିଖ ଓ ସମୟ ପୂର୍ବପରି ରଖାଗଲା।</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the program starts without the home place.</source>
+        <translation>ସେଟିଂସ ପଢ଼ାଯାଇପାରିଲା ନାହିଁ, ତେଣୁ ପ୍ରୋଗ୍ରାମ ଘର ସ୍ଥାନ ବିନା ଆରମ୍ଭ ହେଉଛି।</translation>
+    </message>
+    <message>
+        <source>The home place kept in the settings is not a valid place, so the program starts without it.</source>
+        <translation>ସେଟିଂସରେ ରଖାଯାଇଥିବା ଘର ସ୍ଥାନ ଏକ ସଠିକ ସ୍ଥାନ ନୁହେଁ, ତେଣୁ ପ୍ରୋଗ୍ରାମ ତାହା ବିନା ଆରମ୍ଭ ହେଉଛି।</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the home place is as it was.</source>
+        <translation>ସେଟିଂସ ଲେଖାଯାଇପାରିଲା ନାହିଁ, ତେଣୁ ଘର ସ୍ଥାନ ପୂର୍ବ ପରି ଅଛି।</translation>
     </message>
 </context>
 <context>

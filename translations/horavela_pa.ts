@@ -1044,6 +1044,14 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>Make Money &amp;Online</source>
         <translation>ਔਨਲਾਈਨ ਪੈਸੇ ਕਮਾਓ (&amp;O)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Home Place</source>
+        <translation>ਘਰ ਦੀ ਥਾਂ ਵਜੋਂ ਸੰਭਾਲੋ (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Home Place</source>
+        <translation>ਘਰ ਦੀ ਥਾਂ ਭੁੱਲ ਜਾਓ (&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1272,6 +1280,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>This year, %1, is not in the Year list (%2 to %3), so the date and time are left as they were.</source>
         <translation>ਇਹ ਸਾਲ, %1, ਸਾਲਾਂ ਦੀ ਸੂਚੀ (%2 ਤੋਂ %3) ਵਿੱਚ ਨਹੀਂ ਹੈ, ਇਸ ਲਈ ਤਾਰੀਖ਼ ਅਤੇ ਸਮਾਂ ਪਹਿਲਾਂ ਵਾਂਗ ਹੀ ਰਹਿਣ ਦਿੱਤੇ ਗਏ ਹਨ।</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the program starts without the home place.</source>
+        <translation>ਸੈਟਿੰਗਾਂ ਪੜ੍ਹੀਆਂ ਨਹੀਂ ਜਾ ਸਕੀਆਂ, ਇਸ ਲਈ ਪ੍ਰੋਗਰਾਮ ਘਰ ਦੀ ਥਾਂ ਤੋਂ ਬਿਨਾਂ ਸ਼ੁਰੂ ਹੋ ਰਿਹਾ ਹੈ।</translation>
+    </message>
+    <message>
+        <source>The home place kept in the settings is not a valid place, so the program starts without it.</source>
+        <translation>ਸੈਟਿੰਗਾਂ ਵਿੱਚ ਰੱਖੀ ਘਰ ਦੀ ਥਾਂ ਸਹੀ ਥਾਂ ਨਹੀਂ ਹੈ, ਇਸ ਲਈ ਪ੍ਰੋਗਰਾਮ ਉਸ ਤੋਂ ਬਿਨਾਂ ਸ਼ੁਰੂ ਹੋ ਰਿਹਾ ਹੈ।</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the home place is as it was.</source>
+        <translation>ਸੈਟਿੰਗਾਂ ਲਿਖੀਆਂ ਨਹੀਂ ਜਾ ਸਕੀਆਂ, ਇਸ ਲਈ ਘਰ ਦੀ ਥਾਂ ਪਹਿਲਾਂ ਵਾਂਗ ਹੀ ਹੈ।</translation>
     </message>
 </context>
 <context>

@@ -1044,6 +1044,14 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>Make Money &amp;Online</source>
         <translation>இணையத்தில் சம்பாதிக்க (&amp;O)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Home Place</source>
+        <translation>வீட்டு இடமாகச் சேமி (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Home Place</source>
+        <translation>வீட்டு இடத்தை மறந்துவிடு (&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1272,6 +1280,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>This year, %1, is not in the Year list (%2 to %3), so the date and time are left as they were.</source>
         <translation>இந்த ஆண்டு, %1, ஆண்டுப் பட்டியலில் (%2 முதல் %3 வரை) இல்லை; எனவே தேதியும் நேரமும் மாற்றப்படவில்லை.</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the program starts without the home place.</source>
+        <translation>அமைப்புகளைப் படிக்க முடியவில்லை, எனவே நிரல் வீட்டு இடம் இல்லாமல் தொடங்குகிறது.</translation>
+    </message>
+    <message>
+        <source>The home place kept in the settings is not a valid place, so the program starts without it.</source>
+        <translation>அமைப்புகளில் வைத்துள்ள வீட்டு இடம் சரியான இடம் அல்ல, எனவே நிரல் அது இல்லாமல் தொடங்குகிறது.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the home place is as it was.</source>
+        <translation>அமைப்புகளை எழுத முடியவில்லை, எனவே வீட்டு இடம் முன்பு இருந்தபடியே உள்ளது.</translation>
     </message>
 </context>
 <context>

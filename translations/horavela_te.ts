@@ -1044,6 +1044,14 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>Make Money &amp;Online</source>
         <translation>ఆన్‌లైన్‌లో డబ్బు సంపాదించండి (&amp;O)</translation>
     </message>
+    <message>
+        <source>Save as &amp;Home Place</source>
+        <translation>ఇంటి ప్రదేశంగా భద్రపరచు (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Home Place</source>
+        <translation>ఇంటి ప్రదేశాన్ని మరచిపో (&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1272,6 +1280,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>This year, %1, is not in the Year list (%2 to %3), so the date and time are left as they were.</source>
         <translation>ఈ సంవత్సరం, %1, సంవత్సరాల జాబితాలో (%2 నుండి %3 వరకు) లేదు, కాబట్టి తేదీ, సమయం ఇంతకు ముందులాగే ఉంచబడ్డాయి.</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the program starts without the home place.</source>
+        <translation>అమరికలను చదవలేకపోయాము, కాబట్టి ప్రోగ్రామ్ ఇంటి ప్రదేశం లేకుండా ప్రారంభమవుతోంది.</translation>
+    </message>
+    <message>
+        <source>The home place kept in the settings is not a valid place, so the program starts without it.</source>
+        <translation>అమరికలలో ఉంచిన ఇంటి ప్రదేశం సరైన ప్రదేశం కాదు, కాబట్టి ప్రోగ్రామ్ అది లేకుండా ప్రారంభమవుతోంది.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the home place is as it was.</source>
+        <translation>అమరికలను వ్రాయలేకపోయాము, కాబట్టి ఇంటి ప్రదేశం మునుపటిలాగే ఉంది.</translation>
     </message>
 </context>
 <context>

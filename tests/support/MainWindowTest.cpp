@@ -3,11 +3,14 @@
 #include "ui/main/frmMain.h"
 
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace horavela {
 
 void MainWindowTest::initTestCase() {
+    // The window reads the kept settings (the home place): the test's own, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 

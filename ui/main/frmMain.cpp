@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PointSize.h"
 #include "ui/language/frmLanguage.h"
+#include "ui/main/HomePlace.h"
 #include "ui/main/InputChecks.h"
 #include "ui/main/KeyPressFilter.h"
 #include "ui/main/ZoneLink.h"
@@ -31,6 +32,7 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QStyle>
+#include <QTimer>
 #include <tuple>
 #include <utility>
 
@@ -131,6 +133,8 @@ void frmMain::connectControls() {
     connect(ui_->mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
     connect(ui_->mnuNow, &QAction::triggered, this, &frmMain::mnuNow_Click);
     connect(ui_->mnuMonth, &QAction::triggered, this, [this] { mnuMonth_Click(this); });
+    connect(ui_->mnuSaveHome, &QAction::triggered, this, &frmMain::mnuSaveHome_Click);
+    connect(ui_->mnuForgetHome, &QAction::triggered, this, &frmMain::mnuForgetHome_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ui_->mnuLanguage, &QAction::triggered, this, &frmMain::mnuLanguage_Click);
     connectWebLinks(this, *ui_);
@@ -169,6 +173,39 @@ void frmMain::Form_Load() {
     for (QComboBox* list :
          {ui_->cboMonth, ui_->cboDate, ui_->cboYear, ui_->cboHour, ui_->cboMinute, ui_->cboSecond})
         list->setCurrentIndex(0);
+    startAtHome();
+}
+
+void frmMain::startAtHome() {
+    const KeptHomePlace home = keptHomePlace();
+    enableForgetHome();
+    if (const auto* fault = std::get_if<HomePlaceFault>(&home)) {
+        const QString message =
+            *fault == HomePlaceFault::UnreadableSettings
+                ? tr("The settings could not be read, so the program starts without the "
+                     "home place.")
+                : tr("The home place kept in the settings is not a valid place, so the "
+                     "program starts without it.");
+        // Once the window is on the screen, over it.
+        QTimer::singleShot(0, this,
+                           [this, message] { showMessage(this, message, MessageIcon::Critical); });
+        return;
+    }
+    const Place* place = std::get_if<Place>(&home);
+    if (!place)
+        return;
+    usePlace(*place);
+    if (!place->namedZone && place->zone) {
+        ui_->txtZoneHour->setText(zoneBoxText(place->zone->hours));
+        ui_->txtZoneMinute->setText(zoneBoxText(place->zone->minutes));
+    }
+    setListsTo(presentHere());
+    // The name is still to be typed.
+    ui_->txtName->setFocus();
+}
+
+void frmMain::enableForgetHome() {
+    ui_->mnuForgetHome->setEnabled(isHomePlaceKept());
 }
 
 // The lists' texts in the language in use; the rows, and so the chosen moment, stay.
@@ -324,6 +361,15 @@ bool frmMain::ValidateInput() {
 }
 
 bool frmMain::validatePlaceAndDate() {
+    if (!validatePlace())
+        return false;
+    const DateLists lists = dateLists();
+    if (!dayFitsMonth(lists.monthNumber - 1, lists.dayNumber - 1, lists.year.toInt()))
+        return refuseDate();
+    return true;
+}
+
+bool frmMain::validatePlace() {
     const PlaceTexts place = readPlaceBoxes();
     if (!degreesWithin(place.lonDegrees, 179))
         return refuseInput(ui_->txtLonD,
@@ -337,9 +383,6 @@ bool frmMain::validatePlaceAndDate() {
     if (!minutesWithin(place.latMinutes))
         return refuseInput(ui_->txtLatM,
                            tr("Please Enter Value Between 0 And 59 in the  Minute of Latitude"));
-    const DateLists lists = dateLists();
-    if (!dayFitsMonth(lists.monthNumber - 1, lists.dayNumber - 1, lists.year.toInt()))
-        return refuseDate();
     return true;
 }
 
@@ -536,6 +579,29 @@ void frmMain::mnuMonth_Click(QWidget* over) {
     QPointer<frmMonth> month = new frmMonth(place, chosen, presentHere().date(), over);
     month->exec();
     delete month.data();
+}
+
+// A zone the boxes do not hold as a number is refused as the check refuses it.
+void frmMain::mnuSaveHome_Click() {
+    if (!validatePlace())
+        return;
+    Place place = monthPlace();
+    if (!place.zone && !place.namedZone) {
+        reportSunFailure(SunResult::BadInput, {});
+        return;
+    }
+    place.zoneName = zoneLinkName_.toStdString();
+    if (!keepHomePlace(place))
+        showMessage(this, tr("The settings could not be written, so the home place is as it was."),
+                    MessageIcon::Critical);
+    enableForgetHome();
+}
+
+void frmMain::mnuForgetHome_Click() {
+    if (!forgetHomePlace())
+        showMessage(this, tr("The settings could not be written, so the home place is as it was."),
+                    MessageIcon::Critical);
+    enableForgetHome();
 }
 
 void frmMain::mnuLanguage_Click() {

@@ -51,6 +51,9 @@ private slots:
     void lblTZHelp_Click();
     void cmdBrowser_Click();
     void mnuNow_Click();
+    // Keeps the form's place as the home place, once the place's input checks have passed.
+    void mnuSaveHome_Click();
+    void mnuForgetHome_Click();
     void mnuLanguage_Click();
     void mnuExit_Click();
 
@@ -84,6 +87,11 @@ private:
     Place monthPlace() const;
     // The input checks after the name's, in the same order and with the same messages.
     bool validatePlaceAndDate();
+    // Of those, the place's alone.
+    bool validatePlace();
+    // Starts with the home place kept, if any, at the present moment there.
+    void startAtHome();
+    void enableForgetHome();
     PlaceQuery placeQuery() const;
     // The moment chosen in the lists, as the local time of a place found.
     ZoneMoment chosenMoment() const;

@@ -288,7 +288,8 @@ void frmMainTest::menuBarHoldsItsEntriesInOrder() {
              (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
     QCOMPARE(texts(control<QMenu>("mnuFile")->actions()),
              (QStringList{"Is the Chosen Period in Rahul Kaal?", "Set to &Now",
-                          "Rahu Kaal of the &Month...", "E&xit"}));
+                          "Rahu Kaal of the &Month...", "Save as &Home Place", "&Forget Home Place",
+                          "E&xit"}));
     QCOMPARE(control<QAction>("mnuNow")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     QCOMPARE(texts(control<QMenu>("mnuHelp")->actions()),
              (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
