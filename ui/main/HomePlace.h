@@ -5,7 +5,6 @@
 #include "calc/Place.h"
 
 #include <QString>
-#include <optional>
 #include <variant>
 
 namespace horavela {

@@ -591,14 +591,15 @@ void frmMain::mnuSaveHome_Click() {
         return;
     }
     place.zoneName = zoneLinkName_.toStdString();
-    if (!keepHomePlace(place))
-        showMessage(this, tr("The settings could not be written, so the home place is as it was."),
-                    MessageIcon::Critical);
-    enableForgetHome();
+    homePlaceWritten(keepHomePlace(place));
 }
 
 void frmMain::mnuForgetHome_Click() {
-    if (!forgetHomePlace())
+    homePlaceWritten(forgetHomePlace());
+}
+
+void frmMain::homePlaceWritten(bool written) {
+    if (!written)
         showMessage(this, tr("The settings could not be written, so the home place is as it was."),
                     MessageIcon::Critical);
     enableForgetHome();

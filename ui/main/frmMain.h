@@ -92,6 +92,8 @@ private:
     // Starts with the home place kept, if any, at the present moment there.
     void startAtHome();
     void enableForgetHome();
+    // Says so when the settings could not be written; Forget follows what is kept.
+    void homePlaceWritten(bool written);
     PlaceQuery placeQuery() const;
     // The moment chosen in the lists, as the local time of a place found.
     ZoneMoment chosenMoment() const;
