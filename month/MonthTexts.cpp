@@ -75,8 +75,12 @@ QString zoneHeading(const Place& place, std::chrono::year_month month) {
         texts.append(QStringLiteral("UTC") +
                      localDigits(QString::fromStdString(utcOffsetText(east))));
     QString heading = texts.join(QStringLiteral(", "));
+    // By the name the places give it where they gave one: tzdata may know the zone by another
+    // (Arctic/Longyearbyen's rules are Europe/Berlin's).
     if (at.namedZone)
-        heading += QStringLiteral(" (") + QString::fromStdString(at.namedZone->name) + u')';
+        heading += QStringLiteral(" (") +
+                   QString::fromStdString(at.zoneName.empty() ? at.namedZone->name : at.zoneName) +
+                   u')';
     return heading;
 }
 

@@ -348,6 +348,7 @@ PlaceTexts frmMain::readPlaceBoxes() const {
 Place frmMain::monthPlace() const {
     Place place = placeFromTexts(readPlaceBoxes());
     place.namedZone = zoneLink_;
+    place.zoneName = zoneLinkName_.toStdString();
     place.city = ui_->txtMCity->text().trimmed().toStdString();
     place.state = ui_->txtMState->text().trimmed().toStdString();
     place.country = ui_->txtMCountry->text().trimmed().toStdString();
