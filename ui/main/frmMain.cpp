@@ -586,12 +586,11 @@ void frmMain::mnuMonth_Click(QWidget* over) {
 void frmMain::mnuSaveHome_Click() {
     if (!validatePlace())
         return;
-    Place place = monthPlace();
+    const Place place = monthPlace();
     if (!place.zone && !place.namedZone) {
         reportSunFailure(SunResult::BadInput, {});
         return;
     }
-    place.zoneName = zoneLinkName_.toStdString();
     homePlaceWritten(keepHomePlace(place));
 }
 
