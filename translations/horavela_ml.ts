@@ -280,6 +280,67 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>NowAndNextTexts</name>
+    <message>
+        <source>%1 now, until %2</source>
+        <extracomment>The period on now and when it ends: &quot;Rahu Kaal now, until 4:59 PM&quot;.</extracomment>
+        <translation>%1 ഇപ്പോൾ, %2 വരെ</translation>
+    </message>
+    <message>
+        <source>Next: %1 tomorrow, %2 to %3</source>
+        <extracomment>The next period, which starts tomorrow: &quot;Next: Yamaganda tomorrow, 9:43 AM to 11:13 AM&quot;.</extracomment>
+        <translation>അടുത്തത്: നാളെ %1, %2 മുതൽ %3 വരെ</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2 to %3</source>
+        <extracomment>The next period, later today: &quot;Next: Yamaganda, 9:43 AM to 11:13 AM&quot;.</extracomment>
+        <translation>അടുത്തത്: %1, %2 മുതൽ %3 വരെ</translation>
+    </message>
+    <message>
+        <source>No periods tomorrow: sun up all day</source>
+        <extracomment>Said where the sun stays up, as at Longyearbyen in June: &quot;No periods today: sun up all day&quot;.</extracomment>
+        <translation>നാളെ കാലങ്ങളില്ല: ദിവസം മുഴുവൻ സൂര്യൻ ചക്രവാളത്തിന് മുകളിൽ</translation>
+    </message>
+    <message>
+        <source>No periods today: sun up all day</source>
+        <translation>ഇന്ന് കാലങ്ങളില്ല: ദിവസം മുഴുവൻ സൂര്യൻ ചക്രവാളത്തിന് മുകളിൽ</translation>
+    </message>
+    <message>
+        <source>No periods tomorrow: sun down all day</source>
+        <extracomment>Said where the sun stays down, as at Longyearbyen in December: &quot;No periods tomorrow: sun down all day&quot;.</extracomment>
+        <translation>നാളെ കാലങ്ങളില്ല: ദിവസം മുഴുവൻ സൂര്യൻ ചക്രവാളത്തിന് താഴെ</translation>
+    </message>
+    <message>
+        <source>No periods today: sun down all day</source>
+        <translation>ഇന്ന് കാലങ്ങളില്ല: ദിവസം മുഴുവൻ സൂര്യൻ ചക്രവാളത്തിന് താഴെ</translation>
+    </message>
+    <message>
+        <source>No periods tomorrow: the clocks here skip that day</source>
+        <extracomment>Samoa&apos;s clocks skipped 30 December 2011: the day after 29 December was 31 December.</extracomment>
+        <translation>നാളെ കാലങ്ങളില്ല: ഇവിടത്തെ ഘടികാരങ്ങൾ ആ ദിവസം ഒഴിവാക്കുന്നു</translation>
+    </message>
+    <message>
+        <source>No periods: the place&apos;s time zone is not known</source>
+        <extracomment>Said where the place&apos;s clock time is not known, so its periods cannot be given.</extracomment>
+        <translation>കാലങ്ങളില്ല: ഈ സ്ഥലത്തെ സമയ മേഖല അറിയില്ല</translation>
+    </message>
+    <message>
+        <source>%1 starts now (%2)</source>
+        <extracomment>A reminder as the period starts, with the place&apos;s name: &quot;Rahu Kaal starts now (Pune)&quot;.</extracomment>
+        <translation>%1 ഇപ്പോൾ തുടങ്ങുന്നു (%2)</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute (%3)</source>
+        <extracomment>A reminder a minute before: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute (Pune)&quot;.</extracomment>
+        <translation>%1 %2-ന് തുടങ്ങും, 1 മിനിറ്റിനുള്ളിൽ (%3)</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes (%4)</source>
+        <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
+        <translation>%1 %2-ന് തുടങ്ങും, %3 മിനിറ്റിനുള്ളിൽ (%4)</translation>
+    </message>
+</context>
+<context>
     <name>PlaceSuggestions</name>
     <message>
         <source>Places</source>

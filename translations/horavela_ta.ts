@@ -280,6 +280,67 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>NowAndNextTexts</name>
+    <message>
+        <source>%1 now, until %2</source>
+        <extracomment>The period on now and when it ends: &quot;Rahu Kaal now, until 4:59 PM&quot;.</extracomment>
+        <translation>%1 இப்போது, %2 வரை</translation>
+    </message>
+    <message>
+        <source>Next: %1 tomorrow, %2 to %3</source>
+        <extracomment>The next period, which starts tomorrow: &quot;Next: Yamaganda tomorrow, 9:43 AM to 11:13 AM&quot;.</extracomment>
+        <translation>அடுத்து: நாளை %1, %2 முதல் %3 வரை</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2 to %3</source>
+        <extracomment>The next period, later today: &quot;Next: Yamaganda, 9:43 AM to 11:13 AM&quot;.</extracomment>
+        <translation>அடுத்து: %1, %2 முதல் %3 வரை</translation>
+    </message>
+    <message>
+        <source>No periods tomorrow: sun up all day</source>
+        <extracomment>Said where the sun stays up, as at Longyearbyen in June: &quot;No periods today: sun up all day&quot;.</extracomment>
+        <translation>நாளை காலங்கள் இல்லை: நாள் முழுவதும் சூரியன் அடிவானத்திற்கு மேலே</translation>
+    </message>
+    <message>
+        <source>No periods today: sun up all day</source>
+        <translation>இன்று காலங்கள் இல்லை: நாள் முழுவதும் சூரியன் அடிவானத்திற்கு மேலே</translation>
+    </message>
+    <message>
+        <source>No periods tomorrow: sun down all day</source>
+        <extracomment>Said where the sun stays down, as at Longyearbyen in December: &quot;No periods tomorrow: sun down all day&quot;.</extracomment>
+        <translation>நாளை காலங்கள் இல்லை: நாள் முழுவதும் சூரியன் அடிவானத்திற்குக் கீழே</translation>
+    </message>
+    <message>
+        <source>No periods today: sun down all day</source>
+        <translation>இன்று காலங்கள் இல்லை: நாள் முழுவதும் சூரியன் அடிவானத்திற்குக் கீழே</translation>
+    </message>
+    <message>
+        <source>No periods tomorrow: the clocks here skip that day</source>
+        <extracomment>Samoa&apos;s clocks skipped 30 December 2011: the day after 29 December was 31 December.</extracomment>
+        <translation>நாளை காலங்கள் இல்லை: இங்குள்ள கடிகாரங்கள் அந்த நாளைத் தாண்டுகின்றன</translation>
+    </message>
+    <message>
+        <source>No periods: the place&apos;s time zone is not known</source>
+        <extracomment>Said where the place&apos;s clock time is not known, so its periods cannot be given.</extracomment>
+        <translation>காலங்கள் இல்லை: இந்த இடத்தின் நேர மண்டலம் தெரியவில்லை</translation>
+    </message>
+    <message>
+        <source>%1 starts now (%2)</source>
+        <extracomment>A reminder as the period starts, with the place&apos;s name: &quot;Rahu Kaal starts now (Pune)&quot;.</extracomment>
+        <translation>%1 இப்போது தொடங்குகிறது (%2)</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute (%3)</source>
+        <extracomment>A reminder a minute before: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute (Pune)&quot;.</extracomment>
+        <translation>%1 %2 மணிக்குத் தொடங்கும், 1 நிமிடத்தில் (%3)</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes (%4)</source>
+        <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
+        <translation>%1 %2 மணிக்குத் தொடங்கும், %3 நிமிடங்களில் (%4)</translation>
+    </message>
+</context>
+<context>
     <name>PlaceSuggestions</name>
     <message>
         <source>Places</source>
