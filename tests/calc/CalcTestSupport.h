@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/CalculationState.h"
+#include "calc/NowAndNext.h"
 
 #include <chrono>
 #include <optional>
@@ -28,6 +29,15 @@ inline std::string text(const std::optional<DateTime>& time) {
            std::to_string(static_cast<unsigned>(date.day())) + " " +
            std::to_string(clock.hours().count()) + ":" + std::to_string(clock.minutes().count()) +
            ":" + std::to_string(clock.seconds().count());
+}
+
+// "Rahu 2026-12-8 15:12:0 to 2026-12-8 16:34:59", "... tomorrow" where it is, or "none".
+inline std::string shown(const std::optional<PeriodAt>& at) {
+    if (!at)
+        return "none";
+    const char* names[] = {"Rahu", "Yamaganda", "Gulika"};
+    return std::string(names[std::size_t(at->period)]) + " " + text(at->span.start) + " to " +
+           text(at->span.end) + (at->tomorrow ? " tomorrow" : "");
 }
 
 } // namespace horavela

@@ -12,14 +12,6 @@ namespace {
 
 using namespace std::chrono;
 
-std::string shown(const std::optional<PeriodAt>& at) {
-    if (!at)
-        return "none";
-    const char* names[] = {"Rahu", "Yamaganda", "Gulika"};
-    return std::string(names[std::size_t(at->period)]) + " " + text(at->span.start) + " to " +
-           text(at->span.end) + (at->tomorrow ? " tomorrow" : "");
-}
-
 TEST(NowAndNextZones, DaysThatChangeSkipOrLackTheirPeriods) {
     const Place newYork{
         40, 43, false, 74, 0, false, ZoneOffset{5, 0}, zoneNamed("America/New_York")};
