@@ -24,10 +24,8 @@ CheckOutcome check(CalculationState& state, const Place& place, DateTime moment)
     // Every day in the offset of the zone boxes, as entered: a named zone's offset of the
     // moment is what they hold.
     std::optional<Place> unnamed;
-    if (place.namedZone) {
-        unnamed = place;
-        unnamed->namedZone = nullptr;
-    }
+    if (place.namedZone)
+        unnamed = sunPlace(place, place.zone);
     const Place& entered = unnamed ? *unnamed : place;
     for (const Day& day : sunDays) {
         const DayPeriods periods = dayPeriods(entered, day.date);

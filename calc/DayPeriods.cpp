@@ -26,16 +26,19 @@ DayPeriods dayPeriods(const Place& place, std::chrono::year_month_day date) {
     using namespace std::chrono;
     DayPeriods day;
     day.date = date;
-    Place onDay = place;
+    // A named zone's day runs in its own offset; the place itself, names and all, is not copied
+    // for it: a month asks once a day.
+    std::optional<Place> named;
     if (place.namedZone && date.ok()) {
         if (!place.namedZone->dayHappened(date)) {
             day.sunless = Sunless::NotAtPlace;
             return day;
         }
         // Noon keeps clear of the changes of offset, which fall in the night.
-        onDay.zone =
-            zoneOffsetOf(place.namedZone->secondsEastAtLocal(local_days{date} + hours{12}));
+        named = sunPlace(
+            place, zoneOffsetOf(place.namedZone->secondsEastAtLocal(local_days{date} + hours{12})));
     }
+    const Place& onDay = named ? *named : place;
     day.zone = onDay.zone;
     CalculationState state;
     day.result = sunRiseSunSetAt(state, date, onDay);

@@ -21,6 +21,11 @@ ZoneOffset zoneOffsetOf(std::int32_t secondsEast) {
     return {hours == 0 && minutesBehind < 0 ? -0.0 : double(hours), double(minutesBehind % 60)};
 }
 
+Place sunPlace(const Place& place, std::optional<ZoneOffset> zone) {
+    return {place.LatDegrees, place.LatMinutes, place.IsSouth, place.LonDegrees,
+            place.LonMinutes, place.IsEast,     zone};
+}
+
 std::optional<ZoneOffset> readZoneOffset(std::string_view hours, std::string_view minutes) {
     const auto hourNumber = readDecimal(hours);
     const auto minuteNumber = readDecimal(minutes);

@@ -60,4 +60,8 @@ struct Place {
     std::string zoneName = {};
 };
 
+// The place's latitude and longitude with that zone offset alone, without its names or named
+// zone: what a run of the sun needs, cheap to make for every day.
+Place sunPlace(const Place& place, std::optional<ZoneOffset> zone);
+
 } // namespace horavela
