@@ -84,8 +84,10 @@ NowAndNext nowAndNext(const Place& place, sys_seconds moment) {
     return result;
 }
 
-std::vector<Reminder> remindersDue(const Place& place, const ReminderSettings& settings,
-                                   sys_seconds moment) {
+namespace {
+
+std::vector<Reminder> remindersOf(const Days& around, const ReminderSettings& settings,
+                                  sys_seconds moment) {
     std::vector<Reminder> reminders;
     const auto add = [&](const Found& found, Reminder::Kind kind, int minutesBefore) {
         const sys_seconds due = found.start - minutes{minutesBefore};
@@ -94,7 +96,7 @@ std::vector<Reminder> remindersDue(const Place& place, const ReminderSettings& s
         reminders.push_back(
             {found.at.period, found.at.span.start, kind, minutesBefore, due, due <= moment});
     };
-    for (const Found& found : daysAround(place, moment).periods) {
+    for (const Found& found : around.periods) {
         const ReminderSetting& setting = settings[std::size_t(found.at.period)];
         if (!setting.on)
             continue;
@@ -108,16 +110,25 @@ std::vector<Reminder> remindersDue(const Place& place, const ReminderSettings& s
     return reminders;
 }
 
+} // namespace
+
+std::vector<Reminder> remindersDue(const Place& place, const ReminderSettings& settings,
+                                   sys_seconds moment) {
+    return remindersOf(daysAround(place, moment), settings, moment);
+}
+
 sys_seconds nextWake(const Place& place, const ReminderSettings& settings, sys_seconds moment) {
     sys_seconds wake = moment + minutes{1};
     const auto consider = [&](sys_seconds at) {
         if (at > moment && at < wake)
             wake = at;
     };
-    for (const Reminder& reminder : remindersDue(place, settings, moment))
+    // The three days once, for the reminders and the periods alike.
+    const Days around = daysAround(place, moment);
+    for (const Reminder& reminder : remindersOf(around, settings, moment))
         consider(reminder.due);
     // The tray's line changes as a period starts and once its last second is over.
-    for (const Found& found : daysAround(place, moment).periods) {
+    for (const Found& found : around.periods) {
         consider(found.start);
         consider(found.end + seconds{1});
     }
