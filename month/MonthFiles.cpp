@@ -305,7 +305,7 @@ QByteArray monthText(const QLocale& locale, const Place& place, MonthRange range
         firstMonth = false;
         out += placeHeading(place) + u'\n';
         out += QCoreApplication::translate("horavela::frmMonth", "Time Zone: %1")
-                   .arg(zoneHeading(place, month.month)) +
+                   .arg(zoneHeading(place, month.days)) +
                u'\n';
         out += monthHeading(locale, month.month) + QStringLiteral("\n\n");
         std::vector<QStringList> rows{headings};

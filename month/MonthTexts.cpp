@@ -53,22 +53,15 @@ std::string utcOffsetText(long long secondsEast) {
     return text;
 }
 
-QString zoneHeading(const Place& place, std::chrono::year_month month) {
-    using namespace std::chrono;
-    const Place& at = place;
+QString zoneHeading(const Place& place, const std::vector<DayPeriods>& days) {
+    // Each day carries the offset it was worked out in.
     std::vector<long long> offsets;
-    if (at.namedZone && month.ok()) {
-        const unsigned last =
-            unsigned(year_month_day_last{month.year(), month_day_last{month.month()}}.day());
-        for (unsigned d = 1; d <= last; ++d) {
-            const DateTime noon = local_days{month.year() / month.month() / day{d}} + hours{12};
-            const long long east =
-                zoneOffsetOf(at.namedZone->secondsEastAtLocal(noon)).secondsEast();
-            if (std::find(offsets.begin(), offsets.end(), east) == offsets.end())
-                offsets.push_back(east);
-        }
-    } else if (at.zone) {
-        offsets.push_back(at.zone->secondsEast());
+    for (const DayPeriods& day : days) {
+        if (!day.zone)
+            continue;
+        const long long east = day.zone->secondsEast();
+        if (std::find(offsets.begin(), offsets.end(), east) == offsets.end())
+            offsets.push_back(east);
     }
     QStringList texts;
     for (const long long east : offsets)
@@ -77,9 +70,10 @@ QString zoneHeading(const Place& place, std::chrono::year_month month) {
     QString heading = texts.join(QStringLiteral(", "));
     // By the name the places give it where they gave one: tzdata may know the zone by another
     // (Arctic/Longyearbyen's rules are Europe/Berlin's).
-    if (at.namedZone)
+    if (place.namedZone)
         heading += QStringLiteral(" (") +
-                   QString::fromStdString(at.zoneName.empty() ? at.namedZone->name : at.zoneName) +
+                   QString::fromStdString(place.zoneName.empty() ? place.namedZone->name
+                                                                 : place.zoneName) +
                    u')';
     return heading;
 }

@@ -10,6 +10,7 @@
 #include <array>
 #include <chrono>
 #include <string>
+#include <vector>
 
 namespace horavela {
 
@@ -20,10 +21,10 @@ QString placeNames(const Place& place);
 QString placeHeading(const Place& place);
 // An offset east of universal time as calendars and ISO 8601 write it, to the minute: "+05:30".
 std::string utcOffsetText(long long secondsEast);
-// The month's offsets and the named zone, by the places' name for it where the place has one:
-// "UTC+05:30 (Asia/Kolkata)", "UTC-05:00, UTC-04:00 (America/New_York)"; the offset entered
-// where there is no named zone: "UTC+05:30".
-QString zoneHeading(const Place& place, std::chrono::year_month month);
+// The offsets the month's days were worked out in, and the named zone, by the places' name for it
+// where the place has one: "UTC+05:30 (Asia/Kolkata)", "UTC-05:00, UTC-04:00 (America/New_York)";
+// the offset entered where there is no named zone: "UTC+05:30".
+QString zoneHeading(const Place& place, const std::vector<DayPeriods>& days);
 // The month's name and the year, as the locale writes them: "March 2025".
 QString monthHeading(const QLocale& locale, std::chrono::year_month month);
 

@@ -149,7 +149,7 @@ void setPageMargins(QPagedPaintDevice& device) {
 
 // Paints the lines above the table, wrapped to the page's width; where the table begins.
 double paintHeading(QPainter& painter, const QRectF& page, const QLocale& locale,
-                    const Place& place, year_month month) {
+                    const Place& place, year_month month, const QString& zone) {
     QPaintDevice& device = *painter.device();
     double top = page.top();
     const auto line = [&](const QString& text, const QFont& font) {
@@ -162,8 +162,7 @@ double paintHeading(QPainter& painter, const QRectF& page, const QLocale& locale
     };
     line(monthHeading(locale, month), pageFont(TitlePoints, true));
     line(placeHeading(place), pageFont(HeadingPoints));
-    line(QCoreApplication::translate("horavela::frmMonth", "Time Zone: %1")
-             .arg(zoneHeading(place, month)),
+    line(QCoreApplication::translate("horavela::frmMonth", "Time Zone: %1").arg(zone),
          pageFont(HeadingPoints));
     return top + QFontMetricsF(pageFont(HeadingPoints), &device).height() * 0.5;
 }
@@ -247,7 +246,9 @@ bool MonthTable::paint(QPagedPaintDevice& device, const QLocale& locale, const P
     titles.cells = monthColumnTitles();
     const double titlesHeight = textHeight(titles, titleFont_);
     std::vector<Row> rows;
-    for (const DayPeriods& day : monthTable(place, month)) {
+    const std::vector<DayPeriods> days = monthTable(place, month);
+    const QString zone = zoneHeading(place, days);
+    for (const DayPeriods& day : days) {
         Row row{monthRow(locale, day)};
         if (broken_ && !row.cells.sunless)
             for (int column = FirstSunColumn + 2; column < MonthColumns; ++column)
@@ -264,7 +265,7 @@ bool MonthTable::paint(QPagedPaintDevice& device, const QLocale& locale, const P
         painter_.boundingRect(QRectF(left_, 0, width_, 1e6), noteFlags, note).height();
     const double noteRoom = lineHeight_ * 0.75 + noteHeight;
 
-    double top = paintHeading(painter_, page_, locale, place, month);
+    double top = paintHeading(painter_, page_, locale, place, month, zone);
     // The rows as far apart as the page has room for, and no further than designed.
     const double bare =
         std::accumulate(rows.begin(), rows.end(), titlesHeight,
@@ -304,7 +305,7 @@ bool MonthTable::paint(QPagedPaintDevice& device, const QLocale& locale, const P
             break;
         if (!device.newPage())
             return false;
-        top = paintHeading(painter_, page_, locale, place, month);
+        top = paintHeading(painter_, page_, locale, place, month, zone);
     }
     top += lineHeight_ * 0.75;
     painter_.setFont(pageFont(NotePoints));

@@ -223,9 +223,6 @@ void frmMonth::showMonth(year_month month) {
     const QLocale locale;
     ui_->monthHeading->setText(monthHeading(locale, month));
     ui_->monthHeading->setAccessibleName(ui_->monthHeading->text());
-    // A named zone's offsets follow the month.
-    ui_->zoneHeading->setText(tr("Time Zone: %1").arg(zoneHeading(place_, month)));
-    ui_->zoneHeading->setAccessibleName(ui_->zoneHeading->text());
     ui_->cmdPrevMonth->setEnabled(month > FirstMonth);
     ui_->cmdNextMonth->setEnabled(month < LastMonth);
 
@@ -233,6 +230,9 @@ void frmMonth::showMonth(year_month month) {
     table.clearContents();
     table.clearSpans();
     const std::vector<DayPeriods> days = monthTable(place_, month);
+    // A named zone's offsets follow the month.
+    ui_->zoneHeading->setText(tr("Time Zone: %1").arg(zoneHeading(place_, days)));
+    ui_->zoneHeading->setAccessibleName(ui_->zoneHeading->text());
     table.setRowCount(int(days.size()));
     for (int r = 0; r < int(days.size()); ++r) {
         const MonthRow row = monthRow(locale, days[std::size_t(r)]);
