@@ -355,6 +355,15 @@ Place frmMain::monthPlace() const {
     return place;
 }
 
+std::optional<Place> frmMain::placeWithZone() {
+    Place place = monthPlace();
+    if (!place.zone && !place.namedZone) {
+        reportSunFailure(SunResult::BadInput, {});
+        return std::nullopt;
+    }
+    return place;
+}
+
 bool frmMain::ValidateInput() {
     if (ui_->txtName->text().trimmed().isEmpty())
         return refuseInput(ui_->txtName, tr("Please Enter Name"));
@@ -567,17 +576,15 @@ void frmMain::setListsTo(const QDateTime& local) {
 void frmMain::mnuMonth_Click(QWidget* over) {
     if (!validatePlaceAndDate())
         return;
-    const Place place = monthPlace();
-    if (!place.zone && !place.namedZone) {
-        reportSunFailure(SunResult::BadInput, {});
+    const std::optional<Place> place = placeWithZone();
+    if (!place)
         return;
-    }
     const DateLists lists = dateLists();
     const std::chrono::year_month_day chosen{std::chrono::year{lists.year.toInt()},
                                              std::chrono::month(unsigned(lists.monthNumber)),
                                              std::chrono::day(unsigned(lists.dayNumber))};
     // On the heap behind a guard: a shutdown may delete it while it is open.
-    QPointer<frmMonth> month = new frmMonth(place, chosen, presentHere().date(), over);
+    QPointer<frmMonth> month = new frmMonth(*place, chosen, presentHere().date(), over);
     month->exec();
     delete month.data();
 }
@@ -586,12 +593,8 @@ void frmMain::mnuMonth_Click(QWidget* over) {
 void frmMain::mnuSaveHome_Click() {
     if (!validatePlace())
         return;
-    const Place place = monthPlace();
-    if (!place.zone && !place.namedZone) {
-        reportSunFailure(SunResult::BadInput, {});
-        return;
-    }
-    homePlaceWritten(keepHomePlace(place));
+    if (const std::optional<Place> place = placeWithZone())
+        homePlaceWritten(keepHomePlace(*place));
 }
 
 void frmMain::mnuForgetHome_Click() {

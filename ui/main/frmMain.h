@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class frmMain;
@@ -85,6 +86,9 @@ private:
     PlaceTexts readPlaceBoxes() const;
     // The form's place, its names and its zone, for the month window.
     Place monthPlace() const;
+    // monthPlace, or nothing after the check's message when it has no zone: the zone boxes do
+    // not read as an offset and no zone is linked.
+    std::optional<Place> placeWithZone();
     // The input checks after the name's, in the same order and with the same messages.
     bool validatePlaceAndDate();
     // Of those, the place's alone.
