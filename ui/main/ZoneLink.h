@@ -3,6 +3,7 @@
 // "Set to Now" reads the present in the form's zone.
 #pragma once
 
+#include "calc/Place.h"
 #include "places/ZoneRules.h"
 
 #include <QByteArray>
