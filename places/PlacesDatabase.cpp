@@ -12,7 +12,6 @@
 #include <QLoggingCategory>
 #include <QUrl>
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -358,25 +357,9 @@ PlacesDatabase::Connection* PlacesDatabase::connection() {
     return connection_.get();
 }
 
-std::optional<std::vector<Place>> PlacesDatabase::find(const PlaceQuery& query, std::size_t limit) {
-    return answer([&](Connection& open) { return open.find(query, limit); });
-}
-
-std::optional<std::vector<Place>> PlacesDatabase::suggest(QStringView typed, std::size_t limit) {
-    return answer([&](Connection& open) { return open.suggest(typed, limit); });
-}
-
-std::shared_ptr<const ZoneHistory> PlacesDatabase::zone(QByteArrayView name) {
-    std::shared_ptr<const ZoneHistory> found;
-    answer([&](Connection& open) {
-        found = open.zone(name);
-        return std::vector<Place>();
-    });
-    return found;
-}
-
-std::optional<std::vector<Place>>
-PlacesDatabase::answer(const std::function<std::vector<Place>(Connection&)>& work) {
+template <typename Work>
+std::optional<std::invoke_result_t<Work, PlacesDatabase::Connection&>>
+PlacesDatabase::answer(const Work& work) {
     try {
         if (Connection* open = connection())
             return work(*open);
@@ -389,6 +372,18 @@ PlacesDatabase::answer(const std::function<std::vector<Place>(Connection&)>& wor
                   qUtf8Printable(path_), why.what());
     }
     return std::nullopt;
+}
+
+std::optional<std::vector<Place>> PlacesDatabase::find(const PlaceQuery& query, std::size_t limit) {
+    return answer([&](Connection& open) { return open.find(query, limit); });
+}
+
+std::optional<std::vector<Place>> PlacesDatabase::suggest(QStringView typed, std::size_t limit) {
+    return answer([&](Connection& open) { return open.suggest(typed, limit); });
+}
+
+std::shared_ptr<const ZoneHistory> PlacesDatabase::zone(QByteArrayView name) {
+    return answer([&](Connection& open) { return open.zone(name); }).value_or(nullptr);
 }
 
 namespace {

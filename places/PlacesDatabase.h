@@ -6,8 +6,8 @@
 #include "places/Gazetteer.h"
 
 #include <QString>
-#include <functional>
 #include <memory>
+#include <type_traits>
 
 namespace horavela {
 
@@ -30,8 +30,8 @@ private:
     Connection* connection();
     // The work's answer, or nothing when the database cannot be used; a
     // failure gives the database up for the rest of the run.
-    std::optional<std::vector<Place>>
-    answer(const std::function<std::vector<Place>(Connection&)>& work);
+    template <typename Work>
+    std::optional<std::invoke_result_t<Work, Connection&>> answer(const Work& work);
 
     QString path_;
     std::unique_ptr<Connection> connection_;
