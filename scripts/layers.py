@@ -43,7 +43,9 @@ LAYERS = {
     "ui/placesearch": ["places", "lifetime", "weblinks"],
     "ui/month": ["month", "lifetime", "weblinks"],
     "ui/language": ["platform"],
-    "ui/main": ["ui/result", "ui/timezone", "ui/placesearch", "ui/month", "ui/language"],
+    "ui/reminders": ["month"],
+    "ui/main": ["ui/result", "ui/timezone", "ui/placesearch", "ui/month", "ui/language",
+                "ui/reminders"],
     "app": ["ui/main"],
     # Beside the program, free to use all of it; bench/ and tests/ use the
     # window driver in tools/ too.

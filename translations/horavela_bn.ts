@@ -1225,6 +1225,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>অনুস্মারক</translation>
+    </message>
+    <message>
+        <source>minutes before</source>
+        <translation>মিনিট আগে</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>ঠিক আছে (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>বাতিল (&amp;C)</translation>
+    </message>
+</context>
+<context>
     <name>frmTimeZone</name>
     <message>
         <source>Time zones</source>
@@ -1405,6 +1424,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>%1; latitude %2; longitude %3; time zone %4</source>
         <translation>%1; অক্ষাংশ %2; দ্রাঘিমাংশ %3; সময় অঞ্চল %4</translation>
+    </message>
+</context>
+<context>
+    <name>horavela::frmReminders</name>
+    <message>
+        <source>Minutes before %1</source>
+        <extracomment>The spin box&apos;s name for a screen reader: &quot;Minutes before Rahu Kaal&quot;.</extracomment>
+        <translation>%1 শুরুর কত মিনিট আগে</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the reminders are as they were.</source>
+        <translation>সেটিংস লেখা যায়নি, তাই অনুস্মারকগুলি আগের মতোই আছে।</translation>
     </message>
 </context>
 </TS>

@@ -1225,6 +1225,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>ಜ್ಞಾಪನೆಗಳು</translation>
+    </message>
+    <message>
+        <source>minutes before</source>
+        <translation>ನಿಮಿಷ ಮೊದಲು</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>ಸರಿ (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>ರದ್ದುಗೊಳಿಸು (&amp;C)</translation>
+    </message>
+</context>
+<context>
     <name>frmTimeZone</name>
     <message>
         <source>Time zones</source>
@@ -1405,6 +1424,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>%1; latitude %2; longitude %3; time zone %4</source>
         <translation>%1; ಅಕ್ಷಾಂಶ %2; ರೇಖಾಂಶ %3; ಸಮಯ ವಲಯ %4</translation>
+    </message>
+</context>
+<context>
+    <name>horavela::frmReminders</name>
+    <message>
+        <source>Minutes before %1</source>
+        <extracomment>The spin box&apos;s name for a screen reader: &quot;Minutes before Rahu Kaal&quot;.</extracomment>
+        <translation>%1 ಆರಂಭಕ್ಕೆ ಎಷ್ಟು ನಿಮಿಷ ಮೊದಲು</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the reminders are as they were.</source>
+        <translation>ಸೆಟ್ಟಿಂಗ್‌ಗಳನ್ನು ಬರೆಯಲಾಗಲಿಲ್ಲ, ಆದ್ದರಿಂದ ಜ್ಞಾಪನೆಗಳು ಮೊದಲಿನಂತೆಯೇ ಇವೆ.</translation>
     </message>
 </context>
 </TS>

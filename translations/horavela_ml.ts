@@ -1225,6 +1225,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>ഓർമ്മപ്പെടുത്തലുകൾ</translation>
+    </message>
+    <message>
+        <source>minutes before</source>
+        <translation>മിനിറ്റ് മുമ്പ്</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>ശരി (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>റദ്ദാക്കുക (&amp;C)</translation>
+    </message>
+</context>
+<context>
     <name>frmTimeZone</name>
     <message>
         <source>Time zones</source>
@@ -1405,6 +1424,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>%1; latitude %2; longitude %3; time zone %4</source>
         <translation>%1; അക്ഷാംശം %2; രേഖാംശം %3; സമയ മേഖല %4</translation>
+    </message>
+</context>
+<context>
+    <name>horavela::frmReminders</name>
+    <message>
+        <source>Minutes before %1</source>
+        <extracomment>The spin box&apos;s name for a screen reader: &quot;Minutes before Rahu Kaal&quot;.</extracomment>
+        <translation>%1 തുടങ്ങുന്നതിന് എത്ര മിനിറ്റ് മുമ്പ്</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the reminders are as they were.</source>
+        <translation>ക്രമീകരണങ്ങൾ എഴുതാനായില്ല, അതിനാൽ ഓർമ്മപ്പെടുത്തലുകൾ മുമ്പത്തെപ്പോലെ തന്നെയാണ്.</translation>
     </message>
 </context>
 </TS>

@@ -1225,6 +1225,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>स्मरणपत्रे</translation>
+    </message>
+    <message>
+        <source>minutes before</source>
+        <translation>मिनिटे आधी</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>ठीक आहे (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>रद्द करा (&amp;C)</translation>
+    </message>
+</context>
+<context>
     <name>frmTimeZone</name>
     <message>
         <source>Time zones</source>
@@ -1405,6 +1424,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>%1; latitude %2; longitude %3; time zone %4</source>
         <translation>%1; अक्षांश %2; रेखांश %3; वेळ क्षेत्र %4</translation>
+    </message>
+</context>
+<context>
+    <name>horavela::frmReminders</name>
+    <message>
+        <source>Minutes before %1</source>
+        <extracomment>The spin box&apos;s name for a screen reader: &quot;Minutes before Rahu Kaal&quot;.</extracomment>
+        <translation>%1 सुरू होण्याच्या किती मिनिटे आधी</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the reminders are as they were.</source>
+        <translation>सेटिंग्ज लिहिता आल्या नाहीत, म्हणून स्मरणपत्रे पूर्वीसारखीच आहेत.</translation>
     </message>
 </context>
 </TS>

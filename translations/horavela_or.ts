@@ -1225,6 +1225,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>ସ୍ମାରକ</translation>
+    </message>
+    <message>
+        <source>minutes before</source>
+        <translation>ମିନିଟ ପୂର୍ବରୁ</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>ଠିକ ଅଛି (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>ବାତିଲ କରନ୍ତୁ (&amp;C)</translation>
+    </message>
+</context>
+<context>
     <name>frmTimeZone</name>
     <message>
         <source>Time zones</source>
@@ -1405,6 +1424,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>%1; latitude %2; longitude %3; time zone %4</source>
         <translation>%1; ଅକ୍ଷାଂଶ %2; ଦ୍ରାଘିମା %3; ସମୟ କ୍ଷେତ୍ର %4</translation>
+    </message>
+</context>
+<context>
+    <name>horavela::frmReminders</name>
+    <message>
+        <source>Minutes before %1</source>
+        <extracomment>The spin box&apos;s name for a screen reader: &quot;Minutes before Rahu Kaal&quot;.</extracomment>
+        <translation>%1 ଆରମ୍ଭର କେତେ ମିନିଟ ପୂର୍ବରୁ</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the reminders are as they were.</source>
+        <translation>ସେଟିଂସ ଲେଖାଯାଇପାରିଲା ନାହିଁ, ତେଣୁ ସ୍ମାରକ ପୂର୍ବ ପରି ଅଛି।</translation>
     </message>
 </context>
 </TS>

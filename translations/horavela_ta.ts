@@ -1225,6 +1225,25 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>frmReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>நினைவூட்டல்கள்</translation>
+    </message>
+    <message>
+        <source>minutes before</source>
+        <translation>நிமிடங்கள் முன்</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>சரி (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>ரத்துசெய் (&amp;C)</translation>
+    </message>
+</context>
+<context>
     <name>frmTimeZone</name>
     <message>
         <source>Time zones</source>
@@ -1405,6 +1424,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>%1; latitude %2; longitude %3; time zone %4</source>
         <translation>%1; அட்சரேகை %2; தீர்க்கரேகை %3; நேர மண்டலம் %4</translation>
+    </message>
+</context>
+<context>
+    <name>horavela::frmReminders</name>
+    <message>
+        <source>Minutes before %1</source>
+        <extracomment>The spin box&apos;s name for a screen reader: &quot;Minutes before Rahu Kaal&quot;.</extracomment>
+        <translation>%1 தொடங்குவதற்கு எத்தனை நிமிடங்கள் முன்</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the reminders are as they were.</source>
+        <translation>அமைப்புகளை எழுத முடியவில்லை, எனவே நினைவூட்டல்கள் முன்பு இருந்தபடியே உள்ளன.</translation>
     </message>
 </context>
 </TS>
