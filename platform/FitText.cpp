@@ -352,10 +352,13 @@ namespace {
 
 // A label that a layout places is as tall as its font's lines; glyphs that
 // reach above the first line or below the last get margins of that height,
-// which the layout adds to the label. Its width and wrapping are the layout's.
+// which the layout adds to the label. A label of one line is as wide as its
+// text's advance, and glyphs that reach before its start or past its end get
+// margins of that width too. A wrapped label's width is the layout's.
 void growInLayout(QLabel& label) {
     const QFontMetrics metrics(label.font());
-    const QRect line(0, 0, metrics.horizontalAdvance(label.text()) + 1, metrics.height());
+    const int advance = metrics.horizontalAdvance(label.text());
+    const QRect line(0, 0, advance + 1, metrics.height());
     // One line, as the label draws its first and its last, mnemonic included.
     const int flags = (labelTextFlags(label) & Qt::TextShowMnemonic) | Qt::AlignLeft | Qt::AlignTop;
     const QRectF ink = drawnInk(label.font(), label.text(), line, flags, label.devicePixelRatioF());
@@ -363,9 +366,13 @@ void growInLayout(QLabel& label) {
         return;
     const int above = std::max(0, int(std::ceil(-ink.top())));
     const int below = std::max(0, int(std::ceil(ink.bottom() - line.height())));
-    if (above + below > 0) {
+    const bool oneLine = !label.wordWrap();
+    const int before = oneLine ? std::max(0, int(std::ceil(-ink.left()))) : 0;
+    const int after = oneLine ? std::max(0, int(std::ceil(ink.right() - advance))) : 0;
+    if (above + below + before + after > 0) {
         const QMargins margins = label.contentsMargins();
-        label.setContentsMargins(margins.left(), std::max(margins.top(), above), margins.right(),
+        label.setContentsMargins(std::max(margins.left(), before), std::max(margins.top(), above),
+                                 std::max(margins.right(), after),
                                  std::max(margins.bottom(), below));
     }
 }
