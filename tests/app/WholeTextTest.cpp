@@ -16,6 +16,7 @@
 #include "ui/month/SaveMonthDialog.h"
 #include "ui/month/frmMonth.h"
 #include "ui/placesearch/frmPlaceSearch.h"
+#include "ui/reminders/frmReminders.h"
 #include "ui/result/ResultTexts.h"
 #include "ui/result/frmDisplay.h"
 #include "ui/timezone/TimeZoneTable.h"
@@ -358,6 +359,7 @@ void WholeTextTest::everyLabelHoldsItsInk_data() {
     // The calendar's choice has every control the save dialog can show.
     QTest::newRow("save " + language)
         << make([] { return std::make_unique<SaveMonthDialog>(SaveKind::Calendar, MostMonths); });
+    QTest::newRow("reminders " + language) << make([] { return std::make_unique<frmReminders>(); });
     // September's is the longest month name in many of the languages; today's row is bold.
     QTest::newRow("month " + language) << make([] {
         const Place place{28,
