@@ -3,7 +3,9 @@
 // settings lie in a folder of the test's own.
 #include "ui/reminders/frmReminders.h"
 
+#include "month/MonthTexts.h"
 #include "platform/KeptSettings.h"
+#include "platform/Language.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/WindowParts.h"
 #include "tools/windowdriver/WindowDriver.h"
@@ -73,6 +75,7 @@ private slots:
     void cancelKeepsNothing();
     void failedWriteSaysSoAndStaysOpen();
     void secondOpeningBringsUpTheOpenWindow();
+    void anotherLanguageRenamesTheOpenWindow();
 
 private:
     frmReminders* open(std::function<void(const ReminderSettings&)> changed = {},
@@ -302,6 +305,26 @@ void frmRemindersTest::secondOpeningBringsUpTheOpenWindow() {
     QTRY_VERIFY(!first);
     QVERIFY(next->isVisible());
     window_ = next;
+}
+
+// The period names come from outside the form, so its own retranslation misses them.
+void frmRemindersTest::anotherLanguageRenamesTheOpenWindow() {
+    const ReplacedTranslationsFolder translations(QStringLiteral(TRANSLATIONS_FOLDER));
+    open();
+    QVERIFY(useLanguage(QStringLiteral("hi")));
+    // The change reaches the windows as a posted event.
+    QCoreApplication::sendPostedEvents();
+    const QString rahuKaal = periodName(DayPeriod::RahuKaal);
+    const QString title = window_->windowTitle();
+    const QString box = control<QCheckBox>(window_, "chkRahu")->text();
+    const QString spin = control<QSpinBox>(window_, "spnRahu")->accessibleName();
+    useLanguage(QStringLiteral("en"));
+    QCoreApplication::sendPostedEvents();
+    QVERIFY2(rahuKaal != u"Rahu Kaal", "Hindi was not put in use");
+    QVERIFY2(title != u"Reminders", qPrintable(title));
+    QCOMPARE(box, rahuKaal + u" (&R)"_qs);
+    QVERIFY2(spin.contains(rahuKaal) && !spin.contains(u"Minutes"), qPrintable(spin));
+    QCOMPARE(control<QCheckBox>(window_, "chkRahu")->text(), u"&Rahu Kaal"_qs);
 }
 
 QTEST_MAIN(frmRemindersTest)
