@@ -1,11 +1,14 @@
 // Notifications as a desktop shows them, in a session of the test's own
 // (tests/support/desktop-session.sh): what the notification server dunst
 // received, read back from its history; and, with no server on the bus or no
-// bus at all, the tray icon's balloon, or nothing without a tray icon.
+// bus at all, the tray icon's balloon, or nothing without a tray icon; and
+// a server that never answers holds up nothing.
 // Each CTest test runs the functions that fit its session.
 #include "platform/Notifier.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -89,6 +92,28 @@ bool balloonShows(const QString& text) {
 
 enum class Tray { Visible, Hidden, None };
 
+// A notification server that takes every call and answers none.
+class SilentServer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    int calls = 0;
+
+public slots:
+    QStringList GetCapabilities(const QDBusMessage& call) {
+        call.setDelayedReply(true);
+        ++calls;
+        return {};
+    }
+    uint Notify(const QString&, uint, const QString&, const QString&, const QString&,
+                const QStringList&, const QVariantMap&, int, const QDBusMessage& call) {
+        call.setDelayedReply(true);
+        ++calls;
+        return 0;
+    }
+};
+
 } // namespace
 
 // Found by QCOMPARE, so that a failure names what was shown.
@@ -112,6 +137,7 @@ private slots:
     void desktopServerGetsTextAsWritten();
     void withoutServerTrayIconShowsIt_data();
     void withoutServerTrayIconShowsIt();
+    void silentServerHoldsNothingUp();
 };
 
 void NotifierTest::desktopServerGetsTextAsWritten_data() {
@@ -196,6 +222,29 @@ void NotifierTest::withoutServerTrayIconShowsIt() {
         QVERIFY2(!balloon(), "a balloon showed without a tray icon on screen");
     if (QWidget* left = balloon())
         left->close();
+}
+
+void NotifierTest::silentServerHoldsNothingUp() {
+    const QString service = QStringLiteral("org.freedesktop.Notifications");
+    QDBusConnection serverSide =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("silent"));
+    SilentServer server;
+    QVERIFY2(serverSide.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
+                                       QDBusConnection::ExportAllSlots),
+             "the silent server could not be put on the bus");
+    QVERIFY2(serverSide.registerService(service), "the silent server could not take its name");
+
+    QElapsedTimer asking;
+    asking.start();
+    QCOMPARE(
+        showNotification(QStringLiteral("Rahu Kaal"), QStringLiteral("in 10 minutes"), nullptr),
+        NotificationShown::ByDesktop);
+    QVERIFY2(asking.elapsed() < 2000, "the notification waited for the server");
+    QTRY_VERIFY2(server.calls > 0, "the server was never asked");
+
+    serverSide.unregisterService(service);
+    serverSide.unregisterObject(QStringLiteral("/org/freedesktop/Notifications"));
+    QDBusConnection::disconnectFromBus(QStringLiteral("silent"));
 }
 
 } // namespace horavela

@@ -105,7 +105,8 @@ started+=($!)
 display_written() { grep -qs '^[0-9][0-9]*$' "$folder/display"; }
 await "${started[-1]}" display_written ||
     unavailable "Xvfb did not start: $(tail -n 3 "$folder/Xvfb.log")"
-export DISPLAY=":$(cat "$folder/display")"
+display=$(cat "$folder/display")
+export DISPLAY=":$display"
 
 if [ "$session_bus" = yes ]; then
     # A bus of our own that starts no service on demand, so nothing of the
