@@ -34,7 +34,8 @@ endfunction()
 #                   [TARGET executable] [SOURCES source...] [DEPENDS target...]
 #                   [ENVIRONMENT variable=value...] [PROPERTIES property value...]
 #                   [TEST_FILTER pattern] [TEST_SUFFIX suffix]
-#                   [COMMAND script argument...])
+#                   [COMMAND script argument...]
+#                   [DESKTOP [SESSION option...]] [ARGUMENTS argument...])
 # GTEST: a GoogleTest executable, whose tests CTest lists one by one
 #   (TEST_FILTER and TEST_SUFFIX list a part of them again, under other names).
 # QTEST: a Qt Test executable, one CTest test called name.
@@ -43,6 +44,13 @@ endfunction()
 # with DEPENDS and its test framework on its first use; later calls that name
 # it only register it again, with other ENVIRONMENT or PROPERTIES. Every test
 # runs on Qt's offscreen platform, so no test needs a display.
+# ARGUMENTS go to a Qt Test executable (the test functions to run, say).
+# DESKTOP runs a Qt Test under tests/support/desktop-session.sh instead, on
+# the xcb platform in a desktop session of its own: a virtual X server, a
+# D-Bus session bus, a notification server and a system tray; SESSION gives
+# the wrapper's options (--no-notification-server, --no-session-bus,
+# --no-tray). Those tools are Linux's, so DESKTOP tests are registered only
+# in a build for Linux on Linux, and show as Skipped when a tool is missing.
 #
 # A skipped check never counts as a passed one. gtest_discover_tests shows
 # each GTEST_SKIP as Skipped. A Qt Test executable that skipped any check and
@@ -51,12 +59,23 @@ endfunction()
 # sanitizer's report, say) leaves the verdict to the exit code. A script test
 # without python3 shows as Skipped.
 function(horavela_add_test name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "GTEST;QTEST;PYTHON" "TARGET;TEST_FILTER;TEST_SUFFIX"
-                        "SOURCES;DEPENDS;ENVIRONMENT;PROPERTIES;COMMAND")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "GTEST;QTEST;PYTHON;DESKTOP"
+                        "TARGET;TEST_FILTER;TEST_SUFFIX"
+                        "SOURCES;DEPENDS;ENVIRONMENT;PROPERTIES;COMMAND;SESSION;ARGUMENTS")
   if(arg_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "horavela_add_test(${name}): unknown: ${arg_UNPARSED_ARGUMENTS}")
   endif()
+  if((arg_DESKTOP OR arg_SESSION OR arg_ARGUMENTS) AND NOT arg_QTEST)
+    message(FATAL_ERROR "horavela_add_test(${name}): DESKTOP, SESSION and ARGUMENTS are for QTEST")
+  endif()
   set(environment QT_QPA_PLATFORM=offscreen ${arg_ENVIRONMENT})
+  if(arg_DESKTOP)
+    if(CMAKE_CROSSCOMPILING OR NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
+      return()
+    endif()
+    # The session sets the platform.
+    set(environment ${arg_ENVIRONMENT})
+  endif()
 
   if(arg_PYTHON)
     find_program(HORAVELA_PYTHON3 python3)
@@ -94,10 +113,19 @@ function(horavela_add_test name)
   endif()
 
   if(arg_QTEST)
-    add_test(NAME ${name} COMMAND ${target})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" ${arg_PROPERTIES}
-        SKIP_REGULAR_EXPRESSION
+    set(skipped
         "Totals: [0-9]+ passed, 0 failed, [1-9][0-9]* skipped,[^\n]*\n[*]+ Finished testing of [^\n]*\n$")
+    if(arg_DESKTOP)
+      add_test(NAME ${name}
+               COMMAND ${PROJECT_SOURCE_DIR}/tests/support/desktop-session.sh ${arg_SESSION} --
+                       $<TARGET_FILE:${target}> ${arg_ARGUMENTS})
+      # The wrapper's own line when the session cannot be had.
+      list(APPEND skipped "desktop session unavailable:")
+    else()
+      add_test(NAME ${name} COMMAND ${target} ${arg_ARGUMENTS})
+    endif()
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" ${arg_PROPERTIES}
+        SKIP_REGULAR_EXPRESSION "${skipped}")
     return()
   endif()
 

@@ -46,6 +46,11 @@ test_packages=(
     # against it (found with pkg-config); and ical.js, fetched with the data
     # below and run by Node.js.
     python3-icalendar libical-dev pkg-config nodejs
+    # A desktop session of the tests' own (tests/support/desktop-session.sh):
+    # a virtual X server, a D-Bus session bus (dbus-daemon, and dbus-send to
+    # ask it), the notification server dunst, whose dunstctl reads what it
+    # received through busctl (systemd), and trayer, a system tray.
+    xvfb dbus-daemon dbus-bin dunst systemd trayer
 )
 case "$purpose" in
 build) ;;
