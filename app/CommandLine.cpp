@@ -87,6 +87,10 @@ const QStringList QtWindowOptions{
     QStringLiteral("widgetcount"),   QStringLiteral("nograb"),
     QStringLiteral("dograb"),        QStringLiteral("sync")};
 
+// The window start's own option, given by the desktop's autostart entry; as Qt's options are,
+// with one dash or two.
+const QStringList TrayOption{QStringLiteral("--tray"), QStringLiteral("-tray")};
+
 // The calendar's periods by their names on the command line, in DayPeriod's order.
 const QStringList PeriodNames{QStringLiteral("rahu"), QStringLiteral("yamaganda"),
                               QStringLiteral("gulika")};
@@ -496,7 +500,17 @@ bool isCommandLine(int argc, const char* const argv[]) {
     if (argc < 2 || argv[1] == nullptr)
         return false;
     const QString first = QString::fromLocal8Bit(argv[1]);
-    return first.startsWith(u'-') && !QtWindowOptions.contains(optionName(first));
+    return first.startsWith(u'-') && !QtWindowOptions.contains(optionName(first)) &&
+           !TrayOption.contains(first);
+}
+
+bool startsInTray(int argc, const char* const argv[]) {
+    if (isCommandLine(argc, argv))
+        return false;
+    for (int n = 1; n < argc && argv[n] != nullptr; ++n)
+        if (TrayOption.contains(QString::fromLocal8Bit(argv[n])))
+            return true;
+    return false;
 }
 
 bool commandLineDrawsPages(const QStringList& arguments) {

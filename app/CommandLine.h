@@ -8,9 +8,13 @@
 namespace horavela {
 
 // Whether the first argument is an option ("-x", "--month") other than Qt's own options for
-// windows ("-platform", "--style=fusion"), so the program runs the command line instead of its
-// window; an option it does not know is then refused there.
+// windows ("-platform", "--style=fusion") and --tray, so the program runs the command line instead
+// of its window; an option it does not know is then refused there.
 bool isCommandLine(int argc, const char* const argv[]);
+
+// Whether the window start is asked to start in the tray ("--tray" anywhere among the window's
+// arguments, as the desktop's autostart entry gives it), with no window on screen.
+bool startsInTray(int argc, const char* const argv[]);
 
 // Whether the arguments ask for the month's pages, which are drawn with a QGuiApplication's fonts.
 bool commandLineDrawsPages(const QStringList& arguments);

@@ -3,12 +3,42 @@
 #include "app/StartupLog.h"
 #include "lifetime/ProgramEnd.h"
 #include "platform/InstanceLock.h"
+#include "platform/LocalRequest.h"
 #include "platform/MessageBox.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <chrono>
 #include <memory>
 
 namespace horavela {
+
+namespace {
+
+// Long enough for a busy running copy to answer; a copy that does not is
+// taken for one that cannot bring its window up.
+constexpr std::chrono::milliseconds AnswerWait{2000};
+
+std::function<bool()>& showFromTray() {
+    static std::function<bool()> show;
+    return show;
+}
+
+// Listens for the rest of the run, going with the application.
+void listenForSecondCopies(const QString& lockFilePath) {
+    auto* listener = new RequestListener(
+        QFileInfo(lockFilePath).path(), [] { return showFromTray() && showFromTray()(); },
+        QCoreApplication::instance());
+    if (!listener->isListening())
+        qCWarning(lcStartup, "a second copy cannot reach this one: %s",
+                  qUtf8Printable(listener->whyNotListening()));
+}
+
+} // namespace
+
+void setShowFromTray(std::function<bool()> show) {
+    showFromTray() = std::move(show);
+}
 
 void CheckSingleInstance() {
     CheckSingleInstance(InstanceLock::perUserFilePath());
@@ -26,6 +56,7 @@ void CheckSingleInstance(const QString& lockFilePath) {
     case LockOutcome::Acquired:
         qCInfo(lcStartup, "holding the lock %s", qUtf8Printable(lockFilePath));
         holdSingleInstance(std::move(lock));
+        listenForSecondCopies(lockFilePath);
         return;
     case LockOutcome::Unavailable:
         // The place may only have been busy; the log tells that from a broken one.
@@ -33,10 +64,16 @@ void CheckSingleInstance(const QString& lockFilePath) {
                   qUtf8Printable(lockFilePath), qUtf8Printable(lock->whyUnavailable()));
         return;
     case LockOutcome::HeldElsewhere:
-        qCInfo(lcStartup, "another copy holds the lock %s; this copy ends",
-               qUtf8Printable(lockFilePath));
+        qCInfo(lcStartup, "another copy holds the lock %s", qUtf8Printable(lockFilePath));
         break;
     }
+    // The user asked for the program: the copy in the tray shows itself instead.
+    if (askRunningCopy(QFileInfo(lockFilePath).path(), AnswerWait) == RequestAnswer::Shown) {
+        qCInfo(lcStartup, "the running copy brought its window up; this copy ends");
+        EndProgram();
+        return;
+    }
+    qCInfo(lcStartup, "the running copy stays as it is; this copy ends");
     showMessage(nullptr,
                 QCoreApplication::translate("SingleInstance", "Application is already running"),
                 MessageIcon::Information);

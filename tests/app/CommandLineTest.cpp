@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace horavela {
 namespace {
@@ -256,10 +258,40 @@ TEST(CommandLine, OnlyItsOwnOptionsFirstStartIt) {
         {"-session", false},
         {"-display", false},
         {"-platformtheme", false},
+        // The window's own start in the tray; with a value it is no option of the window's.
+        {"--tray", false},
+        {"-tray", false},
+        {"--tray=yes", true},
     };
     for (const auto& [first, commandLine] : rows) {
         const char* argv[] = {"horavela", first};
         EXPECT_EQ(isCommandLine(first ? 2 : 1, argv), commandLine) << (first ? first : "(none)");
+    }
+}
+
+// The autostart entry's start, also after Qt's own options; never with the command line's.
+TEST(CommandLine, TrayOptionStartsTheWindowInTheTray) {
+    const struct {
+        std::vector<const char*> arguments;
+        bool inTray;
+    } rows[] = {
+        {{}, false},
+        {{"--tray"}, true},
+        {{"-tray"}, true},
+        {{"-platform", "offscreen", "--tray"}, true},
+        {{"-style=fusion", "-tray"}, true},
+        {{"-platform", "offscreen"}, false},
+        {{"--trays"}, false},
+        {{"--tray=yes"}, false},
+        {{"--month", "2025-03", "--tray"}, false},
+    };
+    for (const auto& row : rows) {
+        std::vector<const char*> argv{"horavela"};
+        argv.insert(argv.end(), row.arguments.begin(), row.arguments.end());
+        std::string what;
+        for (const char* argument : row.arguments)
+            what += std::string(argument) + " ";
+        EXPECT_EQ(startsInTray(int(argv.size()), argv.data()), row.inTray) << what;
     }
 }
 

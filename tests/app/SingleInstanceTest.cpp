@@ -1,7 +1,9 @@
 // One copy per user: a second copy is refused while the first runs, and a
 // copy that has ended, in whatever way, never blocks the next start. Each
-// copy is a real process running the program's own check.
+// copy is a real process running the program's own check. A copy running
+// in the tray is brought up by a second start instead.
 #include "platform/InstanceLock.h"
+#include "platform/LocalRequest.h"
 #include "tests/support/ProgramCopy.h"
 
 #include <QCoreApplication>
@@ -14,14 +16,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <vector>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+#else
+#include <windows.h>
 #endif
 
 namespace horavela {
@@ -54,6 +62,92 @@ enum class Left {
 // What stands at the lock folder's place before the program looks.
 enum class Folder { Missing, OpenToAll, OpenToItsGroup, Link, OtherUsers };
 
+// What stands at the request channel's place before a copy listens there.
+enum class Channel { LeftByKilledCopy, DeadSocket, File, Folder };
+
+const QString BroughtUp = QStringLiteral("brought up from the tray");
+
+// A client of the running copy's request channel that says what it is told,
+// as no copy of the program would. Every wait is bounded.
+class RawClient {
+public:
+    explicit RawClient(const QString& folder) {
+        const QString name = requestChannelName(folder);
+#ifdef Q_OS_UNIX
+        const QByteArray path = QFile::encodeName(name);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::copy(path.begin(), path.end(), address.sun_path);
+        fd_ = socket(AF_UNIX, SOCK_STREAM, 0);
+        if (fd_ != -1 &&
+            connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == -1) {
+            close(fd_);
+            fd_ = -1;
+        }
+#else
+        pipe_ = CreateFileW(reinterpret_cast<const wchar_t*>(name.utf16()),
+                            GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+#endif
+    }
+    ~RawClient() {
+#ifdef Q_OS_UNIX
+        if (fd_ != -1)
+            close(fd_);
+#else
+        if (pipe_ != INVALID_HANDLE_VALUE)
+            CloseHandle(pipe_);
+#endif
+    }
+    RawClient(const RawClient&) = delete;
+    RawClient& operator=(const RawClient&) = delete;
+
+    bool connected() const {
+#ifdef Q_OS_UNIX
+        return fd_ != -1;
+#else
+        return pipe_ != INVALID_HANDLE_VALUE;
+#endif
+    }
+
+    bool say(const QByteArray& bytes) {
+#ifdef Q_OS_UNIX
+        return send(fd_, bytes.constData(), std::size_t(bytes.size()), MSG_NOSIGNAL) ==
+               bytes.size();
+#else
+        DWORD written = 0;
+        return WriteFile(pipe_, bytes.constData(), DWORD(bytes.size()), &written, nullptr) &&
+               written == DWORD(bytes.size());
+#endif
+    }
+
+    // What the copy answered within `ms`: empty when it said nothing or closed.
+    QByteArray answer(int ms) {
+        char byte = 0;
+#ifdef Q_OS_UNIX
+        pollfd one{fd_, POLLIN, 0};
+        if (poll(&one, 1, ms) == 1 && recv(fd_, &byte, 1, 0) == 1)
+            return QByteArray(1, byte);
+#else
+        const QDeadlineTimer deadline(ms);
+        DWORD waiting = 0;
+        while (PeekNamedPipe(pipe_, nullptr, 0, nullptr, &waiting, nullptr) && waiting == 0 &&
+               !deadline.hasExpired())
+            Sleep(10);
+        DWORD read = 0;
+        if (waiting > 0 && ReadFile(pipe_, &byte, 1, &read, nullptr) && read == 1)
+            return QByteArray(1, byte);
+#endif
+        return {};
+    }
+
+private:
+#ifdef Q_OS_UNIX
+    int fd_ = -1;
+#else
+    HANDLE pipe_ = INVALID_HANDLE_VALUE;
+#endif
+};
+
 // A copy of the probe on the lock file given.
 class Copy : public ProgramCopy {
 public:
@@ -70,6 +164,7 @@ public:
 Q_DECLARE_METATYPE(horavela::Left)
 Q_DECLARE_METATYPE(horavela::Folder)
 Q_DECLARE_METATYPE(horavela::LockOutcome)
+Q_DECLARE_METATYPE(horavela::Channel)
 
 namespace horavela {
 
@@ -90,6 +185,14 @@ private slots:
     void lockFolderIsTrustedOnlyWhenItIsTheUsersAlone();
     void pausedStartIsRefusedOrAloneWhileCopiesComeAndGo_data();
     void pausedStartIsRefusedOrAloneWhileCopiesComeAndGo();
+    void secondCopyBringsUpACopyInTheTrayAndIsOtherwiseRefused_data();
+    void secondCopyBringsUpACopyInTheTrayAndIsOtherwiseRefused();
+    void channelLeftBehindIsReplacedByTheLockHolder_data();
+    void channelLeftBehindIsReplacedByTheLockHolder();
+    void clientsThatSayNothingOrJunkDoNotHoldUpTheRunningCopy_data();
+    void clientsThatSayNothingOrJunkDoNotHoldUpTheRunningCopy();
+    void otherUserCannotBringUpTheRunningCopy_data();
+    void otherUserCannotBringUpTheRunningCopy();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -418,6 +521,205 @@ void SingleInstanceTest::pausedStartIsRefusedOrAloneWhileCopiesComeAndGo() {
              "the copy refused could not start once the other ended");
     Copy next(lockFile_);
     QVERIFY2(next.firstLine() == Refusal, "the file locked is not the one in the lock's place");
+}
+
+void SingleInstanceTest::secondCopyBringsUpACopyInTheTrayAndIsOtherwiseRefused_data() {
+    QTest::addColumn<QString>("firstRuns"); // the probe's option; none: no answer set
+    QTest::addColumn<QString>("firstSays"); // when asked
+    QTest::addColumn<bool>("broughtUp");
+    QTest::newRow("in the tray") << QStringLiteral("--in-tray") << BroughtUp << true;
+    QTest::newRow("with its window up")
+        << QStringLiteral("--window-up") << QStringLiteral("asked with the window up") << false;
+    QTest::newRow("with nothing to answer with") << QString() << QString() << false;
+}
+
+// Only a copy in the tray is brought up, quietly; every other second start
+// says its message as it always did. Each start asks again.
+void SingleInstanceTest::secondCopyBringsUpACopyInTheTrayAndIsOtherwiseRefused() {
+    QFETCH(QString, firstRuns);
+    QFETCH(QString, firstSays);
+    QFETCH(bool, broughtUp);
+    Copy first(lockFile_, firstRuns.isEmpty() ? QStringList() : QStringList{firstRuns});
+    QCOMPARE(first.firstLine(), QStringLiteral("running"));
+
+    for (int start = 1; start <= 2; ++start) {
+        Copy second(lockFile_);
+        QVERIFY2(second.endsWithin(WaitMs), "the second copy did not end");
+        QVERIFY2(!second.crashed() && second.exitCode() == 0,
+                 qPrintable(
+                     QStringLiteral("the second copy ended with code %1").arg(second.exitCode())));
+        const QString said = second.everything().trimmed();
+        QVERIFY2(said == (broughtUp ? QString() : Refusal),
+                 qPrintable(QStringLiteral("start %1 said \"%2\"").arg(start).arg(said)));
+        if (!firstSays.isEmpty())
+            QVERIFY2(first.waitForLineHolding(firstSays),
+                     qPrintable(QStringLiteral("start %1 did not reach the first copy: %2")
+                                    .arg(start)
+                                    .arg(first.everything())));
+    }
+    QVERIFY2(!first.endsWithin(300), "the first copy ended when a second one asked");
+}
+
+void SingleInstanceTest::channelLeftBehindIsReplacedByTheLockHolder_data() {
+    QTest::addColumn<Channel>("left");
+    QTest::addColumn<bool>("listening");
+    QTest::newRow("by a copy killed hard") << Channel::LeftByKilledCopy << true;
+    QTest::newRow("a socket nobody listens on") << Channel::DeadSocket << true;
+    QTest::newRow("a plain file") << Channel::File << true;
+    // Not removed: the copy runs, and a second one is refused as before.
+    QTest::newRow("a folder") << Channel::Folder << false;
+}
+
+// What a copy that ended left in the channel's place never keeps the next
+// copy from being brought up.
+void SingleInstanceTest::channelLeftBehindIsReplacedByTheLockHolder() {
+    QFETCH(Channel, left);
+    QFETCH(bool, listening);
+    const QString channel = requestChannelName(dir_->path());
+    switch (left) {
+    case Channel::LeftByKilledCopy: {
+        Copy killed(lockFile_, {QStringLiteral("--in-tray")});
+        QCOMPARE(killed.firstLine(), QStringLiteral("running"));
+        killed.killHard();
+        break;
+    }
+    case Channel::DeadSocket: {
+#ifdef Q_OS_UNIX
+        const QByteArray path = QFile::encodeName(channel);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::copy(path.begin(), path.end(), address.sun_path);
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(fd != -1);
+        QCOMPARE(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        close(fd);
+        QCOMPARE(askRunningCopy(dir_->path(), std::chrono::milliseconds(500)),
+                 RequestAnswer::NoAnswer);
+#else
+        QSKIP("a pipe goes with its last holder: none is left behind");
+#endif
+        break;
+    }
+    case Channel::File: {
+#ifdef Q_OS_UNIX
+        QFile file(channel);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+#else
+        QSKIP("a pipe's name is never a file's");
+#endif
+        break;
+    }
+    case Channel::Folder:
+#ifdef Q_OS_UNIX
+        QVERIFY(QDir().mkpath(channel + QStringLiteral("/kept")));
+#else
+        QSKIP("a pipe's name is never a folder's");
+#endif
+        break;
+    }
+
+    Copy first(lockFile_, {QStringLiteral("--in-tray")});
+    QCOMPARE(first.firstLine(), QStringLiteral("running"));
+    Copy second(lockFile_);
+    QVERIFY2(second.endsWithin(WaitMs), "the second copy did not end");
+    const QString said = second.everything().trimmed();
+    QVERIFY2(said == (listening ? QString() : Refusal),
+             qPrintable(QStringLiteral("the second copy said \"%1\"").arg(said)));
+    if (listening)
+        QVERIFY2(first.waitForLineHolding(BroughtUp), "the first copy was not brought up");
+    else
+        QVERIFY2(!first.endsWithin(300), "the first copy ended over what was in the way");
+}
+
+void SingleInstanceTest::clientsThatSayNothingOrJunkDoNotHoldUpTheRunningCopy_data() {
+    QTest::addColumn<int>("clients");
+    QTest::addColumn<QByteArray>("said"); // by each
+    QTest::addColumn<bool>("leave");      // at once, rather than staying
+    QTest::newRow("says nothing") << 1 << QByteArray() << false;
+    QTest::newRow("leaves at once") << 1 << QByteArray() << true;
+    QTest::newRow("a wrong byte") << 1 << QByteArray("Q") << false;
+    QTest::newRow("the request with more after it") << 1 << QByteArray("SS") << false;
+    QTest::newRow("a lot of junk") << 1 << QByteArray(4096, 'x') << false;
+    QTest::newRow("the request, leaving before the answer") << 1 << QByteArray("S") << true;
+    // More than the copy serves at once: the request waits its turn.
+    QTest::newRow("many saying nothing") << 12 << QByteArray() << false;
+}
+
+// The running copy answers only the one request it knows, never hangs on a
+// client that says something else or nothing, and answers the next one.
+void SingleInstanceTest::clientsThatSayNothingOrJunkDoNotHoldUpTheRunningCopy() {
+    QFETCH(int, clients);
+    QFETCH(QByteArray, said);
+    QFETCH(bool, leave);
+    Copy first(lockFile_, {QStringLiteral("--in-tray")});
+    QCOMPARE(first.firstLine(), QStringLiteral("running"));
+    std::vector<std::unique_ptr<RawClient>> raw;
+    for (int n = 0; n < clients; ++n) {
+        raw.push_back(std::make_unique<RawClient>(dir_->path()));
+        if (n == 0)
+            QVERIFY2(raw.back()->connected(), "the running copy cannot be reached");
+        if (!said.isEmpty() && raw.back()->connected())
+            static_cast<void>(raw.back()->say(said));
+    }
+    if (leave)
+        raw.clear();
+    else if (said != "S")
+        QVERIFY2(raw.front()->answer(300).isEmpty(), "the copy answered what it was not asked");
+
+    // Longer than an idle client is kept, so that a full house is let go first.
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(askRunningCopy(dir_->path(), std::chrono::seconds(5)), RequestAnswer::Shown);
+    QVERIFY2(clock.elapsed() < 4000,
+             qPrintable(QStringLiteral("the answer took %1 ms").arg(clock.elapsed())));
+    QVERIFY(first.waitForLineHolding(BroughtUp));
+    // Only the real request reached the tray, unless the one that left was one.
+    const int asked = int(first.everything().count(BroughtUp));
+    QVERIFY2(asked == 1 || (leave && said == "S" && asked == 2), qPrintable(first.everything()));
+}
+
+void SingleInstanceTest::otherUserCannotBringUpTheRunningCopy_data() {
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<bool>("channelOpenToAll"); // as made by hand
+    QTest::newRow("folder closed to others") << 0700 << false;
+    QTest::newRow("folder that others may pass through") << 0711 << false;
+    QTest::newRow("folder and channel open to all") << 0711 << true;
+}
+
+// Another user, even one who can reach the channel, is not answered.
+void SingleInstanceTest::otherUserCannotBringUpTheRunningCopy() {
+#ifdef Q_OS_UNIX
+    QFETCH(int, folderMode);
+    QFETCH(bool, channelOpenToAll);
+    // Acting as another user takes root.
+    if (geteuid() != 0)
+        QSKIP("asking as another user needs root");
+    Copy first(lockFile_, {QStringLiteral("--in-tray")});
+    QCOMPARE(first.firstLine(), QStringLiteral("running"));
+    const QString channel = requestChannelName(dir_->path());
+    QCOMPARE(chmod(QFile::encodeName(dir_->path()).constData(), mode_t(folderMode)), 0);
+    if (channelOpenToAll)
+        QCOMPARE(chmod(QFile::encodeName(channel).constData(), 0666), 0);
+
+    QVERIFY(seteuid(OtherUser) == 0);
+    QByteArray answer;
+    bool connected = false;
+    {
+        RawClient other(dir_->path());
+        connected = other.connected();
+        if (connected && other.say("S"))
+            answer = other.answer(WaitMs);
+    }
+    const RequestAnswer asked = askRunningCopy(dir_->path(), std::chrono::milliseconds(500));
+    QVERIFY(seteuid(0) == 0);
+    QVERIFY2(connected == channelOpenToAll, "the channel's own mode did not keep others out");
+    QVERIFY2(answer.isEmpty(), "another user was answered");
+    QCOMPARE(asked, RequestAnswer::NoAnswer);
+    QVERIFY2(!first.everything().contains(BroughtUp), "another user brought the copy up");
+    QCOMPARE(askRunningCopy(dir_->path(), std::chrono::seconds(2)), RequestAnswer::Shown);
+#else
+    QSKIP("the channel's users are told apart where files have a POSIX owner");
+#endif
 }
 
 } // namespace horavela
