@@ -20,12 +20,21 @@ QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow) {
 
 QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow,
                       const QString& lockFilePath) {
+    return startProgram(loadMainWindow, lockFilePath, {});
+}
+
+QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow, const QString& lockFilePath,
+                      const std::function<bool(QWidget&)>& staysHidden) {
     // Set first, so that even the message of a refused second copy carries it.
     QApplication::setWindowIcon(programIcon());
     setAboutWindowOpener(showAboutWindow);
     CheckSingleInstance(lockFilePath);
     QWidget* mainWindow = loadMainWindow();
     ChooseBrandBanner(*mainWindow);
+    if (staysHidden && staysHidden(*mainWindow)) {
+        qCInfo(lcStartup, "started in the system tray");
+        return mainWindow;
+    }
     mainWindow->show();
     if (lcStartup().isInfoEnabled())
         whenFirstOnScreen(*mainWindow, [] { qCInfo(lcStartup, "main window on screen"); });

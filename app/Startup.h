@@ -18,4 +18,9 @@ QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow);
 // must not meet a real running copy.
 QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow, const QString& lockFilePath);
 
+// The same, where `staysHidden` is given the loaded main window before it is shown: true leaves
+// it hidden, the program starting in the system tray.
+QWidget* startProgram(const std::function<QWidget*()>& loadMainWindow, const QString& lockFilePath,
+                      const std::function<bool(QWidget&)>& staysHidden);
+
 } // namespace horavela

@@ -2,17 +2,23 @@
 // options, writes a month without a window.
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
+#include "app/HomeTray.h"
+#include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "platform/Console.h"
 #include "platform/FitText.h"
+#include "platform/InstanceLock.h"
 #include "platform/Language.h"
+#include "platform/Notifier.h"
 #include "platform/RuntimeFolder.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <iostream>
 
 int main(int argc, char* argv[]) {
@@ -40,6 +46,21 @@ int main(int argc, char* argv[]) {
     // Before any window or message, so that each speaks it from the start.
     horavela::useLanguage(horavela::languageToSpeak(horavela::keptLanguage()));
     horavela::keepFittedLabelsIn(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
-    horavela::startProgram([] { return new horavela::frmMain; });
+    const bool inTray = horavela::startsInTray(argc, argv);
+    horavela::startProgram(
+        [] { return new horavela::frmMain; }, horavela::InstanceLock::perUserFilePath(),
+        [inTray](QWidget& window) {
+            auto* tray = new horavela::HomeTray(static_cast<horavela::frmMain&>(window),
+                                                [](const QString& text, QSystemTrayIcon* icon) {
+                                                    horavela::showNotification(
+                                                        QStringLiteral("Horavela"), text, icon);
+                                                });
+            // A second start reaches the tray through the single-instance lock's folder.
+            horavela::setShowFromTray([tray = QPointer<horavela::HomeTray>(tray)] {
+                return tray && tray->showFromTray();
+            });
+            // Started with the desktop, the program stays in the tray where it has an icon there.
+            return inTray && tray->icon() != nullptr;
+        });
     return QApplication::exec();
 }

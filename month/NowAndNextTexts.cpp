@@ -71,17 +71,40 @@ QStringList nowAndNextLines(const QLocale& locale, const NowAndNext& nowAndNext)
 QString reminderText(const QLocale& locale, const Reminder& reminder, const Place& place) {
     const QString name = periodName(reminder.period);
     const QString city = QString::fromStdString(place.city);
+    // A home place kept by its latitude and longitude alone has no name to give.
+    const bool named = !city.isEmpty();
     if (reminder.kind == Reminder::Kind::StartsNow)
-        //: A reminder as the period starts, with the place's name: "Rahu Kaal starts now (Pune)".
-        return QCoreApplication::translate("NowAndNextTexts", "%1 starts now (%2)").arg(name, city);
+        return named
+                   //: A reminder as the period starts, with the place's name: "Rahu Kaal starts
+                   //: now (Pune)".
+                   ? QCoreApplication::translate("NowAndNextTexts", "%1 starts now (%2)")
+                         .arg(name, city)
+                   //: A reminder as the period starts, at a place without a name: "Rahu Kaal
+                   //: starts now".
+                   : QCoreApplication::translate("NowAndNextTexts", "%1 starts now").arg(name);
     const QString start = minuteText(locale, reminder.start);
     if (reminder.minutesBefore == 1)
-        //: A reminder a minute before: "Rahu Kaal starts at 3:29 PM, in 1 minute (Pune)".
-        return QCoreApplication::translate("NowAndNextTexts", "%1 starts at %2, in 1 minute (%3)")
-            .arg(name, start, city);
-    //: A reminder some minutes before: "Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)".
-    return QCoreApplication::translate("NowAndNextTexts", "%1 starts at %2, in %3 minutes (%4)")
-        .arg(name, start, localDigits(QString::number(reminder.minutesBefore)), city);
+        return named
+                   //: A reminder a minute before: "Rahu Kaal starts at 3:29 PM, in 1 minute
+                   //: (Pune)".
+                   ? QCoreApplication::translate("NowAndNextTexts",
+                                                 "%1 starts at %2, in 1 minute (%3)")
+                         .arg(name, start, city)
+                   //: A reminder a minute before, at a place without a name: "Rahu Kaal starts
+                   //: at 3:29 PM, in 1 minute".
+                   : QCoreApplication::translate("NowAndNextTexts", "%1 starts at %2, in 1 minute")
+                         .arg(name, start);
+    const QString minutes = localDigits(QString::number(reminder.minutesBefore));
+    return named
+               //: A reminder some minutes before: "Rahu Kaal starts at 3:29 PM, in 10 minutes
+               //: (Pune)".
+               ? QCoreApplication::translate("NowAndNextTexts",
+                                             "%1 starts at %2, in %3 minutes (%4)")
+                     .arg(name, start, minutes, city)
+               //: A reminder some minutes before, at a place without a name: "Rahu Kaal starts
+               //: at 3:29 PM, in 10 minutes".
+               : QCoreApplication::translate("NowAndNextTexts", "%1 starts at %2, in %3 minutes")
+                     .arg(name, start, minutes);
 }
 
 } // namespace horavela

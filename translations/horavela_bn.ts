@@ -214,6 +214,29 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>HomeTray</name>
+    <message>
+        <source>Open Horavela</source>
+        <translation>Horavela খুলুন</translation>
+    </message>
+    <message>
+        <source>Rahu Kaal of the Month...</source>
+        <translation>মাসের রাহুকাল...</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>অনুস্মারক...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>প্রস্থান</translation>
+    </message>
+    <message>
+        <source>Horavela goes on running in the system tray, and its reminders still come. To end it, choose &quot;Quit&quot; in the menu of its icon there.</source>
+        <translation>Horavela সিস্টেম ট্রেতে চলতে থাকে, আর তার অনুস্মারকও আসতে থাকে। এটি পুরোপুরি বন্ধ করতে, সেখানে তার আইকনের মেনুতে &quot;প্রস্থান&quot; বেছে নিন।</translation>
+    </message>
+</context>
+<context>
     <name>MonthFiles</name>
     <message>
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
@@ -338,6 +361,21 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 starts at %2, in %3 minutes (%4)</source>
         <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
         <translation>%1 শুরু %2-এ, %3 মিনিট পরে (%4)</translation>
+    </message>
+    <message>
+        <source>%1 starts now</source>
+        <extracomment>A reminder as the period starts, at a place without a name: &quot;Rahu Kaal starts now&quot;.</extracomment>
+        <translation>%1 এখন শুরু</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute</source>
+        <extracomment>A reminder a minute before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute&quot;.</extracomment>
+        <translation>%1 শুরু %2-এ, ১ মিনিট পরে</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes</source>
+        <extracomment>A reminder some minutes before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes&quot;.</extracomment>
+        <translation>%1 শুরু %2-এ, %3 মিনিট পরে</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1151,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>&amp;Forget Home Place</source>
         <translation>বাড়ির স্থান ভুলে যান (&amp;F)</translation>
     </message>
+    <message>
+        <source>Show in the System &amp;Tray</source>
+        <translation>সিস্টেম ট্রেতে দেখান (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders...</source>
+        <translation>অনুস্মারক (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;Desktop</source>
+        <translation>ডেস্কটপের সঙ্গে চালু করুন (&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1372,6 +1422,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>The settings could not be written, so the home place is as it was.</source>
         <translation>সেটিংস লেখা যায়নি, তাই বাড়ির স্থান আগের মতোই আছে।</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray, so Horavela cannot show its icon there. Reminders still come while Horavela is open.</source>
+        <translation>এই ডেস্কটপে কোনো সিস্টেম ট্রে নেই, তাই Horavela সেখানে তার আইকন দেখাতে পারে না। তবুও, Horavela খোলা থাকা পর্যন্ত অনুস্মারক আসতে থাকবে।</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the tray icon is as it was.</source>
+        <translation>সেটিংস লেখা যায়নি, তাই ট্রে আইকন আগের মতোই আছে।</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s list of programs to start could not be changed.</source>
+        <translation>ডেস্কটপের সঙ্গে চালু হওয়া প্রোগ্রামের তালিকা বদলানো গেল না।</translation>
     </message>
 </context>
 <context>

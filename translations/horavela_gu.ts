@@ -214,6 +214,29 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>HomeTray</name>
+    <message>
+        <source>Open Horavela</source>
+        <translation>Horavela ખોલો</translation>
+    </message>
+    <message>
+        <source>Rahu Kaal of the Month...</source>
+        <translation>મહિનાનો રાહુકાળ...</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>રિમાઇન્ડર...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>બહાર નીકળો</translation>
+    </message>
+    <message>
+        <source>Horavela goes on running in the system tray, and its reminders still come. To end it, choose &quot;Quit&quot; in the menu of its icon there.</source>
+        <translation>Horavela સિસ્ટમ ટ્રેમાં ચાલતું રહે છે, અને તેનાં રિમાઇન્ડર આવતાં રહે છે. તેને પૂરેપૂરું બંધ કરવા માટે, ત્યાં તેના આઇકનના મેનૂમાં &quot;બહાર નીકળો&quot; પસંદ કરો.</translation>
+    </message>
+</context>
+<context>
     <name>MonthFiles</name>
     <message>
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
@@ -338,6 +361,21 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 starts at %2, in %3 minutes (%4)</source>
         <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
         <translation>%1 %2 વાગ્યે શરૂ, %3 મિનિટમાં (%4)</translation>
+    </message>
+    <message>
+        <source>%1 starts now</source>
+        <extracomment>A reminder as the period starts, at a place without a name: &quot;Rahu Kaal starts now&quot;.</extracomment>
+        <translation>%1 હમણાં શરૂ</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute</source>
+        <extracomment>A reminder a minute before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute&quot;.</extracomment>
+        <translation>%1 %2 વાગ્યે શરૂ, 1 મિનિટમાં</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes</source>
+        <extracomment>A reminder some minutes before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes&quot;.</extracomment>
+        <translation>%1 %2 વાગ્યે શરૂ, %3 મિનિટમાં</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1151,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>&amp;Forget Home Place</source>
         <translation>ઘરનું સ્થળ ભૂલી જાઓ (&amp;F)</translation>
     </message>
+    <message>
+        <source>Show in the System &amp;Tray</source>
+        <translation>સિસ્ટમ ટ્રેમાં બતાવો (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders...</source>
+        <translation>રિમાઇન્ડર (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;Desktop</source>
+        <translation>ડેસ્કટૉપ સાથે શરૂ કરો (&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1372,6 +1422,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>The settings could not be written, so the home place is as it was.</source>
         <translation>સેટિંગ્સ લખી શકાઈ નહીં, તેથી ઘરનું સ્થળ પહેલાં જેવું જ છે.</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray, so Horavela cannot show its icon there. Reminders still come while Horavela is open.</source>
+        <translation>આ ડેસ્કટૉપમાં સિસ્ટમ ટ્રે નથી, તેથી Horavela ત્યાં પોતાનું આઇકન બતાવી શકતું નથી. તેમ છતાં, Horavela ખુલ્લું હોય ત્યાં સુધી રિમાઇન્ડર આવતાં રહેશે.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the tray icon is as it was.</source>
+        <translation>સેટિંગ્સ લખી શકાઈ નહીં, તેથી ટ્રે આઇકન પહેલાં જેવું જ છે.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s list of programs to start could not be changed.</source>
+        <translation>ડેસ્કટૉપ સાથે શરૂ થતા પ્રોગ્રામની યાદી બદલી શકાઈ નહીં.</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,29 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>HomeTray</name>
+    <message>
+        <source>Open Horavela</source>
+        <translation>Horavela खोलें</translation>
+    </message>
+    <message>
+        <source>Rahu Kaal of the Month...</source>
+        <translation>महीने का राहु काल...</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>अनुस्मारक...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>बाहर निकलें</translation>
+    </message>
+    <message>
+        <source>Horavela goes on running in the system tray, and its reminders still come. To end it, choose &quot;Quit&quot; in the menu of its icon there.</source>
+        <translation>Horavela सिस्टम ट्रे में चलता रहता है, और उसके अनुस्मारक आते रहते हैं। इसे पूरी तरह बंद करने के लिए, वहाँ उसके आइकन के मेनू में &quot;बाहर निकलें&quot; चुनें।</translation>
+    </message>
+</context>
+<context>
     <name>MonthFiles</name>
     <message>
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
@@ -338,6 +361,21 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 starts at %2, in %3 minutes (%4)</source>
         <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
         <translation>%1 %2 पर शुरू, %3 मिनट में (%4)</translation>
+    </message>
+    <message>
+        <source>%1 starts now</source>
+        <extracomment>A reminder as the period starts, at a place without a name: &quot;Rahu Kaal starts now&quot;.</extracomment>
+        <translation>%1 अभी शुरू</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute</source>
+        <extracomment>A reminder a minute before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute&quot;.</extracomment>
+        <translation>%1 %2 पर शुरू, 1 मिनट में</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes</source>
+        <extracomment>A reminder some minutes before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes&quot;.</extracomment>
+        <translation>%1 %2 पर शुरू, %3 मिनट में</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1151,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>&amp;Forget Home Place</source>
         <translation>घर का स्थान भूलें (&amp;F)</translation>
     </message>
+    <message>
+        <source>Show in the System &amp;Tray</source>
+        <translation>सिस्टम ट्रे में दिखाएँ (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders...</source>
+        <translation>अनुस्मारक (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;Desktop</source>
+        <translation>डेस्कटॉप के साथ शुरू करें (&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1372,6 +1422,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>The settings could not be written, so the home place is as it was.</source>
         <translation>सेटिंग्स लिखी नहीं जा सकीं, इसलिए घर का स्थान पहले जैसा ही है।</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray, so Horavela cannot show its icon there. Reminders still come while Horavela is open.</source>
+        <translation>इस डेस्कटॉप में सिस्टम ट्रे नहीं है, इसलिए Horavela वहाँ अपना आइकन नहीं दिखा सकता। फिर भी, जब तक Horavela खुला है, अनुस्मारक आते रहेंगे।</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the tray icon is as it was.</source>
+        <translation>सेटिंग्स लिखी नहीं जा सकीं, इसलिए ट्रे आइकन पहले जैसा ही है।</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s list of programs to start could not be changed.</source>
+        <translation>डेस्कटॉप के साथ शुरू होने वाले प्रोग्रामों की सूची बदली नहीं जा सकी।</translation>
     </message>
 </context>
 <context>

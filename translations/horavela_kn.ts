@@ -214,6 +214,29 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>HomeTray</name>
+    <message>
+        <source>Open Horavela</source>
+        <translation>Horavela ಅನ್ನು ತೆರೆ</translation>
+    </message>
+    <message>
+        <source>Rahu Kaal of the Month...</source>
+        <translation>ತಿಂಗಳ ರಾಹುಕಾಲ...</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>ಜ್ಞಾಪನೆಗಳು...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>ನಿರ್ಗಮಿಸು</translation>
+    </message>
+    <message>
+        <source>Horavela goes on running in the system tray, and its reminders still come. To end it, choose &quot;Quit&quot; in the menu of its icon there.</source>
+        <translation>Horavela ಸಿಸ್ಟಮ್ ಟ್ರೇಯಲ್ಲಿ ಚಾಲನೆಯಲ್ಲೇ ಇರುತ್ತದೆ, ಅದರ ಜ್ಞಾಪನೆಗಳೂ ಬರುತ್ತಲೇ ಇರುತ್ತವೆ. ಅದನ್ನು ಪೂರ್ತಿಯಾಗಿ ನಿಲ್ಲಿಸಲು, ಅಲ್ಲಿ ಅದರ ಐಕಾನ್‌ನ ಮೆನುವಿನಲ್ಲಿ &quot;ನಿರ್ಗಮಿಸು&quot; ಆಯ್ಕೆಮಾಡಿ.</translation>
+    </message>
+</context>
+<context>
     <name>MonthFiles</name>
     <message>
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
@@ -338,6 +361,21 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 starts at %2, in %3 minutes (%4)</source>
         <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
         <translation>%1 %2 ಕ್ಕೆ ಆರಂಭ, %3 ನಿಮಿಷಗಳಲ್ಲಿ (%4)</translation>
+    </message>
+    <message>
+        <source>%1 starts now</source>
+        <extracomment>A reminder as the period starts, at a place without a name: &quot;Rahu Kaal starts now&quot;.</extracomment>
+        <translation>%1 ಈಗ ಆರಂಭ</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute</source>
+        <extracomment>A reminder a minute before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute&quot;.</extracomment>
+        <translation>%1 %2 ಕ್ಕೆ ಆರಂಭ, 1 ನಿಮಿಷದಲ್ಲಿ</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes</source>
+        <extracomment>A reminder some minutes before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes&quot;.</extracomment>
+        <translation>%1 %2 ಕ್ಕೆ ಆರಂಭ, %3 ನಿಮಿಷಗಳಲ್ಲಿ</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1151,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>&amp;Forget Home Place</source>
         <translation>ಮನೆಯ ಸ್ಥಳವನ್ನು ಮರೆತುಬಿಡು (&amp;F)</translation>
     </message>
+    <message>
+        <source>Show in the System &amp;Tray</source>
+        <translation>ಸಿಸ್ಟಮ್ ಟ್ರೇಯಲ್ಲಿ ತೋರಿಸು (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders...</source>
+        <translation>ಜ್ಞಾಪನೆಗಳು (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;Desktop</source>
+        <translation>ಡೆಸ್ಕ್‌ಟಾಪ್ ಜೊತೆಗೆ ಆರಂಭಿಸು (&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1372,6 +1422,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>The settings could not be written, so the home place is as it was.</source>
         <translation>ಸೆಟ್ಟಿಂಗ್‌ಗಳನ್ನು ಬರೆಯಲಾಗಲಿಲ್ಲ, ಆದ್ದರಿಂದ ಮನೆಯ ಸ್ಥಳ ಮೊದಲಿನಂತೆಯೇ ಇದೆ.</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray, so Horavela cannot show its icon there. Reminders still come while Horavela is open.</source>
+        <translation>ಈ ಡೆಸ್ಕ್‌ಟಾಪ್‌ನಲ್ಲಿ ಸಿಸ್ಟಮ್ ಟ್ರೇ ಇಲ್ಲ, ಆದ್ದರಿಂದ Horavela ತನ್ನ ಐಕಾನ್ ಅನ್ನು ಅಲ್ಲಿ ತೋರಿಸಲು ಸಾಧ್ಯವಿಲ್ಲ. ಆದರೂ, Horavela ತೆರೆದಿರುವವರೆಗೆ ಜ್ಞಾಪನೆಗಳು ಬರುತ್ತಲೇ ಇರುತ್ತವೆ.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the tray icon is as it was.</source>
+        <translation>ಸೆಟ್ಟಿಂಗ್‌ಗಳನ್ನು ಬರೆಯಲಾಗಲಿಲ್ಲ, ಆದ್ದರಿಂದ ಟ್ರೇ ಐಕಾನ್ ಮೊದಲಿನಂತೆಯೇ ಇದೆ.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s list of programs to start could not be changed.</source>
+        <translation>ಡೆಸ್ಕ್‌ಟಾಪ್ ಜೊತೆಗೆ ಆರಂಭವಾಗುವ ಪ್ರೋಗ್ರಾಂಗಳ ಪಟ್ಟಿಯನ್ನು ಬದಲಾಯಿಸಲಾಗಲಿಲ್ಲ.</translation>
     </message>
 </context>
 <context>

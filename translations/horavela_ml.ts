@@ -214,6 +214,29 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>HomeTray</name>
+    <message>
+        <source>Open Horavela</source>
+        <translation>Horavela തുറക്കുക</translation>
+    </message>
+    <message>
+        <source>Rahu Kaal of the Month...</source>
+        <translation>മാസത്തെ രാഹുകാലം...</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>ഓർമ്മപ്പെടുത്തലുകൾ...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>പുറത്തുകടക്കുക</translation>
+    </message>
+    <message>
+        <source>Horavela goes on running in the system tray, and its reminders still come. To end it, choose &quot;Quit&quot; in the menu of its icon there.</source>
+        <translation>Horavela സിസ്റ്റം ട്രേയിൽ പ്രവർത്തിച്ചുകൊണ്ടിരിക്കും, അതിന്റെ ഓർമ്മപ്പെടുത്തലുകളും വന്നുകൊണ്ടിരിക്കും. അത് പൂർണ്ണമായി അവസാനിപ്പിക്കാൻ, അവിടെ അതിന്റെ ഐക്കണിന്റെ മെനുവിൽ &quot;പുറത്തുകടക്കുക&quot; തിരഞ്ഞെടുക്കുക.</translation>
+    </message>
+</context>
+<context>
     <name>MonthFiles</name>
     <message>
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
@@ -338,6 +361,21 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 starts at %2, in %3 minutes (%4)</source>
         <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
         <translation>%1 %2-ന് തുടങ്ങും, %3 മിനിറ്റിനുള്ളിൽ (%4)</translation>
+    </message>
+    <message>
+        <source>%1 starts now</source>
+        <extracomment>A reminder as the period starts, at a place without a name: &quot;Rahu Kaal starts now&quot;.</extracomment>
+        <translation>%1 ഇപ്പോൾ തുടങ്ങുന്നു</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute</source>
+        <extracomment>A reminder a minute before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute&quot;.</extracomment>
+        <translation>%1 %2-ന് തുടങ്ങും, 1 മിനിറ്റിനുള്ളിൽ</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes</source>
+        <extracomment>A reminder some minutes before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes&quot;.</extracomment>
+        <translation>%1 %2-ന് തുടങ്ങും, %3 മിനിറ്റിനുള്ളിൽ</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1151,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>&amp;Forget Home Place</source>
         <translation>വീടിന്റെ സ്ഥലം മറക്കുക (&amp;F)</translation>
     </message>
+    <message>
+        <source>Show in the System &amp;Tray</source>
+        <translation>സിസ്റ്റം ട്രേയിൽ കാണിക്കുക (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders...</source>
+        <translation>ഓർമ്മപ്പെടുത്തലുകൾ (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;Desktop</source>
+        <translation>ഡെസ്ക്ടോപ്പിനൊപ്പം തുടങ്ങുക (&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1372,6 +1422,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>The settings could not be written, so the home place is as it was.</source>
         <translation>ക്രമീകരണങ്ങൾ എഴുതാനായില്ല, അതിനാൽ വീടിന്റെ സ്ഥലം മുമ്പത്തെപ്പോലെ തന്നെയാണ്.</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray, so Horavela cannot show its icon there. Reminders still come while Horavela is open.</source>
+        <translation>ഈ ഡെസ്ക്ടോപ്പിൽ സിസ്റ്റം ട്രേ ഇല്ല, അതിനാൽ Horavela യ്ക്ക് അതിന്റെ ഐക്കൺ അവിടെ കാണിക്കാൻ കഴിയില്ല. എങ്കിലും, Horavela തുറന്നിരിക്കുന്നിടത്തോളം ഓർമ്മപ്പെടുത്തലുകൾ വന്നുകൊണ്ടിരിക്കും.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the tray icon is as it was.</source>
+        <translation>ക്രമീകരണങ്ങൾ എഴുതാനായില്ല, അതിനാൽ ട്രേ ഐക്കൺ മുമ്പത്തെപ്പോലെ തന്നെയാണ്.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s list of programs to start could not be changed.</source>
+        <translation>ഡെസ്ക്ടോപ്പിനൊപ്പം തുടങ്ങുന്ന പ്രോഗ്രാമുകളുടെ പട്ടിക മാറ്റാനായില്ല.</translation>
     </message>
 </context>
 <context>

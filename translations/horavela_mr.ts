@@ -214,6 +214,29 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>HomeTray</name>
+    <message>
+        <source>Open Horavela</source>
+        <translation>Horavela उघडा</translation>
+    </message>
+    <message>
+        <source>Rahu Kaal of the Month...</source>
+        <translation>महिन्याचा राहुकाळ...</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>स्मरणपत्रे...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>बाहेर पडा</translation>
+    </message>
+    <message>
+        <source>Horavela goes on running in the system tray, and its reminders still come. To end it, choose &quot;Quit&quot; in the menu of its icon there.</source>
+        <translation>Horavela सिस्टम ट्रेमध्ये चालू राहते, आणि त्याची स्मरणपत्रे येत राहतात. ते पूर्णपणे बंद करण्यासाठी, तिथे त्याच्या आयकॉनच्या मेनूमध्ये &quot;बाहेर पडा&quot; निवडा.</translation>
+    </message>
+</context>
+<context>
     <name>MonthFiles</name>
     <message>
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
@@ -338,6 +361,21 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 starts at %2, in %3 minutes (%4)</source>
         <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
         <translation>%1 %2 वाजता सुरू, %3 मिनिटांत (%4)</translation>
+    </message>
+    <message>
+        <source>%1 starts now</source>
+        <extracomment>A reminder as the period starts, at a place without a name: &quot;Rahu Kaal starts now&quot;.</extracomment>
+        <translation>%1 आता सुरू</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute</source>
+        <extracomment>A reminder a minute before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute&quot;.</extracomment>
+        <translation>%1 %2 वाजता सुरू, १ मिनिटात</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes</source>
+        <extracomment>A reminder some minutes before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes&quot;.</extracomment>
+        <translation>%1 %2 वाजता सुरू, %3 मिनिटांत</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1151,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>&amp;Forget Home Place</source>
         <translation>घरचे ठिकाण विसरा (&amp;F)</translation>
     </message>
+    <message>
+        <source>Show in the System &amp;Tray</source>
+        <translation>सिस्टम ट्रेमध्ये दाखवा (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders...</source>
+        <translation>स्मरणपत्रे (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;Desktop</source>
+        <translation>डेस्कटॉपसोबत सुरू करा (&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1372,6 +1422,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>The settings could not be written, so the home place is as it was.</source>
         <translation>सेटिंग्ज लिहिता आल्या नाहीत, म्हणून घरचे ठिकाण पूर्वीसारखेच आहे.</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray, so Horavela cannot show its icon there. Reminders still come while Horavela is open.</source>
+        <translation>या डेस्कटॉपवर सिस्टम ट्रे नाही, म्हणून Horavela तिथे आपला आयकॉन दाखवू शकत नाही. तरीही, Horavela उघडे असेपर्यंत स्मरणपत्रे येत राहतील.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the tray icon is as it was.</source>
+        <translation>सेटिंग्ज लिहिता आल्या नाहीत, म्हणून ट्रे आयकॉन पूर्वीसारखाच आहे.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s list of programs to start could not be changed.</source>
+        <translation>डेस्कटॉपसोबत सुरू होणाऱ्या प्रोग्रामची यादी बदलता आली नाही.</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,29 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>HomeTray</name>
+    <message>
+        <source>Open Horavela</source>
+        <translation>Horavela ଖୋଲନ୍ତୁ</translation>
+    </message>
+    <message>
+        <source>Rahu Kaal of the Month...</source>
+        <translation>ମାସର ରାହୁକାଳ...</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>ସ୍ମାରକ...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>ପ୍ରସ୍ଥାନ</translation>
+    </message>
+    <message>
+        <source>Horavela goes on running in the system tray, and its reminders still come. To end it, choose &quot;Quit&quot; in the menu of its icon there.</source>
+        <translation>Horavela ସିଷ୍ଟମ ଟ୍ରେରେ ଚାଲୁ ରହେ, ଏବଂ ଏହାର ସ୍ମାରକ ଆସୁଥାଏ। ଏହାକୁ ସମ୍ପୂର୍ଣ୍ଣ ବନ୍ଦ କରିବାକୁ, ସେଠାରେ ଏହାର ଆଇକନର ମେନୁରେ &quot;ପ୍ରସ୍ଥାନ&quot; ବାଛନ୍ତୁ।</translation>
+    </message>
+</context>
+<context>
     <name>MonthFiles</name>
     <message>
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
@@ -338,6 +361,21 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 starts at %2, in %3 minutes (%4)</source>
         <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
         <translation>%1 %2 ରେ ଆରମ୍ଭ, %3 ମିନିଟରେ (%4)</translation>
+    </message>
+    <message>
+        <source>%1 starts now</source>
+        <extracomment>A reminder as the period starts, at a place without a name: &quot;Rahu Kaal starts now&quot;.</extracomment>
+        <translation>%1 ଏବେ ଆରମ୍ଭ</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute</source>
+        <extracomment>A reminder a minute before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute&quot;.</extracomment>
+        <translation>%1 %2 ରେ ଆରମ୍ଭ, 1 ମିନିଟରେ</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes</source>
+        <extracomment>A reminder some minutes before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes&quot;.</extracomment>
+        <translation>%1 %2 ରେ ଆରମ୍ଭ, %3 ମିନିଟରେ</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1151,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>&amp;Forget Home Place</source>
         <translation>ଘର ସ୍ଥାନ ଭୁଲିଯାଆନ୍ତୁ (&amp;F)</translation>
     </message>
+    <message>
+        <source>Show in the System &amp;Tray</source>
+        <translation>ସିଷ୍ଟମ ଟ୍ରେରେ ଦେଖାନ୍ତୁ (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders...</source>
+        <translation>ସ୍ମାରକ (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;Desktop</source>
+        <translation>ଡେସ୍କଟପ ସହିତ ଆରମ୍ଭ କରନ୍ତୁ (&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1372,6 +1422,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>The settings could not be written, so the home place is as it was.</source>
         <translation>ସେଟିଂସ ଲେଖାଯାଇପାରିଲା ନାହିଁ, ତେଣୁ ଘର ସ୍ଥାନ ପୂର୍ବ ପରି ଅଛି।</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray, so Horavela cannot show its icon there. Reminders still come while Horavela is open.</source>
+        <translation>ଏହି ଡେସ୍କଟପରେ ସିଷ୍ଟମ ଟ୍ରେ ନାହିଁ, ତେଣୁ Horavela ସେଠାରେ ନିଜର ଆଇକନ ଦେଖାଇପାରିବ ନାହିଁ। ତଥାପି, Horavela ଖୋଲା ଥିବା ପର୍ଯ୍ୟନ୍ତ ସ୍ମାରକ ଆସୁଥିବ।</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the tray icon is as it was.</source>
+        <translation>ସେଟିଂସ ଲେଖାଯାଇପାରିଲା ନାହିଁ, ତେଣୁ ଟ୍ରେ ଆଇକନ ପୂର୍ବ ପରି ଅଛି।</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s list of programs to start could not be changed.</source>
+        <translation>ଡେସ୍କଟପ ସହିତ ଆରମ୍ଭ ହେଉଥିବା ପ୍ରୋଗ୍ରାମଗୁଡ଼ିକର ତାଲିକା ବଦଳାଯାଇପାରିଲା ନାହିଁ।</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,29 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>HomeTray</name>
+    <message>
+        <source>Open Horavela</source>
+        <translation>Horavela ਖੋਲ੍ਹੋ</translation>
+    </message>
+    <message>
+        <source>Rahu Kaal of the Month...</source>
+        <translation>ਮਹੀਨੇ ਦਾ ਰਾਹੂ ਕਾਲ...</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>ਯਾਦ-ਦਹਾਨੀਆਂ...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>ਬਾਹਰ ਜਾਓ</translation>
+    </message>
+    <message>
+        <source>Horavela goes on running in the system tray, and its reminders still come. To end it, choose &quot;Quit&quot; in the menu of its icon there.</source>
+        <translation>Horavela ਸਿਸਟਮ ਟਰੇ ਵਿੱਚ ਚੱਲਦਾ ਰਹਿੰਦਾ ਹੈ, ਅਤੇ ਇਸ ਦੀਆਂ ਯਾਦ-ਦਹਾਨੀਆਂ ਆਉਂਦੀਆਂ ਰਹਿੰਦੀਆਂ ਹਨ। ਇਸ ਨੂੰ ਪੂਰੀ ਤਰ੍ਹਾਂ ਬੰਦ ਕਰਨ ਲਈ, ਉੱਥੇ ਇਸ ਦੇ ਆਈਕਾਨ ਦੇ ਮੀਨੂ ਵਿੱਚ &quot;ਬਾਹਰ ਜਾਓ&quot; ਚੁਣੋ।</translation>
+    </message>
+</context>
+<context>
     <name>MonthFiles</name>
     <message>
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
@@ -338,6 +361,21 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 starts at %2, in %3 minutes (%4)</source>
         <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
         <translation>%1 %2 ਵਜੇ ਸ਼ੁਰੂ, %3 ਮਿੰਟਾਂ ਵਿੱਚ (%4)</translation>
+    </message>
+    <message>
+        <source>%1 starts now</source>
+        <extracomment>A reminder as the period starts, at a place without a name: &quot;Rahu Kaal starts now&quot;.</extracomment>
+        <translation>%1 ਹੁਣ ਸ਼ੁਰੂ</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute</source>
+        <extracomment>A reminder a minute before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute&quot;.</extracomment>
+        <translation>%1 %2 ਵਜੇ ਸ਼ੁਰੂ, 1 ਮਿੰਟ ਵਿੱਚ</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes</source>
+        <extracomment>A reminder some minutes before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes&quot;.</extracomment>
+        <translation>%1 %2 ਵਜੇ ਸ਼ੁਰੂ, %3 ਮਿੰਟਾਂ ਵਿੱਚ</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1151,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>&amp;Forget Home Place</source>
         <translation>ਘਰ ਦੀ ਥਾਂ ਭੁੱਲ ਜਾਓ (&amp;F)</translation>
     </message>
+    <message>
+        <source>Show in the System &amp;Tray</source>
+        <translation>ਸਿਸਟਮ ਟਰੇ ਵਿੱਚ ਦਿਖਾਓ (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders...</source>
+        <translation>ਯਾਦ-ਦਹਾਨੀਆਂ (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;Desktop</source>
+        <translation>ਡੈਸਕਟਾਪ ਦੇ ਨਾਲ ਸ਼ੁਰੂ ਕਰੋ (&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1372,6 +1422,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>The settings could not be written, so the home place is as it was.</source>
         <translation>ਸੈਟਿੰਗਾਂ ਲਿਖੀਆਂ ਨਹੀਂ ਜਾ ਸਕੀਆਂ, ਇਸ ਲਈ ਘਰ ਦੀ ਥਾਂ ਪਹਿਲਾਂ ਵਾਂਗ ਹੀ ਹੈ।</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray, so Horavela cannot show its icon there. Reminders still come while Horavela is open.</source>
+        <translation>ਇਸ ਡੈਸਕਟਾਪ ਵਿੱਚ ਸਿਸਟਮ ਟਰੇ ਨਹੀਂ ਹੈ, ਇਸ ਲਈ Horavela ਉੱਥੇ ਆਪਣਾ ਆਈਕਾਨ ਨਹੀਂ ਦਿਖਾ ਸਕਦਾ। ਫਿਰ ਵੀ, ਜਦੋਂ ਤੱਕ Horavela ਖੁੱਲ੍ਹਾ ਹੈ, ਯਾਦ-ਦਹਾਨੀਆਂ ਆਉਂਦੀਆਂ ਰਹਿਣਗੀਆਂ।</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the tray icon is as it was.</source>
+        <translation>ਸੈਟਿੰਗਾਂ ਲਿਖੀਆਂ ਨਹੀਂ ਜਾ ਸਕੀਆਂ, ਇਸ ਲਈ ਟਰੇ ਆਈਕਾਨ ਪਹਿਲਾਂ ਵਾਂਗ ਹੀ ਹੈ।</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s list of programs to start could not be changed.</source>
+        <translation>ਡੈਸਕਟਾਪ ਦੇ ਨਾਲ ਸ਼ੁਰੂ ਹੋਣ ਵਾਲੇ ਪ੍ਰੋਗਰਾਮਾਂ ਦੀ ਸੂਚੀ ਬਦਲੀ ਨਹੀਂ ਜਾ ਸਕੀ।</translation>
     </message>
 </context>
 <context>

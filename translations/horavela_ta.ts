@@ -214,6 +214,29 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>HomeTray</name>
+    <message>
+        <source>Open Horavela</source>
+        <translation>Horavela-வைத் திற</translation>
+    </message>
+    <message>
+        <source>Rahu Kaal of the Month...</source>
+        <translation>மாதத்தின் ராகு காலம்...</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>நினைவூட்டல்கள்...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>வெளியேறு</translation>
+    </message>
+    <message>
+        <source>Horavela goes on running in the system tray, and its reminders still come. To end it, choose &quot;Quit&quot; in the menu of its icon there.</source>
+        <translation>Horavela கணினி தட்டில் தொடர்ந்து இயங்குகிறது, அதன் நினைவூட்டல்களும் தொடர்ந்து வரும். அதை முழுவதுமாக நிறுத்த, அங்குள்ள அதன் சின்னத்தின் மெனுவில் &quot;வெளியேறு&quot; என்பதைத் தேர்ந்தெடுக்கவும்.</translation>
+    </message>
+</context>
+<context>
     <name>MonthFiles</name>
     <message>
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
@@ -338,6 +361,21 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 starts at %2, in %3 minutes (%4)</source>
         <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
         <translation>%1 %2 மணிக்குத் தொடங்கும், %3 நிமிடங்களில் (%4)</translation>
+    </message>
+    <message>
+        <source>%1 starts now</source>
+        <extracomment>A reminder as the period starts, at a place without a name: &quot;Rahu Kaal starts now&quot;.</extracomment>
+        <translation>%1 இப்போது தொடங்குகிறது</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute</source>
+        <extracomment>A reminder a minute before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute&quot;.</extracomment>
+        <translation>%1 %2 மணிக்குத் தொடங்கும், 1 நிமிடத்தில்</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes</source>
+        <extracomment>A reminder some minutes before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes&quot;.</extracomment>
+        <translation>%1 %2 மணிக்குத் தொடங்கும், %3 நிமிடங்களில்</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1151,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>&amp;Forget Home Place</source>
         <translation>வீட்டு இடத்தை மறந்துவிடு (&amp;F)</translation>
     </message>
+    <message>
+        <source>Show in the System &amp;Tray</source>
+        <translation>கணினி தட்டில் காட்டு (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders...</source>
+        <translation>நினைவூட்டல்கள் (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;Desktop</source>
+        <translation>டெஸ்க்டாப்புடன் தொடங்கு (&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1372,6 +1422,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>The settings could not be written, so the home place is as it was.</source>
         <translation>அமைப்புகளை எழுத முடியவில்லை, எனவே வீட்டு இடம் முன்பு இருந்தபடியே உள்ளது.</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray, so Horavela cannot show its icon there. Reminders still come while Horavela is open.</source>
+        <translation>இந்த டெஸ்க்டாப்பில் கணினி தட்டு இல்லை, எனவே Horavela அதன் சின்னத்தை அங்கே காட்ட முடியாது. இருப்பினும், Horavela திறந்திருக்கும் வரை நினைவூட்டல்கள் வந்துகொண்டே இருக்கும்.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the tray icon is as it was.</source>
+        <translation>அமைப்புகளை எழுத முடியவில்லை, எனவே தட்டுச் சின்னம் முன்பு இருந்தபடியே உள்ளது.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s list of programs to start could not be changed.</source>
+        <translation>டெஸ்க்டாப்புடன் தொடங்கும் நிரல்களின் பட்டியலை மாற்ற முடியவில்லை.</translation>
     </message>
 </context>
 <context>

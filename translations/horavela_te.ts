@@ -214,6 +214,29 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     </message>
 </context>
 <context>
+    <name>HomeTray</name>
+    <message>
+        <source>Open Horavela</source>
+        <translation>Horavela ను తెరువు</translation>
+    </message>
+    <message>
+        <source>Rahu Kaal of the Month...</source>
+        <translation>నెల రాహుకాలం...</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>రిమైండర్‌లు...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>నిష్క్రమించు</translation>
+    </message>
+    <message>
+        <source>Horavela goes on running in the system tray, and its reminders still come. To end it, choose &quot;Quit&quot; in the menu of its icon there.</source>
+        <translation>Horavela సిస్టమ్ ట్రేలో నడుస్తూనే ఉంటుంది, దాని రిమైండర్‌లు కూడా వస్తూనే ఉంటాయి. దాన్ని పూర్తిగా ఆపడానికి, అక్కడ దాని ఐకాన్ మెనూలో &quot;నిష్క్రమించు&quot; ఎంచుకోండి.</translation>
+    </message>
+</context>
+<context>
     <name>MonthFiles</name>
     <message>
         <source>%1 %2: %3 to %4 local time (UTC%5)</source>
@@ -338,6 +361,21 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>%1 starts at %2, in %3 minutes (%4)</source>
         <extracomment>A reminder some minutes before: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes (Pune)&quot;.</extracomment>
         <translation>%1 %2కి మొదలవుతుంది, %3 నిమిషాల్లో (%4)</translation>
+    </message>
+    <message>
+        <source>%1 starts now</source>
+        <extracomment>A reminder as the period starts, at a place without a name: &quot;Rahu Kaal starts now&quot;.</extracomment>
+        <translation>%1 ఇప్పుడు మొదలవుతోంది</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in 1 minute</source>
+        <extracomment>A reminder a minute before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 1 minute&quot;.</extracomment>
+        <translation>%1 %2కి మొదలవుతుంది, 1 నిమిషంలో</translation>
+    </message>
+    <message>
+        <source>%1 starts at %2, in %3 minutes</source>
+        <extracomment>A reminder some minutes before, at a place without a name: &quot;Rahu Kaal starts at 3:29 PM, in 10 minutes&quot;.</extracomment>
+        <translation>%1 %2కి మొదలవుతుంది, %3 నిమిషాల్లో</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1151,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
         <source>&amp;Forget Home Place</source>
         <translation>ఇంటి ప్రదేశాన్ని మరచిపో (&amp;F)</translation>
     </message>
+    <message>
+        <source>Show in the System &amp;Tray</source>
+        <translation>సిస్టమ్ ట్రేలో చూపించు (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Reminders...</source>
+        <translation>రిమైండర్‌లు (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;Desktop</source>
+        <translation>డెస్క్‌టాప్‌తో పాటు ప్రారంభించు (&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1372,6 +1422,18 @@ Exit status: 0 done, 2 bad input, 1 the file or the places database failed.
     <message>
         <source>The settings could not be written, so the home place is as it was.</source>
         <translation>అమరికలను వ్రాయలేకపోయాము, కాబట్టి ఇంటి ప్రదేశం మునుపటిలాగే ఉంది.</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray, so Horavela cannot show its icon there. Reminders still come while Horavela is open.</source>
+        <translation>ఈ డెస్క్‌టాప్‌లో సిస్టమ్ ట్రే లేదు, కాబట్టి Horavela తన ఐకాన్‌ను అక్కడ చూపించలేదు. అయినా, Horavela తెరిచి ఉన్నంత వరకు రిమైండర్‌లు వస్తూనే ఉంటాయి.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written, so the tray icon is as it was.</source>
+        <translation>అమరికలను వ్రాయలేకపోయాము, కాబట్టి ట్రే ఐకాన్ మునుపటిలాగే ఉంది.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s list of programs to start could not be changed.</source>
+        <translation>డెస్క్‌టాప్‌తో పాటు ప్రారంభమయ్యే ప్రోగ్రామ్‌ల జాబితాను మార్చలేకపోయాము.</translation>
     </message>
 </context>
 <context>

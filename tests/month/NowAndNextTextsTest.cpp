@@ -102,6 +102,12 @@ void NowAndNextTextsTest::englishTexts() {
          "Rahu Kaal starts at 3:12 PM, in 1 minute (Pune)"},
         {"as it starts", reminderText(us, reminder(Reminder::Kind::StartsNow, 0), Pune),
          "Rahu Kaal starts now (Pune)"},
+        // A home place kept by its latitude and longitude alone: no empty brackets.
+        {"10 minutes before, nameless",
+         reminderText(us, reminder(Reminder::Kind::MinutesBefore, 10), Place{}),
+         "Rahu Kaal starts at 3:12 PM, in 10 minutes"},
+        {"as it starts, nameless",
+         reminderText(us, reminder(Reminder::Kind::StartsNow, 0), Place{}), "Rahu Kaal starts now"},
         {"lines: now and next", nowAndNextLines(us, both).join(u'|'),
          "Rahu Kaal now, until 4:35 PM|Next: Yamaganda tomorrow, 8:18 AM to 9:41 AM"},
         // Without a next period, today's reason comes before tomorrow's.

@@ -14,6 +14,20 @@ namespace horavela {
 namespace {
 
 const QString Group = QStringLiteral("home");
+const QString TrayOn = QStringLiteral("tray/on");
+const QString ToldOfTray = QStringLiteral("tray/told");
+
+bool keptFlag(const QString& key) {
+    KeptSettings settings;
+    return settings.readStatus() == QSettings::NoError && settings.value(key).toBool();
+}
+
+bool keepFlag(const QString& key, bool on) {
+    KeptSettings settings;
+    settings.setValue(key, on);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
 
 // A whole number from 0 to `highest`, written by keepHomePlace; anything else
 // means the file was edited or damaged.
@@ -80,6 +94,23 @@ bool forgetHomePlace() {
 bool isHomePlaceKept() {
     KeptSettings settings;
     return settings.readStatus() == QSettings::NoError && settings.childGroups().contains(Group);
+}
+
+bool isTrayKeptOn() {
+    return keptFlag(TrayOn);
+}
+
+bool keepTrayOn(bool on) {
+    return keepFlag(TrayOn, on);
+}
+
+bool wasToldOfTray() {
+    return keptFlag(ToldOfTray);
+}
+
+void keepToldOfTray() {
+    // Failing that, the user is told again next time, which does no harm.
+    static_cast<void>(keepFlag(ToldOfTray, true));
 }
 
 KeptHomePlace keptHomePlace() {

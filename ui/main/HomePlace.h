@@ -34,4 +34,12 @@ QString zoneBoxText(double value);
 // Whether anything is kept under the home place at all, usable or not.
 bool isHomePlaceKept();
 
+// Whether the user left the tray icon on; false when nothing is kept or the settings cannot be
+// read. Returns false when the choice could not be written.
+bool isTrayKeptOn();
+bool keepTrayOn(bool on);
+// Whether the user has been told, once, that closing the window leaves the program in the tray.
+bool wasToldOfTray();
+void keepToldOfTray();
+
 } // namespace horavela

@@ -3,6 +3,7 @@
 #include "ProgramVersion.h"
 #include "calc/Check.h"
 #include "lifetime/ProgramEnd.h"
+#include "platform/Autostart.h"
 #include "platform/Clock.h"
 #include "platform/FitText.h"
 #include "platform/FixedWindow.h"
@@ -17,6 +18,7 @@
 #include "ui/month/frmMonth.h"
 #include "ui/placesearch/PlaceSuggestions.h"
 #include "ui/placesearch/SiteSearch.h"
+#include "ui/reminders/frmReminders.h"
 #include "ui/result/ResultTexts.h"
 #include "ui/result/frmDisplay.h"
 #include "ui/timezone/frmTimeZone.h"
@@ -32,6 +34,7 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QStyle>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <tuple>
 #include <utility>
@@ -135,6 +138,9 @@ void frmMain::connectControls() {
     connect(ui_->mnuMonth, &QAction::triggered, this, [this] { mnuMonth_Click(this); });
     connect(ui_->mnuSaveHome, &QAction::triggered, this, &frmMain::mnuSaveHome_Click);
     connect(ui_->mnuForgetHome, &QAction::triggered, this, &frmMain::mnuForgetHome_Click);
+    connect(ui_->mnuTray, &QAction::triggered, this, &frmMain::mnuTray_Click);
+    connect(ui_->mnuReminders, &QAction::triggered, this, &frmMain::mnuReminders_Click);
+    connect(ui_->mnuAutostart, &QAction::triggered, this, &frmMain::mnuAutostart_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ui_->mnuLanguage, &QAction::triggered, this, &frmMain::mnuLanguage_Click);
     connectWebLinks(this, *ui_);
@@ -205,7 +211,12 @@ void frmMain::startAtHome() {
 }
 
 void frmMain::enableForgetHome() {
-    ui_->mnuForgetHome->setEnabled(isHomePlaceKept());
+    const bool kept = isHomePlaceKept();
+    ui_->mnuForgetHome->setEnabled(kept);
+    // The tray and the reminders speak of the home place: without one they have nothing to say.
+    ui_->mnuTray->setEnabled(kept);
+    ui_->mnuTray->setChecked(kept && isTrayKeptOn());
+    ui_->mnuAutostart->setChecked(startsWithDesktop());
 }
 
 // The lists' texts in the language in use; the rows, and so the chosen moment, stay.
@@ -238,9 +249,17 @@ void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
+void frmMain::setCloseToTray(std::function<bool()> closeToTray) {
+    closeToTray_ = std::move(closeToTray);
+}
+
 // Closing this window ends the program, unless the program is already ending
-// and is closing it as part of that.
+// and is closing it as part of that, or the tray takes the window in.
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!exiting_ && !isProgramEnding() && closeToTray_ && closeToTray_()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Form_Unload();
 }
@@ -606,6 +625,25 @@ void frmMain::homePlaceWritten(bool written) {
         showMessage(this, tr("The settings could not be written, so the home place is as it was."),
                     MessageIcon::Critical);
     enableForgetHome();
+    emit homePlaceChanged();
+}
+
+void frmMain::mnuTray_Click(bool on) {
+    if (on && !QSystemTrayIcon::isSystemTrayAvailable()) {
+        ui_->mnuTray->setChecked(false);
+        showMessage(this,
+                    tr("This desktop has no system tray, so Horavela cannot show its icon there. "
+                       "Reminders still come while Horavela is open."),
+                    MessageIcon::Information);
+        return;
+    }
+    if (!keepTrayOn(on)) {
+        ui_->mnuTray->setChecked(!on);
+        showMessage(this, tr("The settings could not be written, so the tray icon is as it was."),
+                    MessageIcon::Critical);
+        return;
+    }
+    emit trayChosen(on);
 }
 
 void frmMain::mnuLanguage_Click() {
@@ -615,7 +653,22 @@ void frmMain::mnuLanguage_Click() {
     delete languages.data();
 }
 
+void frmMain::mnuReminders_Click() {
+    showRemindersWindow(
+        this, [this](const ReminderSettings&) { emit remindersChanged(); });
+}
+
+void frmMain::mnuAutostart_Click(bool on) {
+    if (setStartWithDesktop(on, QCoreApplication::applicationFilePath()))
+        return;
+    ui_->mnuAutostart->setChecked(startsWithDesktop());
+    showMessage(this, tr("The desktop's list of programs to start could not be changed."),
+                MessageIcon::Critical);
+}
+
+// Exit ends the program even while the tray would take the window in.
 void frmMain::mnuExit_Click() {
+    exiting_ = true;
     close();
 }
 

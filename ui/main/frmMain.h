@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -37,6 +38,18 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // Asked when the user closes this window: true when it took the window into the tray, so
+    // that the program runs on. Exit and the program's end never ask.
+    void setCloseToTray(std::function<bool()> closeToTray);
+
+signals:
+    // The home place was kept or forgotten.
+    void homePlaceChanged();
+    // The user turned the tray icon on or off; the choice is kept.
+    void trayChosen(bool on);
+    // New reminder settings were kept.
+    void remindersChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -55,6 +68,10 @@ private slots:
     // Keeps the form's place as the home place, once the place's input checks have passed.
     void mnuSaveHome_Click();
     void mnuForgetHome_Click();
+    // Turns the tray icon on or off; where the desktop has no tray, says so instead.
+    void mnuTray_Click(bool on);
+    void mnuReminders_Click();
+    void mnuAutostart_Click(bool on);
     void mnuLanguage_Click();
     void mnuExit_Click();
 
@@ -95,6 +112,7 @@ private:
     bool validatePlace();
     // Starts with the home place kept, if any, at the present moment there.
     void startAtHome();
+    // The entries that need a home place follow what is kept.
     void enableForgetHome();
     // Says so when the settings could not be written; Forget follows what is kept.
     void homePlaceWritten(bool written);
@@ -126,6 +144,8 @@ private:
     bool refuseDate();
 
     std::unique_ptr<Ui::frmMain> ui_;
+    std::function<bool()> closeToTray_;
+    bool exiting_ = false;
     // The one calculation state of the program: it keeps the last check's values.
     CalculationState state_;
     QPointer<frmDisplay> display_;

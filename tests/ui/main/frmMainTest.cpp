@@ -289,7 +289,8 @@ void frmMainTest::menuBarHoldsItsEntriesInOrder() {
     QCOMPARE(texts(control<QMenu>("mnuFile")->actions()),
              (QStringList{"Is the Chosen Period in Rahul Kaal?", "Set to &Now",
                           "Rahu Kaal of the &Month...", "Save as &Home Place", "&Forget Home Place",
-                          "E&xit"}));
+                          "-", "Show in the System &Tray", "&Reminders...",
+                          "Start with the &Desktop", "-", "E&xit"}));
     QCOMPARE(control<QAction>("mnuNow")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     QCOMPARE(texts(control<QMenu>("mnuHelp")->actions()),
              (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
