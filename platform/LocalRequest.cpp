@@ -109,7 +109,8 @@ public:
         ResetEvent(event_);
         const BOOL connected = ConnectNamedPipe(pipe_, &overlapped_);
         const DWORD error = GetLastError();
-        if (!connected && error == ERROR_IO_PENDING)
+        pending_ = !connected && error == ERROR_IO_PENDING;
+        if (pending_)
             return true;
         // A client that came between the pipe's making and this call.
         if (connected || error == ERROR_PIPE_CONNECTED) {
@@ -126,6 +127,7 @@ private:
             return;
         DWORD moved = 0;
         const bool ok = GetOverlappedResult(pipe_, &overlapped_, &moved, FALSE);
+        pending_ = false;
         ResetEvent(event_);
         switch (step_) {
         case Step::Connecting:
@@ -154,17 +156,24 @@ private:
         }
     }
 
+    // A step done at once is reported through the event all the same.
     void start(Step step, BOOL started) {
         step_ = step;
-        if (!started && GetLastError() != ERROR_IO_PENDING)
+        pending_ = started || GetLastError() == ERROR_IO_PENDING;
+        if (!pending_)
             finish();
     }
 
+    // Only a step under way is waited for: one that failed at once may leave
+    // the overlapped block saying it is pending, and the wait would never end.
     void cancel() {
+        if (!pending_)
+            return;
         DWORD moved = 0;
         CancelIo(pipe_);
         // The system writes into the overlapped block until the cancelling is done.
         GetOverlappedResult(pipe_, &overlapped_, &moved, TRUE);
+        pending_ = false;
     }
 
     void finish() {
@@ -185,6 +194,7 @@ private:
     QWinEventNotifier* notifier_ = nullptr;
     QTimer timer_;
     Step step_ = Step::Connecting;
+    bool pending_ = false; // a step under way, which the system may still write to
     char buffer_[2] = {};
     std::function<void(PipeEnd*)> connected_;
     std::function<bool()> onRequest_;

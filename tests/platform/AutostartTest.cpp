@@ -95,6 +95,7 @@ private:
     std::optional<QString> saved_;
 };
 
+#if !defined(Q_OS_WIN) && !defined(Q_OS_DARWIN)
 // Exec's arguments as a desktop reads them: the format's escapes undone
 // first, then the quoting, then the field codes.
 QStringList execArguments(const QString& exec) {
@@ -168,6 +169,7 @@ QString keyValue(const QString& text, const QString& key) {
             return line.mid(key.size() + 1);
     return {};
 }
+#endif
 
 TEST_F(Autostart, EntryStartsTheProgramInTheTrayWhateverItsPathUntilRemoved) {
 #ifdef Q_OS_WIN
