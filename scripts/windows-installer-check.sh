@@ -89,6 +89,38 @@ else
 fi
 stop_wine
 
+echo "== 2a. Started in the tray with a home place"
+# Pune kept as home with the tray on, in the registry where the program keeps its settings; started
+# as the desktop starts it. The tray log says what the icon's tool tip was set to.
+settings='HKCU\Software\Horavela\Horavela'
+for value in city=Pune state=Maharashtra country=India latitudeDegrees=18 latitudeMinutes=31 \
+    latitudeHemisphere=north longitudeDegrees=73 longitudeMinutes=51 longitudeHemisphere=east \
+    zoneName=Asia/Kolkata; do
+    run_windows reg add "$settings\home" /v "${value%%=*}" /t REG_SZ /d "${value#*=}" /f >/dev/null
+done
+run_windows reg add "$settings\tray" /v on /t REG_SZ /d true /f >/dev/null
+tray_log="$out/wine-tray.log"
+rm -f "$tray_log"
+QT_FORCE_STDERR_LOGGING=1 QT_LOGGING_RULES='horavela.startup.info=true;horavela.tray.info=true' \
+    FONTCONFIG_FILE="$wine_fontconfig" "$wine" "$program" --tray </dev/null >/dev/null 2>"$tray_log" &
+for _ in $(seq 120); do
+    grep -q 'tool tip:' "$tray_log" 2>/dev/null && break
+    sleep 0.5
+done
+# A moment for a main window that should not come.
+sleep 2
+tool_tip=$(grep -m1 'tool tip:' "$tray_log" | tr -d '\r' || true)
+if grep -q 'started in the system tray' "$tray_log" && [[ "$tool_tip" == *"tool tip: Pune | "* ]] &&
+    [[ $(windows_titled "$HORAVELA_CAPTION") -eq 0 ]]; then
+    echo "started in the tray, no main window; the icon's ${tool_tip#*horavela.tray: }"
+else
+    echo "windows-installer-check: the program did not start in the tray with its tool tip:" >&2
+    cat "$tray_log" >&2
+    failures+=("tray")
+fi
+stop_wine
+run_windows reg delete "$settings" /f >/dev/null 2>&1 || true
+
 echo "== 2b. The month from the command line"
 # The New Delhi day that the calculation's tests check, to the second, written to a folder whose
 # name is not ASCII; Wine hands the arguments on as Unicode in a UTF-8 locale.
