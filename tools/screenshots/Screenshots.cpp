@@ -397,10 +397,11 @@ QImage screenNow(QScreen& screen) {
 
 // The reminder ten minutes before Rahu Kaal, as the notification server draws
 // it on the screen: the screen is grabbed before and after, and the picture is
-// what changed once it stays the same. False, with a message, where the
+// what changed once it stays the same. Left out, with a message, where the
 // desktop takes it but shows nothing on this screen, or has no server at all.
-bool renderNotification(HomeTray& tray, QDateTime& present, const Place& home,
-                        const std::optional<NotificationShown>& shown, const QDir& folder) {
+void renderNotification(HomeTray& tray, QDateTime& present, const Place& home,
+                        const std::optional<NotificationShown>& shown, const QString& text,
+                        const QDir& folder) {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         throw WindowDriverError(QStringLiteral("no screen to grab"));
@@ -410,9 +411,11 @@ bool renderNotification(HomeTray& tray, QDateTime& present, const Place& home,
     tray.wake();
     if (!shown)
         throw WindowDriverError(QStringLiteral("no reminder came ten minutes before Rahu Kaal"));
+    if (text != QLatin1String("Rahu Kaal starts at 3:12 PM, in 10 minutes (Pune)"))
+        throw WindowDriverError(QStringLiteral("the reminder says ") + text);
     if (*shown != NotificationShown::ByDesktop) {
         std::printf("notification.png skipped: no notification server on the session bus\n");
-        return false;
+        return;
     }
     QElapsedTimer timer;
     timer.start();
@@ -424,13 +427,13 @@ bool renderNotification(HomeTray& tray, QDateTime& present, const Place& home,
         if (!area.isEmpty() && area == last) {
             save(screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()), folder,
                  "notification.png");
-            return true;
+            return;
         }
         last = area;
         if (timer.hasExpired(AppearMilliseconds)) {
             std::printf("notification.png skipped: the notification server drew nothing on "
                         "this screen\n");
-            return false;
+            return;
         }
     }
 }
@@ -479,10 +482,13 @@ void renderTray(PlacesDatabase& places, const QString& settingsFolder, const QDi
     const ReplacedClock clock([&present] { return present; });
     const auto main = std::make_unique<frmMain>();
     std::optional<NotificationShown> shown;
+    QString reminder;
     // Sent as the program sends its reminders.
-    auto* tray = new HomeTray(*main, [&shown](const QString& text, QSystemTrayIcon* icon) {
-        shown = showNotification(QStringLiteral("Horavela"), text, icon);
-    });
+    auto* tray =
+        new HomeTray(*main, [&shown, &reminder](const QString& text, QSystemTrayIcon* icon) {
+            reminder = text;
+            shown = showNotification(QStringLiteral("Horavela"), text, icon);
+        });
     const std::unique_ptr<HomeTray> ending(tray);
     if (tray->icon()) {
         waitUntil([&] { return tray->icon()->isVisible(); },
@@ -490,7 +496,7 @@ void renderTray(PlacesDatabase& places, const QString& settingsFolder, const QDi
     } else {
         std::printf("traymenu.png skipped: this desktop has no system tray\n");
     }
-    renderNotification(*tray, present, home, shown, folder);
+    renderNotification(*tray, present, home, shown, reminder, folder);
     if (tray->icon())
         renderTrayMenu(*tray, present, folder);
 }
