@@ -63,7 +63,9 @@ bench)
     packages+=("${test_packages[@]}" valgrind xvfb xauth)
     ;;
 pictures)
-    packages+=(xvfb xauth)
+    # The tray's pictures come from a desktop session of their own
+    # (tests/support/desktop-session.sh), which asks the X server with python3.
+    packages+=(xvfb xauth dbus-daemon dbus-bin dunst systemd trayer python3)
     ;;
 windows)
     # The MinGW-w64 compiler with C++ threads, Wine to run what it builds,

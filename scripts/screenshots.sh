@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing and fetches the place data, builds the picture tool
 # and the places database it searches, and renders the README's pictures of
-# Horavela's windows into docs/screenshots/, under a virtual X server. Rerun it
-# after changing a window to refresh them.
+# Horavela's windows into docs/screenshots/, under a virtual X server, and those
+# of its tray icon under a desktop session of its own. Rerun it after changing
+# a window to refresh them.
 # Usage: scripts/screenshots.sh [BUILD_FOLDER]
 #   BUILD_FOLDER  see scripts/folders.sh
 set -euo pipefail
@@ -36,4 +37,16 @@ for code in hi ta; do
         xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
         "$build/tools/screenshots/horavela_screenshots" --language "$code" "$pictures/languages"
 done
+# The tray icon's menu and a reminder, in a desktop session with a system tray
+# and a notification server, whose screen the reminder is grabbed from.
+status=0
+env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI -u QT_STYLE_OVERRIDE \
+    tests/support/desktop-session.sh \
+    "$build/tools/screenshots/horavela_screenshots" --tray "$pictures" || status=$?
+# 77: the session could not be started, and the wrapper has said why.
+if [[ $status -eq 77 ]]; then
+    echo "The tray's pictures were left as they were."
+elif [[ $status -ne 0 ]]; then
+    exit "$status"
+fi
 echo "The pictures are in $pictures/"

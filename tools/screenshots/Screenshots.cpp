@@ -1,15 +1,22 @@
 // Renders the README's pictures from the real windows: the filled main window,
 // the result of a check that lands in Rahu Kaal, the time zone picker, the
 // About window, the month of the chosen day, the City box's suggestions for "Pun", the places found
-// for Pune and the main window after "Use This Place". Usage: horavela_screenshots <folder>
+// for Pune and the main window after "Use This Place"; and, on a desktop with a tray and a
+// notification server, the tray icon's menu and a reminder. Usage: see main below.
 #include "app/BrandBanner.h"
 #include "app/DisplayCheck.h"
+#include "app/HomeTray.h"
 #include "app/ProgramIcon.h"
 #include "app/frmAbout.h"
+#include "calc/DayPeriods.h"
 #include "calc/modRahukal.h"
 #include "places/PlacesDatabase.h"
+#include "platform/Clock.h"
+#include "platform/KeptSettings.h"
 #include "platform/Language.h"
+#include "platform/Notifier.h"
 #include "tools/windowdriver/WindowDriver.h"
+#include "ui/main/HomePlace.h"
 #include "ui/main/frmMain.h"
 #include "ui/month/frmMonth.h"
 #include "ui/placesearch/frmPlaceSearch.h"
@@ -28,13 +35,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStyleHints>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -333,6 +346,160 @@ void renderLanguage(const QDir& folder, const QString& code) {
     renderMonth(*main, folder, qPrintable(QStringLiteral("month-%1.png").arg(code)));
 }
 
+// The home place of the tray's pictures, as the places give Pune.
+Place homePune(PlacesDatabase& places) {
+    Place place;
+    place.LatDegrees = 18;
+    place.LatMinutes = 31;
+    place.LonDegrees = 73;
+    place.LonMinutes = 51;
+    place.IsEast = true;
+    place.city = "Pune";
+    place.state = "Maharashtra";
+    place.country = "India";
+    place.zoneName = "Asia/Kolkata";
+    place.namedZone = places.zone("Asia/Kolkata");
+    if (!place.namedZone)
+        throw WindowDriverError(QStringLiteral("the places know no zone Asia/Kolkata"));
+    return place;
+}
+
+// A Tuesday at Pune, with Rahu Kaal from 15:12 to 16:35.
+constexpr std::chrono::year_month_day TrayDay{std::chrono::year{2026}, std::chrono::December,
+                                              std::chrono::day{8}};
+
+// The universal moment of Rahu Kaal's start that day, moved by `offset`.
+QDateTime rahuKaalStart(const Place& place, std::chrono::seconds offset) {
+    const DayPeriods day = dayPeriods(place, TrayDay);
+    if (day.sunless != Sunless::None || !day.zone)
+        throw WindowDriverError(QStringLiteral("Pune has no Rahu Kaal on the tray's day"));
+    const auto start = day[DayPeriod::RahuKaal].start.time_since_epoch() -
+                       std::chrono::seconds{day.zone->secondsEast()} + offset;
+    return QDateTime::fromSecsSinceEpoch(start.count(), Qt::UTC);
+}
+
+// The smallest rectangle holding every pixel that differs between the two,
+// empty when none does.
+QRect changedArea(const QImage& before, const QImage& after) {
+    if (before.size() != after.size())
+        return QRect(QPoint(0, 0), after.size());
+    QRect area;
+    for (int row = 0; row < after.height(); ++row)
+        for (int column = 0; column < after.width(); ++column)
+            if (before.pixel(column, row) != after.pixel(column, row))
+                area |= QRect(column, row, 1, 1);
+    return area;
+}
+
+QImage screenNow(QScreen& screen) {
+    return screen.grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The reminder ten minutes before Rahu Kaal, as the notification server draws
+// it on the screen: the screen is grabbed before and after, and the picture is
+// what changed once it stays the same. Left out, with a message, where the
+// desktop takes it but shows nothing on this screen, or has no server at all.
+void renderNotification(HomeTray& tray, QDateTime& present, const Place& home,
+                        const std::optional<NotificationShown>& shown, const QString& text,
+                        const QDir& folder) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        throw WindowDriverError(QStringLiteral("no screen to grab"));
+    pumpEvents(SettleMilliseconds);
+    const QImage before = screenNow(*screen);
+    present = rahuKaalStart(home, std::chrono::minutes{-10});
+    tray.wake();
+    if (!shown)
+        throw WindowDriverError(QStringLiteral("no reminder came ten minutes before Rahu Kaal"));
+    if (text != QLatin1String("Rahu Kaal starts at 3:12 PM, in 10 minutes (Pune)"))
+        throw WindowDriverError(QStringLiteral("the reminder says ") + text);
+    if (*shown != NotificationShown::ByDesktop) {
+        std::printf("notification.png skipped: no notification server on the session bus\n");
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    QRect last;
+    for (;;) {
+        pumpEvents(200);
+        const QRect area = changedArea(before, screenNow(*screen));
+        // Drawn, and no longer growing or moving.
+        if (!area.isEmpty() && area == last) {
+            save(screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()), folder,
+                 "notification.png");
+            return;
+        }
+        last = area;
+        if (timer.hasExpired(AppearMilliseconds)) {
+            std::printf("notification.png skipped: the notification server drew nothing on "
+                        "this screen\n");
+            return;
+        }
+    }
+}
+
+// The tray icon's menu while Rahu Kaal is on, opened at a point as the
+// desktop opens it under the icon.
+void renderTrayMenu(HomeTray& tray, QDateTime& present, const QDir& folder) {
+    present = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC); // 15:30 at Pune
+    tray.wake();
+    const QStringList expected{QStringLiteral("Rahu Kaal now, until 4:35 PM"),
+                               QStringLiteral("Next: Yamaganda tomorrow, 8:18 AM to 9:41 AM")};
+    if (tray.nowLines() != expected)
+        throw WindowDriverError(QStringLiteral("the tray says ") +
+                                tray.nowLines().join(QStringLiteral(" | ")));
+    QMenu* menu = tray.icon()->contextMenu();
+    if (!menu)
+        throw WindowDriverError(QStringLiteral("the tray icon has no menu"));
+    const QRect icon = tray.icon()->geometry();
+    menu->popup(icon.isValid() ? icon.bottomLeft() : QPoint(100, 100));
+    waitUntil([&] { return menu->windowHandle() && menu->windowHandle()->isExposed(); },
+              QStringLiteral("the tray icon's menu never appeared on the screen"));
+    pumpEvents(SettleMilliseconds);
+    save(*menu, folder, "traymenu.png");
+    menu->hide();
+}
+
+// The tray's two pictures, at Pune kept as the home place with the tray on,
+// in settings of the tool's own that end with it. Where a picture cannot be
+// made (no tray, no notification server, or settings that cannot be kept
+// apart from the user's) it is left out with a message: the tool then still
+// succeeds.
+void renderTray(PlacesDatabase& places, const QString& settingsFolder, const QDir& folder) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    if (!KeptSettings().fileName().startsWith(settingsFolder)) {
+        std::printf("traymenu.png and notification.png skipped: the settings cannot be kept "
+                    "apart from the user's here (%s)\n",
+                    qPrintable(KeptSettings().fileName()));
+        return;
+    }
+    const Place home = homePune(places);
+    if (!keepHomePlace(home) || !keepTrayOn(true))
+        throw WindowDriverError(QStringLiteral("the home place could not be kept"));
+    QApplication::setWindowIcon(programIcon());
+    // Eleven minutes before Rahu Kaal: nothing due yet, and the icon shows no period on.
+    QDateTime present = rahuKaalStart(home, std::chrono::minutes{-11});
+    const ReplacedClock clock([&present] { return present; });
+    const auto main = std::make_unique<frmMain>();
+    std::optional<NotificationShown> shown;
+    QString reminder;
+    // Sent as the program sends its reminders.
+    auto* tray =
+        new HomeTray(*main, [&shown, &reminder](const QString& text, QSystemTrayIcon* icon) {
+            reminder = text;
+            shown = showNotification(QStringLiteral("Horavela"), text, icon);
+        });
+    const std::unique_ptr<HomeTray> ending(tray);
+    if (tray->icon()) {
+        waitUntil([&] { return tray->icon()->isVisible(); },
+                  QStringLiteral("the tray icon never appeared"));
+    } else {
+        std::printf("traymenu.png skipped: this desktop has no system tray\n");
+    }
+    renderNotification(*tray, present, home, shown, reminder, folder);
+    if (tray->icon())
+        renderTrayMenu(*tray, present, folder);
+}
 } // namespace
 
 } // namespace horavela
@@ -352,12 +519,23 @@ bool sizesAgree(const QString& name, QSize a, QSize b) {
     return near(a.width(), b.width()) && near(a.height(), b.height());
 }
 
+// The tray's pictures, which --tray makes on a desktop session of its own
+// and other systems leave out.
+bool madeOnlyOnDesktop(const QString& name) {
+    return name == QLatin1String("traymenu.png") || name == QLatin1String("notification.png");
+}
+
 // For each picture of the first folder, whether the second has one of the
 // same size, and the share of its pixels that differ; false when any picture
 // is missing or differs in size.
 bool comparePictures(const QDir& first, const QDir& second) {
     bool same = true;
     for (const QString& name : first.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        if (madeOnlyOnDesktop(name) && !second.exists(name)) {
+            std::printf("%s: made only on a desktop with a tray and notifications\n",
+                        qPrintable(name));
+            continue;
+        }
         const QImage a(first.filePath(name));
         const QImage b(second.filePath(name));
         if (!b.isNull() && a.size() != b.size() && sizesAgree(name, a.size(), b.size())) {
@@ -393,6 +571,7 @@ bool comparePictures(const QDir& first, const QDir& second) {
 
 // Usage: horavela_screenshots FOLDER [PLACES_DATABASE]
 //        horavela_screenshots --language CODE FOLDER
+//        horavela_screenshots --tray FOLDER
 //        horavela_screenshots --compare FOLDER OTHER_FOLDER
 int main(int argc, char* argv[]) {
     if (argc == 4 && qstrcmp(argv[1], "--language") == 0) {
@@ -410,6 +589,30 @@ int main(int argc, char* argv[]) {
         }
         return 0;
     }
+    if (argc == 3 && qstrcmp(argv[1], "--tray") == 0) {
+        if (!horavela::checkDisplayAvailable())
+            return 1;
+        // The home place and the tray's choice are kept here, never in the user's settings.
+        const QTemporaryDir settings;
+        if (!settings.isValid()) {
+            std::fprintf(stderr, "no temporary folder for the settings\n");
+            return 1;
+        }
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        QApplication app(argc, argv);
+        horavela::PlacesDatabase places{QStringLiteral(PLACES_DATABASE)};
+        const horavela::ScopedGazetteer usingPlaces(places);
+        const QDir folder(QString::fromLocal8Bit(argv[2]));
+        try {
+            if (!folder.mkpath(QStringLiteral(".")))
+                throw horavela::WindowDriverError(QStringLiteral("cannot create ") + folder.path());
+            horavela::renderTray(places, settings.path(), folder);
+        } catch (const horavela::WindowDriverError& failure) {
+            std::fprintf(stderr, "Rendering the pictures failed: %s\n", failure.what());
+            return 1;
+        }
+        return 0;
+    }
     if (argc == 4 && qstrcmp(argv[1], "--compare") == 0) {
         QGuiApplication app(argc, argv);
         return horavela::comparePictures(QDir(QString::fromLocal8Bit(argv[2])),
@@ -420,8 +623,10 @@ int main(int argc, char* argv[]) {
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr,
                      "usage: %s <folder for the pictures> [places database]\n"
+                     "       %s --language <code> <folder>\n"
+                     "       %s --tray <folder>\n"
                      "       %s --compare <folder> <other folder>\n",
-                     argv[0], argv[0]);
+                     argv[0], argv[0], argv[0], argv[0]);
         return 2;
     }
     if (!horavela::checkDisplayAvailable())
