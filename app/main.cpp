@@ -5,7 +5,9 @@
 #include "app/HomeTray.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
+#include "app/StartupLog.h"
 #include "platform/Console.h"
+#include "platform/FirstOnScreen.h"
 #include "platform/FitText.h"
 #include "platform/InstanceLock.h"
 #include "platform/Language.h"
@@ -56,8 +58,15 @@ int main(int argc, char* argv[]) {
                                                         QStringLiteral("Horavela"), text, icon);
                                                 });
             // A second start reaches the tray through the single-instance lock's folder.
-            horavela::setShowFromTray([tray = QPointer<horavela::HomeTray>(tray)] {
-                return tray && tray->showFromTray();
+            horavela::setShowFromTray([tray = QPointer<horavela::HomeTray>(tray), &window] {
+                // The tray goes with the window, so the window is there while the tray is.
+                if (!tray || !tray->showFromTray())
+                    return false;
+                if (horavela::lcStartup().isInfoEnabled())
+                    horavela::whenFirstOnScreen(window, [] {
+                        qCInfo(horavela::lcStartup, "main window shown from the tray");
+                    });
+                return true;
             });
             // Started with the desktop, the program stays in the tray where it has an icon there.
             return inTray && tray->icon() != nullptr;

@@ -145,6 +145,8 @@ if [ "$notification_server" = yes ]; then
     markup = full
     format = "%s\n%b"
     history_length = 50
+    # Each notification received stays one entry, so that a test can count them.
+    stack_duplicates = false
 EOF
     dunst -config "$folder/dunstrc" >"$folder/dunst.log" 2>&1 &
     started+=($!)
