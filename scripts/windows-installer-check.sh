@@ -101,7 +101,9 @@ done
 run_windows reg add "$settings\tray" /v on /t REG_SZ /d true /f >/dev/null
 tray_log="$out/wine-tray.log"
 rm -f "$tray_log"
-QT_FORCE_STDERR_LOGGING=1 QT_LOGGING_RULES='horavela.startup.info=true;horavela.tray.info=true' \
+# A program without a console logs through OutputDebugString, which Wine's debugstr channel
+# writes to its own standard error.
+WINEDEBUG=-all,+debugstr QT_LOGGING_RULES='horavela.startup.info=true;horavela.tray.info=true' \
     FONTCONFIG_FILE="$wine_fontconfig" "$wine" "$program" --tray </dev/null >/dev/null 2>"$tray_log" &
 for _ in $(seq 120); do
     grep -q 'tool tip:' "$tray_log" 2>/dev/null && break
