@@ -3,12 +3,12 @@
 // desktop; here the reminders come with no icon, as they do where the desktop has no tray.
 #include "app/HomeTray.h"
 
-#include "calc/DayPeriods.h"
 #include "platform/Clock.h"
 #include "platform/KeptSettings.h"
 #include "tests/support/FakeGazetteer.h"
 #include "tests/support/MainWindowTest.h"
 #include "tests/support/ModalAnswerer.h"
+#include "tests/support/PuneTuesday.h"
 #include "ui/main/HomePlace.h"
 #include "ui/main/frmMain.h"
 #include "ui/reminders/KeptReminders.h"
@@ -24,41 +24,8 @@ using namespace std::chrono;
 
 namespace {
 
-Place pune() {
-    Place place;
-    place.LatDegrees = 18;
-    place.LatMinutes = 31;
-    place.LonDegrees = 73;
-    place.LonMinutes = 51;
-    place.IsEast = true;
-    place.city = "Pune";
-    place.zoneName = "Asia/Kolkata";
-    place.namedZone = zoneNamed("Asia/Kolkata");
-    return place;
-}
-
 Place longyearbyen() {
-    Place place;
-    place.LatDegrees = 78;
-    place.LatMinutes = 13;
-    place.LonDegrees = 15;
-    place.LonMinutes = 38;
-    place.IsEast = true;
-    place.city = "Longyearbyen";
-    place.zoneName = "Arctic/Longyearbyen";
-    place.namedZone = zoneNamed("Arctic/Longyearbyen");
-    return place;
-}
-
-// Tuesday 8 December 2026 at Pune: Rahu Kaal from 15:12, Yamaganda from 9:40.
-constexpr year_month_day Tuesday{year{2026}, December, day{8}};
-
-// The universal moment of a period's start on that day, moved by `offset`.
-QDateTime periodStart(const Place& place, DayPeriod period, seconds offset) {
-    const DayPeriods day = dayPeriods(place, Tuesday);
-    const sys_seconds start{day[period].start.time_since_epoch() -
-                            seconds{day.zone->secondsEast()} + offset};
-    return QDateTime::fromSecsSinceEpoch(start.time_since_epoch().count(), Qt::UTC);
+    return linkedPlace("Longyearbyen", "Arctic/Longyearbyen", 78, 13, 15, 38);
 }
 
 } // namespace

@@ -3,15 +3,16 @@
 // built program started in the tray comes up when it is started again. The clock is moved through
 // Tuesday 8 December 2026 at Pune, whose Rahu Kaal runs from 3:12 PM to 4:35 PM.
 #include "app/HomeTray.h"
-#include "calc/DayPeriods.h"
 #include "platform/Clock.h"
 #include "platform/InstanceLock.h"
 #include "platform/KeptSettings.h"
 #include "platform/Notifier.h"
+#include "tests/support/DunstHistory.h"
 #include "tests/support/FakeGazetteer.h"
 #include "tests/support/MainWindowTest.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/ProgramCopy.h"
+#include "tests/support/PuneTuesday.h"
 #include "ui/main/HomePlace.h"
 #include "ui/main/frmMain.h"
 #include "ui/reminders/KeptReminders.h"
@@ -42,66 +43,9 @@ using namespace std::chrono;
 
 namespace {
 
-Place pune() {
-    Place place;
-    place.LatDegrees = 18;
-    place.LatMinutes = 31;
-    place.LonDegrees = 73;
-    place.LonMinutes = 51;
-    place.IsEast = true;
-    place.city = "Pune";
-    place.zoneName = "Asia/Kolkata";
-    place.namedZone = zoneNamed("Asia/Kolkata");
-    return place;
-}
-
-constexpr year_month_day Tuesday{year{2026}, December, day{8}};
-
 // The universal moment of Rahu Kaal's start at Pune that day, moved by `offset`.
 QDateTime rahuKaalStart(seconds offset) {
-    const DayPeriods day = dayPeriods(pune(), Tuesday);
-    const sys_seconds start{day[DayPeriod::RahuKaal].start.time_since_epoch() -
-                            seconds{day.zone->secondsEast()} + offset};
-    return QDateTime::fromSecsSinceEpoch(start.time_since_epoch().count(), Qt::UTC);
-}
-
-// dunst stamps a notification with the boot-time clock, in microseconds.
-qint64 bootMicroseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
-    return qint64{now.tv_sec} * 1000000 + now.tv_nsec / 1000;
-}
-
-QByteArray dunstctl(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral("dunstctl"), arguments);
-    if (!process.waitForFinished(5000) || process.exitCode() != 0)
-        return {};
-    return process.readAllStandardOutput();
-}
-
-// What dunst received after the notification numbered `after`, oldest first, each as
-// "field": value. Closing those on screen moves them into the history.
-QList<QJsonObject> receivedAfter(qint64 after) {
-    dunstctl({QStringLiteral("close-all")});
-    const QJsonArray history = QJsonDocument::fromJson(dunstctl({QStringLiteral("history")}))
-                                   .object()[u"data"]
-                                   .toArray()
-                                   .at(0)
-                                   .toArray();
-    QList<QJsonObject> received;
-    for (const QJsonValue& entry : history) {
-        QJsonObject fields;
-        const QJsonObject typed = entry.toObject();
-        for (auto field = typed.begin(); field != typed.end(); ++field)
-            fields[field.key()] = field.value().toObject()[u"data"];
-        if (fields[u"id"].toInteger() > after)
-            received.append(fields);
-    }
-    std::sort(received.begin(), received.end(), [](const QJsonObject& a, const QJsonObject& b) {
-        return a[u"id"].toInteger() < b[u"id"].toInteger();
-    });
-    return received;
+    return periodStart(pune(), DayPeriod::RahuKaal, offset);
 }
 
 qint64 lastReceivedId() {

@@ -6,6 +6,8 @@
 // Each CTest test runs the functions that fit its session.
 #include "platform/Notifier.h"
 
+#include "tests/support/DunstHistory.h"
+
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -27,41 +29,13 @@ namespace horavela {
 
 namespace {
 
-// dunst stamps a notification with the boot-time clock, in microseconds.
-qint64 bootMicroseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
-    return qint64{now.tv_sec} * 1000000 + now.tv_nsec / 1000;
-}
-
-QByteArray dunstctl(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral("dunstctl"), arguments);
-    if (!process.waitForFinished(5000) || process.exitCode() != 0)
-        return {};
-    return process.readAllStandardOutput();
-}
-
 // The newest notification in dunst's history, its fields as "name": value,
-// once it has an id above `after`. Closing those on screen moves them there.
+// once it has an id above `after`.
 std::optional<QJsonObject> newestReceived(qint64 after) {
-    dunstctl({QStringLiteral("close-all")});
-    const QJsonArray history = QJsonDocument::fromJson(dunstctl({QStringLiteral("history")}))
-                                   .object()[u"data"]
-                                   .toArray()
-                                   .at(0)
-                                   .toArray();
-    std::optional<QJsonObject> newest;
-    for (const QJsonValue& entry : history) {
-        QJsonObject fields;
-        const QJsonObject typed = entry.toObject();
-        for (auto field = typed.begin(); field != typed.end(); ++field)
-            fields[field.key()] = field.value().toObject()[u"data"];
-        if (fields[u"id"].toInteger() > after &&
-            (!newest || fields[u"id"].toInteger() > (*newest)[u"id"].toInteger()))
-            newest = fields;
-    }
-    return newest;
+    const QList<QJsonObject> received = receivedAfter(after);
+    if (received.isEmpty())
+        return std::nullopt;
+    return received.last();
 }
 
 // The text a label shows, with rich text read as its reader sees it.
