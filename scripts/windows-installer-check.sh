@@ -101,10 +101,12 @@ done
 run_windows reg add "$settings\tray" /v on /t REG_SZ /d true /f >/dev/null
 tray_log="$out/wine-tray.log"
 rm -f "$tray_log"
-# A program without a console logs through OutputDebugString, which Wine's debugstr channel
-# writes to its own standard error.
-WINEDEBUG=-all,+debugstr QT_LOGGING_RULES='horavela.startup.info=true;horavela.tray.info=true' \
-    FONTCONFIG_FILE="$wine_fontconfig" "$wine" "$program" --tray </dev/null >/dev/null 2>"$tray_log" &
+# Wine hands a program none of the Unix environment's QT_ variables; its own environment, in the
+# registry, does. Without a console the log goes to OutputDebugString unless sent to standard error.
+run_windows reg add 'HKCU\Environment' /v QT_LOGGING_RULES /t REG_SZ \
+    /d 'horavela.startup.info=true;horavela.tray.info=true' /f >/dev/null
+run_windows reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /t REG_SZ /d 1 /f >/dev/null
+FONTCONFIG_FILE="$wine_fontconfig" "$wine" "$program" --tray </dev/null >/dev/null 2>"$tray_log" &
 for _ in $(seq 120); do
     grep -q 'tool tip:' "$tray_log" 2>/dev/null && break
     sleep 0.5
@@ -115,10 +117,6 @@ tool_tip=$(grep -m1 'tool tip:' "$tray_log" | tr -d '\r' || true)
 if grep -q 'started in the system tray' "$tray_log" && [[ "$tool_tip" == *"tool tip: Pune | "* ]] &&
     [[ $(windows_titled "$HORAVELA_CAPTION") -eq 0 ]]; then
     echo "started in the tray, no main window; the icon's ${tool_tip#*horavela.tray: }"
-elif ! grep -q 'horavela\.' "$tray_log"; then
-    # Not yet mended: under Wine here the log of a program without a console reaches neither
-    # its standard error nor the debug channel, so this step cannot see the tool tip.
-    echo "skipped: the program's tray log did not reach Wine's output"
 else
     echo "windows-installer-check: the program did not start in the tray with its tool tip:" >&2
     cat "$tray_log" >&2
@@ -126,6 +124,9 @@ else
 fi
 stop_wine
 run_windows reg delete "$settings" /f >/dev/null 2>&1 || true
+for variable in QT_LOGGING_RULES QT_FORCE_STDERR_LOGGING; do
+    run_windows reg delete 'HKCU\Environment' /v "$variable" /f >/dev/null 2>&1 || true
+done
 
 echo "== 2b. The month from the command line"
 # The New Delhi day that the calculation's tests check, to the second, written to a folder whose
