@@ -110,13 +110,13 @@ void HomeTray::wake() {
         lines_.clear();
         return;
     }
-    const sys_seconds moment = presentMoment();
-    showNowAndNext(nowAndNext(*home_, moment));
-    remind(moment);
     // Asked afresh each time, from the clock as it stands: a sleep, or a change of the clock,
     // is caught up with at the next wake, at most a minute on.
-    const seconds sleep =
-        std::clamp(nextWake(*home_, reminders_, moment) - moment, seconds{1}, seconds{minutes{1}});
+    const sys_seconds moment = presentMoment();
+    const Watch watch = watchAt(*home_, reminders_, moment);
+    showNowAndNext(watch.nowAndNext);
+    remind(moment, watch.reminders);
+    const seconds sleep = std::clamp(watch.wake - moment, seconds{1}, seconds{minutes{1}});
     timer_.start(duration_cast<milliseconds>(sleep));
 }
 
@@ -144,11 +144,11 @@ void HomeTray::showNowAndNext(const NowAndNext& now) {
     }
 }
 
-void HomeTray::remind(sys_seconds moment) {
+void HomeTray::remind(sys_seconds moment, const std::vector<Reminder>& due) {
     // Those older than a day can never come round again.
     std::erase_if(shown_, [&](const auto& key) { return std::get<0>(key) < moment - days{1}; });
     const QLocale locale;
-    for (const Reminder& reminder : remindersDue(*home_, reminders_, moment)) {
+    for (const Reminder& reminder : due) {
         if (!reminder.dueNow)
             break;
         const auto key =

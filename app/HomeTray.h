@@ -15,6 +15,7 @@
 #include <optional>
 #include <set>
 #include <tuple>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -56,7 +57,8 @@ public:
 private:
     void showIcon(bool show);
     void showNowAndNext(const NowAndNext& now);
-    void remind(std::chrono::sys_seconds moment);
+    // Shows those of the reminders that are due now and not shown yet.
+    void remind(std::chrono::sys_seconds moment, const std::vector<Reminder>& reminders);
     void openMainWindow();
     void openMonth();
     void openReminders();

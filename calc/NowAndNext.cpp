@@ -63,8 +63,9 @@ Days daysAround(const Place& place, sys_seconds moment) {
 
 } // namespace
 
-NowAndNext nowAndNext(const Place& place, sys_seconds moment) {
-    const Days around = daysAround(place, moment);
+namespace {
+
+NowAndNext nowAndNextOf(const Days& around, sys_seconds moment) {
     NowAndNext result;
     result.today = around.today;
     result.todaySunless = around.todaySunless;
@@ -82,6 +83,12 @@ NowAndNext nowAndNext(const Place& place, sys_seconds moment) {
     if (next)
         result.next = next->at;
     return result;
+}
+
+} // namespace
+
+NowAndNext nowAndNext(const Place& place, sys_seconds moment) {
+    return nowAndNextOf(daysAround(place, moment), moment);
 }
 
 namespace {
@@ -117,15 +124,16 @@ std::vector<Reminder> remindersDue(const Place& place, const ReminderSettings& s
     return remindersOf(daysAround(place, moment), settings, moment);
 }
 
-sys_seconds nextWake(const Place& place, const ReminderSettings& settings, sys_seconds moment) {
+namespace {
+
+sys_seconds nextWakeOf(const Days& around, const std::vector<Reminder>& reminders,
+                       sys_seconds moment) {
     sys_seconds wake = moment + minutes{1};
     const auto consider = [&](sys_seconds at) {
         if (at > moment && at < wake)
             wake = at;
     };
-    // The three days once, for the reminders and the periods alike.
-    const Days around = daysAround(place, moment);
-    for (const Reminder& reminder : remindersOf(around, settings, moment))
+    for (const Reminder& reminder : reminders)
         consider(reminder.due);
     // The tray's line changes as a period starts and once its last second is over.
     for (const Found& found : around.periods) {
@@ -133,6 +141,21 @@ sys_seconds nextWake(const Place& place, const ReminderSettings& settings, sys_s
         consider(found.end + seconds{1});
     }
     return wake;
+}
+
+} // namespace
+
+sys_seconds nextWake(const Place& place, const ReminderSettings& settings, sys_seconds moment) {
+    const Days around = daysAround(place, moment);
+    return nextWakeOf(around, remindersOf(around, settings, moment), moment);
+}
+
+Watch watchAt(const Place& place, const ReminderSettings& settings, sys_seconds moment) {
+    // The three days once, for the periods, the reminders and the wake alike.
+    const Days around = daysAround(place, moment);
+    Watch watch{nowAndNextOf(around, moment), remindersOf(around, settings, moment), {}};
+    watch.wake = nextWakeOf(around, watch.reminders, moment);
+    return watch;
 }
 
 } // namespace horavela

@@ -66,4 +66,14 @@ std::vector<Reminder> remindersDue(const Place& place, const ReminderSettings& s
 std::chrono::sys_seconds nextWake(const Place& place, const ReminderSettings& settings,
                                   std::chrono::sys_seconds moment);
 
+// All three at once, from one working out of the days around the moment: what a caller that
+// wakes to show them all needs.
+struct Watch {
+    NowAndNext nowAndNext;
+    std::vector<Reminder> reminders;
+    std::chrono::sys_seconds wake{};
+};
+Watch watchAt(const Place& place, const ReminderSettings& settings,
+              std::chrono::sys_seconds moment);
+
 } // namespace horavela

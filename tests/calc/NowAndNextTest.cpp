@@ -145,8 +145,15 @@ TEST(Reminders, NextWakeIsTheNextChangeButWithinAMinute) {
         {"a period's start, without reminders", none, inPune(Tuesday, 12h, 25min, 30s),
          inPune(Tuesday, 12h, 26min)},
     };
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
         EXPECT_EQ(nextWake(Pune, row.settings, row.moment), row.wake) << row.when;
+        // The tray's one look at the days gives what the three separate answers give.
+        const Watch watch = watchAt(Pune, row.settings, row.moment);
+        EXPECT_EQ(watch.wake, row.wake) << row.when;
+        EXPECT_EQ(watch.reminders, remindersDue(Pune, row.settings, row.moment)) << row.when;
+        EXPECT_EQ(watch.nowAndNext.now.has_value(), nowAndNext(Pune, row.moment).now.has_value())
+            << row.when;
+    }
 }
 
 } // namespace
