@@ -274,9 +274,10 @@ void TrayDesktopTest::secondStartBringsUpTheCopyInTheTray() {
     QTemporaryDir home;
     QVERIFY(home.isValid());
     const QString config = home.filePath(QStringLiteral("config"));
-    const QString kept = QDir(config).filePath(
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-            .relativeFilePath(KeptSettings().fileName()));
+    // Where the program keeps its settings under a configuration folder: the maker's folder and
+    // the file, as this test's own settings file ends.
+    const QFileInfo ours(KeptSettings().fileName());
+    const QString kept = QDir(config).filePath(ours.dir().dirName() + u'/' + ours.fileName());
     QVERIFY(QDir().mkpath(QFileInfo(kept).path()));
     QVERIFY(QFile::copy(KeptSettings().fileName(), kept));
 

@@ -2,15 +2,21 @@
 
 #include "ui/main/frmMain.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
 namespace horavela {
 
 void MainWindowTest::initTestCase() {
-    // The window reads the kept settings (the home place): the test's own, never the user's.
+    // The window reads the kept settings (the home place): the test's own, never the user's, and
+    // each test program's apart from the others', which CTest may run at the same time.
     QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                           u'/' + QCoreApplication::applicationName());
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
