@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
+#include <QEvent>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QMenu>
@@ -86,6 +87,8 @@ HomeTray::HomeTray(frmMain& mainWindow, Notify notify)
     connect(&main_, &frmMain::homePlaceChanged, this, &HomeTray::reload);
     connect(&main_, &frmMain::remindersChanged, this, &HomeTray::reload);
     connect(&main_, &frmMain::trayChosen, this, &HomeTray::reload);
+    // The main window is told of a change of language; the tray's words follow it.
+    main_.installEventFilter(this);
     // It may go before the window does, and the window's close must not reach it then.
     main_.setCloseToTray(
         [tray = QPointer<HomeTray>(this)] { return tray && tray->takeIntoTray(); });
@@ -93,6 +96,16 @@ HomeTray::HomeTray(frmMain& mainWindow, Notify notify)
 }
 
 HomeTray::~HomeTray() = default;
+
+bool HomeTray::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &main_ && event->type() == QEvent::LanguageChange && menu_) {
+        for (QAction* entry : menu_->actions())
+            if (const QByteArray text = entry->data().toByteArray(); !text.isEmpty())
+                entry->setText(trayText(text.constData()));
+        wake();
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 void HomeTray::reload() {
     const KeptHomePlace kept = keptHomePlace();
@@ -186,20 +199,21 @@ void HomeTray::showIcon(bool show) {
     nextEntry_->setObjectName(QStringLiteral("mnuTrayNext"));
     nextEntry_->setEnabled(false);
     menu_->addSeparator();
-    const auto add = [this](const char* name, const QString& text, auto handler) {
-        QAction* entry = menu_->addAction(text);
+    const auto add = [this](const char* name, const char* text, auto handler) {
+        QAction* entry = menu_->addAction(trayText(text));
         entry->setObjectName(QLatin1String(name));
+        // Kept for a change of language while the icon stands.
+        entry->setData(QByteArray(text));
         connect(entry, &QAction::triggered, this, handler);
         return entry;
     };
-    add("mnuTrayOpen", trayText(QT_TRANSLATE_NOOP("HomeTray", "Open Horavela")),
-        &HomeTray::openMainWindow);
-    add("mnuTrayMonth", trayText(QT_TRANSLATE_NOOP("HomeTray", "Rahu Kaal of the Month...")),
+    add("mnuTrayOpen", QT_TRANSLATE_NOOP("HomeTray", "Open Horavela"), &HomeTray::openMainWindow);
+    add("mnuTrayMonth", QT_TRANSLATE_NOOP("HomeTray", "Rahu Kaal of the Month..."),
         &HomeTray::openMonth);
-    add("mnuTrayReminders", trayText(QT_TRANSLATE_NOOP("HomeTray", "Reminders...")),
+    add("mnuTrayReminders", QT_TRANSLATE_NOOP("HomeTray", "Reminders..."),
         &HomeTray::openReminders);
     menu_->addSeparator();
-    add("mnuTrayQuit", trayText(QT_TRANSLATE_NOOP("HomeTray", "Quit")), [] { EndProgram(); });
+    add("mnuTrayQuit", QT_TRANSLATE_NOOP("HomeTray", "Quit"), [] { EndProgram(); });
 
     icon_ = std::make_unique<QSystemTrayIcon>();
     icon_->setObjectName(QStringLiteral("trayHome"));

@@ -54,6 +54,9 @@ public:
     // Hides the main window, the icon staying; false, leaving it alone, when no icon is shown.
     bool takeIntoTray();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showIcon(bool show);
     void showNowAndNext(const NowAndNext& now);

@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/InstanceLock.h"
 #include "platform/KeptSettings.h"
+#include "platform/Language.h"
 #include "platform/Notifier.h"
 #include "tests/support/DunstHistory.h"
 #include "tests/support/FakeGazetteer.h"
@@ -203,6 +204,18 @@ void TrayDesktopTest::menuListsNowNextAndItsEntries() {
                           "mnuTrayReminders Reminders...",
                           "mnuTrayQuit Quit",
                       }));
+
+    // A change of language renames the entries and says the lines again in it.
+    const ReplacedTranslationsFolder translations(QStringLiteral(TRANSLATIONS_FOLDER));
+    QVERIFY(useLanguage(QStringLiteral("hi")));
+    QCoreApplication::sendPostedEvents();
+    const QString open = control<QAction>(menu, "mnuTrayOpen")->text();
+    const QString now = control<QAction>(menu, "mnuTrayNow")->text();
+    useLanguage(QStringLiteral("en"));
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(open, u"Horavela खोलें"_qs);
+    QVERIFY2(now.startsWith(u"राहु काल"_qs), qPrintable(now));
+    QCOMPARE(control<QAction>(menu, "mnuTrayOpen")->text(), u"Open Horavela"_qs);
 }
 
 void TrayDesktopTest::closingGoesIntoTheTrayAndComesBack() {
